@@ -1,0 +1,169 @@
+#include "profilefile.h"
+
+#include "defaults.h"
+#include "filename.h"
+#include "paths.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+// One description of the layout serves the writer, the reader and the tests:
+// the visitor sees every field with its key, in file order.
+template <typename Profile, typename Visitor>
+void visitProfile(Profile& p, bool exportedLayout, Visitor&& v)
+{
+    auto key = [](const char* pattern, auto... args) { return QString::asprintf(pattern, args...); };
+    v.u8(QStringLiteral("pollrate"), p.pollrate);
+    v.u8(QStringLiteral("dpi"), p.dpi);
+    for (int i = 0; i < kDpiStageCount; ++i) {
+        auto& s = p.stages[i];
+        v.u8(key("DPI_INFO_%d_used", i), s.used);
+        v.u8(key("DPI_INFO_%d_link", i), s.link);
+        v.u32(key("DPI_INFO_%d_xy", i), s.xy);
+        v.u32(key("DPI_INFO_%d_x", i), s.x);
+        v.u32(key("DPI_INFO_%d_y", i), s.y);
+    }
+    v.u8(QStringLiteral("mousespeed"), p.mousespeed);
+    v.u8(QStringLiteral("dbclickspeed"), p.dbclickspeed);
+    v.u8(QStringLiteral("scrollispage"), p.scrollispage);
+    v.u8(QStringLiteral("scrollspeed"), p.scrollspeed);
+    v.u8(QStringLiteral("accelenable"), p.accelenable);
+    v.u8(QStringLiteral("acee"), p.acee);
+    for (int i = 0; i < kButtonEntryCount; ++i) {
+        auto& b = p.buttons[i];
+        v.i32(key("BUTTON_INFO_%d_ID", i), b.ID);
+        v.i32(key("BUTTON_INFO_%d_Fun", i), b.Fun);
+        v.i32(key("BUTTON_INFO_%d_LoopNumber", i), b.LoopNumber);
+        v.i32(key("BUTTON_INFO_%d_KeyNumber", i), b.KeyNumber);
+        v.u8(key("BUTTON_INFO_%d_Res1", i), b.Res1);
+        v.u8(key("BUTTON_INFO_%d_Res2", i), b.Res2);
+        v.u8(key("BUTTON_INFO_%d_Res3", i), b.Res3);
+        v.u8(key("BUTTON_INFO_%d_Res4", i), b.Res4);
+        v.str(key("BUTTON_INFO_%d_macroname", i), b.macroname);
+        for (int s = 0; s < kKeyStepCount; ++s) {
+            auto& step = b.KeyInfo[s];
+            v.u8(key("BUTTON_INFO_%d_KeyInfo_%d_map", i, s), step.map);
+            v.u8(key("BUTTON_INFO_%d_KeyInfo_%d_", i, s), step.code);
+            v.u8(key("BUTTON_INFO_%d_KeyInfo_%d_H", i, s), step.H);
+        }
+    }
+    v.str(QStringLiteral("ProfileName"), p.ProfileName);
+    v.str(QStringLiteral("ProfilePath"), p.ProfilePath);
+    v.u8(QStringLiteral("LedMode"), p.LedMode);
+    if (!exportedLayout) {
+        v.u8(QStringLiteral("LedMoveOFF"), p.LedMoveOFF, 255);
+        v.u8(QStringLiteral("LedSleepTime"), p.LedSleepTime, 1);
+    }
+    for (int i = 0; i < kLedModeCount; ++i) {
+        auto& led = p.ledModes[i];
+        v.color(key("LedMode/LED_MODE_%d_RGB", i), led.RGB);
+        v.u32(key("LedMode/LED_MODE_%d_h", i), led.h);
+        v.u32(key("LedMode/LED_MODE_%d_s", i), led.s);
+        v.u32(key("LedMode/LED_MODE_%d_v", i), led.v);
+        v.u32(key("LedMode/LED_MODE_%d_bright", i), led.bright);
+        v.u32(key("LedMode/LED_MODE_%d_breath", i), led.breath);
+    }
+}
+
+struct EmitVisitor {
+    const std::function<void(const QString&, const QVariant&)>& sink;
+    void u8(const QString& k, uint8_t f, int = 0) const { sink(k, int(f)); }
+    void u32(const QString& k, uint32_t f) const { sink(k, uint(f)); }
+    void i32(const QString& k, int32_t f) const { sink(k, int(f)); }
+    void str(const QString& k, const QString& f) const { sink(k, f); }
+    void color(const QString& k, const QColor& f) const { sink(k, QVariant(f)); }
+};
+
+struct ReadVisitor {
+    const QSettings& ini;
+    QString group;
+    QVariant get(const QString& k, const QVariant& def) const { return ini.value(group + k, def); }
+    void u8(const QString& k, uint8_t& f, int def = 0) const { f = uint8_t(get(k, def).toInt()); }
+    void u32(const QString& k, uint32_t& f) const { f = uint32_t(get(k, 0).toInt()); }
+    void i32(const QString& k, int32_t& f) const { f = get(k, 0).toInt(); }
+    void str(const QString& k, QString& f) const { f = get(k, QString()).toString(); }
+    void color(const QString& k, QColor& f) const { f = get(k, QVariant()).value<QColor>(); }
+};
+
+void writeGroup(const MouseProfile& profile, const QString& path, const QString& group,
+                bool exportedLayout)
+{
+    ensureParentFolder(path);
+    QSettings ini(path, QSettings::IniFormat);
+    const QString prefix = group + '/';
+    forEachProfileKey(profile, exportedLayout,
+                      [&](const QString& k, const QVariant& v) { ini.setValue(prefix + k, v); });
+}
+
+void readGroup(MouseProfile& profile, const QString& path, const QString& group,
+               bool exportedLayout)
+{
+    const QSettings ini(path, QSettings::IniFormat);
+    visitProfile(profile, exportedLayout, ReadVisitor{ini, group + '/'});
+}
+
+} // namespace
+
+void forEachProfileKey(const MouseProfile& profile, bool exportedLayout,
+                       const std::function<void(const QString&, const QVariant&)>& sink)
+{
+    visitProfile(profile, exportedLayout, EmitVisitor{sink});
+}
+
+void writeProfile(const MouseProfile& profile, const QString& path)
+{
+    writeGroup(profile, path, QStringLiteral("PROFILE"), false);
+}
+
+void readProfile(MouseProfile& profile, const QString& path)
+{
+    readGroup(profile, path, QStringLiteral("PROFILE"), false);
+}
+
+void writeExportedProfile(int index, const MouseProfile& profile, const QString& path)
+{
+    writeGroup(profile, path, QStringLiteral("PROFILE_%1").arg(index), true);
+}
+
+void readExportedProfile(int index, MouseProfile& profile, const QString& path)
+{
+    readGroup(profile, path, QStringLiteral("PROFILE_%1").arg(index), true);
+}
+
+QString profilePathForName(const QString& name) { return profileFolder() + name + ".prof"; }
+
+bool saveProfileByName(const MouseProfile& profile, const QString& name)
+{
+    if (!isValidFileName(name)) return false;
+    writeProfile(profile, profilePathForName(name));
+    return true;
+}
+
+void loadProfileByName(MouseProfile& profile, const QString& name)
+{
+    const QString path = profilePathForName(name);
+    if (isValidFileName(name) && QFileInfo(path).isFile()) {
+        profile = MouseProfile();
+        readProfile(profile, path);
+        return;
+    }
+    if (name.isEmpty()) {
+        // No binding at all: the profile reads as the file defaults.
+        profile = MouseProfile();
+        readProfile(profile, path);
+        return;
+    }
+    makeDefaultProfile(profile);
+    profile.ProfileName = name;
+}
+
+QString newListEntryName(const QString& product)
+{
+    const QString folder = productProfileFolder(product);
+    for (int n = 1;; ++n) {
+        const QString name = QStringLiteral("Profile %1").arg(n);
+        if (!QFileInfo::exists(folder + name + ".prof")) return name;
+    }
+}

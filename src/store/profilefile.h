@@ -1,0 +1,37 @@
+// Profile files (*.prof): one MouseProfile as INI text, and the same layout in
+// the numbered groups of an exported settings file.
+#pragma once
+
+#include "records.h"
+
+#include <QString>
+#include <QVariant>
+#include <functional>
+
+constexpr int kProfileKeyCount = 8453;
+
+// Calls `sink` once per key of a profile file in the order the writer writes
+// them, with the key name after the group and the value. The exported layout
+// leaves out LedMoveOFF and LedSleepTime.
+void forEachProfileKey(const MouseProfile& profile, bool exportedLayout,
+                       const std::function<void(const QString&, const QVariant&)>& sink);
+
+void writeProfile(const MouseProfile& profile, const QString& path);
+void readProfile(MouseProfile& profile, const QString& path);
+
+void writeExportedProfile(int index, const MouseProfile& profile, const QString& path);
+void readExportedProfile(int index, MouseProfile& profile, const QString& path);
+
+QString profilePathForName(const QString& name); // <profile folder>/<name>.prof
+
+// Writes into the live-profile folder; refuses names that fail the file-name
+// check (returns false) and creates the folder when it is missing.
+bool saveProfileByName(const MouseProfile& profile, const QString& name);
+
+// Reads <profile folder>/<name>.prof. When no such file exists for a usable
+// name, the profile becomes a new default profile carrying that name, so a
+// lost file never leaves the mouse without buttons.
+void loadProfileByName(MouseProfile& profile, const QString& name);
+
+// The first "Profile N" with no "<name>.prof" in the product's profile folder.
+QString newListEntryName(const QString& product);

@@ -1,0 +1,242 @@
+#include "appconfig.h"
+#include "defaults.h"
+#include "filename.h"
+#include "paths.h"
+#include "productdef.h"
+#include "profilefile.h"
+#include "testutil.h"
+
+#include <QSettings>
+#include <QtTest>
+
+namespace {
+QVariant mainValue(const QString& key) { return QSettings(mainConfigPath(), QSettings::IniFormat).value(key); }
+} // namespace
+
+class TestAppConfig : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyMainFile()
+    {
+        TempAppDir app;
+        writeText(mainConfigPath(), "");
+        DeviceSettings s;
+        s.currentProfile = 3;
+        s.Wake = 4;
+        loadSettings(s);
+        QCOMPARE(int(s.currentProfile), 0);
+        QCOMPARE(int(s.Wake), 0);
+        QCOMPARE(int(s.Count), 0);
+        MouseProfile fileDefaults;
+        readProfile(fileDefaults, app.file("none.prof"));
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(s.profileNames[i], QString());
+            QVERIFY(s.profiles[i] == fileDefaults);
+        }
+        QCOMPARE(readBatteryFull(), 4200);
+        QCOMPARE(readDiff(), 0);
+        QCOMPARE(readSensorModel(), 0);
+    }
+
+    void shippedConfiguration()
+    {
+        TempAppDir app(APP_DIR); // the staged build output
+        DeviceSettings s;
+        loadSettings(s);
+        QCOMPARE(readCurrentProductName(), QStringLiteral("Qorv Stratos"));
+        QCOMPARE(readMouseList0(), QStringLiteral("Qorv Stratos"));
+        QCOMPARE(readSensorModel(), 3395);
+        QCOMPARE(readBatteryFull(), 4200);
+        QCOMPARE(readProfileList(), QStringList({"FPS", "MOBA", "Office"}));
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(s.profileNames[i], QStringLiteral("Profile %1").arg(i + 1));
+            QCOMPARE(s.profiles[i].ProfileName, s.profileNames[i]);
+            QCOMPARE(s.profiles[i].buttons[0].Fun, 1);
+        }
+        QVERIFY(QFile::exists(profilePathForName("DefaultProfile")));
+        QVERIFY(QFile::exists(productProfileFolder("Qorv Stratos") + "DefaultProfile.prof"));
+        QVERIFY(QFile::exists(productProfileFolder("Qorv Stratos") + "MOBA.prof"));
+        QVERIFY(QFileInfo(macroFolder()).isDir());
+        uint8_t slotTable[16] = {};
+        buttonSlotMap(slotTable);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(globalButtonSlotMap()), 16),
+                 QByteArray(reinterpret_cast<const char*>(slotTable), 16));
+    }
+
+    void saveWritesEveryProfileAndName()
+    {
+        TempAppDir app(fixture("aero"));
+        DeviceSettings s;
+        loadSettings(s);
+        for (int i = 0; i < 5; ++i) {
+            s.profileNames[i] = QStringLiteral("Slot %1").arg(i);
+            makeDefaultProfile(s.profiles[i]);
+            s.profiles[i].pollrate = uint8_t(1 << (i % 4));
+            s.profiles[i].buttons[7].Fun = 40 + i;
+        }
+        s.profileNames[4].clear(); // unbound: no file
+        s.currentProfile = 3;
+        s.Jitter = 0;
+        s.Count = 4;
+        saveSettings(s);
+
+        QCOMPARE(mainValue("Config/ProfileID").toInt(), 3);
+        QCOMPARE(mainValue("Config/Profile4").toString(), QStringLiteral("Slot 3"));
+        QCOMPARE(mainValue("Config/Profile5").toString(), QString());
+        QVERIFY(!QFile::exists(profilePathForName("")));
+        DeviceSettings back;
+        loadSettings(back);
+        QCOMPARE(int(back.currentProfile), 3);
+        QCOMPARE(int(back.Count), 4);
+        QCOMPARE(int(back.Jitter), 0);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(back.profileNames[i], s.profileNames[i]);
+            QVERIFY(back.profiles[i] == s.profiles[i]);
+        }
+    }
+
+    void missingFolderIsCreated()
+    {
+        TempAppDir app; // not even Configs/
+        DeviceSettings s;
+        resetAll(s);
+        saveSettings(s);
+        QVERIFY(QFile::exists(mainConfigPath()));
+        QVERIFY(QFile::exists(profilePathForName("Profile 1")));
+        QVERIFY(QFileInfo(macroFolder()).isDir());
+        writeProfileList({"A"});
+        saveProfileDpi("Profile 1", 4);
+        MouseProfile p;
+        loadProfileByName(p, "Profile 1");
+        QCOMPARE(int(p.dpi), 4);
+        writeCurrentProductName("New Product");
+        writeProfileList({"X", "Y"});
+        QCOMPARE(readProfileList(), QStringList({"X", "Y"}));
+        QVERIFY(QFile::exists(productConfigPath("New Product")));
+    }
+
+    void boundNameWithoutFile()
+    {
+        TempAppDir app(fixture("pico"));
+        writeText(mainConfigPath(), "[Config]\nProfile1=Gone\nProfile2=../../evil\nProfileID=9\n");
+        DeviceSettings s;
+        loadSettings(s);
+        QCOMPARE(s.profileNames[0], QStringLiteral("Gone"));
+        QCOMPARE(s.profiles[0].ProfileName, QStringLiteral("Gone"));
+        QCOMPARE(s.profiles[0].buttons[0].Fun, 1);
+        QCOMPARE(int(s.profiles[0].stages[0].used), 1);
+        QCOMPARE(s.profileNames[1], QStringLiteral("Profile 2"));
+        QCOMPARE(int(s.currentProfile), 0);
+        saveSettings(s);
+        QVERIFY(!QFile::exists(app.path() + "/evil.prof"));
+        QVERIFY(QFile::exists(profilePathForName("Gone")));
+    }
+
+    void profileList()
+    {
+        TempAppDir app;
+        writeText(productConfigPath(""), "[PROFILE_LIST]\nCount=0\n1=Ghost\n");
+        QCOMPARE(readProfileList(), QStringList());
+        writeProfileList({"a", "b", "c"});
+        QCOMPARE(readProfileList(), QStringList({"a", "b", "c"}));
+        writeProfileList({"z"});
+        QCOMPARE(readProfileList(), QStringList({"z"}));
+    }
+
+    void saveProfileListAndSmallKeys()
+    {
+        TempAppDir app;
+        DeviceSettings s;
+        s.currentProfile = 2;
+        s.Count = 5;
+        for (int i = 0; i < 5; ++i) s.profileNames[i] = QString("N%1").arg(i);
+        saveProfileList(s);
+        QCOMPARE(mainValue("Config/ProfileID").toInt(), 2);
+        QCOMPARE(mainValue("Config/Profile5").toString(), QStringLiteral("N4"));
+        saveCurrentProfileId(4);
+        QCOMPARE(mainValue("Config/ProfileID").toInt(), 4);
+        writeDiff(1);
+        QCOMPARE(readDiff(), 1);
+        writeBattery(70);
+        QCOMPARE(readBattery(), 70);
+    }
+
+    void exportImport()
+    {
+        TempAppDir app(fixture("aero"));
+        DeviceSettings s;
+        loadSettings(s);
+        for (int i = 0; i < 5; ++i) {
+            s.profiles[i].ProfileName = QStringLiteral("Mine %1").arg(i);
+            s.profiles[i].LedSleepTime = 5;
+            s.profiles[i].scrollspeed = uint8_t(i + 1);
+        }
+        s.profiles[2].ProfileName.clear();
+        s.currentProfile = 1;
+        s.Wake = 0;
+        const QString path = app.file("out/export.conf");
+        QDir().mkpath(app.file("out"));
+        writeProductTag(path, readCurrentProductName());
+        exportSettings(s, path);
+        QSettings ini(path, QSettings::IniFormat);
+        QCOMPARE(ini.value("MouseName/Name").toString(), QStringLiteral("Qorv Aero"));
+        QVERIFY(!ini.contains("Config/Profile1"));
+        QCOMPARE(ini.value("Config/ProfileID").toInt(), 1);
+        QVERIFY(ini.contains("PROFILE_4/BUTTON_INFO_41_KeyInfo_62_H"));
+        QCOMPARE(readProductTag(path), QStringLiteral("Qorv Aero"));
+
+        DeviceSettings t;
+        loadSettings(t);
+        t.Wake = 1;
+        for (MouseProfile& p : t.profiles) p.LedSleepTime = 9, p.LedMoveOFF = 3;
+        importSettings(t, path);
+        QCOMPARE(int(t.currentProfile), 1);
+        QCOMPARE(int(t.Wake), 0);
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(int(t.profiles[i].LedSleepTime), 9);
+            QCOMPARE(int(t.profiles[i].LedMoveOFF), 3);
+            QCOMPARE(int(t.profiles[i].scrollspeed), i + 1);
+            QVERIFY(!t.profileNames[i].isEmpty());
+        }
+        QCOMPARE(t.profileNames[0], QStringLiteral("Mine 0"));
+        QCOMPARE(t.profileNames[2], QStringLiteral("Profile 3")); // kept binding
+        QCOMPARE(t.profileNames[4], QStringLiteral("Mine 4"));
+
+        // A profile whose own name is unusable keeps the binding too.
+        QSettings(path, QSettings::IniFormat).setValue("PROFILE_0/ProfileName", "a/b");
+        importSettings(t, path);
+        QCOMPARE(t.profileNames[0], QStringLiteral("Mine 0"));
+    }
+
+    void fileNameCheck_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("plain") << "Profile 1" << true;
+        QTest::newRow("unicode") << QString::fromUtf8("Réglage 中文") << true;
+        QTest::newRow("padded") << " x " << true;
+        QTest::newRow("100") << QString(100, 'a') << true;
+        QTest::newRow("101") << QString(101, 'a') << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("blank") << "   " << false;
+        QTest::newRow("dot") << "." << false;
+        QTest::newRow("dotdot") << ".." << false;
+        QTest::newRow("three dots") << "..." << true;
+        QTest::newRow("traversal") << "../../x" << false;
+        QTest::newRow("backslash") << "a\\b" << false;
+        QTest::newRow("tab") << "a\tb" << false;
+        QTest::newRow("newline") << "a\nb" << false;
+        QTest::newRow("del") << "a\x7f" << false;
+        for (const char c : QByteArray("<>:\"|?*"))
+            QTest::addRow("char %c", c) << QStringLiteral("a%1b").arg(QLatin1Char(c)) << false;
+    }
+    void fileNameCheck()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, ok);
+        QCOMPARE(isValidFileName(name), ok);
+    }
+};
+
+QTEST_MAIN(TestAppConfig)
+#include "test_appconfig.moc"

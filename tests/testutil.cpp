@@ -1,0 +1,60 @@
+#include "testutil.h"
+
+#include "paths.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+TempAppDir::TempAppDir(const QString& source)
+{
+    if (!source.isEmpty()) copyTree(source, m_dir.path());
+    setAppDirOverride(m_dir.path());
+}
+
+TempAppDir::~TempAppDir()
+{
+    // Make everything writable again so the folder can be removed.
+    QDirIterator it(m_dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    QFile(m_dir.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    while (it.hasNext()) {
+        const QString p = it.next();
+        QFile(p).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    setAppDirOverride(QString());
+}
+
+QString fixture(const QString& name) { return QStringLiteral(FIXTURES_DIR "/") + name; }
+QString dataDir() { return QStringLiteral(DATA_DIR); }
+
+bool copyTree(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    bool ok = true;
+    while (it.hasNext()) {
+        const QString src = it.next();
+        const QString dst = to + src.mid(from.size());
+        if (QFileInfo(src).isDir())
+            ok = QDir().mkpath(dst) && ok;
+        else
+            ok = QFile::copy(src, dst) && ok;
+    }
+    return ok;
+}
+
+void writeText(const QString& path, const QByteArray& text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(text);
+}
+
+QByteArray readText(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}

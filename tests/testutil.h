@@ -1,0 +1,26 @@
+// Helpers shared by the tests: throw-away application directories.
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A temporary application directory, filled from a fixture folder (or left
+// empty), that the store's path functions use while it lives.
+class TempAppDir {
+public:
+    // `source`: a folder to copy in ("" for an empty directory).
+    explicit TempAppDir(const QString& source = QString());
+    ~TempAppDir();
+    QString path() const { return m_dir.path(); }
+    QString file(const QString& relative) const { return m_dir.path() + '/' + relative; }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QString fixture(const QString& name); // tests/fixtures/<name>
+QString dataDir();                    // the product data of data/
+
+bool copyTree(const QString& from, const QString& to);
+void writeText(const QString& path, const QByteArray& text);
+QByteArray readText(const QString& path);
