@@ -1,0 +1,65 @@
+#include "mousestatus.h"
+
+#include <cstdlib>
+
+namespace {
+// Upper bounds of the ratio logicalDpi/96 for each scale step.
+constexpr double kScaleBounds[16] = {1.1, 1.4, 1.6, 1.8, 2.1, 2.3, 2.6, 2.8,
+                                     3.1, 3.3, 3.6, 3.8, 4.1, 4.3, 4.6, 4.8};
+constexpr int kWidthsForIndex[4] = {999, 1248, 1498, 1748};
+} // namespace
+
+int batteryLevel(int raw, int fullMillivolts)
+{
+    const long long x = static_cast<long long>(raw) * 990;
+    if (x / 240 >= fullMillivolts) return 100;
+    struct Step {
+        long long above;
+        int level;
+    };
+    static constexpr Step steps[] = {{983999, 90}, {959999, 80}, {935999, 70}, {911999, 60},
+                                     {887999, 50}, {839999, 40}, {815999, 30}, {767999, 20}};
+    for (const Step& s : steps)
+        if (x > s.above) return s.level;
+    return 10;
+}
+
+int connectionState(bool cable, bool receiver, bool charging)
+{
+    if (cable) return receiver ? 1 : 0;
+    if (receiver) return charging ? 1 : 2;
+    return 3;
+}
+
+const char* reportRateText(int code)
+{
+    switch (code) {
+    case 8: return "125 HZ";
+    case 4: return "250 HZ";
+    case 2: return "500 HZ";
+    case 1: return "1000 HZ";
+    default: return "";
+    }
+}
+
+DisplayScale displayScaleForIndex(int index)
+{
+    if (index < 0) index = 0;
+    if (index > 16) index = 16;
+    return {1.0 + 0.25 * index, index};
+}
+
+DisplayScale displayScaleForDpi(double logicalDpi)
+{
+    const double d = logicalDpi / 96.0;
+    int index = 0;
+    while (index < 16 && d >= kScaleBounds[index]) ++index;
+    return displayScaleForIndex(index);
+}
+
+int scaleIndexForWidth(int width)
+{
+    for (int i = 0; i < 4; ++i)
+        if (std::abs(width - kWidthsForIndex[i]) <= 9) return i;
+    return -1;
+}

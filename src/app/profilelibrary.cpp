@@ -1,0 +1,154 @@
+#include "profilelibrary.h"
+
+#include "appconfig.h"
+#include "defaults.h"
+#include "filename.h"
+#include "paths.h"
+#include "profilefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace ProfileLibrary {
+
+namespace {
+// Replaces `target` with a copy of `source`; the old target survives a failed copy.
+bool replaceWithCopy(const QString& source, const QString& target)
+{
+    const QString temp = target + QStringLiteral(".part");
+    QFile::remove(temp);
+    if (!QFile::copy(source, temp)) return false;
+    if (QFileInfo::exists(target) && !QFile::remove(target)) {
+        QFile::remove(temp);
+        return false;
+    }
+    return QFile::rename(temp, target);
+}
+} // namespace
+
+bool isProtectedName(const QString& name)
+{
+    for (int i = 1; i <= 5; ++i)
+        if (name == QStringLiteral("Profile %1").arg(i)) return true;
+    return false;
+}
+
+QString folder() { return productProfileFolder(readCurrentProductName()); }
+
+QString pathFor(const QString& name) { return folder() + name + QStringLiteral(".prof"); }
+
+QString add(QStringList& list)
+{
+    const QString name = newListEntryName(readCurrentProductName());
+    ensureParentFolder(pathFor(name));
+    const QString templ = pathFor(QStringLiteral("DefaultProfile"));
+    if (!QFileInfo(templ).isFile() || !QFile::copy(templ, pathFor(name))) {
+        MouseProfile p;
+        makeDefaultProfile(p);
+        p.ProfileName = name;
+        writeProfile(p, pathFor(name));
+    }
+    list << name;
+    writeProfileList(list);
+    return name;
+}
+
+QString copyTargetName(const QString& base)
+{
+    QString target = base + QStringLiteral(" copy");
+    for (int k = 2; QFileInfo::exists(pathFor(target)); ++k)
+        target = base + QStringLiteral(" copy %1").arg(k);
+    return target;
+}
+
+Outcome copy(QStringList& list, const QString& base, QString* newName)
+{
+    const QString target = copyTargetName(base);
+    if (!isValidFileName(base) || !isValidFileName(target))
+        return {QStringLiteral("Invalid profile name.")};
+    if (!QFile::copy(pathFor(base), pathFor(target)))
+        return {QStringLiteral("The profile file could not be copied.")};
+    list << target;
+    writeProfileList(list);
+    if (newName) *newName = target;
+    return {};
+}
+
+Outcome rename(QStringList& list, const QString& from, const QString& to, bool checkProtected)
+{
+    if (checkProtected && isProtectedName(from))
+        return {QStringLiteral("The default Profile cannot be deleted or renamed.")};
+    if (!isValidFileName(to)) return {QStringLiteral("Invalid profile name.")};
+    if (QFileInfo::exists(pathFor(to))) return {QStringLiteral("Profile Exist!")};
+    const int i = list.indexOf(from);
+    if (i >= 0) {
+        list[i] = to;
+        writeProfileList(list);
+    }
+    if (isValidFileName(from)) QFile::rename(pathFor(from), pathFor(to));
+    return {};
+}
+
+int deleteReplacement(const QStringList& list, int index, const QStringList& otherBindings)
+{
+    const int n = list.size();
+    if (n < 2 || index < 0 || index >= n) return -1;
+    int candidate = index + 1 == n ? n - 2 : index + 1;
+    while (candidate >= 0 && otherBindings.contains(list.at(candidate))) --candidate;
+    if (candidate >= 0 && candidate != index) return candidate;
+    // The downward search ran onto the deleted name or off the list.
+    for (int i = 0; i < n; ++i)
+        if (i != index && list.at(i) != list.at(index) && !otherBindings.contains(list.at(i)))
+            return i;
+    return -1;
+}
+
+Outcome remove(QStringList& list, const QString& name, const QStringList& otherBindings,
+               QString* replacement)
+{
+    if (list.size() <= 1) return {QStringLiteral("AT LEAST ONE PROFILE TO BE RETAINED.")};
+    if (isProtectedName(name))
+        return {QStringLiteral("The default Profile cannot be deleted or renamed.")};
+    const int index = list.indexOf(name);
+    const int r = index < 0 ? -1 : deleteReplacement(list, index, otherBindings);
+    if (r < 0) return {QStringLiteral("AT LEAST ONE PROFILE TO BE RETAINED.")};
+    const QString next = list.at(r);
+    list.removeAt(index);
+    if (isValidFileName(name)) QFile::remove(pathFor(name));
+    writeProfileList(list);
+    if (replacement) *replacement = next;
+    return {};
+}
+
+Outcome importFile(QStringList& list, const QString& sourcePath, const QString& product,
+                   QString* name)
+{
+    if (readProductTag(sourcePath) != product)
+        return {QStringLiteral("The file is not match current mouse!")};
+    const QString base = QFileInfo(sourcePath).completeBaseName();
+    if (!isValidFileName(base)) return {QStringLiteral("Invalid profile name.")};
+    const QString target = pathFor(base);
+    if (QFileInfo::exists(target)) return {QStringLiteral("Profile Exist!")};
+    ensureParentFolder(target);
+    if (!QFile::copy(sourcePath, target))
+        return {QStringLiteral("The profile file could not be copied.")};
+    list << base;
+    writeProfileList(list);
+    if (name) *name = base;
+    return {};
+}
+
+Outcome exportFile(const QString& name, const QString& product, const QString& target)
+{
+    if (!isValidFileName(name)) return {QStringLiteral("Invalid profile name.")};
+    const QString source = pathFor(name);
+    if (!QFileInfo(source).isFile())
+        return {QStringLiteral("The profile file could not be saved.")};
+    writeProductTag(source, product);
+    if (QFileInfo(source).absoluteFilePath() == QFileInfo(target).absoluteFilePath()) return {};
+    if (!replaceWithCopy(source, target))
+        return {QStringLiteral("The profile file could not be saved.")};
+    return {};
+}
+
+} // namespace ProfileLibrary
