@@ -17,7 +17,8 @@ private slots:
         const QString xvfb = QStandardPaths::findExecutable("Xvfb");
         if (xvfb.isEmpty()) QSKIP("Xvfb is not installed");
         const QString display = QStringLiteral(":%1").arg(90 + QCoreApplication::applicationPid() % 500);
-        m_xvfb.start(xvfb, {display, "-nolisten", "tcp", "-screen", "0", "640x480x24"});
+        // -noreset: the server must keep its settings when our short connections close.
+        m_xvfb.start(xvfb, {display, "-noreset", "-nolisten", "tcp", "-screen", "0", "640x480x24"});
         QVERIFY(m_xvfb.waitForStarted());
         qputenv("DISPLAY", display.toLatin1());
         for (int i = 0; i < 50 && readPointerSpeed() == 0; ++i) QTest::qWait(100);
