@@ -16,10 +16,13 @@ private slots:
         m_oldDisplay = qgetenv("DISPLAY");
         const QString xvfb = QStandardPaths::findExecutable("Xvfb");
         if (xvfb.isEmpty()) QSKIP("Xvfb is not installed");
-        const QString display = QStringLiteral(":%1").arg(90 + QCoreApplication::applicationPid() % 500);
-        // -noreset: the server must keep its settings when our short connections close.
-        m_xvfb.start(xvfb, {display, "-noreset", "-nolisten", "tcp", "-screen", "0", "640x480x24"});
+        // -displayfd picks a free display and tells us its number; -noreset
+        // keeps the server's settings when our short connections close.
+        m_xvfb.start(xvfb, {"-displayfd", "1", "-noreset", "-nolisten", "tcp", "-screen", "0",
+                            "640x480x24"});
         QVERIFY(m_xvfb.waitForStarted());
+        QVERIFY(m_xvfb.waitForReadyRead(10000));
+        const QString display = ":" + QString::fromLatin1(m_xvfb.readLine().trimmed());
         qputenv("DISPLAY", display.toLatin1());
         for (int i = 0; i < 50 && readPointerSpeed() == 0; ++i) QTest::qWait(100);
         QVERIFY2(readPointerSpeed() != 0, "Xvfb did not come up");
