@@ -269,7 +269,6 @@ void VirtualMouse::handleBlockWrite(const Report& report) {
         const size_t commitOffset = blockNumber == kCmdMacro ? kMacroCommitOffset : kCommitOffset;
         if (staging.open && offset == commitOffset && length == 1 &&
             report[kPosData] == kCommitData) {
-            m_profiles[m_activeProfile].blocks[blockNumber - 1] = staging.data;
             if (blockNumber == kCmdSettings && staging.data.size() >= 19) {
                 // The settings block carries the active profile, the report
                 // rates and the current profile's DPI stage.
@@ -278,6 +277,7 @@ void VirtualMouse::handleBlockWrite(const Report& report) {
                     m_rate[p] = staging.data[11 + p];
                 m_dpiStage[m_activeProfile] = staging.data[17];
             }
+            m_profiles[m_activeProfile].blocks[blockNumber - 1] = staging.data;
             staging = Staging();
         }
         return;
@@ -320,14 +320,20 @@ Report VirtualMouse::batteryReport() const {
     return r;
 }
 
-void VirtualMouse::deliver(Link link, const std::vector<uint8_t>& report) {
+void VirtualMouse::deliver(Link link, const std::vector<uint8_t>& report, bool first) {
     logReport(link, false, report.data(), report.size());
     for (auto& entry : m_handles) {
         Handle& h = entry.second;
         if (h.link != link || h.generation != m_generation[int(link)]) continue;
-        h.queue.push_back(report);
-        while (h.queue.size() > kQueueLimit)
-            h.queue.pop_front();
+        if (first) {
+            h.queue.push_front(report);
+            while (h.queue.size() > kQueueLimit)
+                h.queue.pop_back();
+        } else {
+            h.queue.push_back(report);
+            while (h.queue.size() > kQueueLimit)
+                h.queue.pop_front();
+        }
     }
     m_arrived.notify_all();
 }
@@ -336,9 +342,10 @@ void VirtualMouse::maybeQueueMotion(Link link) {
     if (!linkAnswers(link)) return;
     const auto now = std::chrono::steady_clock::now();
     bool due = false;
+    bool first = false;
     if (m_faults[Fault::Motion] > 0) {
         --m_faults[Fault::Motion];
-        due = true;
+        due = first = true;
     } else if (m_motionIntervalMs > 0 &&
                now - m_lastMotion[int(link)] >= std::chrono::milliseconds(m_motionIntervalMs)) {
         due = true;
@@ -354,7 +361,7 @@ void VirtualMouse::maybeQueueMotion(Link link) {
     motion[3] = kSteps[s] < 0 ? 0xFF : 0;
     motion[4] = uint8_t(kSteps[(s + 2) % 8]);
     motion[5] = kSteps[(s + 2) % 8] < 0 ? 0xFF : 0;
-    deliver(link, motion);
+    deliver(link, motion, first);
 }
 
 Link VirtualMouse::statusLink(bool* any) const {

@@ -134,7 +134,8 @@ private:
     void handleReport(Link link, const Report& report);
     void handleBlockWrite(const Report& report);
     void sendEcho(Link link, const Report& report);
-    void deliver(Link link, const std::vector<uint8_t>& report);
+    // `first`: ahead of the reports already waiting.
+    void deliver(Link link, const std::vector<uint8_t>& report, bool first = false);
     void sendStatusReport();
     bool linkAnswers(Link link) const;
     Link statusLink(bool* any) const;

@@ -1,0 +1,65 @@
+/* A plain hidapi client for the drop-in library test: lists the devices,
+ * opens the command collection of the given IDs, sends one verified command
+ * and prints the answer, skipping movement reports as the program must. */
+#include <hidapi/hidapi.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        fprintf(stderr, "usage: hidprobe <vid hex> <pid hex>\n");
+        return 2;
+    }
+    const unsigned short vid = (unsigned short)strtoul(argv[1], NULL, 16);
+    const unsigned short pid = (unsigned short)strtoul(argv[2], NULL, 16);
+    if (hid_init() != 0)
+        return 3;
+    struct hid_device_info* devs = hid_enumerate(0, 0);
+    char commandPath[256] = "";
+    for (struct hid_device_info* d = devs; d; d = d->next) {
+        printf("device %04x:%04x page %x usage %x path %s\n", d->vendor_id, d->product_id,
+               d->usage_page, d->usage, d->path);
+        if (d->vendor_id == vid && d->product_id == pid && d->usage_page == 1 && d->usage == 0)
+            snprintf(commandPath, sizeof commandPath, "%s", d->path);
+    }
+    hid_free_enumeration(devs);
+    if (!commandPath[0]) {
+        printf("no command collection\n");
+        return 4;
+    }
+    hid_device* dev = hid_open_path(commandPath);
+    if (!dev) {
+        printf("open failed\n");
+        return 5;
+    }
+    /* Begin of a profile write: 05 cs FA 46 00 ... */
+    unsigned char out[33] = {0x05, 0, 0xFA, 0x46};
+    out[1] = (unsigned char)(((0xFA + 0x46) & 0xFF) ^ 0x66);
+    int written = hid_write(dev, out, sizeof out);
+    printf("write %d\n", written);
+    unsigned char in[64];
+    int skipped = 0;
+    for (int tries = 0; tries < 20; ++tries) {
+        memset(in, 0, sizeof in);
+        int n = hid_read_timeout(dev, in, 33, 500);
+        if (n <= 0) {
+            printf("read %d\n", n);
+            break;
+        }
+        if (in[0] != 0x05) {
+            ++skipped;
+            continue;
+        }
+        printf("read %d:", n);
+        for (int i = 0; i < n; ++i)
+            printf(" %02x", in[i]);
+        printf("\n");
+        break;
+    }
+    printf("skipped %d\n", skipped);
+    hid_close(dev);
+    hid_exit();
+    return 0;
+}
