@@ -31,8 +31,10 @@ constexpr FaultNameEntry kFaultNames[] = {
     {Fault::Motion, "motion"},
 };
 
-const char* const kLinkPaths[kLinkCount] = {"/dev/virtual-mouse/receiver",
-                                            "/dev/virtual-mouse/cable"};
+// Each plugging makes a new device node, so a quick replug is never mistaken
+// for the device that was there before.
+const char* const kLinkPaths[kLinkCount] = {"/dev/virtual-mouse/receiver-",
+                                            "/dev/virtual-mouse/cable-"};
 constexpr uint16_t kReleaseNumbers[kLinkCount] = {0x0100, 0x0105};
 
 size_t blockCapacity(int blockNumber) {
@@ -86,6 +88,10 @@ VirtualMouse::VirtualMouse(const UsbIdentity& ids)
         t = m_start;
 }
 
+std::string VirtualMouse::devicePath(Link link) const {
+    return kLinkPaths[int(link)] + std::to_string(m_plugCount[int(link)]);
+}
+
 // ---- host side ------------------------------------------------------------
 
 std::vector<Collection> VirtualMouse::enumerate(uint16_t vid, uint16_t pid) const {
@@ -95,7 +101,7 @@ std::vector<Collection> VirtualMouse::enumerate(uint16_t vid, uint16_t pid) cons
         if (!m_plugged[i]) continue;
         const Link link = Link(i);
         Collection c;
-        c.path = kLinkPaths[i];
+        c.path = devicePath(link);
         c.vendorId = link == Link::Receiver ? m_ids.receiverVid : m_ids.cableVid;
         c.productId = link == Link::Receiver ? m_ids.receiverPid : m_ids.cablePid;
         c.releaseNumber = kReleaseNumbers[i];
@@ -128,7 +134,7 @@ bool VirtualMouse::collectionForPath(const std::string& path, Collection* out) c
 int VirtualMouse::open(const std::string& path) {
     std::lock_guard<std::mutex> lock(m_mutex);
     for (int i = 0; i < kLinkCount; ++i) {
-        if (m_plugged[i] && path == kLinkPaths[i]) {
+        if (m_plugged[i] && path == devicePath(Link(i))) {
             const int id = m_nextHandle++;
             m_handles[id] = Handle{Link(i), m_generation[i], {}};
             return id;
@@ -426,6 +432,7 @@ void VirtualMouse::plug(Link link) {
     if (!m_plugged[int(link)]) {
         m_plugged[int(link)] = true;
         ++m_generation[int(link)];
+        ++m_plugCount[int(link)];
     }
 }
 

@@ -138,6 +138,7 @@ private:
     void deliver(Link link, const std::vector<uint8_t>& report, bool first = false);
     void sendStatusReport();
     bool linkAnswers(Link link) const;
+    std::string devicePath(Link link) const;
     Link statusLink(bool* any) const;
     Report batteryReport() const;
     void logReport(Link link, bool out, const uint8_t* data, size_t length);
@@ -152,6 +153,7 @@ private:
     UsbIdentity m_ids;
     bool m_plugged[kLinkCount] = {false, false};
     unsigned m_generation[kLinkCount] = {1, 1};
+    unsigned m_plugCount[kLinkCount] = {0, 0};
     bool m_asleep = false;
 
     std::map<int, Handle> m_handles;

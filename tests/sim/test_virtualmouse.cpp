@@ -57,7 +57,7 @@ struct Session {
     }
     HidDevice* openCommand(Link link) {
         for (const auto& rec : port.enumerate(0, 0))
-            if (rec.usage == 0 && rec.path.endsWith(link == Link::Cable ? "cable" : "receiver"))
+            if (rec.usage == 0 && rec.path.contains(link == Link::Cable ? "cable" : "receiver"))
                 return port.openPath(rec.path.constData());
         return nullptr;
     }
@@ -123,6 +123,11 @@ void TestVirtualMouse::enumerationPerLink() {
     // Both collections of an interface share one path, as with hidraw.
     QCOMPARE(all[0].path, all[1].path);
     QVERIFY(all[0].path != all[2].path);
+    // A replug is a new node.
+    const QByteArray before = all[0].path;
+    mouse.unplug(Link::Receiver);
+    mouse.plug(Link::Receiver);
+    QVERIFY(port.enumerate(0x1111, 0)[0].path != before);
     QCOMPARE(all[0].vendorId, uint16_t(0x1111));
     QCOMPARE(all[0].productId, uint16_t(0x2222));
     QCOMPARE(all[2].vendorId, uint16_t(0x3333));
