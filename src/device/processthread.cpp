@@ -1,0 +1,40 @@
+#include "processthread.h"
+
+#include "devicelog.h"
+#include "linkstate.h"
+#include "profilewrite.h"
+#include "protocol.h"
+
+#include <appconfig.h>
+#include <defaults.h>
+
+KestProcessThread::KestProcessThread(DeviceSettings* working, DeviceSettings* sent,
+                                     StatusThreadControl* status, QObject* parent)
+    : QThread(parent), m_working(working), m_sent(sent), m_status(status) {}
+
+void KestProcessThread::run() {
+    if (isStop) {
+        qCDebug(lcDevice, "isStop.");
+        return;
+    }
+    saveSettings(*m_working);
+    if (mouseOffFlag()) {
+        m_result = kResultMouseOff;
+        emit DoProcessDlg();
+        return;
+    }
+    m_result = kResultOk;
+    int flags = compareSettings(*m_working, *m_sent);
+    if (readDiff() == 1 || force)
+        flags = ChangeGeneral | ChangeDpi | ChangeButtons | ChangeLighting;
+    if (flags != 0) {
+        saveSettings(*m_working);
+        const uint8_t r = ProfileWrite(*m_working, flags, m_status);
+        m_result = r;
+        // Whatever the outcome the mouse now holds (or should hold) this copy;
+        // a failure leaves a full write pending instead.
+        *m_sent = *m_working;
+        writeDiff(r != kResultOk ? 1 : 0);
+    }
+    emit DoProcessDlg();
+}

@@ -1,0 +1,100 @@
+#include "profilewrite.h"
+
+#include "commands.h"
+#include "devicelog.h"
+#include "devicetable.h"
+#include "statusthread.h"
+
+#include <QSettings>
+#include <QThread>
+#include <atomic>
+#include <defaults.h>
+#include <memory>
+#include <paths.h>
+
+namespace {
+std::atomic<int> g_macroDelayMs{50};
+// More steps than this can never fit into one image.
+constexpr int kMaxMacroSteps = kMacroImageSize / 3;
+} // namespace
+
+void setMacroEncodeDelayMs(int ms) {
+    g_macroDelayMs = ms;
+}
+int macroEncodeDelayMs() {
+    return g_macroDelayMs.load();
+}
+
+std::vector<MacroStep> readMacroSteps(const QString& name, int limit) {
+    const QSettings ini(macroFilePath(name), QSettings::IniFormat);
+    const int count = std::min(ini.value(QStringLiteral("Setting/Count"), 0).toInt(), limit);
+    std::vector<MacroStep> steps;
+    for (int k = 0; k < count; ++k) {
+        auto byte = [&](const char* key) {
+            return uint8_t(
+                ini.value(QStringLiteral("Setting/%1_%2").arg(QLatin1String(key)).arg(k), 0)
+                    .toInt() &
+                0xFF);
+        };
+        steps.push_back({byte("Map"), byte("DataL"), byte("DataH")});
+    }
+    return steps;
+}
+
+uint8_t WriteMacroBlock(const DeviceSettings& staged, MacroIndexMap& macros) {
+    if (macros.isEmpty()) return kResultOk;
+    for (int index : macros) {
+        if (index > kMaxMacroIndex) {
+            qCDebug(lcDevice, "iIndex>=MAX_MACRO_NUMBER_560");
+            return kResultMacroOverflow;
+        }
+    }
+    auto images = std::make_unique<MacroImages>();
+    for (MacroImage& img : *images)
+        img.fill(0);
+    for (const MouseProfile& p : staged.profiles) {
+        for (const ButtonInfo& b : p.buttons) {
+            if (b.Fun != 200 && b.Fun != 510) continue;
+            // Every listed macro is encoded once; later buttons using one of
+            // them (or any button once the map is empty) need nothing more.
+            const auto it = macros.find(b.macroname);
+            if (it == macros.end()) continue;
+            const std::vector<MacroStep> steps = readMacroSteps(b.macroname, kMaxMacroSteps + 1);
+            if (!encodeMacroImage(steps, (*images)[size_t(it.value())])) {
+                qCDebug(lcDevice) << "macro too long for the mouse:" << b.macroname;
+                return kResultMacroOverflow;
+            }
+            QThread::msleep(unsigned(macroEncodeDelayMs()));
+            macros.erase(it);
+        }
+    }
+    return sendPackets(macroPackets(*images));
+}
+
+namespace {
+
+uint8_t writeSequence(DeviceSettings& staged, int flags) {
+    MacroIndexMap macros;
+    uint8_t r = BeginProfileWrite();
+    if (r) return r;
+    if ((r = WriteSettingsBlock(staged))) return r;
+    // The settings block has just made the current profile the mouse's
+    // active one, so every per-profile block comes from that profile.
+    if ((flags & ChangeButtons) && (r = WriteButtonBlock(staged, macros))) return r;
+    if ((flags & ChangeDpi) && (r = WriteDpiBlock(staged, staged.currentProfile))) return r;
+    if ((flags & ChangeLighting) && (r = WriteLightingBlock(staged))) return r;
+    if (flags != 0 && (r = ApplyAllBlocks())) return r;
+    if ((r = WriteMacroBlock(staged, macros))) return r;
+    return EndProfileWrite();
+}
+
+} // namespace
+
+uint8_t ProfileWrite(const DeviceSettings& working, int flags, StatusThreadControl* status) {
+    if (status) status->stop();
+    auto staged = std::make_unique<DeviceSettings>(working);
+    const uint8_t r = writeSequence(*staged, flags);
+    // Polling resumes after any write, failed or not, while the mouse is open.
+    if (status && commandHandle()) status->start();
+    return r;
+}

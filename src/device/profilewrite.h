@@ -1,0 +1,29 @@
+// Writing the user's settings to the mouse: the fixed block sequence and the
+// macro transfer.
+#pragma once
+
+#include "encoders.h"
+
+#include <QString>
+#include <records.h>
+#include <vector>
+
+class StatusThreadControl;
+
+// Reads a macro file's steps as the mouse stores them; a missing file gives
+// no steps. At most `limit` steps are read.
+std::vector<MacroStep> readMacroSteps(const QString& name, int limit = 1000);
+
+// Encodes the macros named in `macros` (filled by the button block) into
+// images and sends them. Returns 6 without sending when a macro index is past
+// what the mouse keeps or a macro does not fit its image.
+uint8_t WriteMacroBlock(const DeviceSettings& staged, MacroIndexMap& macros);
+
+// The waits of the macro step; tests may shorten them.
+void setMacroEncodeDelayMs(int ms);
+int macroEncodeDelayMs();
+
+// Writes the blocks named in `flags` (ChangeBits) from `working`. The status
+// thread, when given, is stopped for the write and started again afterwards
+// while a command handle is open.
+uint8_t ProfileWrite(const DeviceSettings& working, int flags, StatusThreadControl* status);

@@ -1,0 +1,172 @@
+#include "statusthread.h"
+
+#include "devicelog.h"
+#include "devicetable.h"
+#include "linkstate.h"
+#include "protocol.h"
+#include "transport.h"
+
+#include <chrono>
+#include <cstring>
+
+namespace {
+std::atomic<int> g_pollSettle{10};
+std::atomic<int> g_readTimeout{50};
+std::atomic<int> g_afterPoll{450};
+std::atomic<int> g_afterReport{400};
+std::atomic<int> g_afterFailure{450};
+} // namespace
+
+StatusTiming statusTiming() {
+    return {g_pollSettle.load(), g_readTimeout.load(), g_afterPoll.load(), g_afterReport.load(),
+            g_afterFailure.load()};
+}
+
+void setStatusTiming(const StatusTiming& t) {
+    g_pollSettle = t.pollSettleMs;
+    g_readTimeout = t.readTimeoutMs;
+    g_afterPoll = t.afterPollMs;
+    g_afterReport = t.afterReportMs;
+    g_afterFailure = t.afterFailureMs;
+}
+
+KestGetBatteryThread::~KestGetBatteryThread() {
+    requestStop();
+    wait();
+}
+
+void KestGetBatteryThread::requestStop() {
+    {
+        std::lock_guard<std::mutex> lock(m_pauseMutex);
+        m_stop = 1;
+    }
+    m_wake.notify_all();
+}
+
+void KestGetBatteryThread::pause(int ms) {
+    std::unique_lock<std::mutex> lock(m_pauseMutex);
+    m_wake.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_stop.load() != 0; });
+}
+
+void KestGetBatteryThread::handleBattery(const uint8_t* report) {
+    setLastBatteryVariant(report[10]);
+    emit RefreshBatteryStatus(report[6], report[4], report[5]);
+    if (report[4] || report[5] || report[6]) emit RefreshWriteStatus(report[7]);
+}
+
+void KestGetBatteryThread::run() {
+    qCDebug(lcDevice, "KestGetBatteryThread.");
+    const StatusTiming t = statusTiming();
+    int cycle = 0;
+    uint8_t buf[64];
+    // One read on the command handle under the command lock; false when no
+    // command handle is open any more.
+    auto readOnce = [&](bool poll, int& result) {
+        std::lock_guard<std::mutex> lock(commandHandleMutex());
+        const HidHandle* h = commandHandle();
+        if (!h) return false;
+        std::memset(buf, 0, sizeof buf);
+        if (poll) {
+            const CommandReport report = statusPollReport();
+            if (h->port()->write(h->get(), report.bytes.data(), kReportSize) < 0)
+                qCDebug(lcDevice, "Unable to send a feature report.");
+            ++m_polls;
+            QThread::msleep(unsigned(t.pollSettleMs));
+        }
+        result = readCommandReport(*h->port(), h->get(), buf, t.readTimeoutMs);
+        ++m_reads;
+        return true;
+    };
+
+    for (;;) {
+        if (m_stop) {
+            qCDebug(lcDevice, "KestGetBatteryThread Stop.");
+            return;
+        }
+        if (!commandHandle()) return;
+        int r = 0;
+        if (cycle == 0) {
+            if (!readOnce(true, r)) return;
+            if (r <= 0) {
+                // No answer: the mouse is asleep or off behind its receiver.
+                emit RefreshBatteryStatus(0, 0, 0);
+            } else {
+                qCDebug(lcDevice, "Threadread bat - %x %x %x %x %x %x %x %x", buf[0], buf[1],
+                        buf[2], buf[3], buf[4], buf[5], buf[6], buf[7]);
+                if (buf[kPosCommand] == kCmdStatusPoll) handleBattery(buf);
+            }
+            pause(t.afterPollMs);
+            cycle = 2;
+        } else {
+            ++cycle;
+        }
+
+        if (m_stop) continue;
+        if (!readOnce(false, r)) return;
+        if (r < 0) {
+            qCDebug(lcDevice, "Unable to read a feature report 1.");
+            pause(t.afterFailureMs);
+        } else if (r > 0 && buf[kPosCommand] == kCmdStatusReport) {
+            emit RefreshStatus(buf[4], buf[5], buf[6], buf[7]);
+            pause(t.afterReportMs);
+        } else if (r > 0 && buf[kPosCommand] == kCmdStatusPoll) {
+            handleBattery(buf);
+            pause(t.afterReportMs);
+        } else {
+            pause(t.afterReportMs);
+        }
+        if (cycle >= kReadsPerPoll) cycle = 0;
+    }
+}
+
+StatusThreadControl::StatusThreadControl(Connector connector) : m_connector(std::move(connector)) {}
+
+StatusThreadControl::~StatusThreadControl() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    stopLocked();
+    // Destroying a running thread would abort the program: wait it out.
+    if (m_stuck) m_stuck->wait();
+}
+
+bool StatusThreadControl::start() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    stopLocked();
+    if (m_stuck) {
+        if (!m_stuck->wait(kStopWaitMs)) {
+            qCWarning(lcDevice) << "status thread still running; not starting another";
+            return false;
+        }
+        m_stuck.reset();
+    }
+    m_thread = std::make_unique<KestGetBatteryThread>();
+    if (m_connector) m_connector(m_thread.get());
+    m_thread->start(QThread::InheritPriority);
+    return true;
+}
+
+void StatusThreadControl::stop() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    stopLocked();
+}
+
+void StatusThreadControl::stopLocked() {
+    if (!m_thread) return;
+    m_thread->requestStop();
+    if (m_thread->wait(kStopWaitMs)) {
+        m_thread.reset();
+        return;
+    }
+    qCWarning(lcDevice) << "status thread did not end in time";
+    if (m_stuck) m_stuck->wait(); // never leave two behind
+    m_stuck = std::move(m_thread);
+}
+
+bool StatusThreadControl::running() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_thread && m_thread->isRunning();
+}
+
+KestGetBatteryThread* StatusThreadControl::thread() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_thread.get();
+}
