@@ -6,20 +6,30 @@
 
 #include <hidapi/hidapi.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <string>
 #include <unistd.h>
 
-struct hid_device_ {
+// Reads and writes go over two connections, each with its own daemon-side
+// handle, so that a thread waiting in a read does not hold up a write, as
+// with a real device node. The write handle's own input queue is never read.
+struct Channel {
     int fd = -1;
     int32_t handle = -1;
-    bool nonblocking = false;
     std::mutex mutex;
+};
+
+struct hid_device_ {
+    Channel reader;
+    Channel writer;
+    bool nonblocking = false;
     vmwire::WireCollection info;
     hid_device_info* deviceInfo = nullptr;
-    std::wstring error;
+    // Literals only, so that the reader and the writer may set it at once.
+    std::atomic<const wchar_t*> error{nullptr};
 };
 
 namespace {
@@ -101,6 +111,42 @@ int unsupported(hid_device* dev) {
     return -1;
 }
 
+bool openChannel(const char* path, Channel* channel) {
+    const int fd = vmwire::connectTo(vmwire::socketPath());
+    if (fd < 0) {
+        setGlobalError(L"the virtual mouse daemon is not running");
+        return false;
+    }
+    vmwire::Writer w;
+    w.u8(vmwire::OpOpen).str(path);
+    std::string answer;
+    if (!roundTrip(fd, w, &answer)) {
+        ::close(fd);
+        return false;
+    }
+    vmwire::Reader r(answer);
+    const int32_t handle = r.i32();
+    if (!r.ok() || handle <= 0) {
+        ::close(fd);
+        setGlobalError(L"no such device");
+        return false;
+    }
+    channel->fd = fd;
+    channel->handle = handle;
+    return true;
+}
+
+void closeChannel(Channel* channel) {
+    std::lock_guard<std::mutex> lock(channel->mutex);
+    if (channel->fd < 0) return;
+    vmwire::Writer w;
+    w.u8(vmwire::OpClose).i32(channel->handle);
+    std::string answer;
+    roundTrip(channel->fd, w, &answer);
+    ::close(channel->fd);
+    channel->fd = -1;
+}
+
 } // namespace
 
 extern "C" {
@@ -143,28 +189,13 @@ HID_API_EXPORT hid_device* HID_API_CALL hid_open_path(const char* path) {
     if (!path) return nullptr;
     std::vector<vmwire::WireCollection> list;
     enumerateAll(0, 0, &list);
-    const int fd = vmwire::connectTo(vmwire::socketPath());
-    if (fd < 0) {
-        setGlobalError(L"the virtual mouse daemon is not running");
-        return nullptr;
-    }
-    vmwire::Writer w;
-    w.u8(vmwire::OpOpen).str(path);
-    std::string answer;
-    if (!roundTrip(fd, w, &answer)) {
-        ::close(fd);
-        return nullptr;
-    }
-    vmwire::Reader r(answer);
-    const int32_t handle = r.i32();
-    if (!r.ok() || handle <= 0) {
-        ::close(fd);
-        setGlobalError(L"no such device");
-        return nullptr;
-    }
     auto* dev = new hid_device_;
-    dev->fd = fd;
-    dev->handle = handle;
+    if (!openChannel(path, &dev->reader) || !openChannel(path, &dev->writer)) {
+        closeChannel(&dev->reader);
+        closeChannel(&dev->writer);
+        delete dev;
+        return nullptr;
+    }
     for (const auto& c : list) {
         if (c.path == path) {
             dev->info = c;
@@ -189,14 +220,8 @@ HID_API_EXPORT hid_device* HID_API_CALL hid_open(unsigned short vendor_id,
 
 void HID_API_EXPORT HID_API_CALL hid_close(hid_device* dev) {
     if (!dev) return;
-    {
-        std::lock_guard<std::mutex> lock(dev->mutex);
-        vmwire::Writer w;
-        w.u8(vmwire::OpClose).i32(dev->handle);
-        std::string answer;
-        roundTrip(dev->fd, w, &answer);
-        ::close(dev->fd);
-    }
+    closeChannel(&dev->reader);
+    closeChannel(&dev->writer);
     hid_free_enumeration(dev->deviceInfo);
     delete dev;
 }
@@ -204,13 +229,13 @@ void HID_API_EXPORT HID_API_CALL hid_close(hid_device* dev) {
 int HID_API_EXPORT HID_API_CALL hid_write(hid_device* dev, const unsigned char* data,
                                           size_t length) {
     if (!dev || !data) return -1;
-    std::lock_guard<std::mutex> lock(dev->mutex);
+    std::lock_guard<std::mutex> lock(dev->writer.mutex);
     vmwire::Writer w;
     w.u8(vmwire::OpWrite)
-        .i32(dev->handle)
+        .i32(dev->writer.handle)
         .str(std::string(reinterpret_cast<const char*>(data), length));
     std::string answer;
-    if (!roundTrip(dev->fd, w, &answer)) {
+    if (!roundTrip(dev->writer.fd, w, &answer)) {
         dev->error = L"the virtual mouse daemon is gone";
         return -1;
     }
@@ -223,11 +248,11 @@ int HID_API_EXPORT HID_API_CALL hid_write(hid_device* dev, const unsigned char* 
 int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device* dev, unsigned char* data,
                                                  size_t length, int milliseconds) {
     if (!dev || !data) return -1;
-    std::lock_guard<std::mutex> lock(dev->mutex);
+    std::lock_guard<std::mutex> lock(dev->reader.mutex);
     vmwire::Writer w;
-    w.u8(vmwire::OpRead).i32(dev->handle).u32(uint32_t(length)).i32(milliseconds);
+    w.u8(vmwire::OpRead).i32(dev->reader.handle).u32(uint32_t(length)).i32(milliseconds);
     std::string answer;
-    if (!roundTrip(dev->fd, w, &answer)) {
+    if (!roundTrip(dev->reader.fd, w, &answer)) {
         dev->error = L"the virtual mouse daemon is gone";
         return -1;
     }
@@ -288,7 +313,10 @@ int HID_API_EXPORT_CALL hid_get_indexed_string(hid_device* dev, int, wchar_t*, s
 }
 
 HID_API_EXPORT const wchar_t* HID_API_CALL hid_error(hid_device* dev) {
-    if (dev) return dev->error.empty() ? L"Success" : dev->error.c_str();
+    if (dev) {
+        const wchar_t* e = dev->error.load();
+        return e ? e : L"Success";
+    }
     static thread_local std::wstring copy;
     std::lock_guard<std::mutex> lock(g_errorMutex);
     copy = g_error.empty() ? L"Success" : g_error;

@@ -12,7 +12,7 @@ namespace vmwire {
 namespace {
 
 // Frames larger than this are refused: nothing in the protocol comes near it.
-constexpr uint32_t kMaxFrame = 16 * 1024 * 1024;
+constexpr uint32_t kMaxFrame = 64 * 1024 * 1024;
 
 bool writeAll(int fd, const char* data, size_t n) {
     while (n > 0) {
