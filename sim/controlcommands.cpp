@@ -34,7 +34,8 @@ std::string joinFaultNames() {
 std::string controlUsage() {
     return "commands:\n"
            "  plug receiver|cable          unplug receiver|cable\n"
-           "  press profile|dpi|rate       battery <mV> [charging]\n"
+           "  press profile|dpi|rate       (wakes a sleeping mouse)\n"
+           "  battery <mV> [charging]\n"
            "  write-status <0-255>         variant <0-255>\n"
            "  sleep                        wake\n"
            "  fault <kind> <count>         fault clear\n"

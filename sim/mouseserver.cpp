@@ -5,6 +5,7 @@
 
 #include <QMetaObject>
 #include <fcntl.h>
+#include <poll.h>
 #include <set>
 #include <thread>
 #include <unistd.h>
@@ -16,6 +17,20 @@ std::string utf8(const std::wstring& text) {
     for (wchar_t c : text)
         out += c < 0x80 ? char(c) : '?';
     return out;
+}
+
+// A read without a timeout waits in slices, so that a client that hangs up
+// meanwhile does not leave its thread waiting for ever.
+int readFor(vm::VirtualMouse& mouse, int fd, int id, char* data, uint32_t length, int timeout) {
+    auto* out = reinterpret_cast<uint8_t*>(data);
+    if (timeout >= 0) return mouse.read(id, out, length, timeout);
+    constexpr int kSliceMs = 250;
+    for (;;) {
+        const int n = mouse.read(id, out, length, kSliceMs);
+        if (n != 0) return n;
+        pollfd p{fd, POLLRDHUP, 0};
+        if (::poll(&p, 1, 0) > 0 && (p.revents & (POLLRDHUP | POLLHUP | POLLERR))) return -1;
+    }
 }
 
 // Serves one client until it hangs up; the handles it opened close with it.
@@ -74,9 +89,8 @@ void serveClient(std::shared_ptr<vm::VirtualMouse> mouse, int fd, MouseServer* s
             const uint32_t length = std::min<uint32_t>(in.u32(), 4096);
             const int timeout = in.i32();
             std::string data(length, '\0');
-            const int n = handles.count(id) ? mouse->read(id, reinterpret_cast<uint8_t*>(&data[0]),
-                                                          length, timeout)
-                                            : -1;
+            const int n =
+                handles.count(id) ? readFor(*mouse, fd, id, &data[0], length, timeout) : -1;
             out.i32(n);
             out.str(n > 0 ? data.substr(0, size_t(n)) : std::string());
             break;

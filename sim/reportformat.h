@@ -39,6 +39,7 @@ constexpr uint8_t kCmdSelectProfile = 0x44;
 constexpr uint8_t kCmdBeginEnd = 0x46;
 constexpr uint8_t kCmdPoll = 0x48;
 constexpr uint8_t kCmdStatus = 0x49;
+constexpr uint8_t kApplyMarker = 0xF3; // first parameter of the apply command
 
 // Block write operations.
 constexpr uint8_t kOpFirst = 0xD1;

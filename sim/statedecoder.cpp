@@ -32,6 +32,47 @@ uint8_t at(const std::vector<uint8_t>& data, size_t i) {
 
 constexpr const char* kNever = "    (never written)\n";
 
+// What the first byte of a button record makes the button do.
+struct ButtonType {
+    uint8_t type;
+    const char* meaning;
+};
+constexpr ButtonType kButtonTypes[] = {
+    {0x00, "off"},
+    {0x30, "function 0x30"},
+    {0x81, "left button"},
+    {0x82, "right button"},
+    {0x83, "middle button"},
+    {0x84, "back button"},
+    {0x85, "forward button"},
+    {0x88, "function 0x88"},
+    {0x89, "function 0x89"},
+    {0x8A, "function 0x8a"},
+    {0x8B, "function 0x8b"},
+    {0x8C, "function 0x8c"},
+    {0x8D, "function 0x8d"},
+    {0x8E, "media key"},
+    {0x8F, "key with modifiers"},
+    {0x90, "key"},
+    {0x91, "macro"},
+    {0x94, "function 0x94"},
+    {0x95, "function 0x95"},
+    {0x97, "function 0x97"},
+    {0x98, "function 0x98"},
+    {0x99, "fire key"},
+    {0x9A, "sniper"},
+    {0x9B, "function 0x9b"},
+    {0x9D, "gun file"},
+    {0x9F, "function 0x9f"},
+    {0xA0, "function 0xa0"},
+};
+
+const char* buttonMeaning(uint8_t type) {
+    for (const ButtonType& t : kButtonTypes)
+        if (t.type == type) return t.meaning;
+    return "unknown";
+}
+
 // Report-rate codes as the host writes them.
 const char* rateText(int code) {
     switch (code) {
@@ -77,8 +118,9 @@ std::string describeDpiBlock(const std::vector<uint8_t>& b) {
     std::string t = format("    stage count: %d\n", at(b, 0));
     for (int i = 0; i < 8; ++i) {
         const size_t o = 1 + 5 * size_t(i);
-        t += format("    stage %d: used %d, x %02x %02x, y %02x %02x\n", i, at(b, o), at(b, o + 1),
-                    at(b, o + 2), at(b, o + 3), at(b, o + 4));
+        t += format("    stage %d: used %d, x %02x %02x (%d), y %02x %02x (%d)\n", i, at(b, o),
+                    at(b, o + 1), at(b, o + 2), at(b, o + 1) | at(b, o + 2) << 8, at(b, o + 3),
+                    at(b, o + 4), at(b, o + 3) | at(b, o + 4) << 8);
     }
     return t;
 }
@@ -88,8 +130,9 @@ std::string describeButtonBlock(const std::vector<uint8_t>& b) {
     std::string t = "    header: " + hexBytes(b, 0, 2) + "\n";
     for (int s = 0; s < 24; ++s) {
         const size_t o = 2 + 4 * size_t(s);
-        const char* note = s == 22 ? " (wheel up)" : s == 23 ? " (wheel down)" : "";
-        t += format("    slot %2d: %s%s\n", s, hexBytes(b, o, 4).c_str(), note);
+        const char* note = s == 22 ? ", wheel up" : s == 23 ? ", wheel down" : "";
+        t += format("    slot %2d: %s (%s%s)\n", s, hexBytes(b, o, 4).c_str(),
+                    buttonMeaning(at(b, o)), note);
     }
     t += "    trailer: " + hexBytes(b, 98, 4) + "\n";
     return t;

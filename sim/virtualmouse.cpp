@@ -236,7 +236,7 @@ void VirtualMouse::handleReport(Link link, const Report& report) {
         handleBlockWrite(report);
         break;
     case kCmdApply:
-        m_applied |= report[kPosParam2];
+        if (report[kPosParam1] == kApplyMarker) m_applied |= report[kPosParam2];
         break;
     case kCmdSelectProfile:
         if (report[kPosParam1] < 5) m_activeProfile = report[kPosParam1];
@@ -381,6 +381,7 @@ Link VirtualMouse::statusLink(bool* any) const {
 }
 
 void VirtualMouse::sendStatusReport() {
+    m_asleep = false; // a button press wakes the mouse
     bool any = false;
     const Link link = statusLink(&any);
     if (!any) return;

@@ -85,6 +85,7 @@ public:
     bool plugged(Link link) const;
     void setAsleep(bool asleep);
     bool asleep() const;
+    // Each press wakes a sleeping mouse and sends a status report.
     void pressProfileButton();
     void pressDpiButton();
     void pressRateButton();

@@ -108,6 +108,8 @@ private slots:
     void everyOpenHandleGetsEachReport();
     void logFormat();
     void decodedState();
+    void blockDecoders_data();
+    void blockDecoders();
     void controlCommands_data();
     void controlCommands();
 };
@@ -280,7 +282,10 @@ void TestVirtualMouse::profileSelectionAndSettings() {
     s.run(makeReport(kCmdBeginEnd, 0));
     QVERIFY(s.mouse.writeOpen());
     QCOMPARE(s.mouse.writeStatus(), uint8_t(0));
-    s.run(makeReport(kCmdApply, 0xF3));
+    for (uint8_t bit : {0x04, 0x01, 0x02, 0x08, 0x10})
+        s.run(makeReport(kCmdApply, uint16_t(0xF3 | bit << 8), "", 0, true));
+    s.run(makeReport(kCmdApply, uint16_t(0xF2 | 0x40 << 8), "", 0, true)); // no marker: ignored
+    QCOMPARE(s.mouse.appliedBits(), uint8_t(0x1F));
     s.run(makeReport(kCmdBeginEnd, 1));
     QVERIFY(!s.mouse.writeOpen());
     QCOMPARE(s.mouse.writeStatus(), uint8_t(1));
@@ -386,15 +391,21 @@ void TestVirtualMouse::sleepingMouse() {
     QCOMPARE(s.read(), QByteArray());
     QCOMPARE(s.send(first(1, "\x01")), 33);
     QCOMPARE(s.read(), QByteArray());
-    s.mouse.pressProfileButton(); // the status report goes over the cable
-    QCOMPARE(s.read(), QByteArray());
-    QCOMPARE(s.read(cable).mid(3, 2), QByteArray("\x49\x01", 2));
     // Over the cable the mouse is powered and answers.
     QCOMPARE(s.send(makeReport(kCmdPoll), cable), 33);
     QCOMPARE(s.read(cable).at(3), char(kCmdPoll));
     s.mouse.setAsleep(false);
     QCOMPARE(s.send(makeReport(kCmdPoll)), 33);
     QCOMPARE(s.read().at(3), char(kCmdPoll));
+    // A button press wakes it; the status report goes over the cable while plugged.
+    s.mouse.setAsleep(true);
+    s.mouse.pressProfileButton();
+    QVERIFY(!s.mouse.asleep());
+    QCOMPARE(s.read(), QByteArray());
+    QCOMPARE(s.read(cable).mid(3, 2), QByteArray("\x49\x01", 2));
+    s.mouse.unplug(Link::Cable);
+    s.mouse.pressRateButton();
+    QCOMPARE(s.read().mid(3, 4), QByteArray("\x49\x01\x00\x02", 4));
 }
 
 void TestVirtualMouse::statusReports_data() {
@@ -502,6 +513,66 @@ void TestVirtualMouse::decodedState() {
     QVERIFY(text.contains("report rates: 2 (500 Hz)"));
     QVERIFY(text.contains("macro 0: 2 steps: 01 04 00, 06 01 00"));
     QCOMPARE(text.count("(never written)"), 3 + 4 * 5);
+}
+
+void TestVirtualMouse::blockDecoders_data() {
+    QTest::addColumn<int>("block");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("expected");
+    QByteArray settings(19, 0);
+    settings[5] = 0x62;
+    settings[10] = char(0x83);
+    settings[11] = 8;
+    settings[12] = 4;
+    settings[17] = 3;
+    settings[18] = 7;
+    QTest::newRow("settings flags")
+        << 1 << settings << "sensor flags: 62 (lift 2, angle snapping off, jitter filter off)";
+    QTest::newRow("settings wake") << 1 << settings << "sensor mode: 3, motion wake: on";
+    QTest::newRow("settings rates")
+        << 1 << settings << "report rates: 8 (125 Hz) 4 (250 Hz) 0 (unknown rate)";
+    QTest::newRow("settings stage and mode") << 1 << settings << "DPI stage: 3, lighting mode: 7";
+    QByteArray dpi(41, 0);
+    dpi[0] = 6;
+    dpi[1 + 5] = 1;
+    dpi[1 + 5 + 1] = 0x20;
+    dpi[1 + 5 + 2] = 0x03;
+    dpi[1 + 5 + 3] = 0x04;
+    dpi[1 + 5 + 4] = char(0x81);
+    QTest::newRow("dpi count") << 2 << dpi << "stage count: 6";
+    QTest::newRow("dpi stage") << 2 << dpi << "stage 1: used 1, x 20 03 (800), y 04 81 (33028)";
+    QByteArray buttons(102, 0);
+    buttons[0] = 0x0A;
+    buttons[2] = char(0x81);
+    buttons[2 + 4 * 22] = char(0x8F);
+    buttons[2 + 4 * 22 + 1] = 3;
+    buttons[2 + 4 * 22 + 2] = 6;
+    buttons.replace(98, 4, QByteArray(4, char(0xFF)));
+    QTest::newRow("button slot") << 3 << buttons << "slot  0: 81 00 00 00 (left button)";
+    QTest::newRow("wheel slot") << 3 << buttons
+                                << "slot 22: 8f 03 06 00 (key with modifiers, wheel up)";
+    QTest::newRow("button trailer") << 3 << buttons << "trailer: ff ff ff ff";
+    QByteArray light(80, 0);
+    light[8] = char(0x80);
+    light[9] = char(0xFF);
+    QTest::newRow("lighting record") << 4 << light << "mode 2: 80 ff 00 00 00 00 00 00";
+    QByteArray macros(4000, 0);
+    macros.replace(400, 6, QByteArray("\x01\x04\x00\x02\x04\x00", 6));
+    QTest::newRow("macro image 2") << 5 << macros << "macro 2: 2 steps: 01 04 00, 02 04 00";
+    QTest::newRow("no macros") << 5 << QByteArray(200, 0) << "(no macros)";
+    QTest::newRow("never written") << 4 << QByteArray() << "(never written)";
+}
+
+void TestVirtualMouse::blockDecoders() {
+    QFETCH(int, block);
+    QFETCH(QByteArray, data);
+    QFETCH(QString, expected);
+    using Describe = std::string (*)(const std::vector<uint8_t>&);
+    const Describe decoders[] = {describeSettingsBlock, describeDpiBlock, describeButtonBlock,
+                                 describeLightingBlock, describeMacroBlock};
+    const std::vector<uint8_t> bytesIn(data.begin(), data.end());
+    const QString text = QString::fromStdString(decoders[block - 1](bytesIn));
+    QVERIFY2(text.contains(expected), qPrintable(text));
 }
 
 void TestVirtualMouse::controlCommands_data() {
