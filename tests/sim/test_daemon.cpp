@@ -61,6 +61,9 @@ void TestDaemon::initTestCase() {
     QCOMPARE(started.out, QString()); // silent on success
     QCOMPARE(started.code, 0);
     QCOMPARE(vm({"ping"}).code, 0); // ready as soon as start returns
+    // Periodic movement reports would make the probe's counts vary; the
+    // "motion" fault sends them where a row wants them.
+    QCOMPARE(vm({"motion", "0"}).code, 0);
 }
 
 void TestDaemon::cleanupTestCase() {
@@ -145,38 +148,48 @@ void TestDaemon::subcommands() {
 void TestDaemon::dropInLibrary_data() {
     QTest::addColumn<QStringList>("setup"); // daemon commands run first
     QTest::addColumn<QString>("pid");
+    QTest::addColumn<QString>("mode");
     QTest::addColumn<QStringList>("expected"); // starts of lines of the probe's output
     QTest::newRow("receiver")
         << QStringList{} << "fa02"
-        << QStringList{"device 248a:fa02 page 1 usage 2 path /dev/virtual-mouse/receiver-1",
+        << ""
+        << QStringList{"product Virtual Mouse Receiver",
+                       "device 248a:fa02 page 1 usage 2 path /dev/virtual-mouse/receiver-1",
                        "device 248a:fa02 page 1 usage 0 path /dev/virtual-mouse/receiver-1",
                        "write 33",
                        "read 33: 05 26 fa 46 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
                        "00 00 00 00 00 00 00 00 00 00 00 00",
                        "skipped 0"};
-    QTest::newRow("movement reports are skipped")
-        << QStringList{"fault motion 2"} << "fa02" << QStringList{"write 33", "skipped 2"};
+    QTest::newRow("movement reports are skipped") << QStringList{"fault motion 2"} << "fa02"
+                                                  << "" << QStringList{"write 33", "skipped 2"};
     QTest::newRow("cable") << QStringList{"plug cable"} << "fb01"
+                           << ""
                            << QStringList{"device 248a:fb01 page 1 usage 0 path "
                                           "/dev/virtual-mouse/cable-",
                                           "write 33", "skipped 0"};
-    QTest::newRow("lost echo times out")
-        << QStringList{"fault lost 1"} << "fa02" << QStringList{"write 33", "read 0"};
+    QTest::newRow("lost echo times out") << QStringList{"fault lost 1"} << "fa02"
+                                         << "" << QStringList{"write 33", "read 0"};
     QTest::newRow("failed write") << QStringList{"fault write-fail 1"} << "fa02"
-                                  << QStringList{"write -1"};
+                                  << "" << QStringList{"write -1"};
     QTest::newRow("asleep") << QStringList{"unplug cable", "sleep"} << "fa02"
-                            << QStringList{"write 33", "read 0"};
+                            << "" << QStringList{"write 33", "read 0"};
+    QTest::newRow("a waiting read gets the echo of a later write")
+        << QStringList{} << "fa02"
+        << "concurrent" << QStringList{"write 33", "waiting read 33: 05 46"};
 }
 
 void TestDaemon::dropInLibrary() {
     QFETCH(QStringList, setup);
     QFETCH(QString, pid);
+    QFETCH(QString, mode);
     QFETCH(QStringList, expected);
     for (const QString& command : setup)
         QCOMPARE(vm(command.split(' ')).code, 0);
     QProcessEnvironment env = m_env;
     env.insert("LD_PRELOAD", DROPIN_LIB);
-    const Run r = run(HIDPROBE, {"248a", pid}, env);
+    QStringList probeArgs{"248a", pid};
+    if (!mode.isEmpty()) probeArgs << mode;
+    const Run r = run(HIDPROBE, probeArgs, env);
     QCOMPARE(r.code, 0);
     const QStringList lines = r.out.split('\n');
     // Each expected line starts one line of the output (device paths end in a plug count).
