@@ -88,19 +88,32 @@ void DeviceNotifier::setFallbackInterval(int ms) {
     m_poll.setInterval(std::max(ms, 10));
 }
 
+void DeviceNotifier::noteRemovedPath(const QByteArray& path) {
+    if (std::find(m_removedPaths.begin(), m_removedPaths.end(), path) == m_removedPaths.end())
+        m_removedPaths.push_back(path);
+}
+
 void DeviceNotifier::rescan() {
     const std::vector<Known> now = snapshot();
     const std::vector<Known> before = std::move(m_known);
+    const std::vector<QByteArray> replaced = std::move(m_removedPaths);
+    m_removedPaths.clear();
     m_known = now;
+    auto contains = [](const std::vector<Known>& list, const Known& k) {
+        return std::find(list.begin(), list.end(), k) != list.end();
+    };
+    auto wasReplaced = [&replaced](const Known& k) {
+        return std::find(replaced.begin(), replaced.end(), k.path) != replaced.end();
+    };
     // Removals first, so that a quick unplug and replug reads as two events.
     for (const Known& k : before) {
-        if (std::find(now.begin(), now.end(), k) == now.end()) {
+        if (!contains(now, k) || wasReplaced(k)) {
             qCDebug(lcDeviceNotifier) << "removed" << k.name << k.path;
             emit interfaceRemoved(k.name, k.path);
         }
     }
     for (const Known& k : now) {
-        if (std::find(before.begin(), before.end(), k) == before.end()) {
+        if (!contains(before, k) || wasReplaced(k)) {
             qCDebug(lcDeviceNotifier) << "arrived" << k.name << k.path;
             emit interfaceArrived(k.name, k.path);
         }
@@ -137,8 +150,10 @@ void DeviceNotifier::onMonitorReadable() {
     if (!m_monitor) return;
     // Drain every pending event; one re-enumeration covers them all.
     while (udev_device* dev = udev_monitor_receive_device(m_monitor->monitor)) {
-        qCDebug(lcDeviceNotifier) << "hidraw" << udev_device_get_action(dev)
-                                  << udev_device_get_devnode(dev);
+        const char* action = udev_device_get_action(dev);
+        const char* node = udev_device_get_devnode(dev);
+        qCDebug(lcDeviceNotifier) << "hidraw" << action << node;
+        if (action && node && qstrcmp(action, "remove") == 0) noteRemovedPath(node);
         udev_device_unref(dev);
     }
     m_settle.start();

@@ -46,6 +46,11 @@ public:
     // the command collection, empty for collections the program ignores.
     static QString interfaceName(const HidCollectionInfo& collection);
 
+    // Records that the node at `path` went away (the monitor's remove events),
+    // so that the next scan reports its collections as removed and, when the
+    // node is back already, as arrived again: a quick replug is not lost.
+    void noteRemovedPath(const QByteArray& path);
+
 public slots:
     // Re-enumerates now and reports the difference to the last known set.
     void rescan();
@@ -67,6 +72,7 @@ private:
 
     Enumerator m_enumerate;
     std::vector<Known> m_known;
+    std::vector<QByteArray> m_removedPaths;
     QTimer m_poll;
     QTimer m_settle;
     struct Monitor;

@@ -47,6 +47,7 @@ private slots:
     void differences_data();
     void differences();
     void startTakesPresentDevicesAsKnown();
+    void removedNodeBackWithinOneScan();
     void fallbackReEnumeration();
     void stopEndsNotices();
 };
@@ -154,6 +155,30 @@ void TestDeviceNotifier::startTakesPresentDevicesAsKnown() {
     notifier.rescan();
     QCOMPARE(rec.events,
              (QStringList{"-HID#VID_248A&PID_FA02&Col01", "-HID#VID_248A&PID_FA02&Col04"}));
+}
+
+void TestDeviceNotifier::removedNodeBackWithinOneScan() {
+    vm::VirtualMouse mouse;
+    InProcessHidPort port(mouse);
+    mouse.plug(vm::Link::Receiver);
+    mouse.plug(vm::Link::Cable);
+    DeviceNotifier notifier(enumeratorFor(port));
+    Recorder rec(notifier);
+    notifier.start();
+    // The monitor saw the receiver's node go; by the scan it is back under
+    // the same path. Its handles are dead, so it must read as removed and
+    // arrived again; the cable is untouched.
+    const QByteArray receiverPath = port.enumerate(0x248A, 0xFA02).at(0).path;
+    notifier.noteRemovedPath(receiverPath);
+    notifier.noteRemovedPath("/dev/hidraw99"); // a node of another device
+    notifier.rescan();
+    QCOMPARE(rec.events,
+             (QStringList{"-HID#VID_248A&PID_FA02&Col01", "-HID#VID_248A&PID_FA02&Col04",
+                          "+HID#VID_248A&PID_FA02&Col01", "+HID#VID_248A&PID_FA02&Col04"}));
+    // The note is used once.
+    rec.events.clear();
+    notifier.rescan();
+    QCOMPARE(rec.events, QStringList());
 }
 
 void TestDeviceNotifier::fallbackReEnumeration() {
