@@ -1,0 +1,3 @@
+#include "perflog.h"
+
+Q_LOGGING_CATEGORY(lcPerformance, "mousecfg.performance")

@@ -1,0 +1,6 @@
+// Debug output of the performance pages.
+#pragma once
+
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcPerformance)
