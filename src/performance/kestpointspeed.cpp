@@ -159,9 +159,10 @@ void KestPointSpeed::applyScale() {
     m_settingButton->setStyleSheet(flatButtonStyleSheet(accent, s));
     m_settingButton->setFont(font);
 
-    // Any other SyncMode keeps the construction geometry.
-    const int mode = syncMode();
-    if (mode < 0 || mode > 2) return;
+    // Any other SyncMode keeps what the panel is built with: every control,
+    // placed as in the fullest layout, rather than a pile at the corner.
+    int mode = syncMode();
+    if (mode < 0 || mode > 2) mode = 2;
     m_variant = mode;
     for (const OptionPlacement& place : kOptionLayout) {
         QWidget* w = findChild<QWidget*>(QLatin1String(place.name), Qt::FindDirectChildrenOnly);

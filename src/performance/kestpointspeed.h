@@ -42,7 +42,8 @@ public:
     void loadProfile(MouseProfile* profile, quint8 sync, quint8 liftHigh, quint8 angleValue,
                      quint8 jitter, quint8 debounce, quint8 wake, quint8 sensorMode);
     void retranslate();
-    // Lays the panel out for the product's SyncMode at the current scale.
+    // Lays the panel out for the product's SyncMode at the current scale; a
+    // SyncMode other than 0-1 gets the full layout (variant 2).
     void applyScale();
 
     SensorOptions options() const { return m_options; }

@@ -328,13 +328,18 @@ void TestOptionPanels::syncModeLayouts_data() {
     QTest::newRow("0") << dataDir() << 0 << (QStringList{"syncBox"} + extra);
     QTest::newRow("1") << fixture(QStringLiteral("syncmode1")) << 1 << extra;
     QTest::newRow("2") << fixture(QStringLiteral("syncmode2")) << 2 << QStringList();
+    QTest::newRow("unknown 5") << QString() << 2 << QStringList();
 }
 
 void TestOptionPanels::syncModeLayouts() {
     QFETCH(QString, source);
     QFETCH(int, variant);
     QFETCH(QStringList, hidden);
-    TempAppDir app(source);
+    TempAppDir app(source.isEmpty() ? dataDir() : source);
+    if (source.isEmpty()) {
+        const QString def = app.file(QStringLiteral("DefaultProfile.bin"));
+        writeText(def, readText(def).replace("SyncMode=0", "SyncMode=5"));
+    }
     KestPointSpeed panel;
     panel.resize(506, 77);
     QCOMPARE(panel.layoutVariant(), variant);
