@@ -1,0 +1,30 @@
+#include "kestmenu.h"
+
+#include "kitscale.h"
+#include "kittheme.h"
+
+void styleMenu(QMenu* menu, int logicalWidth) {
+    if (!menu) return;
+    const double s = displayScale();
+    if (logicalWidth > 0) menu->setFixedWidth(scaled(logicalWidth, s));
+    menu->setStyleSheet(menuStyleSheet(themeColor(), s));
+    menu->setFont(kitFont());
+    // Frameless translucent corners: the style sheet's rounded border.
+    menu->setWindowFlags(menu->windowFlags() | Qt::FramelessWindowHint |
+                         Qt::NoDropShadowWindowHint);
+    menu->setAttribute(Qt::WA_TranslucentBackground);
+}
+
+KestMenu::KestMenu(QWidget* parent, int logicalWidth)
+    : QMenu(parent), m_logicalWidth(logicalWidth) {
+    refreshStyle();
+}
+
+void KestMenu::setLogicalWidth(int logicalWidth) {
+    m_logicalWidth = logicalWidth;
+    refreshStyle();
+}
+
+void KestMenu::refreshStyle() {
+    styleMenu(this, m_logicalWidth);
+}

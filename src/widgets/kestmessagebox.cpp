@@ -1,0 +1,168 @@
+#include "kestmessagebox.h"
+
+#include "kestlabel.h"
+#include "kestoverlay.h"
+#include "kestpushbutton.h"
+#include "kitscale.h"
+#include "kittheme.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+const QStringList kButtonImages = {QStringLiteral("/skin/dlgbtn-1.png"),
+                                   QStringLiteral("/skin/dlgbtn-2.png"),
+                                   QStringLiteral("/skin/dlgbtn-3.png")};
+} // namespace
+
+KestMessageBox::KestMessageBox(QWidget* parent, const QString& title, const QString& text, int kind)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_kind(kind) {
+    initKitResources();
+    setModal(true);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowTitle(title);
+
+    m_title = new KestLabel(title, this);
+    m_title->refreshFont(15);
+    QFont tf = m_title->font();
+    tf.setBold(true);
+    m_title->setFont(tf);
+    m_title->setTextColor(QColor(236, 238, 242));
+
+    m_icon = new KestLabel(this);
+    m_icon->setAlignment(Qt::AlignCenter);
+
+    m_text = new KestLabel(text, this);
+    m_text->setWordWrap(true);
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_text->refreshFont(13);
+
+    m_accept = new KestPushButton(kButtonImages, this);
+    m_accept->setObjectName(QStringLiteral("msgBoxYesBtn"));
+    m_accept->setIcon(QIcon(QStringLiteral(":/yes_Btn")));
+    m_accept->setDefault(true);
+    connect(m_accept, &QPushButton::clicked, this, &QDialog::accept);
+    if (m_kind == Question) {
+        m_accept->setText(tr("Yes"));
+        m_reject = new KestPushButton(kButtonImages, this);
+        m_reject->setObjectName(QStringLiteral("msgBoxNoBtn"));
+        m_reject->setText(tr("No"));
+        m_reject->setIcon(QIcon(QStringLiteral(":/no_Btn")));
+        connect(m_reject, &QPushButton::clicked, this, &QDialog::reject);
+    } else {
+        m_accept->setText(tr("Ok"));
+    }
+    setIconImage(m_kind == Question ? QStringLiteral("/skin/msg_question.png")
+                                    : QStringLiteral("/skin/msg_warning.png"));
+
+    if (m_kind == Disconnect) {
+        m_probeTimer = new QTimer(this);
+        m_probeTimer->setInterval(kProbeIntervalMs);
+        connect(m_probeTimer, &QTimer::timeout, this, &KestMessageBox::probe);
+        m_probeTimer->start();
+    }
+    layoutContents();
+}
+
+QString KestMessageBox::title() const {
+    return m_title->text();
+}
+QString KestMessageBox::text() const {
+    return m_text->text();
+}
+
+void KestMessageBox::setIconImage(const QString& name) {
+    m_icon->setSkinImage(name);
+}
+
+void KestMessageBox::setConnectionProbe(std::function<bool()> probeFn) {
+    m_probe = std::move(probeFn);
+}
+
+void KestMessageBox::probe() {
+    if (!m_probe || !isVisible()) return;
+    if (m_probe()) {
+        m_probeTimer->stop();
+        m_acceptedByProbe = true;
+        accept();
+    }
+}
+
+void KestMessageBox::layoutContents() {
+    const double s = displayScale();
+    setFixedSize(scaledSize(QSize(kWidth, kHeight), s));
+    m_title->setGeometry(scaledRect(QRect(22, 12, kWidth - 44, 26), s));
+    m_icon->setGeometry(scaledRect(QRect(24, 62, 44, 44), s));
+    m_text->setGeometry(scaledRect(QRect(84, 48, kWidth - 106, 80), s));
+    const QSize button(96, 28);
+    const int y = kHeight - 18 - button.height();
+    const int right = kWidth - 20 - button.width();
+    const QSize icon = scaledSize(QSize(14, 14), s);
+    m_accept->setIconSize(icon);
+    if (m_reject) {
+        m_reject->setIconSize(icon);
+        m_reject->setGeometry(scaledRect(QRect(QPoint(right, y), button), s));
+        m_accept->setGeometry(scaledRect(QRect(QPoint(right - button.width() - 12, y), button), s));
+    } else {
+        m_accept->setGeometry(scaledRect(QRect(QPoint(right, y), button), s));
+    }
+}
+
+void KestMessageBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPixmap bg = skinPixmap(QStringLiteral("/skin/dlg.png"));
+    if (bg.isNull()) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 32, 36));
+        p.drawRoundedRect(rect(), scaled(8), scaled(8));
+    } else {
+        drawSkinImage(p, rect(), bg);
+    }
+    // A thin accent rule under the title ties the box to the window theme.
+    const double s = displayScale();
+    p.setPen(QPen(themeColor(), qMax(1.0, s)));
+    const int y = scaled(40);
+    p.drawLine(QPointF(scaled(22), y), QPointF(width() - scaled(22), y));
+}
+
+void KestMessageBox::showEvent(QShowEvent* event) {
+    QWidget* host = parentWidget() ? parentWidget()->window() : nullptr;
+    if (host && host->isVisible()) {
+        move(host->geometry().center() - rect().center());
+        if (!m_overlay) m_overlay = new KestOverlay(host);
+        m_overlay->show();
+        m_overlay->raise();
+    } else if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}
+
+void KestMessageBox::hideEvent(QHideEvent* event) {
+    if (m_overlay) {
+        m_overlay->deleteLater();
+        m_overlay = nullptr;
+    }
+    QDialog::hideEvent(event);
+}
+
+void KestMessageBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_dragging = true;
+        m_dragOffset = event->globalPos() - frameGeometry().topLeft();
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void KestMessageBox::mouseMoveEvent(QMouseEvent* event) {
+    if (m_dragging && (event->buttons() & Qt::LeftButton)) move(event->globalPos() - m_dragOffset);
+    QDialog::mouseMoveEvent(event);
+}
+
+void KestMessageBox::mouseReleaseEvent(QMouseEvent* event) {
+    m_dragging = false;
+    QDialog::mouseReleaseEvent(event);
+}

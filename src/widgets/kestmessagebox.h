@@ -1,0 +1,67 @@
+// The program's modal message box: a skinned frameless dialog with a title,
+// an icon, a text and either Yes/No (questions) or a single Ok.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class KestLabel;
+class KestOverlay;
+class KestPushButton;
+class QTimer;
+
+class KestMessageBox : public QDialog {
+    Q_OBJECT
+public:
+    enum Kind {
+        Question = 1,   // "Yes" accepts, "No" rejects
+        Notice = 2,     // one "Ok"
+        Disconnect = 4, // one "Ok"; accepts itself once a mouse is connected
+    };
+    // Logical size before the display scale.
+    static constexpr int kWidth = 380;
+    static constexpr int kHeight = 190;
+    // How often the disconnect warning asks whether a mouse came back.
+    static constexpr int kProbeIntervalMs = 100;
+
+    KestMessageBox(QWidget* parent, const QString& title, const QString& text, int kind);
+
+    int kind() const { return m_kind; }
+    QString title() const;
+    QString text() const;
+    // The accepting button ("Yes" or "Ok") and the rejecting one (null unless
+    // the box asks a question).
+    KestPushButton* acceptButton() const { return m_accept; }
+    KestPushButton* rejectButton() const { return m_reject; }
+    void setIconImage(const QString& name);
+
+    // For the disconnect warning: asked every kProbeIntervalMs while the box
+    // is open; the box accepts itself the first time it answers true.
+    void setConnectionProbe(std::function<bool()> probe);
+    bool acceptedByProbe() const { return m_acceptedByProbe; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void probe();
+    void layoutContents();
+
+    int m_kind;
+    KestLabel* m_title;
+    KestLabel* m_icon;
+    KestLabel* m_text;
+    KestPushButton* m_accept = nullptr;
+    KestPushButton* m_reject = nullptr;
+    QTimer* m_probeTimer = nullptr;
+    KestOverlay* m_overlay = nullptr;
+    std::function<bool()> m_probe;
+    bool m_acceptedByProbe = false;
+    bool m_dragging = false;
+    QPoint m_dragOffset;
+};

@@ -1,0 +1,127 @@
+#include "kestpushbutton.h"
+
+#include "kitscale.h"
+#include "kittheme.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+KestPushButton::KestPushButton(QWidget* parent) : KestPushButton(QStringList(), parent) {}
+
+KestPushButton::KestPushButton(const QStringList& images, QWidget* parent)
+    : QPushButton(parent), m_images(images), m_textColor(214, 218, 224),
+      m_activeTextColor(255, 255, 255) {
+    setFlat(true);
+    setAttribute(Qt::WA_Hover);
+    setCursor(Qt::PointingHandCursor);
+    refreshFont();
+}
+
+void KestPushButton::setStateImages(const QStringList& images) {
+    m_images = images;
+    update();
+}
+
+QString KestPushButton::imageFor(VisualState state) const {
+    if (m_images.isEmpty()) return QString();
+    return m_images.at(qMin(int(state), m_images.size() - 1));
+}
+
+KestPushButton::VisualState KestPushButton::visualState() const {
+    if (m_selected || isDown() || (isCheckable() && isChecked())) return Pressed;
+    if ((m_hover || m_forcedHover) && isEnabled()) return Hover;
+    return Normal;
+}
+
+void KestPushButton::setSelected(bool selected) {
+    if (m_selected == selected) return;
+    m_selected = selected;
+    update();
+}
+
+void KestPushButton::setHoverLook(bool hover) {
+    if (m_forcedHover == hover) return;
+    m_forcedHover = hover;
+    update();
+}
+
+void KestPushButton::setLabel(const QString& label) {
+    setText(label);
+    setToolTip(label);
+}
+
+void KestPushButton::setNumber(int number) {
+    m_number = number;
+    update();
+}
+
+void KestPushButton::setTextColor(const QColor& normal, const QColor& active) {
+    m_textColor = normal;
+    m_activeTextColor = active;
+    update();
+}
+
+void KestPushButton::refreshFont(int logicalPixels) {
+    if (logicalPixels > 0) m_fontPixels = logicalPixels;
+    QFont f = kitFont();
+    if (m_fontPixels > 0) f = scaledFont(f, m_fontPixels, displayScale());
+    setFont(f);
+}
+
+void KestPushButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const VisualState state = visualState();
+    drawSkinImage(p, rect(), skinPixmap(imageFor(state)));
+    if (!isEnabled()) p.fillRect(rect(), QColor(18, 19, 22, 110));
+
+    QRect textRect = rect();
+    p.setFont(font());
+    QColor colour = state == Normal ? m_textColor : m_activeTextColor;
+    if (!isEnabled()) colour = QColor(110, 114, 120);
+    p.setPen(colour);
+    if (m_number > 0) {
+        const int w = qMax(height(), scaled(24));
+        const QRect numRect(0, 0, w, height());
+        QFont nf = font();
+        nf.setBold(true);
+        p.setFont(nf);
+        p.drawText(numRect, Qt::AlignCenter, QString::number(m_number));
+        p.setFont(font());
+        textRect.setLeft(w);
+    }
+    if (!icon().isNull()) {
+        const int s = qMin(iconSize().height(), height());
+        const QRect iconRect(textRect.left() + scaled(6), (height() - s) / 2, s, s);
+        icon().paint(&p, iconRect);
+        if (!text().isEmpty()) textRect.setLeft(iconRect.right() + scaled(4));
+    }
+    const QString shown = p.fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width() - 4);
+    p.drawText(textRect, Qt::AlignCenter, shown);
+}
+
+void KestPushButton::enterEvent(QEvent* event) {
+    m_hover = true;
+    update();
+    emit OverSignal(this, true);
+    QPushButton::enterEvent(event);
+}
+
+void KestPushButton::leaveEvent(QEvent* event) {
+    m_hover = false;
+    update();
+    emit OverSignal(this, false);
+    QPushButton::leaveEvent(event);
+}
+
+void KestPushButton::mousePressEvent(QMouseEvent* event) {
+    // Listeners must know the pressed button before its menu runs modally.
+    if (event->button() == Qt::LeftButton && isEnabled()) emit EnterSignal(this);
+    QPushButton::mousePressEvent(event);
+}
+
+void KestPushButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange) update();
+    QPushButton::changeEvent(event);
+}

@@ -1,0 +1,171 @@
+#include "kittheme.h"
+
+#include "appconfig.h"
+#include "kitscale.h"
+#include "language.h"
+#include "paths.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QRegularExpression>
+
+static void registerKitResources() {
+    Q_INIT_RESOURCE(widgets_resources);
+}
+
+void initKitResources() {
+    static const bool once = (registerKitResources(), true);
+    (void)once;
+}
+
+QColor accentColor(int themeId) {
+    if (themeId < 0 || themeId >= kAccentCount) themeId = 0;
+    const AccentRgb& c = kAccentColors[themeId];
+    return QColor(c.r, c.g, c.b);
+}
+
+QColor themeColor() {
+    return accentColor(readGColorId());
+}
+
+QString skinPath(const QString& name) {
+    if (name.startsWith(QLatin1Char(':'))) return name;
+    if (name.startsWith(QLatin1String("/skin/")) || !QFileInfo(name).isAbsolute())
+        return appDir() + (name.startsWith(QLatin1Char('/')) ? name : QLatin1Char('/') + name);
+    return name;
+}
+
+QPixmap skinPixmap(const QString& name) {
+    if (name.isEmpty()) return QPixmap();
+    const QString path = skinPath(name);
+    QPixmap pm;
+    if (QPixmapCache::find(path, &pm)) return pm;
+    if (pm.load(path)) QPixmapCache::insert(path, pm);
+    return pm;
+}
+
+void drawSkinImage(QPainter& painter, const QRect& target, const QPixmap& pm) {
+    if (pm.isNull() || target.isEmpty()) return;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const int sw = pm.width(), sh = pm.height();
+    // Corner size in the source: a third of the short side, so rounded ends of
+    // pill-shaped buttons survive any width.
+    const int m = qMin(sw, sh) / 3;
+    const double f = double(target.height()) / sh;
+    const int dm = int(m * f);
+    if (m == 0 || 2 * dm >= target.width() || 2 * m >= sw || 2 * m >= sh) {
+        painter.drawPixmap(target, pm);
+        return;
+    }
+    const int dmy = qMin(dm, target.height() / 2);
+    const int xs[4] = {0, m, sw - m, sw};
+    const int ys[4] = {0, m, sh - m, sh};
+    const int xd[4] = {target.left(), target.left() + dm, target.left() + target.width() - dm,
+                       target.left() + target.width()};
+    const int yd[4] = {target.top(), target.top() + dmy, target.top() + target.height() - dmy,
+                       target.top() + target.height()};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            const QRect src(xs[c], ys[r], xs[c + 1] - xs[c], ys[r + 1] - ys[r]);
+            const QRect dst(xd[c], yd[r], xd[c + 1] - xd[c], yd[r + 1] - yd[r]);
+            if (!src.isEmpty() && !dst.isEmpty()) painter.drawPixmap(dst, pm, src);
+        }
+}
+
+QString fillStyleTemplate(const QString& tmpl, const QColor& accent, double scale) {
+    QString out = tmpl;
+    out.replace(QLatin1String("@accentdark@"), accent.darker(160).name());
+    out.replace(
+        QLatin1String("@accent@"),
+        QStringLiteral("rgb(%1,%2,%3)").arg(accent.red()).arg(accent.green()).arg(accent.blue()));
+    out.replace(QLatin1String("@skin@"), appDir() + QStringLiteral("/skin"));
+    static const QRegularExpression px(QStringLiteral("(\\d+)@px"));
+    QString result;
+    int last = 0;
+    auto it = px.globalMatch(out);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        result += out.midRef(last, m.capturedStart() - last);
+        result += QString::number(scaled(m.captured(1).toInt(), scale)) + QLatin1String("px");
+        last = m.capturedEnd();
+    }
+    result += out.midRef(last);
+    return result;
+}
+
+QString menuStyleSheet(const QColor& accent, double scale) {
+    static const QString tmpl =
+        QStringLiteral("QMenu{background-color:rgb(30,32,36);border:1@px solid rgb(62,66,72);"
+                       "border-radius:4@px;padding:4@px 0px;color:rgb(214,218,224);}"
+                       "QMenu::item{padding:5@px 18@px 5@px 14@px;background:transparent;}"
+                       "QMenu::item:selected{background-color:@accent@;color:rgb(18,19,22);}"
+                       "QMenu::item:disabled{color:rgb(100,104,110);}"
+                       "QMenu::separator{height:1px;background:rgb(56,60,66);margin:4@px 8@px;}"
+                       "QMenu::right-arrow{width:8@px;height:8@px;}");
+    return fillStyleTemplate(tmpl, accent, scale);
+}
+
+QString sliderStyleSheet(const QColor& accent, double scale) {
+    static const QString tmpl = QStringLiteral(
+        "QSlider{background:transparent;}"
+        "QSlider::groove:horizontal{height:4@px;border-radius:2@px;background:rgb(52,55,61);}"
+        "QSlider::sub-page:horizontal{height:4@px;border-radius:2@px;background:@accent@;}"
+        "QSlider::add-page:horizontal{height:4@px;border-radius:2@px;background:rgb(52,55,61);}"
+        "QSlider::handle:horizontal{width:12@px;height:12@px;margin:-5@px 0px;"
+        "border-radius:6@px;background:rgb(226,229,234);border:2@px solid @accent@;}"
+        "QSlider::handle:horizontal:hover{background:rgb(255,255,255);}"
+        "QSlider::sub-page:horizontal:disabled{background:rgb(80,83,88);}"
+        "QSlider::groove:vertical{width:4@px;border-radius:2@px;background:rgb(52,55,61);}"
+        "QSlider::add-page:vertical{width:4@px;border-radius:2@px;background:@accent@;}"
+        "QSlider::handle:vertical{width:12@px;height:12@px;margin:0px -5@px;"
+        "border-radius:6@px;background:rgb(226,229,234);border:2@px solid @accent@;}");
+    return fillStyleTemplate(tmpl, accent, scale);
+}
+
+QString lineEditStyleSheet(const QColor& accent, double scale) {
+    static const QString tmpl =
+        QStringLiteral("QLineEdit{background-color:rgb(22,24,27);color:rgb(224,227,232);"
+                       "border:1@px solid rgb(62,66,72);border-radius:3@px;padding:0px 6@px;"
+                       "selection-background-color:@accent@;selection-color:rgb(18,19,22);}"
+                       "QLineEdit:focus{border:1@px solid @accent@;}"
+                       "QLineEdit:disabled{color:rgb(110,114,120);}");
+    return fillStyleTemplate(tmpl, accent, scale);
+}
+
+QString progressStyleSheet(const QColor& accent, double scale, bool off) {
+    static const QString normal =
+        QStringLiteral("QProgressBar{border:none;border-radius:2@px;background-color:rgb(26,28,31);"
+                       "color:rgb(236,238,242);font-size:14@px;text-align:center;}"
+                       "QProgressBar::chunk{border-radius:2@px;background-color:@accent@;}");
+    static const QString grey = QStringLiteral(
+        "QProgressBar{border:none;border-radius:2@px;background-color:rgb(100,100,100);"
+        "color:rgb(236,238,242);font-size:14@px;text-align:center;}"
+        "QProgressBar::chunk{background-color:rgb(100,100,100);}");
+    return fillStyleTemplate(off ? grey : normal, accent, scale);
+}
+
+QString checkBoxStyleSheet(const QString& uncheckedImage, const QString& checkedImage,
+                           double scale) {
+    const QString tmpl =
+        QStringLiteral("QCheckBox{color:rgb(214,218,224);spacing:6@px;background:transparent;}"
+                       "QCheckBox::indicator{width:16@px;height:16@px;}"
+                       "QCheckBox::indicator:unchecked{image:url(%1);}"
+                       "QCheckBox::indicator:checked{image:url(%2);}")
+            .arg(skinPath(uncheckedImage), skinPath(checkedImage));
+    return fillStyleTemplate(tmpl, QColor(), scale);
+}
+
+QString scrollAreaStyleSheet(const QColor& accent, double scale) {
+    static const QString tmpl = QStringLiteral(
+        "QScrollArea{background:transparent;border:none;}"
+        "QScrollBar:vertical{background:rgb(30,32,36);width:8@px;margin:0px;border:none;}"
+        "QScrollBar::handle:vertical{background:@accent@;border-radius:4@px;min-height:20@px;}"
+        "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}"
+        "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:none;}");
+    return fillStyleTemplate(tmpl, accent, scale);
+}
+
+QFont kitFont() {
+    return fontFor(currentLanguageIndex(), displayScale());
+}

@@ -1,0 +1,212 @@
+// The companion over the real local socket: the OSD program itself started
+// as a process and logging what it shows, and the server and window in
+// process for what the log cannot show.
+#include "osdclient.h"
+#include "osdserver.h"
+#include "osdwindow.h"
+#include "testutil.h"
+
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+#include <csignal>
+
+namespace {
+
+const QString kCompanion = QStringLiteral(APP_DIR "/OSD");
+
+QString uniqueName(const char* tag) {
+    return QStringLiteral("mousecfg-osd-test-%1-%2")
+        .arg(tag)
+        .arg(QCoreApplication::applicationPid());
+}
+
+bool waitListening(const QString& name, int ms = 5000) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QLocalSocket s;
+        s.connectToServer(name);
+        if (s.waitForConnected(100)) return true;
+        QThread::msleep(25);
+    }
+    return false;
+}
+
+QStringList logLines(const QString& path) {
+    QString text = QString::fromUtf8(readText(path));
+    if (text.endsWith('\n')) text.chop(1);
+    return text.isEmpty() ? QStringList() : text.split('\n');
+}
+
+// Sends from another thread so the in-process server can answer.
+OsdSendResult sendFromThread(const QByteArray& payload, const QString& name) {
+    OsdSendResult result = OsdSendResult::Failed;
+    QThread* t = QThread::create([&] { result = sendOsdPayload(payload, name, 3000); });
+    t->start();
+    while (!t->wait(10))
+        QCoreApplication::processEvents();
+    delete t;
+    return result;
+}
+
+} // namespace
+
+class CompanionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void programLogsNotices_data();
+    void programLogsNotices();
+    void secondCompanionLeaves();
+    void noticeStartsCompanion();
+    void missingCompanion();
+    void windowShowsAndHides_data();
+    void windowShowsAndHides();
+    void partialAndRepeatedPayloads();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void CompanionTest::programLogsNotices_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("dpi") << "DPI 2:1600" << QColor(145, 145, 145)
+                         << "DPI 2:1600\t1500\t#919191\tArial\t60";
+    QTest::newRow("rate") << "1000 HZ" << QColor(255, 0, 16) << "1000 HZ\t1500\t#ff0010\tArial\t60";
+    QTest::newRow("escaped") << "a\tb\nc\\" << QColor(0, 0, 0)
+                             << "a\\tb\\nc\\\\\t1500\t#000000\tArial\t60";
+    QTest::newRow("empty") << "" << QColor(1, 2, 3) << "\t1500\t#010203\tArial\t60";
+}
+
+void CompanionTest::programLogsNotices() {
+    QFETCH(QString, text);
+    QFETCH(QColor, colour);
+    QFETCH(QString, line);
+    const QString name = uniqueName("log");
+    const QString log = m_dir.filePath(QStringLiteral("osd-%1.log").arg(QTest::currentDataTag()));
+    QProcess osd;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("OSD_LOG"), log);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    osd.setProcessEnvironment(env);
+    osd.start(kCompanion, {QStringLiteral("--name"), name});
+    QVERIFY(osd.waitForStarted());
+    QVERIFY(waitListening(name));
+
+    QCOMPARE(sendOsdPayload(encodeOsdPayload(makeOsdNotice(text, colour)), name),
+             OsdSendResult::Sent);
+    QCOMPARE(sendOsdPayload(encodeOsdPayload(makeOsdNotice(text, colour)), name),
+             OsdSendResult::Sent);
+    QCOMPARE(logLines(log), (QStringList{line, line}));
+
+    osd.terminate();
+    QVERIFY(osd.waitForFinished(5000));
+}
+
+void CompanionTest::secondCompanionLeaves() {
+    const QString name = uniqueName("single");
+    QProcess first;
+    first.start(kCompanion, {QStringLiteral("--name"), name});
+    QVERIFY(waitListening(name));
+    QProcess second;
+    second.start(kCompanion, {QStringLiteral("--name"), name});
+    QVERIFY(second.waitForFinished(5000));
+    QCOMPARE(second.exitCode(), 0);
+    // The first one still serves.
+    QCOMPARE(sendOsdPayload(encodeOsdPayload(makeOsdNotice("x", Qt::white)), name),
+             OsdSendResult::Sent);
+    first.terminate();
+    QVERIFY(first.waitForFinished(5000));
+}
+
+void CompanionTest::noticeStartsCompanion() {
+    const QString name = uniqueName("start");
+    qint64 pid = 0;
+    const OsdSendResult r =
+        sendOsdNotice(QStringLiteral("DPI 1:800"), QColor(145, 145, 145), kCompanion, name, &pid);
+    if (pid > 0) ::kill(pid_t(pid), SIGTERM);
+    QCOMPARE(r, OsdSendResult::Sent);
+    QVERIFY(pid > 0);
+}
+
+void CompanionTest::missingCompanion() {
+    qint64 pid = -1;
+    const QString name = uniqueName("missing");
+    QCOMPARE(
+        sendOsdNotice(QStringLiteral("x"), Qt::white, m_dir.filePath("no-such-OSD"), name, &pid),
+        OsdSendResult::NoCompanion);
+    QCOMPARE(pid, 0);
+    QCOMPARE(sendOsdPayload(encodeOsdPayload(makeOsdNotice("x", Qt::white)), name),
+             OsdSendResult::NoCompanion);
+}
+
+void CompanionTest::windowShowsAndHides_data() {
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("duration");
+    OsdNotice n = makeOsdNotice(QStringLiteral("500 HZ"), QColor(145, 145, 145));
+    n.durationMs = 300;
+    QTest::newRow("short notice") << encodeOsdPayload(n) << "500 HZ" << 300;
+    // Garbage from another program: all 0xFF. Drawn with safe values.
+    QTest::newRow("garbage") << QByteArray(kOsdPayloadSize, char(0xFF))
+                             << QString(255, QChar(0xFFFF)) << kOsdDefaultDurationMs;
+}
+
+void CompanionTest::windowShowsAndHides() {
+    QFETCH(QByteArray, payload);
+    QFETCH(QString, text);
+    QFETCH(int, duration);
+    OsdWindow window;
+    OsdServer server(&window);
+    const QString name = uniqueName("window");
+    QVERIFY(server.listen(name));
+    QCOMPARE(sendFromThread(payload, name), OsdSendResult::Sent);
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.notice().text, text);
+    QCOMPARE(window.notice().durationMs, duration);
+    QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(window.testAttribute(Qt::WA_TranslucentBackground));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), duration + 3000);
+}
+
+void CompanionTest::partialAndRepeatedPayloads() {
+    OsdWindow window;
+    OsdServer server(&window);
+    const QString name = uniqueName("partial");
+    QVERIFY(server.listen(name));
+    QSignalSpy shown(&server, &OsdServer::noticeShown);
+    const QByteArray a = encodeOsdPayload(makeOsdNotice(QStringLiteral("first"), Qt::white));
+    const QByteArray b = encodeOsdPayload(makeOsdNotice(QStringLiteral("second"), Qt::white));
+    QByteArray acks;
+    QThread* t = QThread::create([&] {
+        QLocalSocket s;
+        s.connectToServer(name);
+        if (!s.waitForConnected(2000)) return;
+        // Half a notice, a pause, the rest glued to a whole second one.
+        s.write(a.left(500));
+        s.waitForBytesWritten(1000);
+        QThread::msleep(100);
+        s.write(a.mid(500) + b);
+        s.waitForBytesWritten(1000);
+        while (acks.size() < 2 && s.waitForReadyRead(2000))
+            acks += s.readAll();
+    });
+    t->start();
+    while (!t->wait(10))
+        QCoreApplication::processEvents();
+    delete t;
+    QCOMPARE(acks, QByteArray(2, '\x01'));
+    QCOMPARE(shown.count(), 2);
+    QCOMPARE(shown.at(1).at(0).value<OsdNotice>().text, QStringLiteral("second"));
+    QCOMPARE(window.notice().text, QStringLiteral("second"));
+    QCOMPARE(server.noticeCount(), 2);
+}
+
+QTEST_MAIN(CompanionTest)
+#include "test_companion.moc"

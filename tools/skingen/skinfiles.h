@@ -1,0 +1,36 @@
+// The list of skin files the generator writes and the writers themselves,
+// shared by the generator program and its tests.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <functional>
+
+namespace skin {
+
+// One generated file: its path under the output folder and how to make it.
+struct SkinFile {
+    QString path;
+    std::function<QByteArray()> make;
+};
+
+QByteArray pngBytes(const QImage& image);
+// A Windows icon holding every size as a PNG entry.
+QByteArray icoBytes(const QVector<QImage>& sizes);
+
+// Everything under skin/ that does not depend on a product.
+QVector<SkinFile> commonFiles();
+// skin/mouse/<product>/Mouse.png, mouse_1..mouse_<buttons>.png and
+// skin/mouse/<product>_Side.png.
+QVector<SkinFile> productFiles(const QString& product, int buttons);
+// The images compiled into the widget kit.
+QVector<SkinFile> resourceFiles();
+
+// Writes the files below `root`; false (with a message on stderr) on the
+// first file that cannot be written.
+bool writeFiles(const QString& root, const QVector<SkinFile>& files);
+
+} // namespace skin
