@@ -56,7 +56,7 @@ void TestDaemon::initTestCase() {
     QVERIFY(m_dir.isValid());
     m_env = QProcessEnvironment::systemEnvironment();
     m_env.insert("VIRTUAL_MOUSE_SOCKET", m_dir.filePath("vm.sock"));
-    const Run started = vm({"start", APP_DIR});
+    const Run started = vm({"start", dataDir()});
     QCOMPARE(started.err, QString());
     QCOMPARE(started.out, QString()); // silent on success
     QCOMPARE(started.code, 0);
@@ -119,13 +119,13 @@ void TestDaemon::subcommands_data() {
                                      << "unknown command";
     QTest::newRow("no command") << QStringList{} << 2 << ""
                                 << "usage";
-    QTest::newRow("second start") << QStringList{"start", APP_DIR} << 1 << ""
+    QTest::newRow("second start") << QStringList{"start", dataDir()} << 1 << ""
                                   << "already";
     QTest::newRow("start without folder") << QStringList{"start"} << 2 << ""
                                           << "folder is missing";
     QTest::newRow("start with bad folder") << QStringList{"start", "/nonexistent/app"} << 2 << ""
                                            << "is not a folder";
-    QTest::newRow("start with unknown option") << QStringList{"start", APP_DIR, "--fast"} << 2 << ""
+    QTest::newRow("start with unknown option") << QStringList{"start", dataDir(), "--fast"} << 2 << ""
                                                << "unknown option";
     QTest::newRow("help") << QStringList{"help"} << 0 << "usage"
                           << "";
