@@ -37,8 +37,13 @@ OsdSendResult sendOsdPayload(const QByteArray& payload, const QString& serverNam
     return ok ? OsdSendResult::Sent : OsdSendResult::Failed;
 }
 
-OsdSendResult sendOsdNotice(const QString& text, const QColor& colour, const QString& companionPath,
+QString osdCompanionPath(const QString& appDir) {
+    return appDir + QStringLiteral("/OSD");
+}
+
+OsdSendResult sendOsdNotice(const QString& appDir, const QString& text, const QColor& colour,
                             const QString& serverName, qint64* startedPid) {
+    const QString companionPath = osdCompanionPath(appDir);
     if (startedPid) *startedPid = 0;
     if (!companionListening(serverName)) {
         if (!QFileInfo(companionPath).isExecutable()) return OsdSendResult::NoCompanion;

@@ -18,12 +18,15 @@ constexpr int kOsdStartWaitMs = 500;
 OsdSendResult sendOsdPayload(const QByteArray& payload, const QString& serverName = osdServerName(),
                              int timeoutMs = 2000);
 
-// The program's notice path: when no companion listens, starts
-// `companionPath` detached and looks again, up to kOsdStartAttempts times
-// kOsdStartWaitMs apart; then sends the notice. A missing companion program
-// gives NoCompanion at once instead of waiting for something that cannot
-// start. `startedPid`, when given, receives the id of the last companion
-// process started (0 when none was started).
-OsdSendResult sendOsdNotice(const QString& text, const QColor& colour, const QString& companionPath,
+// The companion program in an application directory: <appDir>/OSD.
+QString osdCompanionPath(const QString& appDir);
+
+// The program's notice path: when no companion listens, starts the one in
+// `appDir` detached and looks again, up to kOsdStartAttempts times
+// kOsdStartWaitMs apart; then sends `text` in `colour`. A missing companion
+// program gives NoCompanion at once instead of waiting for something that
+// cannot start. `startedPid`, when given, receives the id of the last
+// companion process started (0 when none was started).
+OsdSendResult sendOsdNotice(const QString& appDir, const QString& text, const QColor& colour,
                             const QString& serverName = osdServerName(),
                             qint64* startedPid = nullptr);

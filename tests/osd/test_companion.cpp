@@ -16,7 +16,7 @@
 
 namespace {
 
-const QString kCompanion = QStringLiteral(APP_DIR "/OSD");
+const QString kCompanion = osdCompanionPath(QStringLiteral(APP_DIR));
 
 QString uniqueName(const char* tag) {
     return QStringLiteral("mousecfg-osd-test-%1-%2")
@@ -127,8 +127,8 @@ void CompanionTest::secondCompanionLeaves() {
 void CompanionTest::noticeStartsCompanion() {
     const QString name = uniqueName("start");
     qint64 pid = 0;
-    const OsdSendResult r =
-        sendOsdNotice(QStringLiteral("DPI 1:800"), QColor(145, 145, 145), kCompanion, name, &pid);
+    const OsdSendResult r = sendOsdNotice(QStringLiteral(APP_DIR), QStringLiteral("DPI 1:800"),
+                                          QColor(145, 145, 145), name, &pid);
     if (pid > 0) ::kill(pid_t(pid), SIGTERM);
     QCOMPARE(r, OsdSendResult::Sent);
     QVERIFY(pid > 0);
@@ -137,9 +137,8 @@ void CompanionTest::noticeStartsCompanion() {
 void CompanionTest::missingCompanion() {
     qint64 pid = -1;
     const QString name = uniqueName("missing");
-    QCOMPARE(
-        sendOsdNotice(QStringLiteral("x"), Qt::white, m_dir.filePath("no-such-OSD"), name, &pid),
-        OsdSendResult::NoCompanion);
+    QCOMPARE(sendOsdNotice(m_dir.path(), QStringLiteral("x"), Qt::white, name, &pid),
+             OsdSendResult::NoCompanion);
     QCOMPARE(pid, 0);
     QCOMPARE(sendOsdPayload(encodeOsdPayload(makeOsdNotice("x", Qt::white)), name),
              OsdSendResult::NoCompanion);
