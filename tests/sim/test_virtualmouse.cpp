@@ -6,6 +6,8 @@
 
 #include <QRegularExpression>
 #include <QtTest>
+#include <atomic>
+#include <thread>
 
 using namespace vm;
 
@@ -106,6 +108,7 @@ private slots:
     void statusReports();
     void movementReportsComeFirstOnRequest();
     void everyOpenHandleGetsEachReport();
+    void sharedHandleUnderTwoReaders();
     void logFormat();
     void decodedState();
     void blockDecoders_data();
@@ -473,6 +476,44 @@ void TestVirtualMouse::everyOpenHandleGetsEachReport() {
     QCOMPARE(s.send(r), 33);
     QCOMPARE(hex(s.read()), hex(bytes(r)));
     QCOMPARE(hex(s.read(second)), hex(bytes(r)));
+}
+
+void TestVirtualMouse::sharedHandleUnderTwoReaders() {
+    // Like the status thread and the transport on one command handle: every
+    // echo is taken by exactly one of the readers, none is lost or doubled.
+    Session s;
+    constexpr int kCommands = 200;
+    std::atomic<bool> done{false};
+    std::atomic<int> taken{0};
+    std::vector<int> seen[2];
+    auto reader = [&](int which) {
+        uint8_t buf[64];
+        for (;;) {
+            const int n = s.port.readTimeout(s.device, buf, 33, 30);
+            if (n == 33) {
+                seen[which].push_back(buf[kPosParam2]);
+                ++taken;
+            } else if (done.load())
+                break;
+        }
+    };
+    std::thread a(reader, 0);
+    std::thread b(reader, 1);
+    for (int i = 0; i < kCommands; ++i) {
+        QCOMPARE(s.send(makeReport(kCmdBeginEnd, uint16_t(2 | (i % 250) << 8), "", 0, true)), 33);
+        // Stay within the 64 reports a device node keeps, as a real host does.
+        for (int wait = 0; wait < 2000 && i + 1 - taken.load() > 32; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    done = true;
+    a.join();
+    b.join();
+    std::vector<int> all = seen[0];
+    all.insert(all.end(), seen[1].begin(), seen[1].end());
+    std::sort(all.begin(), all.end());
+    QCOMPARE(int(all.size()), kCommands);
+    for (int i = 0; i < kCommands; ++i)
+        QCOMPARE(all[size_t(i)], i % 250);
 }
 
 void TestVirtualMouse::logFormat() {
