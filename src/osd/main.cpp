@@ -31,10 +31,14 @@ int main(int argc, char* argv[]) {
     if (log.isEmpty()) log = qEnvironmentVariable("OSD_LOG");
     if (!server.setLogFile(log))
         std::fprintf(stderr, "OSD: cannot open the log %s\n", qPrintable(log));
-    if (!server.listen(parser.value(nameOption))) {
-        // Another companion already serves the notices (or the socket cannot
-        // be made); one is enough.
-        return 0;
+    switch (server.listen(parser.value(nameOption))) {
+    case OsdServer::Listen::Listening:
+        break;
+    case OsdServer::Listen::AlreadyRunning:
+        return 0; // one companion serves every notice
+    case OsdServer::Listen::Failed:
+        std::fprintf(stderr, "OSD: cannot listen on %s\n", qPrintable(parser.value(nameOption)));
+        return 1;
     }
     return app.exec();
 }

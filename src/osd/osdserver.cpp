@@ -11,13 +11,13 @@ OsdServer::OsdServer(OsdWindow* window, QObject* parent)
     connect(m_server, &QLocalServer::newConnection, this, &OsdServer::onConnection);
 }
 
-bool OsdServer::listen(const QString& name) {
+OsdServer::Listen OsdServer::listen(const QString& name) {
     QLocalSocket probe;
     probe.connectToServer(name);
-    if (probe.waitForConnected(200)) return false; // a companion is already running
+    if (probe.waitForConnected(200)) return Listen::AlreadyRunning;
     // Nobody answers: whatever socket file is left belongs to a dead process.
     QLocalServer::removeServer(name);
-    return m_server->listen(name);
+    return m_server->listen(name) ? Listen::Listening : Listen::Failed;
 }
 
 bool OsdServer::setLogFile(const QString& path) {

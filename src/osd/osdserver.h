@@ -15,9 +15,9 @@ class OsdServer : public QObject {
     Q_OBJECT
 public:
     OsdServer(OsdWindow* window, QObject* parent = nullptr);
-    // Listens on `name`. Returns false when another companion already
-    // answers there or the socket cannot be created.
-    bool listen(const QString& name);
+    enum class Listen { Listening, AlreadyRunning, Failed };
+    // Listens on `name`, taking over a socket file left by a dead companion.
+    Listen listen(const QString& name);
     // Appends one line per shown notice to `path` ("" for none).
     bool setLogFile(const QString& path);
     int noticeCount() const { return m_count; }

@@ -38,6 +38,13 @@ QString skinPath(const QString& name) {
 
 QPixmap skinPixmap(const QString& name) {
     if (name.isEmpty()) return QPixmap();
+    // The default 10 MB cache cannot hold the double-size mouse pictures and
+    // the hover images would be decoded from disk on every pass.
+    static const bool sized = [] {
+        if (QPixmapCache::cacheLimit() < 96 * 1024) QPixmapCache::setCacheLimit(96 * 1024);
+        return true;
+    }();
+    (void)sized;
     const QString path = skinPath(name);
     QPixmap pm;
     if (QPixmapCache::find(path, &pm)) return pm;

@@ -66,6 +66,8 @@ private slots:
     void windowShowsAndHides_data();
     void windowShowsAndHides();
     void partialAndRepeatedPayloads();
+    void listenOutcomes_data();
+    void listenOutcomes();
 
 private:
     QTemporaryDir m_dir;
@@ -163,7 +165,7 @@ void CompanionTest::windowShowsAndHides() {
     OsdWindow window;
     OsdServer server(&window);
     const QString name = uniqueName("window");
-    QVERIFY(server.listen(name));
+    QCOMPARE(server.listen(name), OsdServer::Listen::Listening);
     QCOMPARE(sendFromThread(payload, name), OsdSendResult::Sent);
     QVERIFY(window.isVisible());
     QCOMPARE(window.notice().text, text);
@@ -178,7 +180,7 @@ void CompanionTest::partialAndRepeatedPayloads() {
     OsdWindow window;
     OsdServer server(&window);
     const QString name = uniqueName("partial");
-    QVERIFY(server.listen(name));
+    QCOMPARE(server.listen(name), OsdServer::Listen::Listening);
     QSignalSpy shown(&server, &OsdServer::noticeShown);
     const QByteArray a = encodeOsdPayload(makeOsdNotice(QStringLiteral("first"), Qt::white));
     const QByteArray b = encodeOsdPayload(makeOsdNotice(QStringLiteral("second"), Qt::white));
@@ -205,6 +207,26 @@ void CompanionTest::partialAndRepeatedPayloads() {
     QCOMPARE(shown.at(1).at(0).value<OsdNotice>().text, QStringLiteral("second"));
     QCOMPARE(window.notice().text, QStringLiteral("second"));
     QCOMPARE(server.noticeCount(), 2);
+}
+
+void CompanionTest::listenOutcomes_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("free name") << "nothing" << int(OsdServer::Listen::Listening);
+    // A crashed companion leaves its socket file behind; it is taken over.
+    QTest::newRow("stale socket file") << "stale" << int(OsdServer::Listen::Listening);
+    QTest::newRow("companion running") << "running" << int(OsdServer::Listen::AlreadyRunning);
+}
+
+void CompanionTest::listenOutcomes() {
+    QFETCH(QString, before);
+    QFETCH(int, outcome);
+    const QString name = uniqueName("listen") + QTest::currentDataTag();
+    OsdServer first(nullptr);
+    if (before == "stale") writeText(QDir::tempPath() + QLatin1Char('/') + name, "");
+    if (before == "running") QCOMPARE(first.listen(name), OsdServer::Listen::Listening);
+    OsdServer second(nullptr);
+    QCOMPARE(int(second.listen(name)), outcome);
 }
 
 QTEST_MAIN(CompanionTest)

@@ -1,6 +1,7 @@
 // The message box kinds and the progress dialog, run modally as the program
 // runs them.
 #include "kestmessagebox.h"
+#include "kestoverlay.h"
 #include "kestprocessdialog.h"
 #include "kestpushbutton.h"
 #include "kittheme.h"
@@ -103,10 +104,20 @@ void DialogTest::execResults() {
         else
             QTest::keyClick(&box, Qt::Key_Escape);
     });
+    bool dimmed = false;
+    QTimer::singleShot(20, &box, [&] {
+        const auto veils = parent.findChildren<KestOverlay*>();
+        dimmed = veils.size() == 1 && veils.first()->isVisible() &&
+                 veils.first()->geometry() == parent.rect();
+    });
     Watchdog dog(3000);
     QCOMPARE(box.exec(), result);
     QVERIFY(!dog.fired);
     QVERIFY(!box.acceptedByProbe());
+    // The parent is dimmed while the box is up and lit again afterwards.
+    QVERIFY(dimmed);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(parent.findChildren<KestOverlay*>().isEmpty());
 }
 
 void DialogTest::disconnectWarningAcceptsItself_data() {

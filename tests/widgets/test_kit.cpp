@@ -3,6 +3,7 @@
 #include "kestaction.h"
 #include "kestlabel.h"
 #include "kestmenu.h"
+#include "kestprogressbar.h"
 #include "kestpushbutton.h"
 #include "kestslider.h"
 #include "kitscale.h"
@@ -32,6 +33,8 @@ private slots:
     void publishedScaleIsClamped();
     void styleTemplate_data();
     void styleTemplate();
+    void batteryLooks_data();
+    void batteryLooks();
     void accentTable_data();
     void accentTable();
     void skinPaths_data();
@@ -158,6 +161,39 @@ void KitTest::styleTemplate() {
     QFETCH(double, scale);
     QFETCH(QString, filled);
     QCOMPARE(fillStyleTemplate(tmpl, accentColor(0), scale), filled);
+}
+
+void KitTest::batteryLooks_data() {
+    QTest::addColumn<bool>("off");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QString>("background");
+    QTest::addColumn<QString>("fontSize");
+    QTest::newRow("normal 1.0") << false << 1.0 << "rgb(145,145,145)"
+                                << "font-size:14px";
+    QTest::newRow("normal 1.75") << false << 1.75 << "rgb(145,145,145)"
+                                 << "font-size:24px";
+    QTest::newRow("off 1.0") << true << 1.0 << "rgb(100,100,100)"
+                             << "font-size:14px";
+    QTest::newRow("off 1.25") << true << 1.25 << "rgb(100,100,100)"
+                              << "font-size:17px";
+}
+
+void KitTest::batteryLooks() {
+    QFETCH(bool, off);
+    QFETCH(double, scale);
+    QFETCH(QString, background);
+    QFETCH(QString, fontSize);
+    setDisplayScale(scale);
+    KestProgressBar bar;
+    bar.setOffLook(off);
+    const QString css = bar.styleSheet();
+    QVERIFY2(css.contains(fontSize), qPrintable(css));
+    // Normal: the chunk carries the accent. Off: the whole bar is grey.
+    const QString block = off ? QStringLiteral("QProgressBar\\{") : QStringLiteral("::chunk\\{");
+    const QRegularExpression rule(block + QStringLiteral("[^}]*background-color:") +
+                                  QRegularExpression::escape(background));
+    QVERIFY2(rule.match(css).hasMatch(), qPrintable(css));
+    QCOMPARE(bar.offLook(), off);
 }
 
 void KitTest::accentTable_data() {
