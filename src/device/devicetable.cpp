@@ -10,7 +10,6 @@
 
 namespace {
 DeviceTable g_table;
-DeviceHandleSet g_handles;
 uint16_t g_cableRelease = 0;
 std::mutex g_commandMutex;
 
@@ -25,8 +24,18 @@ bool fieldEquals(const char* field, int size, const QByteArray& text) {
 DeviceTable& deviceTable() {
     return g_table;
 }
+namespace {
+// Built after the HID port, so that at exit the set is torn down while the
+// port it closes handles through still exists.
+struct HandleSetHolder {
+    HandleSetHolder() { hidPort(); }
+    DeviceHandleSet set;
+};
+} // namespace
+
 DeviceHandleSet& deviceHandles() {
-    return g_handles;
+    static HandleSetHolder holder;
+    return holder.set;
 }
 uint16_t cableReleaseNumber() {
     return g_cableRelease;
@@ -58,9 +67,14 @@ void HidHandle::reset() {
     m_port = nullptr;
 }
 
+bool commandHandleOpen() {
+    std::lock_guard<std::mutex> lock(g_commandMutex);
+    return commandHandle() != nullptr;
+}
+
 const HidHandle* commandHandle() {
-    if (g_handles.cableCommand.isOpen()) return &g_handles.cableCommand;
-    if (g_handles.receiverCommand.isOpen()) return &g_handles.receiverCommand;
+    if (deviceHandles().cableCommand.isOpen()) return &deviceHandles().cableCommand;
+    if (deviceHandles().receiverCommand.isOpen()) return &deviceHandles().receiverCommand;
     return nullptr;
 }
 
@@ -187,22 +201,22 @@ void OpenDeviceByName(const QByteArray& name) {
         if (!fieldEquals(e.mouseName, kMouseNameSize, name)) continue;
         if (needsRefresh(e)) refreshPaths(e);
         if (e.receiverMouseFound && e.receiverCommandFound) {
-            g_handles.receiverMouse = openPath(e.receiverMousePath);
-            g_handles.receiverCommand = openPath(e.receiverCommandPath);
+            deviceHandles().receiverMouse = openPath(e.receiverMousePath);
+            deviceHandles().receiverCommand = openPath(e.receiverCommandPath);
         }
         if (e.cableMouseFound && e.cableCommandFound) {
-            g_handles.cableMouse = openPath(e.cableMousePath);
-            g_handles.cableCommand = openPath(e.cableCommandPath);
+            deviceHandles().cableMouse = openPath(e.cableMousePath);
+            deviceHandles().cableCommand = openPath(e.cableCommandPath);
         }
     }
 }
 
 void CloseDevices() {
     std::lock_guard<std::mutex> lock(g_commandMutex);
-    g_handles.receiverMouse.reset();
-    g_handles.receiverCommand.reset();
-    g_handles.cableMouse.reset();
-    g_handles.cableCommand.reset();
+    deviceHandles().receiverMouse.reset();
+    deviceHandles().receiverCommand.reset();
+    deviceHandles().cableMouse.reset();
+    deviceHandles().cableCommand.reset();
 }
 
 void ShutdownHid() {

@@ -92,8 +92,11 @@ struct DeviceHandleSet {
 DeviceHandleSet& deviceHandles();
 
 // The command collection in use: the cable's when open, else the receiver's;
-// nullptr when neither is open.
+// nullptr when neither is open. Callers on other threads hold the command
+// handle mutex while they use it.
 const HidHandle* commandHandle();
+// Whether a command handle is open (takes the command handle mutex).
+bool commandHandleOpen();
 
 // Fills entry 0 from the product definition and "Mouse_List/0".
 void LoadDeviceTable();

@@ -46,14 +46,14 @@ private:
     static hid_device* native(HidDevice* d) { return reinterpret_cast<hid_device*>(d); }
 };
 
-HidapiPort g_hidapi;
 std::atomic<HidPort*> g_port{nullptr};
 
 } // namespace
 
 HidPort& hidPort() {
+    static HidapiPort hidapi;
     HidPort* p = g_port.load();
-    return p ? *p : g_hidapi;
+    return p ? *p : hidapi;
 }
 
 void setHidPort(HidPort* port) {

@@ -95,6 +95,6 @@ uint8_t ProfileWrite(const DeviceSettings& working, int flags, StatusThreadContr
     auto staged = std::make_unique<DeviceSettings>(working);
     const uint8_t r = writeSequence(*staged, flags);
     // Polling resumes after any write, failed or not, while the mouse is open.
-    if (status && commandHandle()) status->start();
+    if (status && commandHandleOpen()) status->start();
     return r;
 }

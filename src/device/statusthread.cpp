@@ -6,6 +6,7 @@
 #include "protocol.h"
 #include "transport.h"
 
+#include <QCoreApplication>
 #include <chrono>
 #include <cstring>
 
@@ -83,7 +84,6 @@ void KestGetBatteryThread::run() {
             qCDebug(lcDevice, "KestGetBatteryThread Stop.");
             return;
         }
-        if (!commandHandle()) return;
         int r = 0;
         if (cycle == 0) {
             if (!readOnce(true, r)) return;
@@ -139,6 +139,10 @@ bool StatusThreadControl::start() {
         m_stuck.reset();
     }
     m_thread = std::make_unique<KestGetBatteryThread>();
+    // The object may be created on a worker (after a profile write); it
+    // belongs with the program's main thread that later releases it.
+    if (QCoreApplication::instance())
+        m_thread->moveToThread(QCoreApplication::instance()->thread());
     if (m_connector) m_connector(m_thread.get());
     m_thread->start(QThread::InheritPriority);
     return true;
