@@ -114,6 +114,8 @@ struct Upload {
 class TestUpload : public QObject {
     Q_OBJECT
 private slots:
+    void commandSet_data();
+    void commandSet();
     void sequences_data();
     void sequences();
     void eightStepMacro();
@@ -124,6 +126,35 @@ private slots:
     void stoppedWorkerSignalsNothing();
     void macroFileReading();
 };
+
+void TestUpload::commandSet_data() {
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("reports"); // bytes 3-6 of each report sent
+    QTest::newRow("apply all, in order")
+        << 0 << 0 << "40f30400 40f30100 40f30200 40f30800 40f31000";
+    QTest::newRow("select profile") << 1 << 1 << "44030000 40f30100";
+    QTest::newRow("select profile, no device") << 2 << 1 << "";
+    QTest::newRow("begin") << 3 << 0 << "46000000";
+    QTest::newRow("end") << 4 << 0 << "46010000";
+}
+
+void TestUpload::commandSet() {
+    QFETCH(int, operation);
+    QFETCH(int, result);
+    QFETCH(QString, reports);
+    Upload u;
+    if (operation == 2) CloseDevices();
+    const uint8_t r = operation == 0   ? ApplyAllBlocks()
+                      : operation <= 2 ? SelectProfile(3)
+                      : operation == 3 ? BeginProfileWrite()
+                                       : EndProfileWrite();
+    QCOMPARE(int(r), result);
+    QStringList got;
+    for (const QByteArray& b : u.link->sent())
+        got << QString::fromLatin1(b.mid(3, 4).toHex());
+    QCOMPARE(got.join(' '), reports);
+}
 
 void TestUpload::sequences_data() {
     QTest::addColumn<int>("scenario");
