@@ -9,6 +9,7 @@
 #include <QThread>
 #include <atomic>
 #include <defaults.h>
+#include <filename.h>
 #include <memory>
 #include <paths.h>
 
@@ -26,6 +27,8 @@ int macroEncodeDelayMs() {
 }
 
 std::vector<MacroStep> readMacroSteps(const QString& name, int limit) {
+    // A name that is no plain file name would read outside the macro folder.
+    if (!isValidFileName(name)) return {};
     const QSettings ini(macroFilePath(name), QSettings::IniFormat);
     const int count = std::min(ini.value(QStringLiteral("Setting/Count"), 0).toInt(), limit);
     std::vector<MacroStep> steps;

@@ -340,6 +340,9 @@ void TestUpload::macroFileReading() {
     QCOMPARE(int(steps[1].dataH), 1);
     QCOMPARE(int(readMacroSteps(QStringLiteral("x"), 2).size()), 2);
     QVERIFY(readMacroSteps(QStringLiteral("missing")).empty());
+    writeText(app.file(QStringLiteral("Configs/outside.MSMACRO")),
+              "[Setting]\nCount=1\nMap_0=132\n");
+    QVERIFY(readMacroSteps(QStringLiteral("../outside")).empty());
     // A count far past what exists reads zero steps, bounded by the limit.
     QSettings(macroFilePath(QStringLiteral("x")), QSettings::IniFormat)
         .setValue(QStringLiteral("Setting/Count"), 100000000);
