@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
+#include <signal.h>
 #include <unistd.h>
 
 namespace {
@@ -155,6 +156,12 @@ int start(QCoreApplication& app, const QStringList& args) {
     }
     for (int waited = 0; waited < kStartWaitMs; waited += 20) {
         if (daemonAnswers(path)) return 0;
+        if (::kill(pid_t(pid), 0) != 0) {
+            printErr(QStringLiteral("the daemon ended at once; run 'virtual-mouse start %1 "
+                                    "--foreground' to see why")
+                         .arg(o.appDir));
+            return 1;
+        }
         QThread::msleep(20);
     }
     printErr(QStringLiteral("the daemon did not come up on %1").arg(QString::fromStdString(path)));
@@ -167,7 +174,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     // Colour entries of the product definition are read through QtGui's
     // variant handler, which is only registered once QtGui is loaded.
-    (void)QColor();
+    static const QString loadGui = QColor(Qt::black).name();
+    Q_UNUSED(loadGui);
     const QStringList args = app.arguments();
     if (args.size() < 2) {
         std::fputs(qPrintable(usage()), stderr);

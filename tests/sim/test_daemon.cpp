@@ -45,6 +45,8 @@ private slots:
     void noDaemon_data();
     void noDaemon();
     void foregroundDaemonStops();
+    void daemonThatCannotListen_data();
+    void daemonThatCannotListen();
 
 private:
     Run vm(const QStringList& args) { return run(VIRTUAL_MOUSE, args, m_env); }
@@ -125,8 +127,9 @@ void TestDaemon::subcommands_data() {
                                           << "folder is missing";
     QTest::newRow("start with bad folder") << QStringList{"start", "/nonexistent/app"} << 2 << ""
                                            << "is not a folder";
-    QTest::newRow("start with unknown option") << QStringList{"start", dataDir(), "--fast"} << 2 << ""
-                                               << "unknown option";
+    QTest::newRow("start with unknown option")
+        << QStringList{"start", dataDir(), "--fast"} << 2 << ""
+        << "unknown option";
     QTest::newRow("help") << QStringList{"help"} << 0 << "usage"
                           << "";
 }
@@ -244,6 +247,23 @@ void TestDaemon::foregroundDaemonStops() {
     QVERIFY(daemon.waitForFinished(5000));
     QCOMPARE(daemon.exitCode(), 0);
     QVERIFY(!QFile::exists(m_dir.filePath("fg.sock")));
+}
+
+void TestDaemon::daemonThatCannotListen_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("in the background") << QStringList{} << "the daemon ended at once";
+    QTest::newRow("in the foreground") << QStringList{"--foreground"} << "cannot listen on";
+}
+
+void TestDaemon::daemonThatCannotListen() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, err);
+    QProcessEnvironment env = m_env;
+    env.insert("VIRTUAL_MOUSE_SOCKET", m_dir.filePath("missing-folder/vm.sock"));
+    const Run r = run(VIRTUAL_MOUSE, QStringList{"start", dataDir()} + options, env);
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains(err), qPrintable(r.err));
 }
 
 QTEST_GUILESS_MAIN(TestDaemon)
