@@ -10,6 +10,14 @@ Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
 
+// A block whose byte i holds i + 1.
+template <class Block> Block counting() {
+    Block b{};
+    for (size_t i = 0; i < b.size(); ++i)
+        b[i] = uint8_t(i + 1);
+    return b;
+}
+
 ButtonInfo button(int fun, int res1 = 0, int loop = 0, int keyNumber = 0,
                   const QString& macro = QString()) {
     ButtonInfo b;
@@ -431,16 +439,16 @@ void TestEncoders::blockChunking() {
     std::vector<CommandReport> packets;
     switch (command) {
     case 1:
-        packets = settingsPackets(*reinterpret_cast<SettingsBlock*>(block.data()));
+        packets = settingsPackets(counting<SettingsBlock>());
         break;
     case 2:
-        packets = dpiPackets(*reinterpret_cast<DpiBlock*>(block.data()));
+        packets = dpiPackets(counting<DpiBlock>());
         break;
     case 3:
-        packets = buttonPackets(*reinterpret_cast<ButtonBlock*>(block.data()));
+        packets = buttonPackets(counting<ButtonBlock>());
         break;
     default:
-        packets = lightingPackets(*reinterpret_cast<LightingBlock*>(block.data()));
+        packets = lightingPackets(counting<LightingBlock>());
         break;
     }
     const QStringList list = chunks.split(' ');
