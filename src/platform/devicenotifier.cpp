@@ -4,6 +4,7 @@
 #include <QSocketNotifier>
 #include <algorithm>
 #include <libudev.h>
+#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcDeviceNotifier, "mousecfg.platform.devices")
 
@@ -124,7 +125,10 @@ bool DeviceNotifier::openMonitor() {
     auto m = std::make_unique<Monitor>();
     m->context = udev_new();
     if (!m->context) return false;
-    m->monitor = udev_monitor_new_from_netlink(m->context, "udev");
+    // Without a udev daemon (containers, minimal systems) only the kernel's
+    // own events come; the settle delay covers the node not being ready yet.
+    const bool daemon = ::access("/run/udev/control", F_OK) == 0;
+    m->monitor = udev_monitor_new_from_netlink(m->context, daemon ? "udev" : "kernel");
     if (!m->monitor ||
         udev_monitor_filter_add_match_subsystem_devtype(m->monitor, "hidraw", nullptr) < 0 ||
         udev_monitor_enable_receiving(m->monitor) < 0) {
