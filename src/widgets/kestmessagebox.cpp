@@ -92,12 +92,20 @@ void KestMessageBox::probe() {
 
 void KestMessageBox::layoutContents() {
     const double s = displayScale();
-    setFixedSize(scaledSize(QSize(kWidth, kHeight), s));
+    // A long (or translated) text makes the box taller instead of being cut.
+    const int textWidth = scaled(kWidth - 106, s);
+    const int needed =
+        m_text->fontMetrics()
+            .boundingRect(QRect(0, 0, textWidth, 100000), Qt::TextWordWrap, m_text->text())
+            .height();
+    const int extra = qMax(0, int((needed - scaled(80, s)) / s) + 1);
+    const int height = kHeight + (needed > scaled(80, s) ? extra : 0);
+    setFixedSize(scaledSize(QSize(kWidth, height), s));
     m_title->setGeometry(scaledRect(QRect(22, 12, kWidth - 44, 26), s));
     m_icon->setGeometry(scaledRect(QRect(24, 62, 44, 44), s));
-    m_text->setGeometry(scaledRect(QRect(84, 48, kWidth - 106, 80), s));
+    m_text->setGeometry(scaledRect(QRect(84, 48, kWidth - 106, height - kHeight + 80), s));
     const QSize button(96, 28);
-    const int y = kHeight - 18 - button.height();
+    const int y = height - 18 - button.height();
     const int right = kWidth - 20 - button.width();
     const QSize icon = scaledSize(QSize(14, 14), s);
     m_accept->setIconSize(icon);

@@ -6,6 +6,7 @@
 #include "kestpushbutton.h"
 #include "kittheme.h"
 #include "paths.h"
+#include <QLabel>
 
 #include <QMovie>
 #include <QThread>
@@ -40,6 +41,8 @@ private slots:
 
     void buttonsPerKind_data();
     void buttonsPerKind();
+    void longTextIsNotCut_data();
+    void longTextIsNotCut();
     void execResults_data();
     void execResults();
     void disconnectWarningAcceptsItself_data();
@@ -75,6 +78,33 @@ void DialogTest::buttonsPerKind() {
     if (hasReject) QCOMPARE(box.rejectButton()->text(), QStringLiteral("No"));
     QCOMPARE(box.findChildren<KestPushButton*>().size(), hasReject ? 2 : 1);
     QVERIFY(box.isModal());
+}
+
+void DialogTest::longTextIsNotCut_data() {
+    QTest::addColumn<int>("words");
+    QTest::newRow("short") << 3;
+    QTest::newRow("two lines") << 14;
+    QTest::newRow("a paragraph") << 120;
+}
+
+void DialogTest::longTextIsNotCut() {
+    QFETCH(int, words);
+    QStringList text;
+    for (int i = 0; i < words; ++i)
+        text << QStringLiteral("word%1").arg(i);
+    KestMessageBox box(nullptr, QStringLiteral("Warning"), text.join(' '), 2);
+    const QLabel* label = nullptr;
+    for (const QLabel* l : box.findChildren<QLabel*>())
+        if (l->text() == text.join(' ')) label = l;
+    QVERIFY(label);
+    const int needed =
+        label->fontMetrics()
+            .boundingRect(QRect(0, 0, label->width(), 100000), Qt::TextWordWrap, label->text())
+            .height();
+    QVERIFY(label->height() >= needed);
+    // The text stays above the button row.
+    QVERIFY(label->geometry().bottom() < box.acceptButton()->geometry().top());
+    QVERIFY(box.height() >= KestMessageBox::kHeight);
 }
 
 void DialogTest::execResults_data() {

@@ -138,8 +138,8 @@ void SkinTest::productImages() {
 }
 
 void SkinTest::deterministic() {
-    // A fresh run, twice, gives the same bytes as each other and as the
-    // build's staged copy.
+    // A fresh run in this process gives the same bytes as the build's run of
+    // the generator (another process, another screen setup).
     QVector<skin::SkinFile> files = skin::commonFiles();
     for (const QString& folder : {dataDir(), fixture("aero"), fixture("pico")}) {
         const Product p = productIn(folder);
@@ -148,7 +148,6 @@ void SkinTest::deterministic() {
     for (const skin::SkinFile& f : files) {
         const QByteArray first = f.make();
         QVERIFY2(!first.isEmpty(), qPrintable(f.path));
-        QVERIFY2(first == f.make(), qPrintable(f.path));
         QVERIFY2(first == fileBytes(staged(f.path)), qPrintable(f.path));
     }
 }
