@@ -17,20 +17,27 @@ OsdWindow::OsdWindow(QWidget* parent)
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_hideTimer.setSingleShot(true);
-    connect(&m_hideTimer, &QTimer::timeout, this, &QWidget::hide);
+    m_fadeTimer.setInterval(kFadeMs / kFadeSteps);
+    connect(&m_hideTimer, &QTimer::timeout, this, [this] {
+        m_fadeLeft = kFadeSteps;
+        m_fadeTimer.start();
+    });
+    connect(&m_fadeTimer, &QTimer::timeout, this, &OsdWindow::fadeStep);
 }
 
 QFont OsdWindow::noticeFont() const {
     QFont f(m_notice.fontFamily);
-    f.setPixelSize(m_notice.fontSize);
+    // The size is meant for a 96 dpi screen; larger on denser ones.
+    f.setPixelSize(int(m_notice.fontSize * m_screenFactor));
     f.setBold(true);
     return f;
 }
 
 void OsdWindow::showNotice(const OsdNotice& notice) {
     m_notice = sanitizedOsdNotice(notice);
-    const QFontMetrics fm(noticeFont());
     const QScreen* screen = QGuiApplication::primaryScreen();
+    m_screenFactor = screen ? qBound(1.0, screen->logicalDotsPerInch() / 96.0, 5.0) : 1.0;
+    const QFontMetrics fm(noticeFont());
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
     const int w = qMin(area.width(), fm.horizontalAdvance(m_notice.text) + 2 * kPadX);
     const int h = fm.height() + 2 * kPadY;
@@ -38,9 +45,20 @@ void OsdWindow::showNotice(const OsdNotice& notice) {
     // Centred, a sixth of the screen above the bottom edge.
     move(area.left() + (area.width() - w) / 2, area.bottom() - area.height() / 6 - h);
     update();
+    m_fadeTimer.stop();
+    setWindowOpacity(1.0);
     show();
     raise();
-    m_hideTimer.start(m_notice.durationMs);
+    m_hideTimer.start(qMax(0, m_notice.durationMs - kFadeMs));
+}
+
+void OsdWindow::fadeStep() {
+    if (--m_fadeLeft <= 0) {
+        m_fadeTimer.stop();
+        hide();
+        return;
+    }
+    setWindowOpacity(double(m_fadeLeft) / kFadeSteps);
 }
 
 void OsdWindow::paintEvent(QPaintEvent*) {

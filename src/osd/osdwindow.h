@@ -14,13 +14,21 @@ public:
     // Shows (or replaces) the notice and restarts the hide timer.
     void showNotice(const OsdNotice& notice);
     OsdNotice notice() const { return m_notice; }
-    int remainingMs() const { return m_hideTimer.isActive() ? m_hideTimer.remainingTime() : 0; }
+
+    // The last part of the duration fades the notice out.
+    static constexpr int kFadeMs = 250;
+    static constexpr int kFadeSteps = 10;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QFont noticeFont() const;
+    void fadeStep();
+
     OsdNotice m_notice;
+    double m_screenFactor = 1.0;
     QTimer m_hideTimer;
+    QTimer m_fadeTimer;
+    int m_fadeLeft = 0;
 };

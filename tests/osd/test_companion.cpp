@@ -66,6 +66,7 @@ private slots:
     void windowShowsAndHides_data();
     void windowShowsAndHides();
     void partialAndRepeatedPayloads();
+    void laterNoticeReplacesFadingOne();
     void listenOutcomes_data();
     void listenOutcomes();
 
@@ -207,6 +208,23 @@ void CompanionTest::partialAndRepeatedPayloads() {
     QCOMPARE(shown.at(1).at(0).value<OsdNotice>().text, QStringLiteral("second"));
     QCOMPARE(window.notice().text, QStringLiteral("second"));
     QCOMPARE(server.noticeCount(), 2);
+}
+
+void CompanionTest::laterNoticeReplacesFadingOne() {
+    OsdWindow window;
+    OsdNotice first = makeOsdNotice(QStringLiteral("DPI 1:400"), Qt::white);
+    first.durationMs = 300;
+    window.showNotice(first);
+    // Into the fade of the first notice, a second one arrives.
+    QTRY_VERIFY_WITH_TIMEOUT(window.windowOpacity() < 1.0, 2000);
+    OsdNotice second = makeOsdNotice(QStringLiteral("DPI 2:800"), Qt::white);
+    second.durationMs = 1200;
+    window.showNotice(second);
+    QCOMPARE(window.windowOpacity(), 1.0);
+    QTest::qWait(500);
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.notice().text, QStringLiteral("DPI 2:800"));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 4000);
 }
 
 void CompanionTest::listenOutcomes_data() {
