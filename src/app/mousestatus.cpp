@@ -3,9 +3,6 @@
 #include <cstdlib>
 
 namespace {
-// Upper bounds of the ratio logicalDpi/96 for each scale step.
-constexpr double kScaleBounds[16] = {1.1, 1.4, 1.6, 1.8, 2.1, 2.3, 2.6, 2.8,
-                                     3.1, 3.3, 3.6, 3.8, 4.1, 4.3, 4.6, 4.8};
 constexpr int kWidthsForIndex[4] = {999, 1248, 1498, 1748};
 } // namespace
 
@@ -40,21 +37,6 @@ const char* reportRateText(int code)
     case 1: return "1000 HZ";
     default: return "";
     }
-}
-
-DisplayScale displayScaleForIndex(int index)
-{
-    if (index < 0) index = 0;
-    if (index > 16) index = 16;
-    return {1.0 + 0.25 * index, index};
-}
-
-DisplayScale displayScaleForDpi(double logicalDpi)
-{
-    const double d = logicalDpi / 96.0;
-    int index = 0;
-    while (index < 16 && d >= kScaleBounds[index]) ++index;
-    return displayScaleForIndex(index);
 }
 
 int scaleIndexForWidth(int width)

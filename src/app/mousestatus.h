@@ -1,5 +1,5 @@
 // How the main window reads the mouse's reports and the screen: battery level,
-// connection display state, report-rate and DPI notices, display scale.
+// connection display state, report-rate notices, and the width rule of the display scale.
 #pragma once
 
 #include <QString>
@@ -16,13 +16,6 @@ int connectionState(bool cable, bool receiver, bool charging);
 // "125 HZ", "250 HZ", "500 HZ", "1000 HZ" for the codes 8, 4, 2, 1; "" otherwise.
 const char* reportRateText(int code);
 
-// Display scale chosen for a screen's logical DPI, and its index 0-16.
-struct DisplayScale {
-    double scale = 1.0;
-    int index = 0;
-};
-DisplayScale displayScaleForDpi(double logicalDpi);
-DisplayScale displayScaleForIndex(int index);
 // The scale index whose window width (999 * scale) lies within 9 pixels of
 // `width`, among scales 1.0 to 1.75; -1 when none does.
 int scaleIndexForWidth(int width);

@@ -6,12 +6,17 @@
 #include "paths.h"
 #include "profilefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace ProfileLibrary {
 
 namespace {
+// Notices are returned untranslated; the window translates them (the marker
+// lets the translation tools find them).
+QString notice(const char* text) { return QString::fromLatin1(text); }
+
 // Replaces `target` with a copy of `source`; the old target survives a failed copy.
 bool replaceWithCopy(const QString& source, const QString& target)
 {
@@ -65,9 +70,9 @@ Outcome copy(QStringList& list, const QString& base, QString* newName)
 {
     const QString target = copyTargetName(base);
     if (!isValidFileName(base) || !isValidFileName(target))
-        return {QStringLiteral("Invalid profile name.")};
+        return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "Invalid profile name."))};
     if (!QFile::copy(pathFor(base), pathFor(target)))
-        return {QStringLiteral("The profile file could not be copied.")};
+        return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The profile file could not be copied."))};
     list << target;
     writeProfileList(list);
     if (newName) *newName = target;
@@ -77,9 +82,9 @@ Outcome copy(QStringList& list, const QString& base, QString* newName)
 Outcome rename(QStringList& list, const QString& from, const QString& to, bool checkProtected)
 {
     if (checkProtected && isProtectedName(from))
-        return {QStringLiteral("The default Profile cannot be deleted or renamed.")};
-    if (!isValidFileName(to)) return {QStringLiteral("Invalid profile name.")};
-    if (QFileInfo::exists(pathFor(to))) return {QStringLiteral("Profile Exist!")};
+        return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The default Profile cannot be deleted or renamed."))};
+    if (!isValidFileName(to)) return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "Invalid profile name."))};
+    if (QFileInfo::exists(pathFor(to))) return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "Profile Exist!"))};
     const int i = list.indexOf(from);
     if (i >= 0) {
         list[i] = to;
@@ -106,12 +111,12 @@ int deleteReplacement(const QStringList& list, int index, const QStringList& oth
 Outcome remove(QStringList& list, const QString& name, const QStringList& otherBindings,
                QString* replacement)
 {
-    if (list.size() <= 1) return {QStringLiteral("AT LEAST ONE PROFILE TO BE RETAINED.")};
+    if (list.size() <= 1) return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "AT LEAST ONE PROFILE TO BE RETAINED."))};
     if (isProtectedName(name))
-        return {QStringLiteral("The default Profile cannot be deleted or renamed.")};
+        return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The default Profile cannot be deleted or renamed."))};
     const int index = list.indexOf(name);
     const int r = index < 0 ? -1 : deleteReplacement(list, index, otherBindings);
-    if (r < 0) return {QStringLiteral("AT LEAST ONE PROFILE TO BE RETAINED.")};
+    if (r < 0) return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "AT LEAST ONE PROFILE TO BE RETAINED."))};
     const QString next = list.at(r);
     list.removeAt(index);
     if (isValidFileName(name)) QFile::remove(pathFor(name));
@@ -124,14 +129,14 @@ Outcome importFile(QStringList& list, const QString& sourcePath, const QString& 
                    QString* name)
 {
     if (readProductTag(sourcePath) != product)
-        return {QStringLiteral("The file is not match current mouse!")};
+        return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The file is not match current mouse!"))};
     const QString base = QFileInfo(sourcePath).completeBaseName();
-    if (!isValidFileName(base)) return {QStringLiteral("Invalid profile name.")};
+    if (!isValidFileName(base)) return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "Invalid profile name."))};
     const QString target = pathFor(base);
-    if (QFileInfo::exists(target)) return {QStringLiteral("Profile Exist!")};
+    if (QFileInfo::exists(target)) return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "Profile Exist!"))};
     ensureParentFolder(target);
     if (!QFile::copy(sourcePath, target))
-        return {QStringLiteral("The profile file could not be copied.")};
+        return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The profile file could not be copied."))};
     list << base;
     writeProfileList(list);
     if (name) *name = base;
@@ -140,14 +145,14 @@ Outcome importFile(QStringList& list, const QString& sourcePath, const QString& 
 
 Outcome exportFile(const QString& name, const QString& product, const QString& target)
 {
-    if (!isValidFileName(name)) return {QStringLiteral("Invalid profile name.")};
+    if (!isValidFileName(name)) return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "Invalid profile name."))};
     const QString source = pathFor(name);
     if (!QFileInfo(source).isFile())
-        return {QStringLiteral("The profile file could not be saved.")};
+        return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The profile file could not be saved."))};
     writeProductTag(source, product);
     if (QFileInfo(source).absoluteFilePath() == QFileInfo(target).absoluteFilePath()) return {};
     if (!replaceWithCopy(source, target))
-        return {QStringLiteral("The profile file could not be saved.")};
+        return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The profile file could not be saved."))};
     return {};
 }
 

@@ -47,33 +47,6 @@ private slots:
         QCOMPARE(QString(reportRateText(3)), QString());
     }
 
-    void scales_data()
-    {
-        QTest::addColumn<double>("dpi");
-        QTest::addColumn<double>("scale");
-        QTest::addColumn<int>("index");
-        QTest::newRow("96") << 96.0 << 1.0 << 0;
-        QTest::newRow("105") << 105.0 << 1.0 << 0;
-        QTest::newRow("110") << 110.0 << 1.25 << 1;
-        QTest::newRow("120") << 120.0 << 1.25 << 1;
-        QTest::newRow("144") << 144.0 << 1.5 << 2;
-        QTest::newRow("168") << 168.0 << 1.75 << 3;
-        QTest::newRow("192") << 192.0 << 2.0 << 4;
-        QTest::newRow("288") << 288.0 << 3.0 << 8;
-        QTest::newRow("460") << 460.0 << 4.75 << 15;
-        QTest::newRow("461") << 461.0 << 5.0 << 16;
-        QTest::newRow("1000") << 1000.0 << 5.0 << 16;
-    }
-    void scales()
-    {
-        QFETCH(double, dpi);
-        QFETCH(double, scale);
-        QFETCH(int, index);
-        const DisplayScale s = displayScaleForDpi(dpi);
-        QCOMPARE(s.scale, scale);
-        QCOMPARE(s.index, index);
-    }
-
     void widthSnap()
     {
         QCOMPARE(scaleIndexForWidth(999), 0);

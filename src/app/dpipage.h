@@ -1,0 +1,36 @@
+// The DPI tab: the stage editor, the sensor options and the report rate, as
+// one page of the main window.
+#pragma once
+
+#include "tabpage.h"
+
+#include <QObject>
+
+class KestDPIWindow;
+class KestPointSpeed;
+class KestReportRate;
+class QWidget;
+
+class DpiPage : public QObject, public TabPage {
+    Q_OBJECT
+public:
+    explicit DpiPage(QWidget* parent);
+    QList<QWidget*> widgets() const override;
+    void refresh(DeviceSettings& edited) override;
+    void collect(DeviceSettings& edited) override;
+    void retranslate() override;
+    void applyScale(double scale) override;
+
+    KestDPIWindow* dpiWindow() const { return m_dpi; }
+    KestPointSpeed* pointSpeed() const { return m_point; }
+    KestReportRate* reportRate() const { return m_rate; }
+
+signals:
+    // The lift-off distance chosen in either panel.
+    void liftChanged(quint8 lift);
+
+private:
+    KestDPIWindow* m_dpi;
+    KestPointSpeed* m_point;
+    KestReportRate* m_rate;
+};

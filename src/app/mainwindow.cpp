@@ -1,0 +1,677 @@
+// The window itself: construction, layout and scale, tabs and pages, mouse
+// views and markers, painting and dragging, texts.
+#include "mainwindow.h"
+
+#include "appconfig.h"
+#include "defaults.h"
+#include "devicetable.h"
+#include "filename.h"
+#include "dpipage.h"
+#include "kestaction.h"
+#include "kestlabel.h"
+#include "kestlineedit.h"
+#include "kestmenu.h"
+#include "kestmessagebox.h"
+#include "kestprogressbar.h"
+#include "kestpushbutton.h"
+#include "kitscale.h"
+#include "kittheme.h"
+#include "language.h"
+#include "mousestatus.h"
+#include "paths.h"
+#include "pointerspeed.h"
+#include "productdef.h"
+#include "profilefile.h"
+#include "statusthread.h"
+#include "tabpage.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+
+// Logical window size; every geometry below is in these units.
+constexpr int kWidth = 999;
+constexpr int kHeight = 640;
+
+struct ButtonSpec {
+    const char* name;
+    const char* text; // translated in retranslate()
+    QRect rect;
+};
+
+// The profile and write buttons; their click handling is in onButtonClicked.
+const ButtonSpec kCommandButtons[] = {
+    {"btnAdd", QT_TRANSLATE_NOOP("MousecfgWidget", "ADD"), {24, 406, 78, 28}},
+    {"btnCopy", QT_TRANSLATE_NOOP("MousecfgWidget", "COPY"), {108, 406, 78, 28}},
+    {"btnDelete", QT_TRANSLATE_NOOP("MousecfgWidget", "DELETE"), {192, 406, 78, 28}},
+    {"btnReset", QT_TRANSLATE_NOOP("MousecfgWidget", "RESET"), {24, 438, 120, 28}},
+    {"btnResetAll", QT_TRANSLATE_NOOP("MousecfgWidget", "Reset All"), {150, 438, 120, 28}},
+    {"btnLoadConfig", QT_TRANSLATE_NOOP("MousecfgWidget", "LOAD1"), {24, 470, 120, 28}},
+    {"btnSaveConfig", QT_TRANSLATE_NOOP("MousecfgWidget", "SAVE"), {150, 470, 120, 28}},
+    {"btnImportProfile", QT_TRANSLATE_NOOP("MousecfgWidget", "IMPORT"), {24, 502, 120, 28}},
+    {"btnExportProfile", QT_TRANSLATE_NOOP("MousecfgWidget", "EXPORT"), {150, 502, 120, 28}},
+    {"btnOk", QT_TRANSLATE_NOOP("MousecfgWidget", "OK"), {636, 578, 96, 32}},
+    {"btnCancel", QT_TRANSLATE_NOOP("MousecfgWidget", "Cancel"), {742, 578, 96, 32}},
+    {"btnApply", QT_TRANSLATE_NOOP("MousecfgWidget", "Apply"), {848, 578, 96, 32}},
+    {"btnFirmware", QT_TRANSLATE_NOOP("MousecfgWidget", "Firmware Update"), {300, 578, 150, 32}},
+};
+
+const char* const kTabTexts[4] = {
+    QT_TRANSLATE_NOOP("MousecfgWidget", "LIGHTING"),
+    QT_TRANSLATE_NOOP("MousecfgWidget", "CUSTOMIZE"),
+    QT_TRANSLATE_NOOP("MousecfgWidget", "DPI"),
+    QT_TRANSLATE_NOOP("MousecfgWidget", "MACRO"),
+};
+
+const QStringList kCommandImages = {"/skin/dlgbtn-1.png", "/skin/dlgbtn-3.png",
+                                    "/skin/dlgbtn-2.png"};
+const QStringList kSlotImages = {"/skin/button-1.png", "/skin/button-3.png", "/skin/button-2.png"};
+const QStringList kDropDownImages = {"/skin/rate.png"};
+const QStringList kTabImages = {"/skin/tabbutton-1.png", "/skin/tabbutton-3.png",
+                                "/skin/tabbutton-2.png"};
+
+// Where the pages sit (logical), from the window's fixed design.
+const QRect kButtonPageRect(285, 342, 664, 199);
+const QRect kLightingPageRect(285, 342, 664, 199);
+const QRect kMacroPageRect(285, 74, 665, 467);
+const QRect kMouseViewRect(300, 74, 300, 266);
+constexpr int kMarkerCount = 20;
+
+} // namespace
+
+MousecfgWidget::MousecfgWidget(QWidget* parent)
+    : QWidget(parent), m_edited(std::make_unique<DeviceSettings>()),
+      m_sent(std::make_unique<DeviceSettings>())
+{
+    setObjectName(QStringLiteral("MousecfgWidget"));
+    setWindowTitle(QStringLiteral("MousecfgWidget"));
+    m_appDir = appDir();
+    initKitResources();
+
+    m_background.load(m_appDir + "/skin/cfgMainback.png");
+    m_bat1.load(m_appDir + "/skin/bat1.png");
+    m_bat2.load(m_appDir + "/skin/bat2.png");
+
+    applyScaleFromScreen(QGuiApplication::primaryScreen());
+    setBaseSize(kWidth, kHeight);
+    setMinimumSize(kWidth, kHeight);
+    resize(int(kWidth * m_scale), int(kHeight * m_scale));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+
+    m_status = std::make_unique<StatusThreadControl>(
+        [this](KestGetBatteryThread* thread) { connectStatusThread(thread); });
+    watchDevices();
+    setWindowFlag(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    // Device start: the table, one enumeration, the mouse list.
+    LoadDeviceTable();
+    EnumerateDevices();
+
+    setCurrentLanguageIndex(readLanguageId());
+    setFrenchLanguageIndex(frenchLanguage());
+    m_translator = new QTranslator(this);
+    buildControls();
+    rebuildMouseList();
+    if (loadCatalogue(*m_translator, currentLanguageIndex()))
+        QCoreApplication::installTranslator(m_translator);
+
+    m_profileList = readProfileList();
+    m_batteryFull = readBatteryFull();
+    m_batteryLevel = qBound(10, readBattery(), 100);
+    m_product = readCurrentProductName();
+    openCurrentDevice();
+    startStatusThread();
+    loadSettings(*m_sent);
+    *m_edited = *m_sent;
+    if (const int speed = readPointerSpeed(); speed > 0)
+        m_edited->current().mousespeed = uint8_t(speed);
+    rebuildProfileMenu();
+    m_frontView = true;
+
+    buildPages();
+    loadMouseImages();
+    selectTab(ledDisable() ? CustomizeTab : LightingTab);
+    refreshPages();
+    retranslate();
+    m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
+    writeDefaultProfileFile();
+    setStyleSheet(QStringLiteral("*{outline:0px;}"));
+
+    setWindowIcon(QIcon(m_appDir + "/skin/icon.ico"));
+    buildTray();
+    layoutWindow();
+
+    slotRefreshBatteryStatus(0, 1, 1);
+    QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+}
+
+MousecfgWidget::~MousecfgWidget()
+{
+    stopStatusThread();
+    CloseDevices();
+    ShutdownHid();
+}
+
+// ---- scale and layout -------------------------------------------------------
+
+void MousecfgWidget::applyScaleFromScreen(const QScreen* screen)
+{
+    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    m_scaleIndex = scaleIndexForRatio(dpi / 96.0);
+    m_scale = scaleForIndex(m_scaleIndex);
+    setDisplayScale(m_scale);
+}
+
+KestPushButton* MousecfgWidget::makeButton(const QString& objectName, const QStringList& images,
+                                           const QRect& logical)
+{
+    auto* b = new KestPushButton(images, this);
+    b->setObjectName(objectName);
+    b->setProperty("logicalRect", logical);
+    b->setFocusPolicy(Qt::NoFocus);
+    connect(b, &QPushButton::clicked, this, &MousecfgWidget::onButtonClicked);
+    m_buttons << b;
+    return b;
+}
+
+void MousecfgWidget::buildControls()
+{
+    makeButton(QStringLiteral("btnClose"),
+               {"/skin/close-1.png", "/skin/close-2.png", "/skin/close-3.png"},
+               QRect(924, 33, 19, 19));
+    makeButton(QStringLiteral("btnMin"), {"/skin/min-1.png", "/skin/min-2.png", "/skin/min-3.png"},
+               QRect(898, 33, 19, 19));
+
+    m_mouseButton = makeButton(QStringLiteral("btnMouse"), kTabImages, QRect(670, 33, 100, 20));
+    m_mouseButton->hide();
+
+    for (int i = 0; i < 4; ++i) {
+        KestPushButton* tab =
+            makeButton(QStringLiteral("tab%1").arg(i), kTabImages, QRect(300 + 96 * i, 30, 92, 30));
+        connect(tab, &KestPushButton::EnterSignal, this, &MousecfgWidget::onButtonPressed);
+        m_tabButtons << tab;
+    }
+
+    for (const ButtonSpec& s : kCommandButtons) {
+        KestPushButton* b = makeButton(QLatin1String(s.name), kCommandImages, s.rect);
+        if (qstrcmp(s.name, "btnFirmware") == 0)
+            connect(b, &KestPushButton::EnterSignal, this, &MousecfgWidget::onButtonPressed);
+    }
+    makeButton(QStringLiteral("btnApplyName"), kCommandImages, QRect(244, 368, 26, 28));
+
+    // The five on-mouse profiles: slot buttons, and the menu that switches.
+    for (int i = 0; i < kProfileCount; ++i)
+        m_slotButtons << makeButton(QStringLiteral("slot%1").arg(i), kSlotImages,
+                                    QRect(24, 84 + 38 * i, 246, 32));
+    m_slotMenu = new KestMenu(this, 150);
+    for (int i = 0; i < kProfileCount; ++i) {
+        auto* a = new KestAction(m_slotMenu);
+        m_slotMenu->addAction(a);
+        m_slotActions << a;
+    }
+    connect(m_slotMenu, &QMenu::triggered, this, &MousecfgWidget::onSlotAction);
+    m_slotMenuButton = makeButton(QStringLiteral("btnSlotMenu"), kDropDownImages, QRect(24, 278, 246, 28));
+    m_slotMenuButton->setMenu(m_slotMenu);
+
+    m_profileMenu = new KestMenu(this, 152);
+    connect(m_profileMenu, &QMenu::triggered, this,
+            [this](QAction* a) { chooseProfile(a->text()); });
+    m_profileButton = makeButton(QStringLiteral("btnProfileList"), kDropDownImages, QRect(24, 312, 246, 28));
+    m_profileButton->setMenu(m_profileMenu);
+
+    m_nameCaption = new KestLabel(this);
+    m_nameCaption->setProperty("logicalRect", QRect(26, 344, 100, 20));
+    m_nameEdit = new KestLineEdit(this);
+    m_nameEdit->setMaxLength(kMaxFileNameLength);
+    m_nameEdit->setProperty("logicalRect", QRect(24, 368, 214, 28));
+    connect(m_nameEdit, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
+
+    m_titleLabel = new KestLabel(readMouseList0(), this);
+    m_titleLabel->setProperty("logicalRect", QRect(62, 18, 210, 26));
+    m_versionLabel = new KestLabel(productVersion(), this);
+    m_versionLabel->setProperty("logicalRect", QRect(62, 44, 210, 18));
+
+    // Language menu: one action per configured language.
+    const LanguageList languages = readLanguageList();
+    m_languageMenu = new KestMenu(this, 120);
+    for (int i = 0; i < languages.count && i < kMaxLanguages; ++i)
+        m_languageMenu->addAction(new KestAction(languages.names[i], m_languageMenu));
+    connect(m_languageMenu, &QMenu::triggered, this, &MousecfgWidget::onLanguageAction);
+    m_languageButton =
+        makeButton(QStringLiteral("btnLanguage"), kDropDownImages, QRect(770, 30, 116, 26));
+    m_languageButton->setMenu(m_languageMenu);
+    const int lang = currentLanguageIndex();
+    if (lang >= 0 && lang < kMaxLanguages) m_languageButton->setLabel(languages.names[lang]);
+    m_languageButton->setVisible(languages.count >= 2);
+
+    // The mouse views and their markers (customise tab).
+    m_mouseImage = new KestLabel(this);
+    m_mouseImage->setAlignment(Qt::AlignCenter);
+    m_mouseImage->setProperty("logicalRect", kMouseViewRect);
+    makeButton(QStringLiteral("btnFront"), kTabImages, QRect(620, 300, 80, 26));
+    makeButton(QStringLiteral("btnSide"), kTabImages, QRect(706, 300, 80, 26));
+    const int count = qBound(0, buttonCount(), kMarkerCount);
+    for (int i = 0; i < kMarkerCount; ++i) {
+        KestPushButton* m = makeButton(QStringLiteral("marker%1").arg(i),
+                                       {"/skin/marker-1.png", "/skin/marker-2.png",
+                                        "/skin/marker-3.png"},
+                                       QRect(620 + 36 * (i % 9), 90 + 40 * (i / 9), 30, 30));
+        m->setNumber(i + 1);
+        connect(m, &KestPushButton::OverSignal, this, &MousecfgWidget::slotMouseOver);
+        m->setProperty("available", i < count);
+        m_frontMarkers << m;
+    }
+    m_frontMarkers.first()->installEventFilter(this);
+    for (int i = 0; i < 2; ++i) {
+        KestPushButton* m = makeButton(QStringLiteral("sideMarker%1").arg(i),
+                                       {"/skin/marker-1.png", "/skin/marker-2.png",
+                                        "/skin/marker-3.png"},
+                                       QRect(620 + 36 * i, 90, 30, 30));
+        m->setNumber(i + 1);
+        m_sideMarkers << m;
+    }
+    const bool altArt = false; // no product of this build uses the alternate wheel art
+    const QString up1 = altArt ? "/skin/btn_up4.png" : "/skin/btn_up2.png";
+    const QString up2 = altArt ? "/skin/btn_up3.png" : "/skin/btn_up1.png";
+    const QString down1 = altArt ? "/skin/btn_down4.png" : "/skin/btn_down2.png";
+    const QString down2 = altArt ? "/skin/btn_down3.png" : "/skin/btn_down1.png";
+    m_extraMarkers << makeButton(QStringLiteral("wheelUp"), {up1, up2, up2}, QRect(620, 220, 34, 34));
+    m_extraMarkers << makeButton(QStringLiteral("wheelDown"), {down1, down2, down2},
+                                 QRect(660, 220, 34, 34));
+
+    // Connection and battery.
+    m_battery = new KestProgressBar(this);
+    m_battery->setRange(0, 100);
+    m_battery->setProperty("logicalRect", QRect(79, 592, 62, 25));
+    m_dongleIcon = new KestLabel(this);
+    m_dongleIcon->setSkinImage(QStringLiteral("/skin/dongle.png"));
+    m_dongleIcon->setProperty("logicalRect", QRect(24, 588, 36, 36));
+    m_chargeIcon = new KestLabel(this);
+    m_chargeIcon->setSkinImage(QStringLiteral("/skin/lightning.png"));
+    m_chargeIcon->setProperty("logicalRect", QRect(164, 584, 26, 40));
+    m_chargeIcon->hide();
+}
+
+void MousecfgWidget::buildPages()
+{
+    m_pages.clear();
+    m_pages.push_back(std::make_unique<EmptyPage>(this, kLightingPageRect));
+    m_pages.push_back(std::make_unique<EmptyPage>(this, kButtonPageRect));
+    auto dpi = std::make_unique<DpiPage>(this);
+    connect(dpi.get(), &DpiPage::liftChanged, this, &MousecfgWidget::slotLiftChange);
+    m_pages.push_back(std::move(dpi));
+    m_pages.push_back(std::make_unique<EmptyPage>(this, kMacroPageRect));
+}
+
+void MousecfgWidget::layoutWindow()
+{
+    const auto children = findChildren<QWidget*>();
+    for (QWidget* w : children) {
+        const QVariant r = w->property("logicalRect");
+        if (r.isValid()) w->setGeometry(scaledRect(r.toRect(), m_scale));
+    }
+    for (KestPushButton* b : std::as_const(m_buttons)) b->refreshFont();
+    m_nameEdit->refreshStyle();
+    m_battery->refreshStyle();
+    for (KestMenu* menu : {m_profileMenu, m_slotMenu, m_languageMenu}) menu->refreshStyle();
+    for (auto& page : m_pages) page->applyScale(m_scale);
+    loadMouseImages();
+
+    const int index = qBound(0, m_scaleIndex, int(m_backgrounds.size()) - 1);
+    if (m_backgrounds[size_t(index)].isNull() && !m_background.isNull())
+        m_backgrounds[size_t(index)] =
+            m_background.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    update();
+}
+
+void MousecfgWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const int previous = m_scaleIndex;
+    const int index = scaleIndexForRatio((screen ? screen->logicalDotsPerInch() : 96.0) / 96.0);
+    if (index != previous) {
+        m_scaleIndex = index;
+        m_scale = scaleForIndex(index);
+        setDisplayScale(m_scale);
+        layoutWindow();
+    } else if (size() == QSize(int(kWidth * m_scale), int(kHeight * m_scale))) {
+        qDebug("singleShot\n");
+        const int snapped = scaleIndexForWidth(width());
+        if (snapped >= 0 && snapped != m_scaleIndex) {
+            m_scaleIndex = snapped;
+            m_scale = scaleForIndex(snapped);
+            setDisplayScale(m_scale);
+            layoutWindow();
+        }
+    }
+    qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_scaleIndex);
+}
+
+// ---- tabs, pages and views --------------------------------------------------
+
+void MousecfgWidget::selectTab(int index)
+{
+    if (index == LightingTab && ledDisable()) index = CustomizeTab;
+    if (index < 0 || index > MacroTab) return;
+    m_tab = index;
+    for (int i = 0; i < m_tabButtons.size(); ++i) m_tabButtons[i]->setSelected(i == index);
+    for (size_t i = 0; i < m_pages.size(); ++i)
+        for (QWidget* w : m_pages[i]->widgets()) w->setVisible(int(i) == index);
+    const bool customise = index == CustomizeTab;
+    m_mouseImage->setVisible(customise);
+    button(QStringLiteral("btnFront"))->setVisible(customise);
+    button(QStringLiteral("btnSide"))->setVisible(customise);
+    for (KestPushButton* m : std::as_const(m_frontMarkers))
+        m->setVisible(customise && m_frontView && m->property("available").toBool());
+    for (KestPushButton* m : std::as_const(m_sideMarkers)) m->setVisible(customise && !m_frontView);
+    for (KestPushButton* m : std::as_const(m_extraMarkers)) m->setVisible(customise && m_frontView);
+}
+
+void MousecfgWidget::showMouseView(bool front)
+{
+    m_frontView = front;
+    loadMouseImages();
+    selectTab(m_tab);
+    SelBtnChanged(quint8(m_selectedMarker[front ? 0 : 1]), front ? 0 : 1);
+}
+
+void MousecfgWidget::loadMouseImages()
+{
+    if (!m_mouseImage) return;
+    const QString product = readCurrentProductName();
+    if (m_frontView)
+        setMouseImage(QStringLiteral("/skin/mouse/%1/Mouse.png").arg(product));
+    else
+        setMouseImage(QStringLiteral("/skin/mouse/%1_Side.png").arg(product));
+}
+
+void MousecfgWidget::setMouseImage(const QString& file)
+{
+    const QPixmap pm(m_appDir + file);
+    const QSize box = m_frontView ? QSize(300, 400) : QSize(300, 300);
+    const QSize target = scaledSize(box, m_scale).boundedTo(m_mouseImage->size());
+    m_mouseImage->setPixmap(pm.isNull() ? QPixmap()
+                                        : pm.scaled(target, Qt::KeepAspectRatio,
+                                                    Qt::SmoothTransformation));
+}
+
+void MousecfgWidget::refreshPages()
+{
+    const int current = m_edited->currentProfile;
+    for (int i = 0; i < m_slotButtons.size(); ++i) m_slotButtons[i]->setSelected(i == current);
+    for (auto& page : m_pages) page->refresh(*m_edited);
+}
+
+void MousecfgWidget::collectPages()
+{
+    for (auto& page : m_pages) page->collect(*m_edited);
+}
+
+void MousecfgWidget::switchSlot(int index, bool reload)
+{
+    if (index < 0 || index >= kProfileCount) return;
+    m_slotMenuButton->setLabel(m_slotActions[index]->text());
+    m_edited->currentProfile = uint8_t(index);
+    if (reload) {
+        const QString name = m_edited->profileNames[index];
+        loadProfileByName(m_edited->profiles[index], name);
+        m_sent->profileNames[index] = name;
+    }
+    m_nameEdit->setText(m_edited->profileNames[index]);
+    refreshPages();
+    saveCurrentProfileId(index);
+}
+
+void MousecfgWidget::retranslate()
+{
+    for (int i = 0; i < m_tabButtons.size(); ++i) m_tabButtons[i]->setLabel(tr(kTabTexts[i]));
+    for (const ButtonSpec& s : kCommandButtons)
+        if (KestPushButton* b = button(QLatin1String(s.name))) b->setLabel(tr(s.text));
+    button(QStringLiteral("btnFront"))->setLabel(tr("Front"));
+    button(QStringLiteral("btnSide"))->setLabel(tr("Side"));
+    button(QStringLiteral("btnExportProfile"))->setToolTip(tr("Save Profile File"));
+    button(QStringLiteral("btnImportProfile"))->setToolTip(tr("Load Profile File"));
+    button(QStringLiteral("btnApplyName"))->setLabel(QStringLiteral("\u2713"));
+    button(QStringLiteral("btnApplyName"))->setToolTip(tr("Press Enter To Apply"));
+    for (int i = 0; i < kProfileCount; ++i) {
+        m_slotActions[i]->setText(tr("Mode") + QStringLiteral(" %1").arg(i + 1));
+        m_slotButtons[i]->setLabel(tr("Profile") + QStringLiteral(" %1").arg(i + 1));
+    }
+    m_slotMenuButton->setLabel(m_slotActions[m_edited->currentProfile % kProfileCount]->text());
+    m_profileButton->setLabel(m_edited->profileNames[m_edited->currentProfile % kProfileCount]);
+    m_nameCaption->setText(tr("NAME"));
+    m_nameEdit->setToolTip(tr("Press Enter To Apply"));
+    const LanguageList languages = readLanguageList();
+    const int lang = currentLanguageIndex();
+    if (lang >= 0 && lang < kMaxLanguages) m_languageButton->setLabel(languages.names[lang]);
+    if (m_trayMenu) {
+        const auto actions = m_trayMenu->actions();
+        if (actions.size() == 2) {
+            actions[0]->setText(tr("&Load Config"));
+            actions[1]->setText(tr("&Quit"));
+        }
+    }
+    for (auto& page : m_pages) page->retranslate();
+    updateConnectionDisplay();
+    layoutWindow();
+}
+
+void MousecfgWidget::onLanguageAction(QAction* action)
+{
+    const int i = m_languageMenu->actions().indexOf(action);
+    if (i < 0) return;
+    const bool loaded = loadCatalogue(*m_translator, i);
+    setCurrentLanguageIndex(i);
+    m_languageButton->setLabel(action->text());
+    writeLanguageId(i);
+    if (loaded) QCoreApplication::installTranslator(m_translator);
+    // The fonts and key names follow the index even without a catalogue.
+    retranslate();
+}
+
+// ---- markers ----------------------------------------------------------------
+
+void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
+{
+    const QList<KestPushButton*>& group =
+        iType == 0 ? m_frontMarkers : iType == 1 ? m_sideMarkers : m_extraMarkers;
+    if (iType <= 2) m_selectedMarker[iType] = iBtn;
+    for (int i = 0; i < group.size(); ++i) group[i]->setSelected(i == iBtn);
+}
+
+void MousecfgWidget::slotMouseOver(KestPushButton* btn, bool bType)
+{
+    const int index = m_frontMarkers.indexOf(btn);
+    if (index < 0) return;
+    btn->setHoverLook(bType);
+    if (!m_frontView) return;
+    const QString product = readCurrentProductName();
+    if (bType)
+        setMouseImage(QStringLiteral("/skin/mouse/%1/mouse_%2.png").arg(product).arg(index + 1));
+    else
+        setMouseImage(QStringLiteral("/skin/mouse/%1/Mouse.png").arg(product));
+}
+
+bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_frontMarkers.isEmpty() && watched == m_frontMarkers.first()) {
+        if (event->type() == QEvent::Enter) m_frontMarkers.first()->setHoverLook(true);
+        if (event->type() == QEvent::Leave) m_frontMarkers.first()->setHoverLook(false);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- painting and dragging --------------------------------------------------
+
+void MousecfgWidget::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPixmap& bg = m_backgrounds[size_t(qBound(0, m_scaleIndex, 16))];
+    if (!bg.isNull())
+        p.drawPixmap(rect(), bg);
+    else if (!m_background.isNull())
+        p.drawPixmap(rect(), m_background);
+    else
+        p.fillRect(rect(), QColor(24, 26, 30));
+    const QPixmap& frame = m_connectionState <= 1 ? m_bat2 : m_bat1;
+    if (!frame.isNull()) p.drawPixmap(scaledRect(69, 581, 86, 47), frame);
+}
+
+void MousecfgWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragging = true;
+        m_dragStart = event->globalPos();
+        m_frameStart = frameGeometry().topLeft();
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void MousecfgWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_dragging) {
+        const QPoint d = event->globalPos() - m_dragStart;
+        if (qAbs(d.x()) + qAbs(d.y()) > 4) move(m_frameStart + d);
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void MousecfgWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_dragging = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+// ---- buttons ----------------------------------------------------------------
+
+KestPushButton* MousecfgWidget::button(const QString& objectName) const
+{
+    for (KestPushButton* b : m_buttons)
+        if (b->objectName() == objectName) return b;
+    return nullptr;
+}
+
+QString MousecfgWidget::nameEditText() const { return m_nameEdit->text(); }
+
+void MousecfgWidget::onButtonPressed(KestPushButton* b)
+{
+    const int tab = m_tabButtons.indexOf(b);
+    if (tab >= 0) {
+        selectTab(tab);
+        return;
+    }
+    if (b->objectName() == QLatin1String("btnFirmware")) startFirmwareUpdate(false);
+}
+
+void MousecfgWidget::onButtonClicked()
+{
+    auto* b = qobject_cast<KestPushButton*>(sender());
+    if (!b) return;
+    const QString n = b->objectName();
+    if (n == QLatin1String("btnClose")) {
+        close();
+    } else if (n == QLatin1String("btnMin")) {
+        showMinimized();
+    } else if (n == QLatin1String("btnAdd")) {
+        addProfile();
+    } else if (n == QLatin1String("btnCopy")) {
+        copyProfile();
+    } else if (n == QLatin1String("btnDelete")) {
+        deleteProfile();
+    } else if (n == QLatin1String("btnReset")) {
+        resetProfile();
+    } else if (n == QLatin1String("btnResetAll")) {
+        resetAllProfiles();
+    } else if (n == QLatin1String("btnLoadConfig")) {
+        importConfig();
+    } else if (n == QLatin1String("btnSaveConfig")) {
+        exportConfig();
+    } else if (n == QLatin1String("btnExportProfile")) {
+        exportProfile();
+    } else if (n == QLatin1String("btnImportProfile")) {
+        importProfile();
+    } else if (n == QLatin1String("btnApplyName")) {
+        renameProfile(false);
+    } else if (n == QLatin1String("btnOk")) {
+        writeToMouse(false);
+        close();
+    } else if (n == QLatin1String("btnCancel")) {
+        close();
+        switchSlot(m_edited->currentProfile, true);
+    } else if (n == QLatin1String("btnApply")) {
+        collectPages();
+        writeToMouse(false);
+    } else if (n == QLatin1String("btnFront")) {
+        showMouseView(true);
+    } else if (n == QLatin1String("btnSide")) {
+        showMouseView(false);
+    } else if (n.startsWith(QLatin1String("slot"))) {
+        // The slot buttons only show which profile is in use.
+        refreshPages();
+    } else if (n.startsWith(QLatin1String("marker"))) {
+        SelBtnChanged(quint8(m_frontMarkers.indexOf(b)), 0);
+    } else if (n.startsWith(QLatin1String("sideMarker"))) {
+        SelBtnChanged(quint8(m_sideMarkers.indexOf(b)), 1);
+    } else if (n == QLatin1String("wheelUp") || n == QLatin1String("wheelDown")) {
+        SelBtnChanged(quint8(m_extraMarkers.indexOf(b)), 2);
+    }
+}
+
+void MousecfgWidget::slotGotoMacro(quint8 iBtn) { selectTab(iBtn); }
+
+void MousecfgWidget::slotPopOneClickBox()
+{
+    showMessage(KestMessageBox::Notice, tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
+}
+
+void MousecfgWidget::OnProfileMenuCheck(QWidget*) {}
+
+void MousecfgWidget::slotEnableButtons(bool bEnable)
+{
+    for (KestPushButton* b : std::as_const(m_buttons)) {
+        const QString n = b->objectName();
+        if (n == QLatin1String("btnClose") || n == QLatin1String("btnMin") ||
+            n.startsWith(QLatin1String("marker")) || n.startsWith(QLatin1String("sideMarker")) ||
+            n.startsWith(QLatin1String("wheel")) || n == QLatin1String("btnLanguage") ||
+            n == QLatin1String("btnFront") || n == QLatin1String("btnSide"))
+            continue;
+        b->setEnabled(bEnable);
+    }
+    m_nameEdit->setEnabled(bEnable);
+}
+
+void MousecfgWidget::slotLiftChange(quint8 iLift) { m_edited->LiftHigh = iLift; }
+
+void MousecfgWidget::slotRefreshLightMode(quint8) {}
+
+int MousecfgWidget::showMessage(int kind, const QString& text, const QString& title)
+{
+    KestMessageBox box(this, title.isEmpty() ? tr("Warning") : title, text, kind);
+    return box.exec();
+}
+
+void MousecfgWidget::closeEvent(QCloseEvent* event)
+{
+    // Closing hides the window into the tray; without a tray the window is
+    // minimised instead, so it can always be reached again.
+    event->ignore();
+    if (m_tray && QSystemTrayIcon::isSystemTrayAvailable())
+        hide();
+    else
+        showMinimized();
+}
+
+void MousecfgWidget::onQuitRequested() { QCoreApplication::quit(); }

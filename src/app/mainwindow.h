@@ -1,0 +1,210 @@
+// The program's one window: tabs with their pages, the mouse views, the
+// profile controls, the connection and battery display, and the tray icon.
+#pragma once
+
+#include "records.h"
+
+#include <QPixmap>
+#include <QPoint>
+#include <QStringList>
+#include <QSystemTrayIcon>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <vector>
+
+class DeviceNotifier;
+class KestAction;
+class KestLabel;
+class KestLineEdit;
+class KestMenu;
+class KestProgressBar;
+class KestPushButton;
+class QMenu;
+class QTranslator;
+class StatusThreadControl;
+class TabPage;
+class KestGetBatteryThread;
+class QScreen;
+
+class MousecfgWidget : public QWidget {
+    Q_OBJECT
+public:
+    enum Tab { LightingTab = 0, CustomizeTab = 1, DpiTab = 2, MacroTab = 3 };
+
+    explicit MousecfgWidget(QWidget* parent = nullptr);
+    ~MousecfgWidget() override;
+
+    // State the tests and the start-up code look at.
+    int connectedMice() const { return m_connectedMice; }
+    int connectionDisplayState() const { return m_connectionState; }
+    int batteryLevelShown() const { return m_batteryLevel; }
+    QString batteryText() const;
+    bool chargingIconVisible() const;
+    double scale() const { return m_scale; }
+    int scaleIndex() const { return m_scaleIndex; }
+    int currentTab() const { return m_tab; }
+    const DeviceSettings& editedSettings() const { return *m_edited; }
+    DeviceSettings& editedSettings() { return *m_edited; }
+    const DeviceSettings& sentSettings() const { return *m_sent; }
+    QStringList profileList() const { return m_profileList; }
+    QString nameEditText() const;
+    bool warningBoxOpen() const { return m_warningBoxOpen; }
+    // The window's skinned button with this object name (for tests and tools).
+    KestPushButton* button(const QString& objectName) const;
+
+    // Writes the edited settings to the mouse behind the progress dialog;
+    // returns the worker's result (and shows the failure notice itself).
+    int writeToMouse(bool force);
+
+    void selectTab(int index);
+    void refreshPages();
+    void collectPages();
+    void retranslate();
+    void switchSlot(int index, bool reload);
+
+public slots:
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void SelBtnChanged(quint8 iBtn, quint8 iType);
+    void slotGotoMacro(quint8 iBtn);
+    void slot_show_profilename(QAction* action);
+    void slot_show_mousename(QAction* action);
+    void slotPopOneClickBox();
+    void OnProfileMenuCheck(QWidget* item);
+    void slotEnableButtons(bool bEnable);
+    void slotLiftChange(quint8 iLift);
+    void slotProfileNameChange();
+    void slotRefreshProfile(quint8 iProfile);
+    void slotRefreshDPIStage(quint8 iDPI);
+    void slotRefreshLightMode(quint8 iBuff1);
+    void slotRefreshRate(quint8 iRate);
+    void slotWarning();
+    void slotWarnClose();
+    void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+    void slotRefreshWriteStatus(quint8 iStatus);
+    void slotMouseOver(KestPushButton* btn, bool bType);
+
+    // One device-interface arrival or removal (a name in the
+    // "HID#VID_xxxx&PID_xxxx&Colnn" form).
+    void onDeviceInterface(const QString& name, bool arrived);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void onButtonClicked();
+    void onButtonPressed(KestPushButton* button);
+    void onSlotAction(QAction* action);
+    void onLanguageAction(QAction* action);
+    void onQuitRequested();
+
+private:
+    // Construction pieces, in the order the constructor runs them.
+    void applyScaleFromScreen(const QScreen* screen);
+    void buildControls();
+    void buildPages();
+    void buildTray();
+    void layoutWindow();
+    KestPushButton* makeButton(const QString& objectName, const QStringList& images,
+                               const QRect& logical);
+
+    // Device side.
+    void startStatusThread();
+    void stopStatusThread();
+    void openCurrentDevice();
+    void rebuildMouseList();
+    void updateConnectionDisplay();
+    void reloadForMouse();
+    void connectStatusThread(KestGetBatteryThread* thread);
+    void sendOsdMessage(const QString& text);
+    void watchDevices();
+    void startFirmwareUpdate(bool cableSeen);
+
+    // Profile commands.
+    void rebuildProfileMenu();
+    void chooseProfile(const QString& name);
+    void addProfile();
+    void copyProfile();
+    void renameProfile(bool byEnter);
+    void deleteProfile();
+    void resetProfile();
+    void resetAllProfiles();
+    void exportProfile();
+    void importProfile();
+    void exportConfig();
+    void importConfig();
+    QStringList otherBindings() const;
+    void bindCurrent(const QString& name);
+
+    // Views and markers.
+    void showMouseView(bool front);
+    void loadMouseImages();
+    void setMouseImage(const QString& file);
+    int showMessage(int kind, const QString& text, const QString& title = QString());
+
+    QString m_appDir;
+    QString m_product;
+    double m_scale = 1.0;
+    int m_scaleIndex = 0;
+    std::array<QPixmap, 17> m_backgrounds;
+    QPixmap m_background;
+    QPixmap m_bat1, m_bat2;
+
+    bool m_dragging = false;
+    QPoint m_dragStart;
+    QPoint m_frameStart;
+
+    std::unique_ptr<DeviceSettings> m_edited;
+    std::unique_ptr<DeviceSettings> m_sent;
+    std::unique_ptr<StatusThreadControl> m_status;
+    DeviceNotifier* m_notifier = nullptr;
+
+    int m_tab = LightingTab;
+    int m_connectedMice = 0;
+    int m_connectionState = 3;
+    int m_batteryLevel = 10;
+    int m_batteryFull = 4200;
+    bool m_charging = false;
+    bool m_warningBoxOpen = false;
+    bool m_frontView = true;
+    int m_selectedMarker[3] = {0, 0, 0};
+    QStringList m_profileList;
+    QStringList m_mouseNames;
+
+    // Controls.
+    QList<KestPushButton*> m_buttons; // every skinned button, for enable/disable
+    QList<KestPushButton*> m_tabButtons;
+    QList<KestPushButton*> m_slotButtons;
+    QList<KestPushButton*> m_frontMarkers;
+    QList<KestPushButton*> m_sideMarkers;
+    QList<KestPushButton*> m_extraMarkers;
+    QList<KestAction*> m_slotActions;
+    KestPushButton* m_mouseButton = nullptr;
+    KestPushButton* m_languageButton = nullptr;
+    KestPushButton* m_profileButton = nullptr;
+    KestPushButton* m_slotMenuButton = nullptr;
+    KestMenu* m_profileMenu = nullptr;
+    KestMenu* m_slotMenu = nullptr;
+    KestMenu* m_languageMenu = nullptr;
+    KestMenu* m_mouseMenu = nullptr;
+    KestLineEdit* m_nameEdit = nullptr;
+    KestLabel* m_nameCaption = nullptr;
+    KestLabel* m_versionLabel = nullptr;
+    KestLabel* m_titleLabel = nullptr;
+    KestLabel* m_mouseImage = nullptr;
+    KestLabel* m_dongleIcon = nullptr;
+    KestLabel* m_chargeIcon = nullptr;
+    KestProgressBar* m_battery = nullptr;
+    QTranslator* m_translator = nullptr;
+    QSystemTrayIcon* m_tray = nullptr;
+    QMenu* m_trayMenu = nullptr;
+
+    std::vector<std::unique_ptr<TabPage>> m_pages; // one per tab
+};

@@ -1,0 +1,362 @@
+// The window's side of the mouse: handles and the status thread, device
+// arrivals and removals, the battery and connection display, on-mouse
+// changes, the tray, on-screen notices and the firmware updater.
+#include "mainwindow.h"
+
+#include "appconfig.h"
+#include "commands.h"
+#include "devicenotifier.h"
+#include "devicetable.h"
+#include "dpi.h"
+#include "kestaction.h"
+#include "kestlabel.h"
+#include "kestlineedit.h"
+#include "defaults.h"
+#include "kestmenu.h"
+#include "kestmessagebox.h"
+#include "kestprogressbar.h"
+#include "kestpushbutton.h"
+#include "kittheme.h"
+#include "language.h"
+#include "linkstate.h"
+#include "mousestatus.h"
+#include "osdclient.h"
+#include "paths.h"
+#include "pointerspeed.h"
+#include "productdef.h"
+#include "profilefile.h"
+#include "statusthread.h"
+#include "tabpage.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFileInfo>
+#include <QMenu>
+#include <QProcess>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+const DeviceEntry& firstEntry() { return deviceTable().entries[0]; }
+} // namespace
+
+// ---- handles and the status thread -------------------------------------------
+
+void MousecfgWidget::connectStatusThread(KestGetBatteryThread* thread)
+{
+    connect(thread, &KestGetBatteryThread::RefreshBatteryStatus, this,
+            &MousecfgWidget::slotRefreshBatteryStatus);
+    connect(thread, &KestGetBatteryThread::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus);
+    connect(thread, &KestGetBatteryThread::RefreshWriteStatus, this,
+            &MousecfgWidget::slotRefreshWriteStatus);
+}
+
+void MousecfgWidget::startStatusThread() { m_status->start(); }
+
+void MousecfgWidget::stopStatusThread() { m_status->stop(); }
+
+void MousecfgWidget::openCurrentDevice() { OpenDeviceByName(readCurrentProductName().toLatin1()); }
+
+void MousecfgWidget::rebuildMouseList()
+{
+    m_mouseNames.clear();
+    auto* menu = new KestMenu(this, 150);
+    const DeviceTable& table = deviceTable();
+    for (uint32_t i = 0; i < table.count && i < uint32_t(kDeviceTableCapacity); ++i) {
+        const DeviceEntry& e = table.entries[i];
+        if (!e.receiverConnected() && !e.cableConnected()) continue;
+        const QString name = QString::fromLatin1(e.mouseName);
+        m_mouseNames << name;
+        menu->addAction(new KestAction(name, menu));
+    }
+    m_connectedMice = m_mouseNames.size();
+    if (m_mouseNames.size() < 2) {
+        m_mouseButton->hide();
+        delete menu;
+        if (m_mouseNames.size() == 1) {
+            qDebug() << "RefreshMouseList " << m_mouseNames.first();
+            writeCurrentProductName(m_mouseNames.first());
+        } else {
+            writeCurrentProductName(QString());
+        }
+        return;
+    }
+    m_mouseButton->show();
+    QString current = readCurrentProductName();
+    if (!m_mouseNames.contains(current)) current = m_mouseNames.first();
+    writeCurrentProductName(current);
+    m_mouseButton->setLabel(current);
+    connect(menu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
+    delete m_mouseMenu;
+    m_mouseMenu = menu;
+    m_mouseButton->setMenu(menu);
+}
+
+void MousecfgWidget::slot_show_mousename(QAction* action)
+{
+    stopStatusThread();
+    QThread::msleep(50);
+    CloseDevices();
+    QThread::msleep(50);
+    m_frontView = true;
+    for (int& s : m_selectedMarker) s = 0;
+    m_mouseButton->setLabel(action->text());
+    writeCurrentProductName(action->text());
+    OpenDeviceByName(action->text().toLatin1());
+    QThread::msleep(50);
+    reloadForMouse();
+    startStatusThread();
+}
+
+void MousecfgWidget::reloadForMouse()
+{
+    m_product = readCurrentProductName();
+    loadMouseImages();
+    loadSettings(*m_sent);
+    *m_edited = *m_sent;
+    m_slotMenuButton->setLabel(m_slotActions[m_edited->currentProfile]->text());
+    m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
+    m_profileList = readProfileList();
+    rebuildProfileMenu();
+    writeDefaultProfileFile();
+    selectTab(LightingTab);
+    refreshPages();
+    layoutWindow();
+}
+
+// ---- device arrivals and removals ---------------------------------------------
+
+void MousecfgWidget::onDeviceInterface(const QString& name, bool arrived)
+{
+    qDebug() << (arrived ? "DBT_DEVICEARRIVAL" : "DBT_DEVICEREMOVECOMPLETE") << name;
+    const int before = m_connectedMice;
+    const DeviceChange change =
+        applyDeviceChange(deviceTable(), name, arrived, readCurrentProductName().toLatin1());
+    for (const EntryReaction& r : change.entries) {
+        bool reopened = false;
+        if (arrived && r.connectionCompleted) {
+            rebuildMouseList();
+            if (before == 0) {
+                QTimer::singleShot(200, this, &MousecfgWidget::slotWarnClose);
+                reopened = true; // the reinitialisation opens the device
+            }
+        }
+        if (!arrived && r.entryCleared) {
+            rebuildMouseList();
+            if (m_connectedMice == 0) {
+                stopStatusThread();
+                CloseDevices();
+                m_warningBoxOpen = true;
+                QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+                reopened = true;
+            } else if (r.currentMouse) {
+                stopStatusThread();
+                CloseDevices();
+                openCurrentDevice();
+                startStatusThread();
+                for (int& s : m_selectedMarker) s = 0;
+                m_frontView = true;
+                reloadForMouse();
+                reopened = true;
+            }
+        }
+        if (!reopened && r.currentMouse && r.reopen) {
+            stopStatusThread();
+            CloseDevices();
+            QThread::msleep(500);
+            openCurrentDevice();
+            startStatusThread();
+        }
+    }
+    if (change.collectionAppeared) writeDiff(1);
+    updateConnectionDisplay();
+    stopStatusThread();
+    startStatusThread();
+}
+
+void MousecfgWidget::slotWarnClose()
+{
+    openCurrentDevice();
+    startStatusThread();
+    reloadForMouse();
+}
+
+void MousecfgWidget::slotWarning()
+{
+    show();
+    if (m_connectedMice > 0) {
+        activateWindow();
+        return;
+    }
+    m_warningBoxOpen = true;
+    KestMessageBox box(this, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"),
+                       KestMessageBox::Disconnect);
+    box.setConnectionProbe([this] { return m_connectedMice > 0; });
+    box.exec();
+    if (m_connectedMice == 0) {
+        // Without a tray a hidden window could not be reached again.
+        if (m_tray && QSystemTrayIcon::isSystemTrayAvailable())
+            hide();
+        else
+            showMinimized();
+    }
+    m_warningBoxOpen = false;
+}
+
+void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick) return;
+    if (isHidden())
+        slotWarning();
+    else if (!m_warningBoxOpen)
+        hide();
+}
+
+// ---- battery and connection display ------------------------------------------
+
+QString MousecfgWidget::batteryText() const
+{
+    if (!m_battery->isTextVisible()) return QString();
+    return m_battery->text();
+}
+
+bool MousecfgWidget::chargingIconVisible() const { return m_chargeIcon->isVisible(); }
+
+void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+{
+    if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
+        setMouseOffFlag(true);
+        m_battery->setOffLook(true);
+        m_battery->setFormat(tr("MOUSE OFF"));
+        m_battery->setTextVisible(true);
+        m_chargeIcon->hide();
+        return;
+    }
+    setMouseOffFlag(false);
+    const bool wired = firstEntry().cableCommandFound != 0;
+    m_battery->setOffLook(false);
+    m_battery->setFormat(wired ? QString() : QStringLiteral("%p%"));
+    m_battery->setTextVisible(!wired);
+    m_charging = iCharge != 0;
+    const int level = batteryLevel(iHiByte * 256 + iLowByte, m_batteryFull);
+    if (level != m_batteryLevel) {
+        m_batteryLevel = level;
+        writeBattery(level);
+    }
+    m_battery->setValue(wired ? 100 : level);
+    updateConnectionDisplay();
+}
+
+void MousecfgWidget::updateConnectionDisplay()
+{
+    const DeviceEntry& e = firstEntry();
+    m_connectionState =
+        connectionState(e.cableCommandFound != 0, e.receiverCommandFound != 0, m_charging);
+    m_battery->setVisible(m_connectionState >= 2);
+    m_dongleIcon->setVisible(m_connectionState == 1 || m_connectionState == 2);
+    m_chargeIcon->hide();
+    update();
+}
+
+// ---- on-mouse changes ---------------------------------------------------------
+
+void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8)
+{
+    if (iProfile < kProfileCount && iProfile != m_edited->currentProfile)
+        slotRefreshProfile(iProfile);
+    if (iDPI < kDpiStageCount && iDPI != m_edited->current().dpi) slotRefreshDPIStage(iDPI);
+    if (iRate != m_edited->current().pollrate) slotRefreshRate(iRate);
+}
+
+void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
+{
+    switchSlot(iProfile, false);
+    rebuildProfileMenu();
+    applyPointerSpeed(m_edited->current().mousespeed);
+}
+
+void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
+{
+    if (iDPI >= kDpiStageCount) return;
+    MouseProfile& p = m_edited->current();
+    p.dpi = iDPI;
+    m_pages[DpiTab]->refresh(*m_edited);
+    saveProfileDpi(m_edited->profileNames[m_edited->currentProfile], iDPI);
+    const int dpi = dpiFromStep(p.stages[iDPI].y, readSensorModel());
+    sendOsdMessage(tr("DPI") + QStringLiteral(" %1:%2").arg(iDPI + 1).arg(dpi));
+}
+
+void MousecfgWidget::slotRefreshRate(quint8 iRate)
+{
+    m_edited->current().pollrate = iRate;
+    m_pages[DpiTab]->refresh(*m_edited);
+    const char* text = reportRateText(iRate);
+    sendOsdMessage(*text ? tr(text) : QString());
+}
+
+void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
+{
+    if (iStatus == 0) writeDiff(1);
+}
+
+// ---- tray, notices, firmware -----------------------------------------------------
+
+void MousecfgWidget::buildTray()
+{
+    m_trayMenu = new QMenu(this);
+    auto* load = new KestAction(tr("&Load Config"), m_trayMenu);
+    auto* quit = new KestAction(tr("&Quit"), m_trayMenu);
+    m_trayMenu->addAction(load);
+    m_trayMenu->addAction(quit);
+    connect(load, &QAction::triggered, this, &MousecfgWidget::slotWarning);
+    connect(quit, &QAction::triggered, this, &MousecfgWidget::onQuitRequested);
+    m_tray = new QSystemTrayIcon(QIcon(m_appDir + "/skin/icon.ico"), this);
+    m_tray->setContextMenu(m_trayMenu);
+    m_tray->setToolTip(readCurrentProductName());
+    connect(m_tray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
+    m_tray->show();
+}
+
+void MousecfgWidget::sendOsdMessage(const QString& text)
+{
+    sendOsdNotice(m_appDir, text, themeColor());
+}
+
+void MousecfgWidget::watchDevices()
+{
+    m_notifier = new DeviceNotifier(
+        [] {
+            std::vector<HidCollectionInfo> out;
+            for (const HidDeviceRecord& r : hidPort().enumerate(0, 0))
+                out.push_back({r.path, r.vendorId, r.productId, r.usagePage, r.usage});
+            return out;
+        },
+        this);
+    connect(m_notifier, &DeviceNotifier::interfaceArrived, this,
+            [this](const QString& name) { onDeviceInterface(name, true); });
+    connect(m_notifier, &DeviceNotifier::interfaceRemoved, this,
+            [this](const QString& name) { onDeviceInterface(name, false); });
+    m_notifier->start();
+}
+
+void MousecfgWidget::startFirmwareUpdate(bool cableSeen)
+{
+    const bool cable = cableSeen ? cableReleaseNumber() != 0 : firstEntry().cableMouseFound != 0;
+    if (!cable) {
+        showMessage(KestMessageBox::Notice,
+                    tr("To update the firmware, please connect to the computer with a cable."));
+        return;
+    }
+    if (showMessage(KestMessageBox::Question, tr("Do you want to upgrade the firmware?")) != 1)
+        return;
+    stopStatusThread();
+    const QString updater =
+        m_appDir + "/skin/mouse/bin/" + readCurrentProductName() + " Updater";
+    if (!QFileInfo(updater).isExecutable() || !QProcess::startDetached(updater, {})) {
+        // Ending the program without an updater would leave the user with neither.
+        showMessage(KestMessageBox::Notice, tr("The firmware updater could not be started."));
+        startStatusThread();
+        return;
+    }
+    ::exit(0);
+}

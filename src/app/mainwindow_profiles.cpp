@@ -1,0 +1,265 @@
+// The profile commands of the window: choosing, adding, copying, renaming,
+// deleting, resetting, exporting and importing profiles and configurations,
+// and writing to the mouse behind the progress dialog.
+#include "mainwindow.h"
+
+#include "appconfig.h"
+#include "commands.h"
+#include "defaults.h"
+#include "filename.h"
+#include "kestaction.h"
+#include "kestlineedit.h"
+#include "kestmenu.h"
+#include "kestmessagebox.h"
+#include "kestprocessdialog.h"
+#include "kestpushbutton.h"
+#include "paths.h"
+#include "pointerspeed.h"
+#include "processthread.h"
+#include "profilefile.h"
+#include "profilelibrary.h"
+#include "protocol.h"
+#include "statusthread.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+constexpr int kMaxProfileMenuEntries = 200;
+}
+
+int MousecfgWidget::writeToMouse(bool force)
+{
+    KestProcessDialog dialog(this);
+    KestProcessThread worker(m_edited.get(), m_sent.get(), m_status.get());
+    worker.force = force;
+    connect(&worker, &KestProcessThread::DoProcessDlg, &dialog, &KestProcessDialog::slotProcessDlg);
+    worker.start(QThread::InheritPriority);
+    const int accepted = dialog.exec();
+    worker.wait();
+    const int result = worker.result();
+    if (accepted == 1 && result != kResultOk) {
+        if (result == kResultMouseOff)
+            showMessage(KestMessageBox::Question, tr("Mouse is sleeping or not connected."));
+        else if (result == kResultMacroOverflow)
+            showMessage(KestMessageBox::Question, tr("Too many or too long macros for the mouse."));
+        else
+            showMessage(KestMessageBox::Question, tr("Send data failed, please try again."));
+    }
+    return result;
+}
+
+void MousecfgWidget::rebuildProfileMenu()
+{
+    m_profileMenu->clear();
+    for (int i = 0; i < m_profileList.size() && i < kMaxProfileMenuEntries; ++i)
+        m_profileMenu->addAction(new KestAction(m_profileList.at(i), m_profileMenu));
+    m_profileMenu->refreshStyle();
+    m_profileButton->setLabel(m_edited->profileNames[m_edited->currentProfile]);
+}
+
+QStringList MousecfgWidget::otherBindings() const
+{
+    QStringList names;
+    for (int i = 0; i < kProfileCount; ++i)
+        if (i != m_edited->currentProfile) names << m_edited->profileNames[i];
+    return names;
+}
+
+void MousecfgWidget::bindCurrent(const QString& name)
+{
+    const int c = m_edited->currentProfile;
+    m_edited->profileNames[c] = name;
+    m_nameEdit->setText(name);
+}
+
+void MousecfgWidget::slot_show_profilename(QAction* action)
+{
+    m_profileButton->setLabel(action->text());
+    m_edited->profileNames[m_edited->currentProfile] = action->text();
+}
+
+void MousecfgWidget::onSlotAction(QAction* action)
+{
+    const int i = m_slotActions.indexOf(static_cast<KestAction*>(action));
+    if (i < 0) return;
+    switchSlot(i, false);
+    rebuildProfileMenu();
+    SelectProfile(uint8_t(i));
+    ApplyAllBlocks();
+    applyPointerSpeed(m_edited->current().mousespeed);
+}
+
+void MousecfgWidget::chooseProfile(const QString& name)
+{
+    if (otherBindings().contains(name)) {
+        showMessage(KestMessageBox::Notice, tr("Profile is Already Used!"));
+        return;
+    }
+    const int c = m_edited->currentProfile;
+    bindCurrent(name);
+    loadProfileByName(m_edited->profiles[c], name);
+    m_sent->profileNames[c] = name;
+    rebuildProfileMenu();
+    refreshPages();
+}
+
+void MousecfgWidget::addProfile()
+{
+    const QString name = ProfileLibrary::add(m_profileList);
+    bindCurrent(name);
+    rebuildProfileMenu();
+    MouseProfile& p = m_edited->current();
+    readProfile(p, ProfileLibrary::pathFor(name));
+    refreshPages();
+}
+
+void MousecfgWidget::copyProfile()
+{
+    QString made;
+    const auto outcome =
+        ProfileLibrary::copy(m_profileList, m_edited->profileNames[m_edited->currentProfile], &made);
+    if (!outcome.ok()) {
+        showMessage(KestMessageBox::Notice, tr(qPrintable(outcome.message)));
+        return;
+    }
+    bindCurrent(made);
+    rebuildProfileMenu();
+}
+
+void MousecfgWidget::slotProfileNameChange() { renameProfile(true); }
+
+void MousecfgWidget::renameProfile(bool byEnter)
+{
+    const int c = m_edited->currentProfile;
+    const QString from = m_edited->profileNames[c];
+    const QString to = m_nameEdit->text();
+    if (to == from) return;
+    const auto outcome = ProfileLibrary::rename(m_profileList, from, to, byEnter);
+    if (!outcome.ok()) {
+        showMessage(KestMessageBox::Notice, tr(qPrintable(outcome.message)));
+        if (byEnter && ProfileLibrary::isProtectedName(from)) m_nameEdit->setText(from);
+        return;
+    }
+    m_edited->profileNames[c] = to;
+    m_sent->profileNames[c] = to;
+    m_edited->profiles[c].ProfileName = to;
+    rebuildProfileMenu();
+    if (byEnter) saveProfileList(*m_edited);
+}
+
+void MousecfgWidget::deleteProfile()
+{
+    const QString name = m_nameEdit->text();
+    if (m_profileList.size() <= 1) {
+        showMessage(KestMessageBox::Notice, tr("AT LEAST ONE PROFILE TO BE RETAINED."));
+        return;
+    }
+    if (ProfileLibrary::isProtectedName(name)) {
+        showMessage(KestMessageBox::Notice, tr("The default Profile cannot be deleted or renamed."));
+        return;
+    }
+    if (showMessage(KestMessageBox::Question, tr("Are you sure you want delete this profile?")) != 1)
+        return;
+    QString replacement;
+    const auto outcome = ProfileLibrary::remove(m_profileList, name, otherBindings(), &replacement);
+    if (!outcome.ok()) {
+        showMessage(KestMessageBox::Notice, tr(qPrintable(outcome.message)));
+        return;
+    }
+    bindCurrent(replacement);
+    rebuildProfileMenu();
+    readProfile(m_edited->current(), ProfileLibrary::pathFor(replacement));
+    refreshPages();
+}
+
+void MousecfgWidget::resetProfile()
+{
+    if (showMessage(KestMessageBox::Question, tr("Are you sure you want reset this profile?")) != 1)
+        return;
+    qDebug("Accepted %d", m_edited->currentProfile);
+    MouseProfile& p = m_edited->current();
+    const QString name = p.ProfileName;
+    makeDefaultProfile(p);
+    p.ProfileName = name;
+    retranslate();
+    refreshPages();
+    m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
+    writeToMouse(false);
+}
+
+void MousecfgWidget::resetAllProfiles()
+{
+    if (showMessage(KestMessageBox::Question, tr("Are you sure you want reset all profiles?")) != 1)
+        return;
+    resetAll(*m_edited);
+    refreshPages();
+    m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
+    rebuildProfileMenu();
+    writeToMouse(true);
+}
+
+void MousecfgWidget::exportProfile()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Profile File"), QString(),
+                                                      tr("Profile File(*.prof)"));
+    if (path.isEmpty()) return;
+    const auto outcome = ProfileLibrary::exportFile(
+        m_edited->profileNames[m_edited->currentProfile], readCurrentProductName(), path);
+    if (!outcome.ok()) showMessage(KestMessageBox::Notice, tr(qPrintable(outcome.message)));
+}
+
+void MousecfgWidget::importProfile()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Load Profile File"), QString(),
+                                                      tr("Profile File(*.prof)"));
+    if (path.isEmpty()) return;
+    QString name;
+    const auto outcome =
+        ProfileLibrary::importFile(m_profileList, path, readCurrentProductName(), &name);
+    if (!outcome.ok()) {
+        showMessage(KestMessageBox::Notice, tr(qPrintable(outcome.message)));
+        return;
+    }
+    qDebug() << "imported profile" << name;
+    rebuildProfileMenu();
+    readProfile(m_edited->current(), ProfileLibrary::pathFor(name));
+    refreshPages();
+    bindCurrent(name);
+    rebuildProfileMenu();
+    writeToMouse(false);
+}
+
+void MousecfgWidget::exportConfig()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Config File"), QString(),
+                                                      tr("Config File(*.conf)"));
+    if (path.isEmpty()) return;
+    // Write into a fresh file: stale groups of an older file must not survive.
+    const QString temp = path + QStringLiteral(".part");
+    QFile::remove(temp);
+    writeProductTag(temp, readCurrentProductName());
+    exportSettings(*m_edited, temp);
+    const bool ok = QFileInfo::exists(temp) && (!QFileInfo::exists(path) || QFile::remove(path)) &&
+                    QFile::rename(temp, path);
+    if (!ok) {
+        QFile::remove(temp);
+        showMessage(KestMessageBox::Notice, tr("The configuration file could not be saved."));
+    }
+}
+
+void MousecfgWidget::importConfig()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Load Config File"), QString(),
+                                                      tr("Config File(*.conf)"));
+    if (path.isEmpty()) return;
+    if (readProductTag(path) != readCurrentProductName()) return;
+    importSettings(*m_edited, path);
+    selectTab(LightingTab);
+    refreshPages();
+    m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
+    rebuildProfileMenu();
+    writeToMouse(false);
+}

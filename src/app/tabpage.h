@@ -1,0 +1,40 @@
+// What the main window needs of the page behind a tab: its widgets to show or
+// hide, loading the current profile into it, reading it back, texts and scale.
+#pragma once
+
+#include "records.h"
+
+#include <QList>
+#include <QRect>
+
+class QWidget;
+
+class TabPage {
+public:
+    virtual ~TabPage() = default;
+    // Every widget the page shows when its tab is selected.
+    virtual QList<QWidget*> widgets() const = 0;
+    // Pushes the edited settings into the page (the current profile and the
+    // device options); loading never counts as an edit.
+    virtual void refresh(DeviceSettings& edited) = 0;
+    // Copies what the page edits back into the edited settings.
+    virtual void collect(DeviceSettings& edited) = 0;
+    virtual void retranslate() = 0;
+    // Lays the page out again at the display scale.
+    virtual void applyScale(double scale) = 0;
+};
+
+// A page still to come: one empty widget at its logical place.
+class EmptyPage : public TabPage {
+public:
+    EmptyPage(QWidget* parent, const QRect& logicalGeometry);
+    QList<QWidget*> widgets() const override { return {m_widget}; }
+    void refresh(DeviceSettings&) override {}
+    void collect(DeviceSettings&) override {}
+    void retranslate() override {}
+    void applyScale(double scale) override;
+
+private:
+    QWidget* m_widget;
+    QRect m_geometry;
+};

@@ -1,0 +1,487 @@
+// The main window on the in-process virtual mouse: construction, the battery
+// and connection display, on-mouse changes with their notices, device
+// arrivals and removals, and the profile commands with their messages.
+#include "appconfig.h"
+#include "devicetable.h"
+#include "inprocessport.h"
+#include "kestmessagebox.h"
+#include "kestpushbutton.h"
+#include "linkstate.h"
+#include "mainwindow.h"
+#include "osdpayload.h"
+#include "paths.h"
+#include "profilefile.h"
+#include "profilelibrary.h"
+#include "testutil.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QSettings>
+#include <QtTest>
+#include <QMutex>
+#include <QThread>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Answers the modal boxes the window opens: records their texts and presses
+// accept (or reject) on each.
+class BoxAnswerer : public QObject {
+public:
+    explicit BoxAnswerer(bool accept = true) : m_accept(accept)
+    {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+        m_timer.start();
+    }
+    QStringList texts;
+    QList<int> kinds;
+    // Runs while a disconnect warning is open (its own event loop is running).
+    std::function<void()> whileDisconnected;
+    void setAccept(bool accept) { m_accept = accept; }
+
+private:
+    void poll()
+    {
+        auto* box = qobject_cast<KestMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box->property("answered").toBool()) return;
+        box->setProperty("answered", true);
+        texts << box->text();
+        kinds << box->kind();
+        if (box->kind() == KestMessageBox::Disconnect) {
+            // Left to its probe; the test acts while the box is up.
+            if (whileDisconnected) QTimer::singleShot(50, whileDisconnected);
+            return;
+        }
+        m_accept ? box->accept() : box->reject();
+    }
+    QTimer m_timer;
+    bool m_accept;
+};
+
+// Stands in for the on-screen-display companion: keeps every payload. It
+// answers from its own thread, as the real companion answers from its own
+// process, because the window waits for the receipt.
+class OsdListener {
+public:
+    OsdListener()
+    {
+        m_context.moveToThread(&m_thread);
+        m_thread.start();
+        QMetaObject::invokeMethod(
+            &m_context,
+            [this] {
+                m_server = new QLocalServer;
+                QLocalServer::removeServer(QStringLiteral("Qorv Wireless Mouse OSD"));
+                m_server->listen(QStringLiteral("Qorv Wireless Mouse OSD"));
+                QObject::connect(m_server, &QLocalServer::newConnection, [this] {
+                    while (QLocalSocket* sock = m_server->nextPendingConnection()) {
+                        auto buffer = std::make_shared<QByteArray>();
+                        QObject::connect(sock, &QLocalSocket::readyRead, [this, sock, buffer] {
+                            *buffer += sock->readAll();
+                            while (buffer->size() >= kOsdPayloadSize) {
+                                {
+                                    QMutexLocker lock(&m_mutex);
+                                    m_payloads << buffer->left(kOsdPayloadSize);
+                                }
+                                buffer->remove(0, kOsdPayloadSize);
+                                sock->write(QByteArray(1, '\x01')); // the companion's receipt
+                            }
+                        });
+                    }
+                });
+            },
+            Qt::BlockingQueuedConnection);
+    }
+    ~OsdListener()
+    {
+        QMetaObject::invokeMethod(&m_context, [this] { delete m_server; },
+                                  Qt::BlockingQueuedConnection);
+        m_thread.quit();
+        m_thread.wait();
+    }
+    QList<QByteArray> payloads() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_payloads;
+    }
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const QByteArray& p : payloads()) {
+            OsdNotice notice;
+            decodeOsdPayload(p, &notice);
+            out << notice.text;
+        }
+        return out;
+    }
+
+private:
+    struct Context : QObject {
+    };
+    QThread m_thread;
+    Context m_context;
+    QLocalServer* m_server = nullptr;
+    mutable QMutex m_mutex;
+    QList<QByteArray> m_payloads;
+};
+
+struct Rig {
+    Rig() : app(APP_DIR), port(mouse) { setHidPort(&port); }
+    ~Rig() { setHidPort(nullptr); }
+    TempAppDir app;
+    vm::VirtualMouse mouse;
+    InProcessHidPort port;
+};
+
+bool waitFor(const std::function<bool()>& condition, int ms = 5000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!condition() && t.elapsed() < ms) QTest::qWait(20);
+    return condition();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void constructionWithMouse()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        rig.mouse.setBatteryMillivolts(3950);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QCOMPARE(w.connectedMice(), 1);
+        QCOMPARE(readCurrentProductName(), QStringLiteral("Qorv Stratos"));
+        QCOMPARE(w.currentTab(), int(MousecfgWidget::LightingTab));
+        QCOMPARE(w.nameEditText(), QStringLiteral("Profile 1"));
+        QCOMPARE(w.profileList(), QStringList({"FPS", "MOBA", "Office"}));
+        QVERIFY(QFile::exists(profilePathForName("DefaultProfile")));
+        // The first battery report reaches the bar through the status thread.
+        QVERIFY(waitFor([&] { return w.batteryLevelShown() == 70; }));
+        QCOMPARE(w.connectionDisplayState(), 2);
+        QTest::qWait(300);
+        QVERIFY(boxes.texts.isEmpty());
+    }
+
+    void constructionWithoutMouseWarnsUntilOneArrives()
+    {
+        Rig rig;
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QCOMPARE(w.connectedMice(), 0);
+        QCOMPARE(w.connectionDisplayState(), 3);
+        bool openWhileWaiting = false;
+        // The receiver comes while the warning is up: its two collections
+        // arrive and the box accepts itself.
+        boxes.whileDisconnected = [&] {
+            openWhileWaiting = w.warningBoxOpen();
+            rig.mouse.plug(vm::Link::Receiver);
+            w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", true);
+            w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", true);
+        };
+        QVERIFY(waitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
+        QVERIFY(waitFor([&] { return !w.warningBoxOpen(); }));
+        QVERIFY(openWhileWaiting);
+        QCOMPARE(boxes.kinds.last(), int(KestMessageBox::Disconnect));
+        QCOMPARE(w.connectedMice(), 1);
+        QCOMPARE(readDiff(), 1); // newly seen collections ask for a full write
+        QVERIFY(w.isVisible());
+    }
+
+    void batteryDisplay_data()
+    {
+        QTest::addColumn<int>("charge");
+        QTest::addColumn<int>("raw");
+        QTest::addColumn<bool>("cable");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("1018") << 0 << 1018 << false << 90 << "90%";
+        QTest::newRow("1019") << 0 << 1019 << false << 100 << "100%";
+        QTest::newRow("849") << 0 << 849 << false << 40 << "40%";
+        QTest::newRow("848") << 0 << 848 << false << 30 << "30%";
+        QTest::newRow("wired") << 1 << 848 << true << 30 << "";
+        QTest::newRow("off") << 0 << 0 << false << -1 << "MOUSE OFF";
+    }
+    void batteryDisplay()
+    {
+        QFETCH(int, charge);
+        QFETCH(int, raw);
+        QFETCH(bool, cable);
+        QFETCH(int, level);
+        QFETCH(QString, text);
+        Rig rig;
+        rig.mouse.plug(cable ? vm::Link::Cable : vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QTest::qWait(100);
+        w.slotRefreshBatteryStatus(quint8(charge), quint8(raw & 0xFF), quint8(raw >> 8));
+        if (level >= 0) {
+            QCOMPARE(w.batteryLevelShown(), level);
+            QCOMPARE(readBattery(), level);
+            QVERIFY(!mouseOffFlag());
+        } else {
+            QVERIFY(mouseOffFlag());
+        }
+        QCOMPARE(w.batteryText(), text);
+        QVERIFY(!w.chargingIconVisible());
+    }
+
+    void connectionStates_data()
+    {
+        QTest::addColumn<bool>("cable");
+        QTest::addColumn<bool>("receiver");
+        QTest::addColumn<bool>("charging");
+        QTest::addColumn<int>("state");
+        QTest::newRow("both") << true << true << false << 1;
+        QTest::newRow("cable") << true << false << false << 0;
+        QTest::newRow("receiver charging") << false << true << true << 1;
+        QTest::newRow("receiver") << false << true << false << 2;
+        QTest::newRow("none") << false << false << false << 3;
+    }
+    void connectionStates()
+    {
+        QFETCH(bool, cable);
+        QFETCH(bool, receiver);
+        QFETCH(bool, charging);
+        QFETCH(int, state);
+        Rig rig;
+        if (cable) rig.mouse.plug(vm::Link::Cable);
+        if (receiver) rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        w.slotRefreshBatteryStatus(charging ? 1 : 0, 0xE8, 0x03);
+        QCOMPARE(w.connectionDisplayState(), state);
+    }
+
+    void onMouseChangesAndNotices()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        OsdListener osd;
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        DeviceSettings& s = w.editedSettings();
+        QCOMPARE(int(s.currentProfile), 0);
+        // Step 31 is 1600 DPI on the shipped product's 3395 sensor.
+        s.current().stages[1].y = 31;
+        w.slotRefreshStatus(0, 1, s.current().pollrate, 0);
+        QVERIFY(waitFor([&] { return osd.payloads().size() == 1; }));
+        QCOMPARE(osd.texts().last(), QStringLiteral("DPI 2:1600"));
+        const QByteArray payload = osd.payloads().last();
+        QCOMPARE(payload.size(), 1044);
+        QCOMPARE(payload.mid(0, 4), QByteArray("D\0P\0", 4));
+        QCOMPARE(qFromLittleEndian<qint32>(payload.constData() + 516), 1500);
+        QCOMPARE(qFromLittleEndian<qint32>(payload.constData() + 524), 0x919191);
+        QCOMPARE(qFromLittleEndian<qint32>(payload.constData() + 528), 60);
+        QCOMPARE(int(s.current().dpi), 1);
+        MouseProfile onDisk;
+        loadProfileByName(onDisk, s.profileNames[0]);
+        QCOMPARE(int(onDisk.dpi), 1);
+
+        w.slotRefreshStatus(0, 1, 2, 0);
+        QVERIFY(waitFor([&] { return osd.payloads().size() == 2; }));
+        QCOMPARE(osd.texts().last(), QStringLiteral("500 HZ"));
+        QCOMPARE(int(s.current().pollrate), 2);
+
+        w.slotRefreshStatus(3, s.profiles[3].dpi, s.profiles[3].pollrate, 0);
+        QCOMPARE(int(s.currentProfile), 3);
+        QCOMPARE(w.nameEditText(), QStringLiteral("Profile 4"));
+        QCOMPARE(QSettings(mainConfigPath(), QSettings::IniFormat).value("Config/ProfileID").toInt(), 3);
+
+        // The mouse's own DPI button, end to end through the status thread.
+        // The mouse reports its own profile, stage and rate; the window follows.
+        rig.mouse.pressDpiButton();
+        rig.mouse.pressDpiButton();
+        const int active = rig.mouse.activeProfile();
+        QVERIFY(waitFor([&] {
+            return s.currentProfile == active && s.current().dpi == rig.mouse.dpiStage(active) &&
+                   s.current().pollrate == rig.mouse.reportRate(active);
+        }));
+        QVERIFY2(osd.texts().filter("DPI ").size() >= 2, qPrintable(osd.texts().join(" / ")));
+
+        w.slotRefreshWriteStatus(0);
+        QCOMPARE(readDiff(), 1);
+    }
+
+    void receiverPulledWhileCableStays()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        rig.mouse.plug(vm::Link::Cable);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QVERIFY(deviceHandles().cableCommand.isOpen());
+        rig.mouse.unplug(vm::Link::Receiver);
+        w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", false);
+        w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", false);
+        QCOMPARE(w.connectedMice(), 1);
+        QVERIFY(deviceHandles().cableCommand.isOpen());
+        QVERIFY(!deviceHandles().receiverCommand.isOpen());
+        QCOMPARE(w.connectionDisplayState(), 0);
+        QTest::qWait(300);
+        QVERIFY(boxes.texts.isEmpty());
+    }
+
+    void lastConnectionPulled()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        w.show();
+        rig.mouse.unplug(vm::Link::Receiver);
+        // The count is taken again only when the entry's last collection goes.
+        w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", false);
+        QCOMPARE(w.connectedMice(), 1);
+        bool stillOpenAfterOne = false;
+        // Plugging back closes the box by itself; one collection is not a connection.
+        boxes.whileDisconnected = [&] {
+            rig.mouse.plug(vm::Link::Receiver);
+            w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", true);
+            stillOpenAfterOne = w.warningBoxOpen();
+            w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", true);
+        };
+        w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", false);
+        QCOMPARE(w.connectedMice(), 0);
+        QVERIFY(!deviceHandles().receiverCommand.isOpen());
+        QVERIFY(waitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
+        QVERIFY(waitFor([&] { return !w.warningBoxOpen(); }));
+        QVERIFY(stillOpenAfterOne);
+        QVERIFY(waitFor([&] { return deviceHandles().receiverCommand.isOpen(); }));
+    }
+
+    void applyWritesOnlyWhatChanged()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        writeDiff(0);
+        MousecfgWidget w;
+        QTest::qWait(100);
+        rig.mouse.clearLog();
+        // Nothing changed: nothing is sent, no message.
+        QCOMPARE(w.writeToMouse(false), 0);
+        QCOMPARE(rig.mouse.logLines().size(), size_t(0) + countPolls(rig));
+        QVERIFY(boxes.texts.isEmpty());
+
+        // The mouse is off: the notice, and nothing sent.
+        w.slotRefreshBatteryStatus(0, 0, 0);
+        w.editedSettings().current().pollrate = 8;
+        rig.mouse.clearLog();
+        QCOMPARE(w.writeToMouse(false), 5);
+        QCOMPARE(boxes.texts.last(), QStringLiteral("Mouse is sleeping or not connected."));
+        QCOMPARE(countWrites(rig), 0);
+
+        // A failing mouse: the notice, and a full write pending.
+        w.slotRefreshBatteryStatus(0, 0xE8, 0x03);
+        rig.mouse.injectFault(vm::Fault::WriteFail, 1);
+        QCOMPARE(w.writeToMouse(false), 4);
+        QCOMPARE(boxes.texts.last(), QStringLiteral("Send data failed, please try again."));
+        QCOMPARE(readDiff(), 1);
+
+        // Then everything goes, and the flag clears.
+        QCOMPARE(w.writeToMouse(false), 0);
+        QCOMPARE(readDiff(), 0);
+        QCOMPARE(rig.mouse.reportRate(0), 8);
+    }
+
+    void profileCommands()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QTest::qWait(100);
+        DeviceSettings& s = w.editedSettings();
+
+        // Add: "Profile N" with a file, bound to the current profile.
+        w.button("btnAdd")->click();
+        const QString added = w.nameEditText();
+        QVERIFY(added.startsWith("Profile "));
+        QVERIFY(QFile::exists(ProfileLibrary::pathFor(added)));
+        QCOMPARE(s.profileNames[0], added);
+        QVERIFY(w.profileList().contains(added));
+
+        // Copy.
+        w.button("btnCopy")->click();
+        QCOMPARE(w.nameEditText(), added + " copy");
+        QVERIFY(QFile::exists(ProfileLibrary::pathFor(added + " copy")));
+
+        // Rename by the button: an unsafe name is refused and nothing moves.
+        auto* edit = w.findChild<QLineEdit*>();
+        edit->setText("../../evil");
+        w.button("btnApplyName")->click();
+        QCOMPARE(boxes.texts.last(), QStringLiteral("Invalid profile name."));
+        QCOMPARE(s.profileNames[0], added + " copy");
+        edit->setText("Sniper");
+        w.button("btnApplyName")->click();
+        QCOMPARE(s.profileNames[0], QStringLiteral("Sniper"));
+        QVERIFY(QFile::exists(ProfileLibrary::pathFor("Sniper")));
+
+        // Rename by Enter of a protected name.
+        w.editedSettings().profileNames[0] = "Profile 3";
+        edit->setText("Other");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(boxes.texts.last(), QStringLiteral("The default Profile cannot be deleted or renamed."));
+        QCOMPARE(w.nameEditText(), QStringLiteral("Profile 3"));
+
+        // Delete with the question accepted.
+        edit->setText("Sniper");
+        w.editedSettings().profileNames[0] = "Sniper";
+        const int before = w.profileList().size();
+        w.button("btnDelete")->click();
+        QCOMPARE(boxes.texts.last(), QStringLiteral("Are you sure you want delete this profile?"));
+        QCOMPARE(w.profileList().size(), before - 1);
+        QVERIFY(!QFile::exists(ProfileLibrary::pathFor("Sniper")));
+        QVERIFY(s.profileNames[0] != "Sniper");
+
+        // Choosing a name bound to another on-mouse profile is refused.
+        s.profileNames[2] = "FPS";
+        QVERIFY(triggerMenuAction(w, "FPS"));
+        QCOMPARE(boxes.texts.last(), QStringLiteral("Profile is Already Used!"));
+        QVERIFY(s.profileNames[0] != "FPS");
+        s.profileNames[2] = "Profile 3";
+        QVERIFY(triggerMenuAction(w, "MOBA"));
+        QCOMPARE(s.profileNames[0], QStringLiteral("MOBA"));
+        QCOMPARE(w.sentSettings().profileNames[0], QStringLiteral("MOBA"));
+    }
+
+private:
+    static bool triggerMenuAction(QWidget& w, const QString& text)
+    {
+        for (QMenu* menu : w.findChildren<QMenu*>())
+            for (QAction* a : menu->actions())
+                if (a->text() == text) {
+                    a->trigger();
+                    return true;
+                }
+        return false;
+    }
+    static size_t countPolls(Rig& rig)
+    {
+        size_t polls = 0;
+        for (const std::string& line : rig.mouse.logLines())
+            if (line.find(" out 05 24 fa 48") != std::string::npos) ++polls;
+        return polls;
+    }
+    static int countWrites(Rig& rig)
+    {
+        int writes = 0;
+        for (const std::string& line : rig.mouse.logLines())
+            if (line.find(" out ") != std::string::npos &&
+                line.find(" out 05 24 fa 48") == std::string::npos)
+                ++writes;
+        return writes;
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
