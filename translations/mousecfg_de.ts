@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>KestDPIWindow</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>RUHEZUSTAND NACH</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>LICHT AUS BEI BEWEGUNG</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> MIN.</translation>
+    </message>
+</context>
+<context>
+    <name>KestMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>KestPointSpeed</name>
+    <message>
+        <source>Key Response</source>
+        <translation>Tastenreaktion</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>Sync aktivieren</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>Abhebehöhe</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>Winkelkorrektur</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Jitter-Filter</translation>
+    </message>
+    <message>
+        <source>Motion Wake</source>
+        <translation>Wecken durch Bewegung</translation>
+    </message>
+    <message>
+        <source>Sensor Mode</source>
+        <translation>Sensormodus</translation>
+    </message>
+    <message>
+        <source>Eco</source>
+        <translation>Eco</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Competitive</source>
+        <translation>Wettkampf</translation>
+    </message>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>Mauseinstellungen</translation>
+    </message>
+    <message>
+        <source>Scroll speed</source>
+        <translation>Scrollgeschwindigkeit</translation>
+    </message>
+</context>
+<context>
+    <name>KestReportRate</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>ABFRAGERATE</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Abhebehöhe</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 Hz</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 Hz</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 Hz</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>KestSingleDPI</name>
+    <message>
+        <source>Link XY</source>
+        <translation>XY koppeln</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+</context>
+<context>
+    <name>MousecfgWidget</name>
+    <message>
+        <source>ADD</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>KOPIEREN</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>ZURÜCKSETZEN</translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation>Alle zurücksetzen</translation>
+    </message>
+    <message>
+        <source>LOAD1</source>
+        <translation>LADEN</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SPEICHERN</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORTIEREN</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTIEREN</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>LIGHTING</source>
+        <translation>BELEUCHTUNG</translation>
+    </message>
+    <message>
+        <source>CUSTOMIZE</source>
+        <translation>TASTEN</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MAKRO</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Vorne</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Profildatei speichern</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Profildatei laden</translation>
+    </message>
+    <message>
+        <source>Press Enter To Apply</source>
+        <translation>Mit Eingabetaste übernehmen</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>&amp;Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>MINDESTENS EINE KLICKFUNKTION MUSS ERHALTEN BLEIBEN.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>MOUSE OFF</source>
+        <translation>MAUS AUS</translation>
+    </message>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>Verbinden Sie die Maus zum Aktualisieren der Firmware per Kabel mit dem Computer.</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>Möchten Sie die Firmware aktualisieren?</translation>
+    </message>
+    <message>
+        <source>The firmware updater could not be started.</source>
+        <translation>Das Firmware-Update-Programm konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>Die Maus ist im Ruhezustand oder nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>Too many or too long macros for the mouse.</source>
+        <translation>Zu viele oder zu lange Makros für die Maus.</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>Senden der Daten fehlgeschlagen, bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>Profil wird bereits verwendet!</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>MINDESTENS EIN PROFIL MUSS ERHALTEN BLEIBEN.</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>Das Standardprofil kann nicht gelöscht oder umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>Möchten Sie dieses Profil wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>Möchten Sie dieses Profil wirklich zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>Möchten Sie wirklich alle Profile zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>Profildatei (*.prof)</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Konfiguration speichern</translation>
+    </message>
+    <message>
+        <source>Config File(*.conf)</source>
+        <translation>Konfigurationsdatei (*.conf)</translation>
+    </message>
+    <message>
+        <source>The configuration file could not be saved.</source>
+        <translation>Die Konfigurationsdatei konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Konfiguration laden</translation>
+    </message>
+    <message>
+        <source>Invalid profile name.</source>
+        <translation>Ungültiger Profilname.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be copied.</source>
+        <translation>Die Profildatei konnte nicht kopiert werden.</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>Profil existiert bereits!</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>Die Datei passt nicht zur aktuellen Maus!</translation>
+    </message>
+    <message>
+        <source>The profile file could not be saved.</source>
+        <translation>Die Profildatei konnte nicht gespeichert werden.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>KestDPIWindow</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>MISE EN VEILLE</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>ÉTEINDRE EN MOUVEMENT</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> MIN</translation>
+    </message>
+</context>
+<context>
+    <name>KestMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>KestPointSpeed</name>
+    <message>
+        <source>Key Response</source>
+        <translation>Réponse des touches</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>Activer la synchro</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>Distance de levée</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>Correction d&apos;angle</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Anti-gigue</translation>
+    </message>
+    <message>
+        <source>Motion Wake</source>
+        <translation>Réveil au mouvement</translation>
+    </message>
+    <message>
+        <source>Sensor Mode</source>
+        <translation>Mode du capteur</translation>
+    </message>
+    <message>
+        <source>Eco</source>
+        <translation>Éco</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Competitive</source>
+        <translation>Compétition</translation>
+    </message>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>Réglages souris</translation>
+    </message>
+    <message>
+        <source>Scroll speed</source>
+        <translation>Vitesse de défilement</translation>
+    </message>
+</context>
+<context>
+    <name>KestReportRate</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>TAUX DE RAPPORT</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Distance de levée</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 Hz</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 Hz</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 Hz</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>KestSingleDPI</name>
+    <message>
+        <source>Link XY</source>
+        <translation>Lier X et Y</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+</context>
+<context>
+    <name>MousecfgWidget</name>
+    <message>
+        <source>ADD</source>
+        <translation>AJOUTER</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>COPIER</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>SUPPR.</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>RÉINITIALISER</translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation>Tout réinitialiser</translation>
+    </message>
+    <message>
+        <source>LOAD1</source>
+        <translation>CHARGER</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>ENREGISTRER</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORTER</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTER</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Mise à jour firmware</translation>
+    </message>
+    <message>
+        <source>LIGHTING</source>
+        <translation>ÉCLAIRAGE</translation>
+    </message>
+    <message>
+        <source>CUSTOMIZE</source>
+        <translation>BOUTONS</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MACRO</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Côté</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Enregistrer le profil</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Charger un profil</translation>
+    </message>
+    <message>
+        <source>Press Enter To Apply</source>
+        <translation>Appuyez sur Entrée pour appliquer</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>&amp;Ouvrir les réglages</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>AU MOINS UNE FONCTION DE CLIC DOIT ÊTRE CONSERVÉE.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>MOUSE OFF</source>
+        <translation>SOURIS ÉTEINTE</translation>
+    </message>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>Pour mettre à jour le firmware, reliez la souris à l&apos;ordinateur avec un câble.</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>Voulez-vous mettre à jour le firmware ?</translation>
+    </message>
+    <message>
+        <source>The firmware updater could not be started.</source>
+        <translation>Impossible de lancer l&apos;outil de mise à jour du firmware.</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>La souris est en veille ou n&apos;est pas connectée.</translation>
+    </message>
+    <message>
+        <source>Too many or too long macros for the mouse.</source>
+        <translation>Trop de macros, ou des macros trop longues, pour la souris.</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>Échec de l&apos;envoi des données, veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>Ce profil est déjà utilisé !</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>AU MOINS UN PROFIL DOIT ÊTRE CONSERVÉ.</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>Le profil par défaut ne peut être ni supprimé ni renommé.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>Voulez-vous vraiment supprimer ce profil ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>Voulez-vous vraiment réinitialiser ce profil ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>Voulez-vous vraiment réinitialiser tous les profils ?</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>Fichier de profil (*.prof)</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Enregistrer la configuration</translation>
+    </message>
+    <message>
+        <source>Config File(*.conf)</source>
+        <translation>Fichier de configuration (*.conf)</translation>
+    </message>
+    <message>
+        <source>The configuration file could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer le fichier de configuration.</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Charger une configuration</translation>
+    </message>
+    <message>
+        <source>Invalid profile name.</source>
+        <translation>Nom de profil non valide.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be copied.</source>
+        <translation>Impossible de copier le fichier de profil.</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>Ce profil existe déjà !</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>Ce fichier ne correspond pas à la souris actuelle !</translation>
+    </message>
+    <message>
+        <source>The profile file could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer le fichier de profil.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,354 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>KestDPIWindow</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>休眠时间</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>移动时关闭灯光</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> 分钟</translation>
+    </message>
+</context>
+<context>
+    <name>KestMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>KestPointSpeed</name>
+    <message>
+        <source>Key Response</source>
+        <translation>按键响应</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>启用同步</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>抬起距离</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1 毫米</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2 毫米</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>直线修正</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>防抖</translation>
+    </message>
+    <message>
+        <source>Motion Wake</source>
+        <translation>移动唤醒</translation>
+    </message>
+    <message>
+        <source>Sensor Mode</source>
+        <translation>传感器模式</translation>
+    </message>
+    <message>
+        <source>Eco</source>
+        <translation>节能</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>Competitive</source>
+        <translation>竞技</translation>
+    </message>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>鼠标设置</translation>
+    </message>
+    <message>
+        <source>Scroll speed</source>
+        <translation>滚动速度</translation>
+    </message>
+</context>
+<context>
+    <name>KestReportRate</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>抬起距离</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 毫米</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 毫米</translation>
+    </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 Hz</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 Hz</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 Hz</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>KestSingleDPI</name>
+    <message>
+        <source>Link XY</source>
+        <translation>XY 联动</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+</context>
+<context>
+    <name>MousecfgWidget</name>
+    <message>
+        <source>ADD</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation>全部重置</translation>
+    </message>
+    <message>
+        <source>LOAD1</source>
+        <translation>载入</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>固件更新</translation>
+    </message>
+    <message>
+        <source>LIGHTING</source>
+        <translation>灯光</translation>
+    </message>
+    <message>
+        <source>CUSTOMIZE</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>正面</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>侧面</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>载入配置文件</translation>
+    </message>
+    <message>
+        <source>Press Enter To Apply</source>
+        <translation>按回车键应用</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>打开设置(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>至少需要保留一个单击功能。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>MOUSE OFF</source>
+        <translation>鼠标已关闭</translation>
+    </message>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>更新固件前，请用线缆将鼠标连接到电脑。</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>是否升级固件？</translation>
+    </message>
+    <message>
+        <source>The firmware updater could not be started.</source>
+        <translation>无法启动固件更新程序。</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>鼠标处于休眠状态或未连接。</translation>
+    </message>
+    <message>
+        <source>Too many or too long macros for the mouse.</source>
+        <translation>宏数量过多或过长，鼠标无法存储。</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>数据发送失败，请重试。</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>该配置已被使用！</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>至少需要保留一个配置。</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>默认配置不能删除或重命名。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>确定要删除此配置吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>确定要重置此配置吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>确定要重置所有配置吗？</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>配置文件 (*.prof)</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>保存设置文件</translation>
+    </message>
+    <message>
+        <source>Config File(*.conf)</source>
+        <translation>设置文件 (*.conf)</translation>
+    </message>
+    <message>
+        <source>The configuration file could not be saved.</source>
+        <translation>无法保存设置文件。</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>载入设置文件</translation>
+    </message>
+    <message>
+        <source>Invalid profile name.</source>
+        <translation>配置名称无效。</translation>
+    </message>
+    <message>
+        <source>The profile file could not be copied.</source>
+        <translation>无法复制配置文件。</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>配置已存在！</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>该文件与当前鼠标不匹配！</translation>
+    </message>
+    <message>
+        <source>The profile file could not be saved.</source>
+        <translation>无法保存配置文件。</translation>
+    </message>
+</context>
+</TS>
