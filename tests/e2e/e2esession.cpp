@@ -1,0 +1,258 @@
+#include "e2esession.h"
+
+#include <QColor>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer t;
+    t.start();
+    while (!condition()) {
+        if (t.elapsed() > timeoutMs) return false;
+        QTest::qWait(100);
+    }
+    return true;
+}
+
+// The configuration holds colour entries; reading (and rewriting) them
+// needs the colour type registered, which lives in QtGui.
+static void registerColourType() {
+    static const int colourType = qMetaTypeId<QColor>();
+    Q_UNUSED(colourType);
+}
+
+QString iniValue(const QString& path, const QString& key) {
+    registerColourType();
+    const QSettings ini(path, QSettings::IniFormat);
+    return ini.value(key).toString();
+}
+
+void setIniValue(const QString& path, const QString& key, const QVariant& value) {
+    registerColourType();
+    QSettings ini(path, QSettings::IniFormat);
+    ini.setValue(key, value);
+}
+
+E2eSession::E2eSession() : m_app(QStringLiteral(APP_DIR)) {
+    // The program's lock file and the companion's socket live in the runtime
+    // and temporary folders: private ones keep sessions (and any program
+    // running on this machine) apart.
+    QDir(m_work.path()).mkpath(QStringLiteral("rt"));
+    QFile(m_work.filePath(QStringLiteral("rt")))
+        .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+E2eSession::~E2eSession() {
+    // Programs first, so nothing talks to a daemon or display that is gone.
+    for (auto it = m_programs.rbegin(); it != m_programs.rend(); ++it)
+        stop(it->get());
+    stop(m_osd.get());
+    if (m_daemon) {
+        vm({QStringLiteral("stop")});
+        stop(m_daemon.get());
+    }
+    stop(m_xvfb.get());
+    // Keep the logs and pictures of a failed test for a look afterwards.
+    if (QTest::currentTestFailed()) {
+        m_work.setAutoRemove(false);
+        qInfo("session files kept in %s", qPrintable(m_work.path()));
+    }
+}
+
+void E2eSession::stop(QProcess* p, int graceMs) {
+    if (!p || p->state() == QProcess::NotRunning) return;
+    p->terminate();
+    if (!p->waitForFinished(graceMs)) {
+        p->kill();
+        p->waitForFinished(3000);
+    }
+}
+
+QProcessEnvironment E2eSession::childEnv() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QString rt = m_work.filePath(QStringLiteral("rt"));
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), rt);
+    env.insert(QStringLiteral("TMPDIR"), rt);
+    env.insert(QStringLiteral("VIRTUAL_MOUSE_SOCKET"), m_work.filePath(QStringLiteral("vm.sock")));
+    // A companion the program starts itself logs to the same file.
+    env.insert(QStringLiteral("OSD_LOG"), m_work.filePath(QStringLiteral("osd.log")));
+    env.remove(QStringLiteral("LD_PRELOAD"));
+    return env;
+}
+
+QProcess* E2eSession::spawn(const QString& name, const QString& program, const QStringList& args,
+                            const QProcessEnvironment& env) {
+    auto* p = new QProcess;
+    const QString log = m_work.filePath(name + QStringLiteral(".out"));
+    p->setProcessChannelMode(QProcess::MergedChannels);
+    p->setStandardOutputFile(log, QIODevice::Append);
+    p->setProcessEnvironment(env);
+    p->start(program, args);
+    if (!m_logs.contains(log)) m_logs << log;
+    return p;
+}
+
+QString E2eSession::run(const QString& program, const QStringList& args, int* status,
+                        const QProcessEnvironment& env) const {
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    const bool done = p.waitForStarted(5000) && p.waitForFinished(15000);
+    if (!done) stop(&p, 500);
+    if (status) *status = done && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+bool E2eSession::startAll(const QStringList& daemonArgs) {
+    return startDisplay() && startMouse(daemonArgs) && startOsd();
+}
+
+bool E2eSession::startDisplay() {
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty()) {
+        m_error = QStringLiteral("Xvfb is not installed");
+        return false;
+    }
+    // -displayfd picks a free display and tells its number on our stdout.
+    m_xvfb = std::make_unique<QProcess>();
+    m_xvfb->setStandardErrorFile(m_work.filePath(QStringLiteral("xvfb.out")));
+    m_xvfb->start(xvfb, {"-displayfd", "1", "-noreset", "-nolisten", "tcp", "-dpi", "96", "-screen",
+                         "0", "1280x800x24"});
+    if (!m_xvfb->waitForStarted(5000) || !m_xvfb->waitForReadyRead(10000)) {
+        m_error = QStringLiteral("Xvfb did not start");
+        return false;
+    }
+    m_display = QLatin1Char(':') + QString::fromLatin1(m_xvfb->readLine().trimmed());
+    int status = -1;
+    waitUntil(
+        [&] {
+            xdotool({QStringLiteral("getdisplaygeometry")}, &status);
+            return status == 0;
+        },
+        5000);
+    if (status != 0) m_error = QStringLiteral("Xvfb on %1 does not answer").arg(m_display);
+    return status == 0;
+}
+
+bool E2eSession::startMouse(const QStringList& daemonArgs) {
+    m_daemon.reset(spawn(QStringLiteral("daemon"), appFile(QStringLiteral("virtual-mouse")),
+                         QStringList{"start", appDir(), "--foreground"} + daemonArgs, childEnv()));
+    int status = -1;
+    waitUntil(
+        [&] {
+            vm({QStringLiteral("ping")}, &status);
+            return status == 0 || m_daemon->state() == QProcess::NotRunning;
+        },
+        5000);
+    if (status != 0) m_error = QStringLiteral("the virtual mouse daemon does not answer");
+    return status == 0;
+}
+
+bool E2eSession::startOsd() {
+    m_osd.reset(spawn(QStringLiteral("osd"), appFile(QStringLiteral("OSD")),
+                      {QStringLiteral("--log"), m_work.filePath(QStringLiteral("osd.log"))},
+                      childEnv()));
+    // The companion creates its log when it starts listening.
+    const bool up = waitUntil(
+        [&] {
+            return QFileInfo::exists(m_work.filePath(QStringLiteral("osd.log"))) &&
+                   QFileInfo::exists(m_work.filePath(QStringLiteral("rt/Qorv Wireless Mouse OSD")));
+        },
+        5000);
+    if (!up) m_error = QStringLiteral("the companion did not come up");
+    return up;
+}
+
+QProcess* E2eSession::startProgram() {
+    QProcessEnvironment env = childEnv();
+    env.insert(QStringLiteral("LD_PRELOAD"), appFile(QStringLiteral("libvirtual-mouse-hid.so")));
+    m_programs.emplace_back(
+        spawn(QStringLiteral("mousecfg"), appFile(QStringLiteral("mousecfg")), {}, env));
+    return m_programs.back().get();
+}
+
+void E2eSession::stopPrograms() {
+    for (auto& p : m_programs)
+        stop(p.get());
+}
+
+QString E2eSession::startProgramWindow(int timeoutMs) {
+    QProcess* p = startProgram();
+    if (!p->waitForStarted(5000)) return {};
+    return waitForWindow(productTitle(), timeoutMs);
+}
+
+QString E2eSession::vm(const QStringList& args, int* status) const {
+    return run(appFile(QStringLiteral("virtual-mouse")), args, status, childEnv());
+}
+
+QString E2eSession::xdotool(const QStringList& args, int* status) const {
+    return run(QStringLiteral("xdotool"), args, status, childEnv());
+}
+
+QStringList E2eSession::findWindows(const QString& title) const {
+    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
+    return xdotool({"search", "--onlyvisible", "--name", pattern})
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QString E2eSession::waitForWindow(const QString& title, int timeoutMs) const {
+    QStringList ids;
+    waitUntil(
+        [&] {
+            ids = findWindows(title);
+            return !ids.isEmpty();
+        },
+        timeoutMs);
+    return ids.value(0);
+}
+
+bool E2eSession::waitForNoWindow(const QString& title, int timeoutMs) const {
+    return waitUntil([&] { return findWindows(title).isEmpty(); }, timeoutMs);
+}
+
+QPoint E2eSession::windowOrigin(const QString& id) const {
+    // --shell prints X=..., Y=..., WIDTH=..., HEIGHT=...
+    const QString out = xdotool({"getwindowgeometry", "--shell", id});
+    const QRegularExpression x(QStringLiteral("^X=(-?\\d+)$"), QRegularExpression::MultilineOption);
+    const QRegularExpression y(QStringLiteral("^Y=(-?\\d+)$"), QRegularExpression::MultilineOption);
+    return {x.match(out).captured(1).toInt(), y.match(out).captured(1).toInt()};
+}
+
+void E2eSession::click(const QString& id, int x, int y) const {
+    const QPoint o = windowOrigin(id);
+    xdotool({"mousemove", "--sync", QString::number(o.x() + x), QString::number(o.y() + y)});
+    xdotool({"click", "1"});
+    QTest::qWait(250); // menus and pages react on the program's next event round
+}
+
+void E2eSession::keys(const QStringList& names) const {
+    xdotool(QStringList{"key", "--delay", "30"} + names);
+    QTest::qWait(200);
+}
+
+bool E2eSession::screenshot(const QString& id, const QString& pngPath) const {
+    int status = -1;
+    run(QStringLiteral("import"), {"-window", id, pngPath}, &status, childEnv());
+    return status == 0 && QFileInfo(pngPath).size() > 0;
+}
+
+QByteArray E2eSession::osdLog() const {
+    return readText(m_work.filePath(QStringLiteral("osd.log")));
+}
+
+QByteArray E2eSession::diagnostics() const {
+    QByteArray text;
+    for (const QString& log : m_logs) {
+        const QByteArray all = readText(log);
+        text += "--- " + QFileInfo(log).fileName().toUtf8() + " (tail)\n" + all.right(1500) + '\n';
+    }
+    return text;
+}

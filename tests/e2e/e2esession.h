@@ -1,0 +1,109 @@
+// One end-to-end session: a private X server, the virtual mouse daemon, the
+// notice companion and the real program, all on a throw-away copy of the
+// staged application folder. Everything a session starts ends with it.
+#pragma once
+
+#include "testutil.h"
+
+#include <QPoint>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class E2eSession {
+public:
+    // The window title of the staged product.
+    static QString productTitle() { return QStringLiteral("Qorv Stratos"); }
+
+    E2eSession();
+    ~E2eSession();
+    E2eSession(const E2eSession&) = delete;
+    E2eSession& operator=(const E2eSession&) = delete;
+
+    // Xvfb, then the daemon (`daemonArgs` go after "start <app dir>"), then
+    // the companion. False with the reason in error() when any did not come up.
+    bool startAll(const QStringList& daemonArgs = {});
+    bool startDisplay();
+    bool startMouse(const QStringList& daemonArgs = {});
+    bool startOsd();
+
+    // Starts the program with the drop-in HID library; the returned process
+    // stays owned by the session.
+    QProcess* startProgram();
+    // Terminates every program this session started (SIGTERM, as a logout would).
+    void stopPrograms();
+    // Starts the program and waits until its window is mapped; "" on failure.
+    QString startProgramWindow(int timeoutMs = 15000);
+
+    // Runs `virtual-mouse <args>` against this session's daemon.
+    QString vm(const QStringList& args, int* status = nullptr) const;
+    // Runs `xdotool <args>` on this session's display.
+    QString xdotool(const QStringList& args, int* status = nullptr) const;
+
+    // Visible windows whose title is exactly `title`.
+    QStringList findWindows(const QString& title) const;
+    QString waitForWindow(const QString& title, int timeoutMs) const;
+    bool waitForNoWindow(const QString& title, int timeoutMs) const;
+    QPoint windowOrigin(const QString& id) const;
+
+    // Left click at a point given relative to the window's top-left corner.
+    void click(const QString& id, int x, int y) const;
+    void keys(const QStringList& names) const;
+    bool screenshot(const QString& id, const QString& pngPath) const;
+
+    QString appDir() const { return m_app.path(); }
+    QString appFile(const QString& relative) const { return m_app.file(relative); }
+    QString workDir() const { return m_work.path(); }
+    QByteArray osdLog() const;
+    QString display() const { return m_display; }
+    QString error() const { return m_error; }
+    // The tails of every child's output, for failure messages.
+    QByteArray diagnostics() const;
+
+    // Terminates and reaps one process started by this session.
+    static void stop(QProcess* p, int graceMs = 3000);
+
+private:
+    QProcess* spawn(const QString& name, const QString& program, const QStringList& args,
+                    const QProcessEnvironment& env);
+    QProcessEnvironment childEnv() const;
+    QString run(const QString& program, const QStringList& args, int* status,
+                const QProcessEnvironment& env) const;
+
+    QTemporaryDir m_work;
+    TempAppDir m_app;
+    QString m_display;
+    QString m_error;
+    std::unique_ptr<QProcess> m_xvfb;
+    std::unique_ptr<QProcess> m_daemon;
+    std::unique_ptr<QProcess> m_osd;
+    std::vector<std::unique_ptr<QProcess>> m_programs;
+    QStringList m_logs;
+};
+
+// Fails the calling test with every child's output tail.
+#define SESSION_VERIFY(session, cond)                                                              \
+    QVERIFY2((cond), (QByteArray(#cond) + '\n' + (session).diagnostics()).constData())
+
+// Starts the display, the daemon (with `daemonArgs`) and the companion;
+// skips the test where no X server can be started.
+#define SESSION_START(session, daemonArgs)                                                         \
+    do {                                                                                           \
+        if (!(session).startAll(daemonArgs)) {                                                     \
+            if ((session).error() == QLatin1String("Xvfb is not installed"))                       \
+                QSKIP("Xvfb is not installed");                                                    \
+            QFAIL(qPrintable((session).error() + '\n' + (session).diagnostics()));                 \
+        }                                                                                          \
+    } while (false)
+
+// Polls `condition` every 100 ms while the event loop runs, up to `timeoutMs`.
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
+
+// The value of `key` ("Group/Key") in an INI file, read fresh.
+QString iniValue(const QString& path, const QString& key);
+void setIniValue(const QString& path, const QString& key, const QVariant& value);

@@ -1,0 +1,186 @@
+// Settings made in the real program's window reach the virtual mouse: an
+// on-mouse profile picked from the menu, and the DPI tab's stages, report
+// rate and sensor options applied, kept and shown again after a restart.
+#include "e2esession.h"
+
+#include <QImage>
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+// Window-relative positions at scale 1.0 (the X server runs at 96 DPI).
+const QPoint kDpiTab(300 + 96 * 2 + 46, 45);
+const QPoint kApply(848 + 48, 578 + 16);
+const QPoint kModeButton(146, 292);
+const QPoint kRateButton(820, 119);
+const QPoint kStage0Slider(560, 135); // first stage row's bar
+const QPoint kKeyResponse(450, 426);  // sensor panel's key response bar
+const QPoint kLift2mm(448, 452);      // sensor panel's "2mm"
+QPoint modeItem(int slot) {
+    return {60, 323 + 25 * slot};
+} // "Mode n" in the open menu
+QPoint rateItem(int index) {
+    return {786, 152 + 25 * index};
+} // 125, 250, 500, 1000 HZ
+
+// Regions of the DPI tab that show the applied values.
+const QRect kStage0Label(330, 118, 130, 34);
+const QRect kRatePanel(746, 75, 149, 125);
+const QRect kSensorPanel(286, 413, 300, 50);
+
+void click(const E2eSession& s, const QString& window, QPoint at) {
+    s.click(window, at.x(), at.y());
+}
+
+// Command codes of the reports the program sent, battery polls left out.
+QSet<QString> sentCommands(const QString& log) {
+    QSet<QString> codes;
+    const QRegularExpression out(QStringLiteral(" out 05 [0-9a-f]{2} fa ([0-9a-f]{2})"));
+    for (auto it = out.globalMatch(log); it.hasNext();) {
+        const QString code = it.next().captured(1);
+        if (code != QLatin1String("48")) codes << code;
+    }
+    return codes;
+}
+
+// One profile's part of `virtual-mouse state`.
+QString profileState(const QString& state, int profile) {
+    const int from = state.indexOf(QStringLiteral("profile %1").arg(profile));
+    const int to = state.indexOf(QStringLiteral("\nprofile %1").arg(profile + 1), from);
+    return from < 0 ? QString() : state.mid(from, to < 0 ? -1 : to - from);
+}
+
+QImage grab(const E2eSession& s, const QString& window, const QString& name) {
+    // The pointer off the window, so no hover look gets into the picture.
+    s.xdotool({"mousemove", "--sync", "1", "1"});
+    QTest::qWait(300);
+    const QString path = s.workDir() + '/' + name;
+    return s.screenshot(window, path) ? QImage(path) : QImage();
+}
+
+// Two pictures show the same thing when their light parts (text, marks,
+// filled boxes) cover the same pixels; the shade of a button's text, which
+// follows focus and press states, does not count.
+bool sameLook(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.isNull()) return false;
+    int differ = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if ((qGray(a.pixel(x, y)) > 110) != (qGray(b.pixel(x, y)) > 110)) ++differ;
+    return differ * 100 <= a.width() * a.height();
+}
+
+} // namespace
+
+class TestE2eSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void profileMenuSelectsOnMouse_data() {
+        QTest::addColumn<int>("slot");
+        QTest::newRow("Mode 2") << 1;
+        QTest::newRow("Mode 3") << 2;
+        QTest::newRow("Mode 5") << 4;
+    }
+    void profileMenuSelectsOnMouse() {
+        QFETCH(int, slot);
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        const QString window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        QVERIFY(s.vm({"state"}).contains("active profile: 0\n"));
+
+        s.vm({"log", "clear"});
+        click(s, window, kModeButton);
+        click(s, window, modeItem(slot));
+        const QString select =
+            QStringLiteral(" out 05 [0-9a-f]{2} fa 44 %1 ").arg(slot, 2, 16, QLatin1Char('0'));
+        SESSION_VERIFY(
+            s, waitUntil([&] { return s.vm({"log"}).contains(QRegularExpression(select)); }, 5000));
+        QVERIFY(s.vm({"state"}).contains(QStringLiteral("active profile: %1\n").arg(slot)));
+        QCOMPARE(iniValue(s.appFile("Configs/Config.ini"), "Config/ProfileID"),
+                 QString::number(slot));
+        // Selecting a profile writes no settings.
+        QCOMPARE(sentCommands(s.vm({"log"})), (QSet<QString>{"44", "40"}));
+    }
+
+    void dpiTabAppliedAndKept() {
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        QString window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        const QString before = s.vm({"state"});
+        QVERIFY(before.contains("profile 0 (active): DPI stage 0, report rate 1 (1000 Hz)"));
+
+        click(s, window, kDpiTab);
+        // Stage 1 down to its fourth step (200 DPI on this product's sensor).
+        click(s, window, kStage0Slider);
+        s.keys({"Home", "Right", "Right", "Right"});
+        click(s, window, kRateButton);
+        click(s, window, rateItem(2)); // 500 HZ
+        click(s, window, kKeyResponse);
+        s.keys({"Home", "Right", "Right", "Right", "Right"}); // 5
+        click(s, window, kLift2mm);
+        const QImage shown = grab(s, window, "applied.png");
+        QVERIFY(!shown.isNull());
+
+        s.vm({"log", "clear"});
+        click(s, window, kApply);
+        SESSION_VERIFY(
+            s, waitUntil([&] { return s.vm({"state"}).contains("key response: 5\n"); }, 10000));
+        QTest::qWait(500); // the end of the write
+        const QString state = s.vm({"state"});
+        const QString p0 = profileState(state, 0);
+        QVERIFY2(p0.contains("profile 0 (active): DPI stage 2, report rate 2 (500 Hz)"),
+                 qPrintable(p0));
+        for (const char* line :
+             {"    sensor flags: 02 (lift 2)\n", "    key response: 5\n",
+              "    report rates: 2 (500 Hz) 1 (1000 Hz) 1 (1000 Hz)",
+              "    stage 0: used 1, x 03 00 (3), y 03 00 (3)\n",
+              "    stage 1: used 1, x 0f 00 (15), y 0f 00 (15)\n",
+              "    stage 7: used 1, x 07 02 (519), y 07 02 (519)\n",
+              "  buttons:\n    (never written)\n", "  lighting:\n    (never written)\n"})
+            QVERIFY2(p0.contains(QLatin1String(line)), line);
+        // Only the settings and DPI blocks went out, and only to profile 0.
+        QCOMPARE(sentCommands(s.vm({"log"})), (QSet<QString>{"46", "01", "02", "40"}));
+        for (int p = 1; p < 5; ++p)
+            QCOMPARE(profileState(state, p), profileState(before, p));
+
+        // The write was saved: the files hold the new values.
+        const QString config = s.appFile("Configs/Config.ini");
+        const QString profile = s.appFile("Configs/Profile/Profile 1.prof");
+        QCOMPARE(iniValue(config, "Config/LiftHigh"), QString("2"));
+        QCOMPARE(iniValue(config, "Config/Debounce"), QString("5"));
+        QCOMPARE(iniValue(config, "Config/Diff"), QString("0"));
+        QCOMPARE(iniValue(profile, "PROFILE/pollrate"), QString("2"));
+        QCOMPARE(iniValue(profile, "PROFILE/DPI_INFO_0_x"), QString("3"));
+        QCOMPARE(iniValue(profile, "PROFILE/DPI_INFO_0_y"), QString("3"));
+        QCOMPARE(iniValue(profile, "PROFILE/DPI_INFO_1_x"), QString("15"));
+
+        // Ended without a goodbye, started again: the DPI tab shows the same.
+        const QByteArray profileBytes = readText(profile);
+        s.stopPrograms();
+        SESSION_VERIFY(s, s.waitForNoWindow(E2eSession::productTitle(), 5000));
+        window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        click(s, window, kDpiTab);
+        const QImage again = grab(s, window, "restarted.png");
+        QVERIFY(!again.isNull());
+        for (const QRect& r : {kStage0Label, kRatePanel, kSensorPanel})
+            QVERIFY2(sameLook(shown.copy(r), again.copy(r)),
+                     qPrintable(QStringLiteral("region %1,%2 %3x%4 differs (see %5)")
+                                    .arg(r.x())
+                                    .arg(r.y())
+                                    .arg(r.width())
+                                    .arg(r.height())
+                                    .arg(s.workDir())));
+        // A start sends nothing and rewrites nothing of what was applied.
+        QCOMPARE(profileState(s.vm({"state"}), 0), p0);
+        QCOMPARE(iniValue(config, "Config/Debounce"), QString("5"));
+        QCOMPARE(readText(profile), profileBytes);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestE2eSettings)
+#include "test_settings.moc"
