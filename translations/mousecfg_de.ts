@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
-        <translation>LICHT AUS BEI BEWEGUNG</translation>
+        <translation>LED AUS BEI BEWEGUNG</translation>
     </message>
     <message>
         <source> MINUTE</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Enable sync</source>
-        <translation>Sync aktivieren</translation>
+        <translation>Sync aktiv</translation>
     </message>
     <message>
         <source>Lift Distance</source>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Motion Wake</source>
-        <translation>Wecken durch Bewegung</translation>
+        <translation>Auto-Aufwachen</translation>
     </message>
     <message>
         <source>Sensor Mode</source>
@@ -133,7 +133,7 @@
     <name>KestSingleDPI</name>
     <message>
         <source>Link XY</source>
-        <translation>XY koppeln</translation>
+        <translation>XY gleich</translation>
     </message>
     <message>
         <source>Enable</source>
@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>LIGHTING</source>
-        <translation>BELEUCHTUNG</translation>
+        <translation>LICHT</translation>
     </message>
     <message>
         <source>CUSTOMIZE</source>

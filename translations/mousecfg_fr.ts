@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
-        <translation>ÉTEINDRE EN MOUVEMENT</translation>
+        <translation>ÉTEINT EN MOUVEMENT</translation>
     </message>
     <message>
         <source> MINUTE</source>
@@ -39,15 +39,15 @@
     <name>KestPointSpeed</name>
     <message>
         <source>Key Response</source>
-        <translation>Réponse des touches</translation>
+        <translation>Réactivité</translation>
     </message>
     <message>
         <source>Enable sync</source>
-        <translation>Activer la synchro</translation>
+        <translation>Synchro</translation>
     </message>
     <message>
         <source>Lift Distance</source>
-        <translation>Distance de levée</translation>
+        <translation>Dist. de levée</translation>
     </message>
     <message>
         <source>1mm</source>
@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Angle Snapping</source>
-        <translation>Correction d&apos;angle</translation>
+        <translation>Corr. d&apos;angle</translation>
     </message>
     <message>
         <source>Jitter</source>
@@ -67,11 +67,11 @@
     </message>
     <message>
         <source>Motion Wake</source>
-        <translation>Réveil au mouvement</translation>
+        <translation>Réveil auto</translation>
     </message>
     <message>
         <source>Sensor Mode</source>
-        <translation>Mode du capteur</translation>
+        <translation>Mode capteur</translation>
     </message>
     <message>
         <source>Eco</source>
@@ -133,7 +133,7 @@
     <name>KestSingleDPI</name>
     <message>
         <source>Link XY</source>
-        <translation>Lier X et Y</translation>
+        <translation>Lier XY</translation>
     </message>
     <message>
         <source>Enable</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>MOUSE OFF</source>
-        <translation>SOURIS ÉTEINTE</translation>
+        <translation>ÉTEINTE</translation>
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>

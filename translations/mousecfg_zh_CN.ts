@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>MOUSE OFF</source>
-        <translation>鼠标已关闭</translation>
+        <translation>鼠标关闭</translation>
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
