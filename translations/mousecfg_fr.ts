@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>Do you want to upgrade the firmware?</source>
-        <translation>Voulez-vous mettre à jour le firmware ?</translation>
+        <translation>Voulez-vous mettre à jour le firmware&#xa0;?</translation>
     </message>
     <message>
         <source>The firmware updater could not be started.</source>
@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation>Ce profil est déjà utilisé !</translation>
+        <translation>Ce profil est déjà utilisé&#xa0;!</translation>
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
@@ -300,15 +300,15 @@
     </message>
     <message>
         <source>Are you sure you want delete this profile?</source>
-        <translation>Voulez-vous vraiment supprimer ce profil ?</translation>
+        <translation>Voulez-vous vraiment supprimer ce profil&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation>Voulez-vous vraiment réinitialiser ce profil ?</translation>
+        <translation>Voulez-vous vraiment réinitialiser ce profil&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation>Voulez-vous vraiment réinitialiser tous les profils ?</translation>
+        <translation>Voulez-vous vraiment réinitialiser tous les profils&#xa0;?</translation>
     </message>
     <message>
         <source>Profile File(*.prof)</source>
@@ -340,11 +340,11 @@
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation>Ce profil existe déjà !</translation>
+        <translation>Ce profil existe déjà&#xa0;!</translation>
     </message>
     <message>
         <source>The file is not match current mouse!</source>
-        <translation>Ce fichier ne correspond pas à la souris actuelle !</translation>
+        <translation>Ce fichier ne correspond pas à la souris actuelle&#xa0;!</translation>
     </message>
     <message>
         <source>The profile file could not be saved.</source>
