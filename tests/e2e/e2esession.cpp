@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <csignal>
+#include <sys/types.h>
 
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
     QElapsedTimer t;
@@ -57,6 +59,7 @@ E2eSession::~E2eSession() {
         stop(m_daemon.get());
     }
     stop(m_xvfb.get());
+    stopStrays();
     // Keep the logs and pictures of a failed test for a look afterwards.
     if (QTest::currentTestFailed()) {
         m_work.setAutoRemove(false);
@@ -70,6 +73,18 @@ void E2eSession::stop(QProcess* p, int graceMs) {
     if (!p->waitForFinished(graceMs)) {
         p->kill();
         p->waitForFinished(3000);
+    }
+}
+
+void E2eSession::stopStrays() const {
+    const QString prefix = QDir(appDir()).canonicalPath() + QLatin1Char('/');
+    const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString& pid : pids) {
+        bool number = false;
+        const qint64 id = pid.toLongLong(&number);
+        if (!number) continue;
+        const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
+        if (exe.startsWith(prefix)) ::kill(pid_t(id), SIGTERM);
     }
 }
 
@@ -111,7 +126,7 @@ QString E2eSession::run(const QString& program, const QStringList& args, int* st
 }
 
 bool E2eSession::startAll(const QStringList& daemonArgs) {
-    return startDisplay() && startMouse(daemonArgs) && startOsd();
+    return startDisplay() && startMouse(daemonArgs) && (!m_companion || startOsd());
 }
 
 bool E2eSession::startDisplay() {
@@ -255,4 +270,27 @@ QByteArray E2eSession::diagnostics() const {
         text += "--- " + QFileInfo(log).fileName().toUtf8() + " (tail)\n" + all.right(1500) + '\n';
     }
     return text;
+}
+
+QString configIni(const E2eSession& s) {
+    return s.appFile(QStringLiteral("Configs/Config.ini"));
+}
+
+QString profileFile(const E2eSession& s, int slot) {
+    return s.appFile(QStringLiteral("Configs/Profile/Profile %1.prof").arg(slot + 1));
+}
+
+// The companion's log lines: the notice text, then its tab-separated fields.
+QStringList osdTexts(const E2eSession& s) {
+    QStringList texts;
+    for (const QByteArray& line : s.osdLog().split('\n'))
+        if (!line.isEmpty()) texts << QString::fromUtf8(line.left(line.indexOf('\t')));
+    return texts;
+}
+
+// The program follows an on-mouse DPI press: the companion gets a notice.
+bool hearsDpiButton(const E2eSession& s) {
+    const int before = osdTexts(s).size();
+    s.vm({"press", "dpi"});
+    return waitUntil([&] { return osdTexts(s).size() > before; }, 6000);
 }

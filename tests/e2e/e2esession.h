@@ -28,6 +28,8 @@ public:
     // Xvfb, then the daemon (`daemonArgs` go after "start <app dir>"), then
     // the companion. False with the reason in error() when any did not come up.
     bool startAll(const QStringList& daemonArgs = {});
+    // Whether startAll starts the companion (the program may start it itself).
+    void setCompanion(bool start) { m_companion = start; }
     bool startDisplay();
     bool startMouse(const QStringList& daemonArgs = {});
     bool startOsd();
@@ -65,6 +67,10 @@ public:
     // The tails of every child's output, for failure messages.
     QByteArray diagnostics() const;
 
+    // Ends processes that run an executable of this session's application
+    // folder but are no children of it (a companion the program started).
+    void stopStrays() const;
+
     // Terminates and reaps one process started by this session.
     static void stop(QProcess* p, int graceMs = 3000);
 
@@ -84,6 +90,7 @@ private:
     std::unique_ptr<QProcess> m_osd;
     std::vector<std::unique_ptr<QProcess>> m_programs;
     QStringList m_logs;
+    bool m_companion = true;
 };
 
 // Fails the calling test with every child's output tail.
@@ -100,6 +107,15 @@ private:
             QFAIL(qPrintable((session).error() + '\n' + (session).diagnostics()));                 \
         }                                                                                          \
     } while (false)
+
+// Files of the staged application folder.
+QString configIni(const E2eSession& s);
+QString profileFile(const E2eSession& s, int slot); // slot 0-4
+
+// The notice texts the companion logged, oldest first.
+QStringList osdTexts(const E2eSession& s);
+// Presses the mouse's DPI button; true when the program passes a notice on.
+bool hearsDpiButton(const E2eSession& s);
 
 // Polls `condition` every 100 ms while the event loop runs, up to `timeoutMs`.
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs);

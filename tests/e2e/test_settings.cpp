@@ -18,12 +18,14 @@ const QPoint kRateButton(820, 119);
 const QPoint kStage0Slider(560, 135); // first stage row's bar
 const QPoint kKeyResponse(450, 426);  // sensor panel's key response bar
 const QPoint kLift2mm(448, 452);      // sensor panel's "2mm"
+// "Mode n" (slot n - 1) in the open on-mouse profile menu.
 QPoint modeItem(int slot) {
     return {60, 323 + 25 * slot};
-} // "Mode n" in the open menu
+}
+// 125, 250, 500, 1000 HZ in the open report rate menu.
 QPoint rateItem(int index) {
     return {786, 152 + 25 * index};
-} // 125, 250, 500, 1000 HZ
+}
 
 // Regions of the DPI tab that show the applied values.
 const QRect kStage0Label(330, 118, 130, 34);

@@ -1,0 +1,102 @@
+// The real program under a private X server against the virtual mouse: the
+// "Dongle Disconnect!" warning coming and going with the receiver, a start
+// with no mouse, and the companion started on demand or missing.
+#include "e2esession.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+
+class TestE2eConnection : public QObject {
+    Q_OBJECT
+private slots:
+    void disconnectWarning_data() {
+        QTest::addColumn<QStringList>("daemonArgs");
+        QTest::addColumn<bool>("warns");
+        QTest::newRow("receiver only") << QStringList() << true;
+        QTest::newRow("cable still plugged") << QStringList{"--cable"} << false;
+    }
+    void disconnectWarning() {
+        QFETCH(QStringList, daemonArgs);
+        QFETCH(bool, warns);
+        const QString title = QStringLiteral("Warning");
+
+        E2eSession s;
+        SESSION_START(s, daemonArgs);
+        const QString window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        QVERIFY(s.findWindows(title).isEmpty());
+
+        s.vm({"unplug", "receiver"});
+        if (!warns) {
+            // The notifier looks every 2 s; give it two rounds to be wrong.
+            QTest::qWait(4500);
+            SESSION_VERIFY(s, s.findWindows(title).isEmpty());
+            return;
+        }
+        const QString box = s.waitForWindow(title, 8000);
+        SESSION_VERIFY(s, !box.isEmpty());
+
+        // Plugging back in closes the box by itself; the program opens the
+        // mouse again (its status poll is the sign) and follows its buttons.
+        s.vm({"log", "clear"});
+        s.vm({"plug", "receiver"});
+        SESSION_VERIFY(s, s.waitForNoWindow(title, 8000));
+        SESSION_VERIFY(s, !s.findWindows(E2eSession::productTitle()).isEmpty());
+        const QRegularExpression poll(QStringLiteral(" out 05 [0-9a-f]{2} fa 48 "));
+        SESSION_VERIFY(s, waitUntil([&] { return s.vm({"log"}).contains(poll); }, 5000));
+        SESSION_VERIFY(s, hearsDpiButton(s));
+    }
+
+    void startWithoutMouse() {
+        E2eSession s;
+        SESSION_START(s, QStringList{"--no-receiver"});
+        QProcess* program = s.startProgram();
+        SESSION_VERIFY(s, program->waitForStarted(5000));
+        const QString box = s.waitForWindow(QStringLiteral("Warning"), 8000);
+        SESSION_VERIFY(s, !box.isEmpty());
+
+        // The receiver arriving closes the warning and the window works.
+        s.vm({"log", "clear"});
+        s.vm({"plug", "receiver"});
+        SESSION_VERIFY(s, s.waitForNoWindow(QStringLiteral("Warning"), 8000));
+        SESSION_VERIFY(s, !s.waitForWindow(E2eSession::productTitle(), 5000).isEmpty());
+        const QRegularExpression poll(QStringLiteral(" out 05 [0-9a-f]{2} fa 48 "));
+        SESSION_VERIFY(s, waitUntil([&] { return s.vm({"log"}).contains(poll); }, 5000));
+        SESSION_VERIFY(s, hearsDpiButton(s));
+        QCOMPARE(program->state(), QProcess::Running);
+    }
+
+    void companionOnDemand_data() {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QStringList>("notices");
+        QTest::newRow("started by the program") << true << QStringList{"DPI 2:800"};
+        QTest::newRow("missing: dropped") << false << QStringList();
+    }
+    void companionOnDemand() {
+        QFETCH(bool, installed);
+        QFETCH(QStringList, notices);
+
+        E2eSession s;
+        if (!installed) QVERIFY(QFile::remove(s.appFile("OSD")));
+        s.setCompanion(false);
+        SESSION_START(s, QStringList());
+        QProcess* program = s.startProgram();
+        SESSION_VERIFY(s, !s.waitForWindow(E2eSession::productTitle(), 15000).isEmpty());
+        QTest::qWait(500);
+        s.vm({"press", "dpi"});
+        // The stage is followed either way; a missing companion costs time only.
+        SESSION_VERIFY(
+            s, waitUntil([&] { return iniValue(profileFile(s, 0), "PROFILE/dpi") == "1"; }, 8000));
+        if (!notices.isEmpty())
+            SESSION_VERIFY(s,
+                           waitUntil([&] { return osdTexts(s).size() >= notices.size(); }, 8000));
+        else
+            QTest::qWait(3000); // longer than the program's five tries
+        QCOMPARE(osdTexts(s), notices);
+        QCOMPARE(program->state(), QProcess::Running);
+        SESSION_VERIFY(s, hearsDpiButton(s) == installed);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestE2eConnection)
+#include "test_connection.moc"
