@@ -50,6 +50,15 @@ E2eSession::E2eSession() : m_app(QStringLiteral(APP_DIR)) {
 }
 
 E2eSession::~E2eSession() {
+    if (QTest::currentTestFailed() && m_xvfb && m_xvfb->state() == QProcess::Running) {
+        // What the screen and the mouse looked like when the test failed.
+        run(QStringLiteral("import"), {"-window", "root", m_work.filePath("failed.png")}, nullptr,
+            childEnv());
+        if (m_daemon) {
+            writeText(m_work.filePath("mouse-log.txt"), vm({"log"}).toUtf8());
+            writeText(m_work.filePath("mouse-state.txt"), vm({"state"}).toUtf8());
+        }
+    }
     // Programs first, so nothing talks to a daemon or display that is gone.
     for (auto it = m_programs.rbegin(); it != m_programs.rend(); ++it)
         stop(it->get());

@@ -27,6 +27,9 @@ QPoint rateItem(int index) {
     return {786, 152 + 25 * index};
 }
 
+// "Yes" of a question box (380x190), relative to the box.
+const QPoint kBoxYes(204, 158);
+
 // Regions of the DPI tab that show the applied values.
 const QRect kStage0Label(330, 118, 130, 34);
 const QRect kRatePanel(746, 75, 149, 125);
@@ -181,6 +184,70 @@ private slots:
         QCOMPARE(profileState(s.vm({"state"}), 0), p0);
         QCOMPARE(iniValue(config, "Config/Debounce"), QString("5"));
         QCOMPARE(readText(profile), profileBytes);
+    }
+
+    void applyFailures_data() {
+        QTest::addColumn<QString>("trouble"); // "", "asleep" or "write-fail"
+        QTest::newRow("no change, nothing to send") << QString();
+        QTest::newRow("mouse asleep at start") << QStringLiteral("asleep");
+        QTest::newRow("writes fail") << QStringLiteral("write-fail");
+    }
+    void applyFailures() {
+        QFETCH(QString, trouble);
+        const QString config = QStringLiteral("Configs/Config.ini");
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        // Asleep behind the receiver the mouse answers nothing, so the
+        // program's first battery poll reads "mouse off".
+        if (trouble == "asleep") s.vm({"sleep"});
+        const QString window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        QTest::qWait(700); // the first battery poll went unanswered
+
+        click(s, window, kDpiTab);
+        if (!trouble.isEmpty()) {
+            click(s, window, kRateButton);
+            click(s, window, rateItem(2)); // 500 HZ
+        }
+        // A failed write is not repeated: one failure ends the upload.
+        if (trouble == "write-fail") s.vm({"fault", "write-fail", "1"});
+        s.vm({"log", "clear"});
+        click(s, window, kApply);
+        const QString box =
+            s.waitForWindow(QStringLiteral("Warning"), trouble.isEmpty() ? 2000 : 8000);
+        if (trouble.isEmpty()) {
+            QVERIFY(box.isEmpty());
+            QCOMPARE(sentCommands(s.vm({"log"})), QSet<QString>());
+            return;
+        }
+        SESSION_VERIFY(s, !box.isEmpty());
+        s.screenshot(box, s.workDir() + "/box.png");
+        if (trouble == "asleep") {
+            // "Mouse is sleeping or not connected.": nothing was sent.
+            QCOMPARE(sentCommands(s.vm({"log"})), QSet<QString>());
+            QCOMPARE(iniValue(s.appFile(config), "Config/Diff"), QString("0"));
+            click(s, box, kBoxYes);
+            SESSION_VERIFY(s, s.waitForNoWindow(QStringLiteral("Warning"), 3000));
+            return;
+        }
+        // "Send data failed, please try again.": the next write sends all.
+        QCOMPARE(iniValue(s.appFile(config), "Config/Diff"), QString("1"));
+        s.vm({"fault", "clear"});
+        click(s, box, kBoxYes);
+        SESSION_VERIFY(s, s.waitForNoWindow(QStringLiteral("Warning"), 3000));
+        s.vm({"log", "clear"});
+        click(s, window, kApply);
+        SESSION_VERIFY(
+            s, waitUntil([&] { return iniValue(s.appFile(config), "Config/Diff") == "0"; }, 10000));
+        QTest::qWait(500);
+        const QSet<QString> sent = sentCommands(s.vm({"log"}));
+        for (const char* code : {"46", "01", "02", "03", "04", "40"})
+            QVERIFY2(sent.contains(QLatin1String(code)), code);
+        QVERIFY(s.findWindows(QStringLiteral("Warning")).isEmpty());
+        const QString p0 = profileState(s.vm({"state"}), 0);
+        QVERIFY2(p0.contains("report rate 2 (500 Hz)"), qPrintable(p0));
+        QVERIFY2(!p0.contains("  buttons:\n    (never written)"), qPrintable(p0));
+        QVERIFY2(!p0.contains("  lighting:\n    (never written)"), qPrintable(p0));
     }
 };
 
