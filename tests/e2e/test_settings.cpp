@@ -83,15 +83,22 @@ class TestE2eSettings : public QObject {
     Q_OBJECT
 private slots:
     void profileMenuSelectsOnMouse_data() {
+        QTest::addColumn<QStringList>("daemonArgs");
         QTest::addColumn<int>("slot");
-        QTest::newRow("Mode 2") << 1;
-        QTest::newRow("Mode 3") << 2;
-        QTest::newRow("Mode 5") << 4;
+        QTest::addColumn<QString>("link"); // the log's link letter the commands take
+        QTest::newRow("Mode 2") << QStringList() << 1 << "R";
+        QTest::newRow("Mode 3") << QStringList() << 2 << "R";
+        QTest::newRow("Mode 5") << QStringList() << 4 << "R";
+        // With both connected the cable carries the commands.
+        QTest::newRow("Mode 3, cable and receiver") << QStringList{"--cable"} << 2 << "C";
+        QTest::newRow("Mode 2, cable only") << QStringList{"--cable", "--no-receiver"} << 1 << "C";
     }
     void profileMenuSelectsOnMouse() {
+        QFETCH(QStringList, daemonArgs);
         QFETCH(int, slot);
+        QFETCH(QString, link);
         E2eSession s;
-        SESSION_START(s, QStringList());
+        SESSION_START(s, daemonArgs);
         const QString window = s.startProgramWindow();
         SESSION_VERIFY(s, !window.isEmpty());
         QVERIFY(s.vm({"state"}).contains("active profile: 0\n"));
@@ -99,8 +106,9 @@ private slots:
         s.vm({"log", "clear"});
         click(s, window, kModeButton);
         click(s, window, modeItem(slot));
-        const QString select =
-            QStringLiteral(" out 05 [0-9a-f]{2} fa 44 %1 ").arg(slot, 2, 16, QLatin1Char('0'));
+        const QString select = QStringLiteral(" %1 out 05 [0-9a-f]{2} fa 44 %2 ")
+                                   .arg(link)
+                                   .arg(slot, 2, 16, QLatin1Char('0'));
         SESSION_VERIFY(
             s, waitUntil([&] { return s.vm({"log"}).contains(QRegularExpression(select)); }, 5000));
         QVERIFY(s.vm({"state"}).contains(QStringLiteral("active profile: %1\n").arg(slot)));
