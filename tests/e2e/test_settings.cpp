@@ -13,6 +13,7 @@ namespace {
 // Window-relative positions at scale 1.0 (the X server runs at 96 DPI).
 const QPoint kDpiTab(300 + 96 * 2 + 46, 45);
 const QPoint kApply(848 + 48, 578 + 16);
+const QPoint kOk(636 + 48, 578 + 16);
 const QPoint kModeButton(146, 292);
 const QPoint kRateButton(820, 119);
 const QPoint kStage0Slider(560, 135); // first stage row's bar
@@ -192,6 +193,29 @@ private slots:
         QCOMPARE(profileState(s.vm({"state"}), 0), p0);
         QCOMPARE(iniValue(config, "Config/Debounce"), QString("5"));
         QCOMPARE(readText(profile), profileBytes);
+    }
+
+    void okKeepsDpiTabEdits() {
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        const QString window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        click(s, window, kDpiTab);
+        click(s, window, kRateButton);
+        click(s, window, rateItem(2)); // 500 HZ
+        click(s, window, kOk);
+        // OK ends the editing (the window goes to the tray, or is minimised
+        // where there is none) and what the user chose on the DPI tab must
+        // not be thrown away.
+        QTest::qWait(2000);
+        // The program writes the edited settings on OK without first taking
+        // the DPI tab's values into them (Apply does), so the new report rate
+        // is neither sent nor saved.
+        QEXPECT_FAIL("", "OK does not collect the DPI tab's values before writing", Continue);
+        QVERIFY(profileState(s.vm({"state"}), 0).contains("report rate 2 (500 Hz)"));
+        QEXPECT_FAIL("", "OK does not collect the DPI tab's values before writing", Continue);
+        QCOMPARE(iniValue(s.appFile("Configs/Profile/Profile 1.prof"), "PROFILE/pollrate"),
+                 QString("2"));
     }
 
     void applyFailures_data() {
