@@ -350,5 +350,25 @@
         <source>The profile file could not be saved.</source>
         <translation>The profile file could not be saved.</translation>
     </message>
+    <message>
+        <source>Dongle Disconnect!</source>
+        <translation>Dongle Disconnect!</translation>
+    </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
 </context>
 </TS>

@@ -350,5 +350,25 @@
         <source>The profile file could not be saved.</source>
         <translation>无法保存配置文件。</translation>
     </message>
+    <message>
+        <source>Dongle Disconnect!</source>
+        <translation>接收器已断开！</translation>
+    </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 Hz</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 Hz</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 Hz</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 Hz</translation>
+    </message>
 </context>
 </TS>

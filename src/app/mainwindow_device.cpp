@@ -189,8 +189,7 @@ void MousecfgWidget::slotWarning()
         return;
     }
     m_warningBoxOpen = true;
-    KestMessageBox box(this, QStringLiteral("Warning"), QStringLiteral("Dongle Disconnect!"),
-                       KestMessageBox::Disconnect);
+    KestMessageBox box(this, tr("Warning"), tr("Dongle Disconnect!"), KestMessageBox::Disconnect);
     box.setConnectionProbe([this] { return m_connectedMice > 0; });
     box.exec();
     if (m_connectedMice == 0) {

@@ -1,5 +1,6 @@
 #include "mousestatus.h"
 
+#include <QtGlobal>
 #include <cstdlib>
 
 namespace {
@@ -31,10 +32,10 @@ int connectionState(bool cable, bool receiver, bool charging)
 const char* reportRateText(int code)
 {
     switch (code) {
-    case 8: return "125 HZ";
-    case 4: return "250 HZ";
-    case 2: return "500 HZ";
-    case 1: return "1000 HZ";
+    case 8: return QT_TRANSLATE_NOOP("MousecfgWidget", "125 HZ");
+    case 4: return QT_TRANSLATE_NOOP("MousecfgWidget", "250 HZ");
+    case 2: return QT_TRANSLATE_NOOP("MousecfgWidget", "500 HZ");
+    case 1: return QT_TRANSLATE_NOOP("MousecfgWidget", "1000 HZ");
     default: return "";
     }
 }

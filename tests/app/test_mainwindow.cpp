@@ -6,6 +6,7 @@
 #include "inprocessport.h"
 #include "kestmessagebox.h"
 #include "kestpushbutton.h"
+#include "language.h"
 #include "linkstate.h"
 #include "mainwindow.h"
 #include "osdpayload.h"
@@ -15,6 +16,9 @@
 #include "testutil.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QMenu>
 #include <QLocalServer>
@@ -42,11 +46,41 @@ public:
     QList<int> kinds;
     // Runs while a disconnect warning is open (its own event loop is running).
     std::function<void()> whileDisconnected;
+    // The answer given to file dialogs ("" cancels them).
+    QString filePath;
+    QStringList fileCaptions;
     void setAccept(bool accept) { m_accept = accept; }
 
 private:
     void poll()
     {
+        // The file dialog's own "replace it?" question.
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* question = qobject_cast<QMessageBox*>(top);
+            if (question && question->isVisible()) {
+                if (QAbstractButton* yes = question->button(QMessageBox::Yes)) yes->click();
+                return;
+            }
+        }
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            if (dialog->property("answered").toBool()) return;
+            dialog->setProperty("answered", true);
+            fileCaptions << dialog->windowTitle();
+            // Answered from a fresh event, so the answer may open its own
+            // question while this poll has returned.
+            const QString path = filePath;
+            QTimer::singleShot(0, dialog, [dialog, path] {
+                if (path.isEmpty()) {
+                    dialog->reject();
+                } else {
+                    // Typed into the name field, as a person would.
+                    if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit"))
+                        edit->setText(path);
+                    static_cast<QDialog*>(dialog)->accept();
+                }
+            });
+            return;
+        }
         auto* box = qobject_cast<KestMessageBox*>(QApplication::activeModalWidget());
         if (!box || box->property("answered").toBool()) return;
         box->setProperty("answered", true);
@@ -452,6 +486,141 @@ private slots:
         QVERIFY(triggerMenuAction(w, "MOBA"));
         QCOMPARE(s.profileNames[0], QStringLiteral("MOBA"));
         QCOMPARE(w.sentSettings().profileNames[0], QStringLiteral("MOBA"));
+    }
+
+    void configExportAndImport()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QTest::qWait(100);
+        DeviceSettings& s = w.editedSettings();
+        s.profiles[2].scrollspeed = 7;
+        const QString path = rig.app.file("saved.conf");
+        writeText(path, "[Stale]\nkey=1\n"); // the dialog already agreed to replace it
+        boxes.filePath = path;
+        w.button("btnSaveConfig")->click();
+        QCOMPARE(boxes.fileCaptions.last(), QStringLiteral("Save Config File"));
+        QCOMPARE(readProductTag(path), QStringLiteral("Qorv Stratos"));
+        QVERIFY(!readText(path).contains("[Stale]"));
+        QVERIFY(boxes.texts.isEmpty());
+
+        // Loading it back after a change restores the saved values and writes them.
+        s.profiles[2].scrollspeed = 2;
+        rig.mouse.clearLog();
+        w.button("btnLoadConfig")->click();
+        QCOMPARE(boxes.fileCaptions.last(), QStringLiteral("Load Config File"));
+        QCOMPARE(int(s.profiles[2].scrollspeed), 7);
+        QVERIFY(countWrites(rig) > 0);
+
+        // Another product's file is ignored without a word.
+        writeProductTag(path, "Someone Else");
+        s.profiles[2].scrollspeed = 3;
+        w.button("btnLoadConfig")->click();
+        QCOMPARE(int(s.profiles[2].scrollspeed), 3);
+        QVERIFY(boxes.texts.isEmpty());
+
+    }
+
+    void profileFileExportAndForeignImport()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QTest::qWait(100);
+        QVERIFY(triggerMenuAction(w, "FPS")); // bind a library profile with a file
+        const QString out = rig.app.file("fps-out.prof");
+        writeText(out, "old");
+        boxes.filePath = out;
+        w.button("btnExportProfile")->click();
+        QCOMPARE(boxes.fileCaptions.last(), QStringLiteral("Save Profile File"));
+        QCOMPARE(readProductTag(out), QStringLiteral("Qorv Stratos"));
+
+        const QString foreign = rig.app.file("Foreign.prof");
+        writeText(foreign, "[MouseName]\nName=Other Mouse\n[PROFILE]\npollrate=8\n");
+        boxes.filePath = foreign;
+        w.button("btnImportProfile")->click();
+        QCOMPARE(boxes.texts.last(), QStringLiteral("The file is not match current mouse!"));
+        QVERIFY(!QFile::exists(ProfileLibrary::pathFor("Foreign")));
+        QVERIFY(!w.profileList().contains("Foreign"));
+    }
+
+    void resetAndResetAll()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes(false);
+        MousecfgWidget w;
+        QTest::qWait(100);
+        DeviceSettings& s = w.editedSettings();
+        s.current().buttons[1].Fun = 16;
+        w.button("btnReset")->click();
+        QCOMPARE(boxes.texts.last(), QStringLiteral("Are you sure you want reset this profile?"));
+        QCOMPARE(s.current().buttons[1].Fun, 16); // declined
+        boxes.setAccept(true);
+        w.button("btnReset")->click();
+        QCOMPARE(s.current().buttons[1].Fun, 2);
+
+        s.profileNames[3] = "Mine";
+        s.profiles[4].pollrate = 8;
+        rig.mouse.clearLog();
+        w.button("btnResetAll")->click();
+        QCOMPARE(boxes.texts.last(), QStringLiteral("Are you sure you want reset all profiles?"));
+        QCOMPARE(s.profileNames[3], QStringLiteral("Profile 4"));
+        QCOMPARE(int(s.profiles[4].pollrate), 8); // only the first profile is renewed
+        // Everything was sent: every block of the mouse's profile 0 is there.
+        for (int block = 1; block <= 4; ++block) QVERIFY(!rig.mouse.block(0, block).empty());
+        QCOMPARE(readDiff(), 0);
+    }
+
+    void closeWithoutTrayMinimises()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable()); // offscreen has none
+        w.button("btnClose")->click();
+        QVERIFY(w.isVisible());
+        QVERIFY(w.isMinimized());
+    }
+
+    void firmwareCommand()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QTest::qWait(100);
+        QTest::mousePress(w.button("btnFirmware"), Qt::LeftButton);
+        QCOMPARE(boxes.texts.last(),
+                 QStringLiteral("To update the firmware, please connect to the computer with a cable."));
+        // With the cable: the question, then no updater to start, and the program stays.
+        rig.mouse.plug(vm::Link::Cable);
+        w.onDeviceInterface("HID#VID_248A&PID_FB01&Col01", true);
+        w.onDeviceInterface("HID#VID_248A&PID_FB01&Col04", true);
+        QTest::mousePress(w.button("btnFirmware"), Qt::LeftButton);
+        QCOMPARE(boxes.texts.at(boxes.texts.size() - 2),
+                 QStringLiteral("Do you want to upgrade the firmware?"));
+        QCOMPARE(boxes.texts.last(), QStringLiteral("The firmware updater could not be started."));
+    }
+
+    void languageSwitchKeepsIndexWithoutCatalogue()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        QDir(rig.app.file("lang")).removeRecursively();
+        MousecfgWidget w;
+        QVERIFY(triggerMenuAction(w, QString::fromUtf8("Deutsch")));
+        QCOMPARE(readLanguageId(), 2);
+        QCOMPARE(currentLanguageIndex(), 2);
+        QCOMPARE(w.button("btnLanguage")->label(), QStringLiteral("Deutsch"));
+        QCOMPARE(w.button("btnApply")->label(), QStringLiteral("Apply")); // still English
     }
 
 private:
