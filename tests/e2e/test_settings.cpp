@@ -14,6 +14,7 @@ namespace {
 const QPoint kDpiTab(300 + 96 * 2 + 46, 45);
 const QPoint kApply(848 + 48, 578 + 16);
 const QPoint kOk(636 + 48, 578 + 16);
+const QPoint kCancel(742 + 48, 578 + 16);
 const QPoint kModeButton(146, 292);
 const QPoint kRateButton(820, 119);
 const QPoint kStage0Slider(560, 135); // first stage row's bar
@@ -216,6 +217,27 @@ private slots:
         QEXPECT_FAIL("", "OK does not collect the DPI tab's values before writing", Continue);
         QCOMPARE(iniValue(s.appFile("Configs/Profile/Profile 1.prof"), "PROFILE/pollrate"),
                  QString("2"));
+    }
+
+    void cancelDropsDpiTabEdits() {
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        const QString window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        click(s, window, kDpiTab);
+        click(s, window, kRateButton);
+        click(s, window, rateItem(2)); // 500 HZ
+        s.vm({"log", "clear"});
+        click(s, window, kCancel);
+        QTest::qWait(1000);
+        // The profile came back from its file: a following Apply has nothing
+        // to send, and the mouse and the files keep 1000 Hz.
+        click(s, window, kApply);
+        QTest::qWait(1500);
+        QCOMPARE(sentCommands(s.vm({"log"})), QSet<QString>());
+        QVERIFY(profileState(s.vm({"state"}), 0).contains("report rate 1 (1000 Hz)"));
+        QCOMPARE(iniValue(s.appFile("Configs/Profile/Profile 1.prof"), "PROFILE/pollrate"),
+                 QString("1"));
     }
 
     void applyFailures_data() {
