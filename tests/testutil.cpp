@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 TempAppDir::TempAppDir(const QString& source)
 {
@@ -24,6 +25,39 @@ TempAppDir::~TempAppDir()
         QFile(p).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     setAppDirOverride(QString());
+}
+
+XvfbServer::XvfbServer() : m_process(new QProcess), m_oldDisplay(qgetenv("DISPLAY")) {}
+
+XvfbServer::~XvfbServer()
+{
+    if (m_process->state() != QProcess::NotRunning) {
+        m_process->terminate();
+        if (!m_process->waitForFinished(3000)) m_process->kill();
+        m_process->waitForFinished(1000);
+    }
+    delete m_process;
+    qputenv("DISPLAY", m_oldDisplay);
+}
+
+bool XvfbServer::start()
+{
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty()) {
+        m_error = QStringLiteral("Xvfb is not installed");
+        return false;
+    }
+    // -displayfd picks a free display and tells us its number; -noreset keeps
+    // the server's settings when short-lived connections close.
+    m_process->start(xvfb, {"-displayfd", "1", "-noreset", "-nolisten", "tcp", "-screen", "0",
+                            "1280x800x24"});
+    if (!m_process->waitForStarted() || !m_process->waitForReadyRead(10000)) {
+        m_error = QStringLiteral("Xvfb did not start");
+        return false;
+    }
+    m_display = ":" + QString::fromLatin1(m_process->readLine().trimmed());
+    qputenv("DISPLAY", m_display.toLatin1());
+    return true;
 }
 
 QString fixture(const QString& name) { return QStringLiteral(FIXTURES_DIR "/") + name; }

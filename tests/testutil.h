@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QProcess>
 #include <QTemporaryDir>
 
 // A temporary application directory, filled from a fixture folder (or left
@@ -16,6 +17,24 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// A private X server (Xvfb) for tests that need a real one; DISPLAY points
+// at it while it lives.
+class XvfbServer {
+public:
+    XvfbServer();
+    ~XvfbServer();
+    // False (with the reason in error()) when Xvfb is missing or does not start.
+    bool start();
+    QString display() const { return m_display; }
+    QString error() const { return m_error; }
+
+private:
+    QProcess* m_process;
+    QString m_display;
+    QString m_error;
+    QByteArray m_oldDisplay;
 };
 
 QString fixture(const QString& name); // tests/fixtures/<name>

@@ -1,37 +1,18 @@
 // Pointer speed on a real X server (Xvfb); skipped where none can be started.
 #include "pointerspeed.h"
+#include "testutil.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QtTest>
 
 class TestPointerSpeed : public QObject {
     Q_OBJECT
-    QProcess m_xvfb;
-    QByteArray m_oldDisplay;
+    XvfbServer m_xvfb;
 
 private slots:
     void initTestCase()
     {
-        m_oldDisplay = qgetenv("DISPLAY");
-        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-        if (xvfb.isEmpty()) QSKIP("Xvfb is not installed");
-        // -displayfd picks a free display and tells us its number; -noreset
-        // keeps the server's settings when our short connections close.
-        m_xvfb.start(xvfb, {"-displayfd", "1", "-noreset", "-nolisten", "tcp", "-screen", "0",
-                            "640x480x24"});
-        QVERIFY(m_xvfb.waitForStarted());
-        QVERIFY(m_xvfb.waitForReadyRead(10000));
-        const QString display = ":" + QString::fromLatin1(m_xvfb.readLine().trimmed());
-        qputenv("DISPLAY", display.toLatin1());
-        for (int i = 0; i < 50 && readPointerSpeed() == 0; ++i) QTest::qWait(100);
-        QVERIFY2(readPointerSpeed() != 0, "Xvfb did not come up");
-    }
-    void cleanupTestCase()
-    {
-        m_xvfb.terminate();
-        m_xvfb.waitForFinished(3000);
-        qputenv("DISPLAY", m_oldDisplay);
+        if (!m_xvfb.start()) QSKIP(qPrintable(m_xvfb.error()));
+        QVERIFY(readPointerSpeed() != 0);
     }
 
     void roundTrip_data()
