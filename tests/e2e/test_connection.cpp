@@ -1,6 +1,7 @@
 // The real program under a private X server against the virtual mouse: the
 // "Dongle Disconnect!" warning coming and going with the receiver, a start
-// with no mouse, and the companion started on demand or missing.
+// with no mouse, the command link following the cable and the receiver, and
+// the companion started on demand or missing.
 #include "e2esession.h"
 
 #include <QRegularExpression>
@@ -95,6 +96,46 @@ private slots:
         QCOMPARE(osdTexts(s), notices);
         QCOMPARE(program->state(), QProcess::Running);
         SESSION_VERIFY(s, hearsDpiButton(s) == installed);
+    }
+
+    void commandLinkFollowsPlugging_data() {
+        QTest::addColumn<QStringList>("daemonArgs");
+        QTest::addColumn<QStringList>("change"); // a virtual-mouse command
+        QTest::addColumn<QString>("link");       // the log's link letter afterwards
+        QTest::newRow("cable pulled: receiver")
+            << QStringList{"--cable"} << QStringList{"unplug", "cable"} << "R";
+        QTest::newRow("cable plugged: cable")
+            << QStringList() << QStringList{"plug", "cable"} << "C";
+        QTest::newRow("receiver pulled: cable")
+            << QStringList{"--cable"} << QStringList{"unplug", "receiver"} << "C";
+    }
+    void commandLinkFollowsPlugging() {
+        QFETCH(QStringList, daemonArgs);
+        QFETCH(QStringList, change);
+        QFETCH(QString, link);
+        // The on-mouse profile menu and its third entry, relative to the window.
+        const QPoint modeButton(146, 292);
+        const QPoint mode3(60, 373);
+
+        E2eSession s;
+        SESSION_START(s, daemonArgs);
+        const QString window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        s.vm({"log", "clear"});
+        QCOMPARE(s.vm(change), QString());
+        // The notifier sees the change within 2 s; the program reopens and its
+        // new status thread polls over the link it now uses.
+        const QRegularExpression poll(QStringLiteral(" %1 out 05 [0-9a-f]{2} fa 48 ").arg(link));
+        SESSION_VERIFY(s, waitUntil([&] { return s.vm({"log"}).contains(poll); }, 6000));
+        QVERIFY(s.findWindows(QStringLiteral("Warning")).isEmpty());
+
+        s.vm({"log", "clear"});
+        s.click(window, modeButton.x(), modeButton.y());
+        s.click(window, mode3.x(), mode3.y());
+        const QRegularExpression select(
+            QStringLiteral(" %1 out 05 [0-9a-f]{2} fa 44 02 ").arg(link));
+        SESSION_VERIFY(s, waitUntil([&] { return s.vm({"log"}).contains(select); }, 5000));
+        QVERIFY(s.vm({"state"}).contains("active profile: 2\n"));
     }
 };
 
