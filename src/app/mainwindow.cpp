@@ -606,6 +606,9 @@ void MousecfgWidget::onButtonClicked()
     } else if (n == QLatin1String("btnApplyName")) {
         renameProfile(false);
     } else if (n == QLatin1String("btnOk")) {
+        // OK means "apply and close": the pages' edits go with it, or a user
+        // who pressed OK after editing would see the mouse keep its old values.
+        collectPages();
         writeToMouse(false);
         close();
     } else if (n == QLatin1String("btnCancel")) {

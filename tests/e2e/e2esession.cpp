@@ -254,7 +254,7 @@ void E2eSession::click(const QString& id, int x, int y) const {
     const QPoint o = windowOrigin(id);
     xdotool({"mousemove", "--sync", QString::number(o.x() + x), QString::number(o.y() + y)});
     xdotool({"click", "1"});
-    QTest::qWait(250); // menus and pages react on the program's next event round
+    QTest::qWait(400); // menus and pages react on the program's next event round
 }
 
 void E2eSession::keys(const QStringList& names) const {
