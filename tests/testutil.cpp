@@ -11,6 +11,12 @@
 TempAppDir::TempAppDir(const QString& source)
 {
     if (!source.isEmpty()) copyTree(source, m_dir.path());
+    // The staged program folder may carry a configuration changed by running
+    // the program there; tests start from the configuration as shipped.
+    if (QFileInfo(source) == QFileInfo(QStringLiteral(APP_DIR))) {
+        QDir(m_dir.path() + QStringLiteral("/Configs")).removeRecursively();
+        copyTree(QStringLiteral(PRISTINE_DATA_DIR), m_dir.path());
+    }
     setAppDirOverride(m_dir.path());
 }
 

@@ -29,11 +29,13 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
+#include <future>
 
 namespace {
 
@@ -94,9 +96,20 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     setObjectName(QStringLiteral("MousecfgWidget"));
     setWindowTitle(QStringLiteral("MousecfgWidget"));
     m_appDir = appDir();
+    // The two slow reads of start-up, the five profile files and the large
+    // background image, run beside the rest of the construction.
+    auto settingsLoad = std::async(std::launch::async, [] {
+        auto settings = std::make_unique<DeviceSettings>();
+        loadSettings(*settings);
+        return settings;
+    });
+    auto backgroundLoad = std::async(std::launch::async, [dir = m_appDir] {
+        return QImage(dir + QStringLiteral("/skin/cfgMainback.png"));
+    });
+    // Set before any child exists, so each child is polished once.
+    setStyleSheet(QStringLiteral("*{outline:0px;}"));
     initKitResources();
 
-    m_background.load(m_appDir + "/skin/cfgMainback.png");
     m_bat1.load(m_appDir + "/skin/bat1.png");
     m_bat2.load(m_appDir + "/skin/bat2.png");
 
@@ -131,7 +144,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     m_product = readCurrentProductName();
     openCurrentDevice();
     startStatusThread();
-    loadSettings(*m_sent);
+    m_sent = settingsLoad.get();
     *m_edited = *m_sent;
     if (const int speed = readPointerSpeed(); speed > 0)
         m_edited->current().mousespeed = uint8_t(speed);
@@ -144,11 +157,13 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     refreshPages();
     retranslate();
     m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
-    writeDefaultProfileFile();
-    setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    // Nothing reads the default profile file during start-up: rewrite it once
+    // the window is up instead of making the user wait for it.
+    QTimer::singleShot(1000, this, [] { writeDefaultProfileFile(); });
 
     setWindowIcon(QIcon(m_appDir + "/skin/icon.ico"));
     buildTray();
+    m_background = QPixmap::fromImage(backgroundLoad.get());
     layoutWindow();
 
     slotRefreshBatteryStatus(0, 1, 1);

@@ -2,9 +2,12 @@
 
 #include "paths.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTranslator>
 #include <atomic>
+#include <mutex>
 
 namespace {
 std::atomic<int> g_currentLanguage{0};
@@ -46,13 +49,33 @@ bool loadCatalogue(QTranslator& translator, int index)
 
 QFont fontFor(int languageIndex, double scale)
 {
-    const QSettings ini(mainConfigPath(), QSettings::IniFormat);
+    // Every skinned widget asks for its font, many times while a window is
+    // built; the answer only changes with the file, so keep the last one.
+    struct Cached {
+        QString path;
+        QDateTime modified;
+        qint64 size = -1;
+        int index = 0;
+        double scale = 0;
+        QFont font;
+    };
+    static Cached cache;
+    static std::mutex mutex;
+    const QString path = mainConfigPath();
+    const QFileInfo info(path);
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (cache.path == path && cache.modified == info.lastModified() && cache.size == info.size() &&
+        cache.index == languageIndex && cache.scale == scale)
+        return cache.font;
+
+    const QSettings ini(path, QSettings::IniFormat);
     const QString family =
         ini.value(QStringLiteral("FONT_LIST/FONT_%1").arg(languageIndex), QString()).toString();
     const uint size = ini.value(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(languageIndex), 0).toUInt();
     QFont font(family);
     const int pixels = int(size * scale);
     if (pixels > 0) font.setPixelSize(pixels);
+    cache = {path, info.lastModified(), info.size(), languageIndex, scale, font};
     return font;
 }
 
