@@ -11,12 +11,29 @@ namespace {
 
 // One description of the layout serves the writer, the reader and the tests:
 // the visitor sees every field with its key, in file order.
-template <typename Profile, typename Visitor>
-void visitProfile(Profile& p, bool exportedLayout, Visitor&& v)
+// Key names are formatted once per process and then handed out in order.
+class KeyNames {
+public:
+    explicit KeyNames(bool exportedLayout);
+    template <typename... Args> const QString& operator()(const char*, Args...) { return m_keys[m_next++]; }
+
+private:
+    const QStringList& m_keys;
+    int m_next = 0;
+};
+
+struct FormatKeys {
+    template <typename... Args> QString operator()(const char* pattern, Args... args) const
+    {
+        return QString::asprintf(pattern, args...);
+    }
+};
+
+template <typename Profile, typename Visitor, typename Keys>
+void visitProfile(Profile& p, bool exportedLayout, Visitor&& v, Keys&& key)
 {
-    auto key = [](const char* pattern, auto... args) { return QString::asprintf(pattern, args...); };
-    v.u8(QStringLiteral("pollrate"), p.pollrate);
-    v.u8(QStringLiteral("dpi"), p.dpi);
+    v.u8(key("pollrate"), p.pollrate);
+    v.u8(key("dpi"), p.dpi);
     for (int i = 0; i < kDpiStageCount; ++i) {
         auto& s = p.stages[i];
         v.u8(key("DPI_INFO_%d_used", i), s.used);
@@ -25,12 +42,12 @@ void visitProfile(Profile& p, bool exportedLayout, Visitor&& v)
         v.u32(key("DPI_INFO_%d_x", i), s.x);
         v.u32(key("DPI_INFO_%d_y", i), s.y);
     }
-    v.u8(QStringLiteral("mousespeed"), p.mousespeed);
-    v.u8(QStringLiteral("dbclickspeed"), p.dbclickspeed);
-    v.u8(QStringLiteral("scrollispage"), p.scrollispage);
-    v.u8(QStringLiteral("scrollspeed"), p.scrollspeed);
-    v.u8(QStringLiteral("accelenable"), p.accelenable);
-    v.u8(QStringLiteral("acee"), p.acee);
+    v.u8(key("mousespeed"), p.mousespeed);
+    v.u8(key("dbclickspeed"), p.dbclickspeed);
+    v.u8(key("scrollispage"), p.scrollispage);
+    v.u8(key("scrollspeed"), p.scrollspeed);
+    v.u8(key("accelenable"), p.accelenable);
+    v.u8(key("acee"), p.acee);
     for (int i = 0; i < kButtonEntryCount; ++i) {
         auto& b = p.buttons[i];
         v.i32(key("BUTTON_INFO_%d_ID", i), b.ID);
@@ -49,12 +66,12 @@ void visitProfile(Profile& p, bool exportedLayout, Visitor&& v)
             v.u8(key("BUTTON_INFO_%d_KeyInfo_%d_H", i, s), step.H);
         }
     }
-    v.str(QStringLiteral("ProfileName"), p.ProfileName);
-    v.str(QStringLiteral("ProfilePath"), p.ProfilePath);
-    v.u8(QStringLiteral("LedMode"), p.LedMode);
+    v.str(key("ProfileName"), p.ProfileName);
+    v.str(key("ProfilePath"), p.ProfilePath);
+    v.u8(key("LedMode"), p.LedMode);
     if (!exportedLayout) {
-        v.u8(QStringLiteral("LedMoveOFF"), p.LedMoveOFF, 255);
-        v.u8(QStringLiteral("LedSleepTime"), p.LedSleepTime, 1);
+        v.u8(key("LedMoveOFF"), p.LedMoveOFF, 255);
+        v.u8(key("LedSleepTime"), p.LedSleepTime, 1);
     }
     for (int i = 0; i < kLedModeCount; ++i) {
         auto& led = p.ledModes[i];
@@ -66,6 +83,35 @@ void visitProfile(Profile& p, bool exportedLayout, Visitor&& v)
         v.u32(key("LedMode/LED_MODE_%d_breath", i), led.breath);
     }
 }
+
+struct NameVisitor {
+    QStringList& names;
+    void u8(const QString& k, uint8_t, int = 0) const { names << k; }
+    void u32(const QString& k, uint32_t) const { names << k; }
+    void i32(const QString& k, int32_t) const { names << k; }
+    void str(const QString& k, const QString&) const { names << k; }
+    void color(const QString& k, const QColor&) const { names << k; }
+};
+
+const QStringList& keyNames(bool exportedLayout)
+{
+    static const QStringList names[2] = {
+        [] {
+            QStringList n;
+            const MouseProfile p;
+            visitProfile(p, false, NameVisitor{n}, FormatKeys());
+            return n;
+        }(),
+        [] {
+            QStringList n;
+            const MouseProfile p;
+            visitProfile(p, true, NameVisitor{n}, FormatKeys());
+            return n;
+        }()};
+    return names[exportedLayout ? 1 : 0];
+}
+
+KeyNames::KeyNames(bool exportedLayout) : m_keys(keyNames(exportedLayout)) {}
 
 struct EmitVisitor {
     const std::function<void(const QString&, const QVariant&)>& sink;
@@ -101,7 +147,7 @@ void readGroup(MouseProfile& profile, const QString& path, const QString& group,
                bool exportedLayout)
 {
     const QSettings ini(path, QSettings::IniFormat);
-    visitProfile(profile, exportedLayout, ReadVisitor{ini, group + '/'});
+    visitProfile(profile, exportedLayout, ReadVisitor{ini, group + '/'}, KeyNames(exportedLayout));
 }
 
 } // namespace
@@ -109,7 +155,7 @@ void readGroup(MouseProfile& profile, const QString& path, const QString& group,
 void forEachProfileKey(const MouseProfile& profile, bool exportedLayout,
                        const std::function<void(const QString&, const QVariant&)>& sink)
 {
-    visitProfile(profile, exportedLayout, EmitVisitor{sink});
+    visitProfile(profile, exportedLayout, EmitVisitor{sink}, KeyNames(exportedLayout));
 }
 
 void writeProfile(const MouseProfile& profile, const QString& path)
