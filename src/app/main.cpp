@@ -5,10 +5,15 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLoggingCategory>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Debug lines (the packet trace among them) stay quiet unless asked for
+    // with QT_LOGGING_RULES, e.g. "mousecfg.*.debug=true".
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     // Qt's own high-DPI scaling stays off: the window scales its geometry and
     // fonts itself from the screen's logical DPI.
     // Closing the window hides it; the program ends from the tray's "Quit".
