@@ -87,6 +87,16 @@ const QRect kMacroPageRect(285, 74, 665, 467);
 const QRect kMouseViewRect(300, 74, 300, 266);
 constexpr int kMarkerCount = 20;
 
+// Products whose wheel markers use the second set of arrow images.
+constexpr const char* kAlternateWheelArtProducts[] = {"Qorv Pico"};
+
+bool usesAlternateWheelArt(const QString& product)
+{
+    for (const char* name : kAlternateWheelArtProducts)
+        if (product == QLatin1String(name)) return true;
+    return false;
+}
+
 } // namespace
 
 MousecfgWidget::MousecfgWidget(QWidget* parent)
@@ -141,7 +151,6 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     m_profileList = readProfileList();
     m_batteryFull = readBatteryFull();
     m_batteryLevel = qBound(10, readBattery(), 100);
-    m_product = readCurrentProductName();
     openCurrentDevice();
     startStatusThread();
     m_sent = settingsLoad.get();
@@ -295,14 +304,9 @@ void MousecfgWidget::buildControls()
         m->setNumber(i + 1);
         m_sideMarkers << m;
     }
-    const bool altArt = false; // no product of this build uses the alternate wheel art
-    const QString up1 = altArt ? "/skin/btn_up4.png" : "/skin/btn_up2.png";
-    const QString up2 = altArt ? "/skin/btn_up3.png" : "/skin/btn_up1.png";
-    const QString down1 = altArt ? "/skin/btn_down4.png" : "/skin/btn_down2.png";
-    const QString down2 = altArt ? "/skin/btn_down3.png" : "/skin/btn_down1.png";
-    m_extraMarkers << makeButton(QStringLiteral("wheelUp"), {up1, up2, up2}, QRect(620, 220, 34, 34));
-    m_extraMarkers << makeButton(QStringLiteral("wheelDown"), {down1, down2, down2},
-                                 QRect(660, 220, 34, 34));
+    m_extraMarkers << makeButton(QStringLiteral("wheelUp"), {}, QRect(620, 220, 34, 34));
+    m_extraMarkers << makeButton(QStringLiteral("wheelDown"), {}, QRect(660, 220, 34, 34));
+    applyButtonArt();
 
     // Connection and battery.
     m_battery = new KestProgressBar(this);
@@ -392,6 +396,17 @@ void MousecfgWidget::selectTab(int index)
         m->setVisible(customise && m_frontView && m->property("available").toBool());
     for (KestPushButton* m : std::as_const(m_sideMarkers)) m->setVisible(customise && !m_frontView);
     for (KestPushButton* m : std::as_const(m_extraMarkers)) m->setVisible(customise && m_frontView);
+}
+
+void MousecfgWidget::applyButtonArt()
+{
+    const bool alt = usesAlternateWheelArt(readCurrentProductName());
+    const QString up1 = alt ? "/skin/btn_up4.png" : "/skin/btn_up2.png";
+    const QString up2 = alt ? "/skin/btn_up3.png" : "/skin/btn_up1.png";
+    const QString down1 = alt ? "/skin/btn_down4.png" : "/skin/btn_down2.png";
+    const QString down2 = alt ? "/skin/btn_down3.png" : "/skin/btn_down1.png";
+    m_extraMarkers[0]->setStateImages({up1, up2, up2});
+    m_extraMarkers[1]->setStateImages({down1, down2, down2});
 }
 
 void MousecfgWidget::showMouseView(bool front)

@@ -145,12 +145,12 @@ private:
 
     // Views and markers.
     void showMouseView(bool front);
+    void applyButtonArt();
     void loadMouseImages();
     void setMouseImage(const QString& file);
     int showMessage(int kind, const QString& text, const QString& title = QString());
 
     QString m_appDir;
-    QString m_product;
     double m_scale = 1.0;
     int m_scaleIndex = 0;
     std::array<QPixmap, 17> m_backgrounds;

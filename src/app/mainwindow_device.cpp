@@ -110,7 +110,6 @@ void MousecfgWidget::slot_show_mousename(QAction* action)
 
 void MousecfgWidget::reloadForMouse()
 {
-    m_product = readCurrentProductName();
     loadMouseImages();
     loadSettings(*m_sent);
     *m_edited = *m_sent;
@@ -120,6 +119,7 @@ void MousecfgWidget::reloadForMouse()
     rebuildProfileMenu();
     writeDefaultProfileFile();
     selectTab(LightingTab);
+    applyButtonArt();
     refreshPages();
     layoutWindow();
 }

@@ -258,6 +258,7 @@ void MousecfgWidget::importConfig()
     if (readProductTag(path) != readCurrentProductName()) return;
     importSettings(*m_edited, path);
     selectTab(LightingTab);
+    applyButtonArt();
     refreshPages();
     m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
     rebuildProfileMenu();
