@@ -43,6 +43,8 @@ int MousecfgWidget::writeToMouse(bool force)
     if (accepted == 1 && result != kResultOk) {
         if (result == kResultMouseOff)
             showMessage(KestMessageBox::Question, tr("Mouse is sleeping or not connected."));
+        else if (result == kResultNoLeftClick)
+            showMessage(KestMessageBox::Notice, tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
         else if (result == kResultMacroOverflow)
             showMessage(KestMessageBox::Question, tr("Too many or too long macros for the mouse."));
         else

@@ -17,6 +17,13 @@ void KestProcessThread::run() {
         qCDebug(lcDevice, "isStop.");
         return;
     }
+    // A profile without a left click would leave the user no way to click
+    // back into this window; it is neither saved nor sent.
+    if (!hasLeftClick(m_working->current())) {
+        m_result = kResultNoLeftClick;
+        emit DoProcessDlg();
+        return;
+    }
     saveSettings(*m_working);
     if (mouseOffFlag()) {
         m_result = kResultMouseOff;
