@@ -22,6 +22,7 @@
 #include "pointerspeed.h"
 #include "productdef.h"
 #include "profilefile.h"
+#include "settingsrange.h"
 #include "statusthread.h"
 #include "tabpage.h"
 
@@ -439,6 +440,9 @@ void MousecfgWidget::setMouseImage(const QString& file)
 
 void MousecfgWidget::refreshPages()
 {
+    // Every load into the edited settings ends here: what the pages show is
+    // then exactly what Apply sends.
+    bringIntoRange(*m_edited);
     const int current = m_edited->currentProfile;
     for (int i = 0; i < m_slotButtons.size(); ++i) m_slotButtons[i]->setSelected(i == current);
     for (auto& page : m_pages) page->refresh(*m_edited);
