@@ -196,7 +196,11 @@ bool E2eSession::startOsd() {
 
 QProcess* E2eSession::startProgram() {
     QProcessEnvironment env = childEnv();
-    env.insert(QStringLiteral("LD_PRELOAD"), appFile(QStringLiteral("libvirtual-mouse-hid.so")));
+    QString preload = appFile(QStringLiteral("libvirtual-mouse-hid.so"));
+#ifdef SANITIZER_RUNTIMES
+    preload.prepend(QStringLiteral(SANITIZER_RUNTIMES ":"));
+#endif
+    env.insert(QStringLiteral("LD_PRELOAD"), preload);
     m_programs.emplace_back(
         spawn(QStringLiteral("mousecfg"), appFile(QStringLiteral("mousecfg")), {}, env));
     return m_programs.back().get();
