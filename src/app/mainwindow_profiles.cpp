@@ -113,7 +113,7 @@ void MousecfgWidget::addProfile()
     bindCurrent(name);
     rebuildProfileMenu();
     MouseProfile& p = m_edited->current();
-    readProfile(p, ProfileLibrary::pathFor(name));
+    loadWholeProfile(p, ProfileLibrary::pathFor(name), name);
     refreshPages();
 }
 
@@ -172,7 +172,7 @@ void MousecfgWidget::deleteProfile()
     }
     bindCurrent(replacement);
     rebuildProfileMenu();
-    readProfile(m_edited->current(), ProfileLibrary::pathFor(replacement));
+    loadWholeProfile(m_edited->current(), ProfileLibrary::pathFor(replacement), replacement);
     refreshPages();
 }
 

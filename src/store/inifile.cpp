@@ -1,5 +1,7 @@
 #include "inifile.h"
 
+#include "paths.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -280,7 +282,13 @@ bool IniFile::save()
     if (m_pending.isEmpty()) return true;
     const auto pending = std::move(m_pending);
     m_pending.clear();
-    if (!m_intact || !lockFree(m_path)) return false;
+    if (!lockFree(m_path)) return false; // already told
+    auto failed = [this] {
+        // Files the user chose (exports) have their own notice.
+        if (m_path.startsWith(configDir())) addFileNotice(FileNotice::NotSaved, m_path);
+        return false;
+    };
+    if (!m_intact) return failed();
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     const QFileInfo info(m_path);
     if (info.isSymLink()) {
@@ -288,13 +296,13 @@ bool IniFile::save()
         // a file of its own with the target's settings.
         QFile target(m_path);
         const QByteArray bytes = target.open(QIODevice::ReadOnly) ? target.readAll() : QByteArray();
-        if (!textSafe(bytes) || !replaceFile(m_path, bytes)) return false;
+        if (!textSafe(bytes) || !replaceFile(m_path, bytes)) return failed();
         m_ini.reset();
         m_ini = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
     }
     for (const auto& kv : pending) m_ini->setValue(kv.first, kv.second);
     m_ini->sync();
-    return m_ini->status() == QSettings::NoError;
+    return m_ini->status() == QSettings::NoError || failed();
 }
 
 void addFileNotice(FileNotice::Kind kind, const QString& path)
