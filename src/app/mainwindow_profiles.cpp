@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "defaults.h"
 #include "filename.h"
+#include "inifile.h"
 #include "kestaction.h"
 #include "kestlineedit.h"
 #include "kestmenu.h"
@@ -256,8 +257,10 @@ void MousecfgWidget::importConfig()
     const QString path = QFileDialog::getOpenFileName(this, tr("Load Config File"), QString(),
                                                       tr("Config File(*.conf)"));
     if (path.isEmpty()) return;
-    if (readProductTag(path) != readCurrentProductName()) return;
-    if (!importSettings(*m_edited, path)) {
+    // A hostile file reads as carrying no product: say why it is refused.
+    const bool damaged = !iniVariantsSafe(path);
+    if (!damaged && readProductTag(path) != readCurrentProductName()) return;
+    if (damaged || !importSettings(*m_edited, path)) {
         showMessage(KestMessageBox::Notice, tr("The file is damaged and was not loaded."));
         return;
     }

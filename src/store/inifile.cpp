@@ -258,7 +258,7 @@ void setIniLockWaitMs(int ms) { g_lockWaitMs = ms; }
 IniFile::IniFile(const QString& path, Damage onDamage) : m_path(path)
 {
     m_intact = iniVariantsSafe(path);
-    if (!m_intact && onDamage == Repair && !readOnlyFile(path) && repair(path))
+    if (!m_intact && onDamage == Repair && lockFree(path) && repair(path))
         m_intact = iniVariantsSafe(path);
     if (m_intact) m_ini = std::make_unique<QSettings>(path, QSettings::IniFormat);
 }

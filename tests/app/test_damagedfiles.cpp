@@ -13,18 +13,31 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
 
-// Accepts every notice box and keeps its text.
+// Accepts every notice box and keeps its text; answers file dialogs with `filePath`.
 class NoticeReader : public QObject {
 public:
     NoticeReader()
     {
         m_timer.setInterval(20);
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                if (dialog->property("read").toBool()) return;
+                dialog->setProperty("read", true);
+                const QString path = filePath;
+                QTimer::singleShot(0, dialog, [dialog, path] {
+                    if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit"))
+                        edit->setText(path);
+                    static_cast<QDialog*>(dialog)->accept();
+                });
+                return;
+            }
             auto* box = qobject_cast<KestMessageBox*>(QApplication::activeModalWidget());
             if (!box || box->property("read").toBool()) return;
             box->setProperty("read", true);
@@ -34,6 +47,7 @@ public:
         m_timer.start();
     }
     QStringList texts;
+    QString filePath;
 
 private:
     QTimer m_timer;
@@ -115,6 +129,51 @@ private slots:
             w.button("btnFront")->click();
             QTest::qWait(100);
             QCOMPARE(notices.texts.size(), shown);
+        }
+        setHidPort(nullptr);
+    }
+
+    void damagedConfigImportChangesNothing_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("string list") << "string list";
+        QTest::newRow("out of range") << "out of range";
+    }
+
+    void damagedConfigImportChangesNothing()
+    {
+        QFETCH(QString, damage);
+        TempAppDir app(APP_DIR);
+        vm::VirtualMouse mouse;
+        InProcessHidPort port(mouse);
+        setHidPort(&port);
+        mouse.plug(vm::Link::Receiver);
+        NoticeReader notices;
+        {
+            MousecfgWidget w;
+            QTest::qWait(300);
+            const QString conf = app.file("saved.conf");
+            notices.filePath = conf;
+            w.button("btnSaveConfig")->click();
+            QVERIFY(notices.texts.isEmpty());
+            QByteArray text = readText(conf);
+            if (damage == "string list") {
+                text += "\n[X]\nx=@Variant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)\n";
+            } else {
+                const int at = text.indexOf("\npollrate=", text.indexOf("[PROFILE_1]"));
+                QVERIFY(at > 0);
+                text.replace(at, text.indexOf('\n', at + 1) - at, "\npollrate=-1");
+            }
+            writeText(conf, text);
+
+            DeviceSettings& s = w.editedSettings();
+            s.profiles[1].scrollspeed = uint8_t(s.profiles[1].scrollspeed + 1);
+            const MouseProfile before = s.profiles[1];
+            w.button("btnLoadConfig")->click();
+            QVERIFY(waitFor([&] { return !notices.texts.isEmpty(); }));
+            QCOMPARE(notices.texts.last(),
+                     QStringLiteral("The file is damaged and was not loaded."));
+            QVERIFY(s.profiles[1] == before);
         }
         setHidPort(nullptr);
     }
