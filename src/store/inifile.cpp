@@ -201,18 +201,27 @@ bool lockFree(const QString& path)
 }
 
 // Keeps `path` aside as "<path>.damaged" and leaves it without hostile lines.
+// A file that cannot be repaired is left alone for the rest of the run, so no
+// second copy is ever set aside for it.
 bool repair(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray original = file.readAll();
-    file.close();
-    if (!replaceFile(freeDamagedName(path), original)) return false;
-    QByteArray kept = iniWithoutHostileLines(original);
-    if (!textSafe(kept)) kept.clear();
-    if (!replaceFile(path, kept)) return false;
-    addFileNotice(FileNotice::Repaired, path);
-    return true;
+    const bool repaired = [&] {
+        if (!file.open(QIODevice::ReadOnly)) return false;
+        const QByteArray original = file.readAll();
+        file.close();
+        if (!replaceFile(freeDamagedName(path), original)) return false;
+        QByteArray kept = iniWithoutHostileLines(original);
+        if (!textSafe(kept)) kept.clear(); // never set aside a second copy
+        return replaceFile(path, kept);
+    }();
+    if (repaired) {
+        addFileNotice(FileNotice::Repaired, path);
+    } else {
+        const std::lock_guard<std::mutex> lock(g_stateMutex);
+        g_readOnly.insert(path);
+    }
+    return repaired;
 }
 
 } // namespace
