@@ -54,8 +54,9 @@ bool isHex(char c)
 }
 
 // The INI library's unescaping of a value: escapes, quotes, and commas outside
-// quotes splitting it into a list.
-QStringList unescape(const QByteArray& raw)
+// quotes splitting it into a list. Whether an unknown escape keeps its
+// character is asked both ways by the caller, so either reading is covered.
+QStringList unescape(const QByteArray& raw, bool keepUnknownEscapes)
 {
     static const char kSimple[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
                                       {'r', '\r'}, {'t', '\t'}, {'v', '\v'}, {'"', '"'},
@@ -78,19 +79,22 @@ QStringList unescape(const QByteArray& raw)
                 }
             if (simple) continue;
             if (e == 'x') {
+                // "\x" without digits gives nothing: what follows stays first.
                 uint v = 0;
+                const int digits = i;
                 while (i < n && isHex(raw.at(i))) {
                     const char h = raw.at(i++);
                     v = (v << 4) | uint(h <= '9' ? h - '0' : (h | 0x20) - 'a' + 10);
                 }
-                cur += QChar(ushort(v & 0xFFFF));
+                if (i > digits) cur += QChar(ushort(v & 0xFFFF));
             } else if (e >= '0' && e <= '7') {
                 uint v = uint(e - '0');
                 while (i < n && raw.at(i) >= '0' && raw.at(i) <= '7')
                     v = (v << 3) | uint(raw.at(i++) - '0');
                 cur += QChar(ushort(v & 0xFFFF));
+            } else if (keepUnknownEscapes && e != '\n' && e != '\r') {
+                cur += QChar(ushort(uchar(e)));
             }
-            // Any other escaped character (a line break among them) is dropped.
         } else if (c == '"') {
             quoted = !quoted;
             ++i;
@@ -108,8 +112,8 @@ QStringList unescape(const QByteArray& raw)
 }
 
 struct Line {
-    int begin;     // first byte of the logical line
-    int end;       // one past its line break
+    int begin;    // first byte of the logical line
+    int end;      // one past its line break
     bool hostile; // a value that QDataStream would decode and that is no colour
 };
 
@@ -134,12 +138,13 @@ QList<Line> scan(const QByteArray& text)
         while (i < n && (text.at(i) == '\n' || text.at(i) == '\r')) ++i;
         QByteArray content = text.mid(begin, contentEnd - begin).trimmed();
         Line line{begin, i, false};
-        if (!content.isEmpty() && content.at(0) != '[') {
-            const int eq = content.indexOf('=');
-            const QByteArray value = eq < 0 ? content : content.mid(eq + 1);
-            for (const QString& element : unescape(value))
+        // Section headers are read like values too: whatever the library
+        // makes of a malformed one, nothing in it passes unchecked.
+        const int eq = content.indexOf('=');
+        const QByteArray value = eq < 0 ? content : content.mid(eq + 1);
+        for (const bool keep : {false, true})
+            for (const QString& element : unescape(value, keep))
                 if (decodable(element) && !isColourValue(element)) line.hostile = true;
-        }
         lines << line;
     }
     return lines;
