@@ -102,6 +102,12 @@ QStringList unescape(const QByteArray& raw, bool keepUnknownEscapes)
             out << cur;
             cur.clear();
             ++i;
+        } else if (c == ';' || c == '#') {
+            // The library may end the value here as a comment: judge the
+            // element as it stands too.
+            out << cur;
+            cur += QLatin1Char(c);
+            ++i;
         } else {
             cur += QChar(ushort(uchar(c)));
             ++i;

@@ -71,6 +71,7 @@ private slots:
         QTest::newRow("in a list") << (QByteArray("1, ") + kPolygon) << false;
         QTest::newRow("empty hex escape first") << ("\\x" + QByteArray(kStringList)) << false;
         QTest::newRow("unknown escape first") << ("\\" + QByteArray(kStringList)) << false;
+        QTest::newRow("comment after it") << (QByteArray(kStringList) + ";#(") << false;
         QTest::newRow("quoted") << (QByteArray("\"") + kStringList + "\"") << false;
         QTest::newRow("date time")
             << QByteArray("@DateTime(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)") << false;
