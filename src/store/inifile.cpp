@@ -148,6 +148,11 @@ QList<Line> scan(const QByteArray& text)
         // makes of a malformed one, nothing in it passes unchecked.
         const int eq = content.indexOf('=');
         const QByteArray value = eq < 0 ? content : content.mid(eq + 1);
+        // Neither an at sign nor an escape that could make one: nothing to decode.
+        if (!value.contains('@') && !value.contains('\\')) {
+            lines << line;
+            continue;
+        }
         for (const bool keep : {false, true})
             for (const QString& element : unescape(value, keep))
                 if (decodable(element) && !isColourValue(element)) line.hostile = true;
