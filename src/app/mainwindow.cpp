@@ -7,6 +7,7 @@
 #include "devicetable.h"
 #include "filename.h"
 #include "dpipage.h"
+#include "inifile.h"
 #include "kestaction.h"
 #include "kestlabel.h"
 #include "kestlineedit.h"
@@ -29,6 +30,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -178,6 +181,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
 
     slotRefreshBatteryStatus(0, 1, 1);
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+    QTimer::singleShot(300, this, [this] { showFileNotices(); });
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -665,6 +669,7 @@ void MousecfgWidget::onButtonClicked()
     } else if (n == QLatin1String("wheelUp") || n == QLatin1String("wheelDown")) {
         SelBtnChanged(quint8(m_extraMarkers.indexOf(b)), 2);
     }
+    showFileNotices();
 }
 
 void MousecfgWidget::slotGotoMacro(quint8 iBtn) { selectTab(iBtn); }
@@ -698,6 +703,37 @@ int MousecfgWidget::showMessage(int kind, const QString& text, const QString& ti
 {
     KestMessageBox box(this, title.isEmpty() ? tr("Warning") : title, text, kind);
     return box.exec();
+}
+
+void MousecfgWidget::showFileNotices(const QString& unsavedFile)
+{
+    const QDir app(m_appDir);
+    auto shown = [&](const QString& path) {
+        return QDir::toNativeSeparators(path.startsWith(m_appDir) ? app.relativeFilePath(path)
+                                                                  : path);
+    };
+    QStringList lines;
+    for (const FileNotice& n : takeFileNotices()) {
+        switch (n.kind) {
+        case FileNotice::ProfileReset:
+            lines << tr("Profile \"%1\" was damaged and has been reset.")
+                         .arg(QFileInfo(n.path).completeBaseName());
+            break;
+        case FileNotice::NotLocked:
+            lines << tr("%1 is locked; changes to it are not saved.").arg(shown(n.path));
+            break;
+        case FileNotice::Repaired:
+            lines << tr("%1 was damaged; the damaged lines were removed.").arg(shown(n.path));
+            break;
+        case FileNotice::NotSaved:
+            lines << tr("%1 could not be saved.").arg(shown(n.path));
+            break;
+        }
+    }
+    // The write just asked for is reported each time, not only the first.
+    const QString unsaved = tr("%1 could not be saved.").arg(shown(unsavedFile));
+    if (!unsavedFile.isEmpty() && !lines.contains(unsaved)) lines << unsaved;
+    if (!lines.isEmpty()) showMessage(KestMessageBox::Notice, lines.join(QLatin1Char('\n')));
 }
 
 void MousecfgWidget::closeEvent(QCloseEvent* event)

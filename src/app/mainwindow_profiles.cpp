@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "defaults.h"
 #include "filename.h"
+#include "inifile.h"
 #include "kestaction.h"
 #include "kestlineedit.h"
 #include "kestmenu.h"
@@ -50,6 +51,7 @@ int MousecfgWidget::writeToMouse(bool force)
         else
             showMessage(KestMessageBox::Question, tr("Send data failed, please try again."));
     }
+    showFileNotices(worker.failedFile());
     return result;
 }
 
@@ -114,7 +116,7 @@ void MousecfgWidget::addProfile()
     bindCurrent(name);
     rebuildProfileMenu();
     MouseProfile& p = m_edited->current();
-    readProfile(p, ProfileLibrary::pathFor(name));
+    loadWholeProfile(p, ProfileLibrary::pathFor(name), name);
     refreshPages();
 }
 
@@ -173,7 +175,7 @@ void MousecfgWidget::deleteProfile()
     }
     bindCurrent(replacement);
     rebuildProfileMenu();
-    readProfile(m_edited->current(), ProfileLibrary::pathFor(replacement));
+    loadWholeProfile(m_edited->current(), ProfileLibrary::pathFor(replacement), replacement);
     refreshPages();
 }
 
@@ -242,10 +244,10 @@ void MousecfgWidget::exportConfig()
     // Write into a fresh file: stale groups of an older file must not survive.
     const QString temp = path + QStringLiteral(".part");
     QFile::remove(temp);
-    writeProductTag(temp, readCurrentProductName());
-    exportSettings(*m_edited, temp);
-    const bool ok = QFileInfo::exists(temp) && (!QFileInfo::exists(path) || QFile::remove(path)) &&
-                    QFile::rename(temp, path);
+    const bool written =
+        writeProductTag(temp, readCurrentProductName()) && exportSettings(*m_edited, temp);
+    const bool ok = written && QFileInfo::exists(temp) &&
+                    (!QFileInfo::exists(path) || QFile::remove(path)) && QFile::rename(temp, path);
     if (!ok) {
         QFile::remove(temp);
         showMessage(KestMessageBox::Notice, tr("The configuration file could not be saved."));
@@ -257,8 +259,13 @@ void MousecfgWidget::importConfig()
     const QString path = QFileDialog::getOpenFileName(this, tr("Load Config File"), QString(),
                                                       tr("Config File(*.conf)"));
     if (path.isEmpty()) return;
-    if (readProductTag(path) != readCurrentProductName()) return;
-    importSettings(*m_edited, path);
+    // A hostile file reads as carrying no product: say why it is refused.
+    const bool damaged = !iniVariantsSafe(path);
+    if (!damaged && readProductTag(path) != readCurrentProductName()) return;
+    if (damaged || !importSettings(*m_edited, path)) {
+        showMessage(KestMessageBox::Notice, tr("The file is damaged and was not loaded."));
+        return;
+    }
     selectTab(LightingTab);
     applyButtonArt();
     refreshPages();

@@ -5,11 +5,11 @@
 #include "devicetable.h"
 #include "statusthread.h"
 
-#include <QSettings>
 #include <QThread>
 #include <atomic>
 #include <defaults.h>
 #include <filename.h>
+#include <inifile.h>
 #include <memory>
 #include <paths.h>
 
@@ -29,7 +29,8 @@ int macroEncodeDelayMs() {
 std::vector<MacroStep> readMacroSteps(const QString& name, int limit) {
     // A name that is no plain file name would read outside the macro folder.
     if (!isValidFileName(name)) return {};
-    const QSettings ini(macroFilePath(name), QSettings::IniFormat);
+    // A file with hostile values reads as an empty macro.
+    const IniFile ini(macroFilePath(name));
     const int count = std::min(ini.value(QStringLiteral("Setting/Count"), 0).toInt(), limit);
     std::vector<MacroStep> steps;
     for (int k = 0; k < count; ++k) {

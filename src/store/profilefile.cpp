@@ -2,10 +2,12 @@
 
 #include "defaults.h"
 #include "filename.h"
+#include "inifile.h"
 #include "paths.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <limits>
 
 namespace {
 
@@ -122,32 +124,73 @@ struct EmitVisitor {
     void color(const QString& k, const QColor& f) const { sink(k, QVariant(f)); }
 };
 
+// Reads every field and judges the group on the way: it is whole when every
+// key the writer writes is there with a value its field can hold. The two
+// sleep fields came later and may be absent.
 struct ReadVisitor {
-    const QSettings& ini;
+    const IniFile& ini;
     QString group;
-    QVariant get(const QString& k, const QVariant& def) const { return ini.value(group + k, def); }
-    void u8(const QString& k, uint8_t& f, int def = 0) const { f = uint8_t(get(k, def).toInt()); }
-    void u32(const QString& k, uint32_t& f) const { f = uint32_t(get(k, 0).toInt()); }
-    void i32(const QString& k, int32_t& f) const { f = get(k, 0).toInt(); }
-    void str(const QString& k, QString& f) const { f = get(k, QString()).toString(); }
-    void color(const QString& k, QColor& f) const { f = get(k, QVariant()).value<QColor>(); }
+    bool& whole;
+    // The value, or an invalid variant (and the group not whole) when absent.
+    QVariant get(const QString& k) const
+    {
+        const QVariant v = ini.value(group + k);
+        if (!v.isValid()) whole = false;
+        return v;
+    }
+    qint64 integer(const QVariant& v, qint64 low, qint64 high) const
+    {
+        if (!v.isValid()) return 0;
+        bool ok = false;
+        const qint64 n = v.toLongLong(&ok);
+        if (!ok || n < low || n > high) whole = false;
+        return n;
+    }
+    void u8(const QString& k, uint8_t& f, int def = 0) const
+    {
+        // A field with a default of its own may be absent.
+        const QVariant v = def != 0 ? ini.value(group + k, def) : get(k);
+        f = uint8_t(integer(v, 0, 255));
+    }
+    void u32(const QString& k, uint32_t& f) const
+    {
+        f = uint32_t(integer(get(k), 0, std::numeric_limits<uint32_t>::max()));
+    }
+    void i32(const QString& k, int32_t& f) const
+    {
+        constexpr qint64 low = std::numeric_limits<int32_t>::min();
+        constexpr qint64 high = std::numeric_limits<int32_t>::max();
+        const qint64 n = integer(get(k), low, high);
+        f = n < low || n > high ? 0 : int32_t(n);
+    }
+    void str(const QString& k, QString& f) const { f = get(k).toString(); }
+    void color(const QString& k, QColor& f) const
+    {
+        const QVariant v = get(k);
+        if (v.isValid() && v.userType() != QMetaType::QColor) whole = false;
+        f = v.value<QColor>();
+    }
 };
 
-void writeGroup(const MouseProfile& profile, const QString& path, const QString& group,
+bool writeGroup(const MouseProfile& profile, const QString& path, const QString& group,
                 bool exportedLayout)
 {
     ensureParentFolder(path);
-    QSettings ini(path, QSettings::IniFormat);
+    IniFile ini(path);
     const QString prefix = group + '/';
     forEachProfileKey(profile, exportedLayout,
                       [&](const QString& k, const QVariant& v) { ini.setValue(prefix + k, v); });
+    return ini.save();
 }
 
-void readGroup(MouseProfile& profile, const QString& path, const QString& group,
+bool readGroup(MouseProfile& profile, const QString& path, const QString& group,
                bool exportedLayout)
 {
-    const QSettings ini(path, QSettings::IniFormat);
-    visitProfile(profile, exportedLayout, ReadVisitor{ini, group + '/'}, KeyNames(exportedLayout));
+    const IniFile ini(path);
+    bool whole = ini.intact();
+    visitProfile(profile, exportedLayout, ReadVisitor{ini, group + '/', whole},
+                 KeyNames(exportedLayout));
+    return whole;
 }
 
 } // namespace
@@ -158,24 +201,24 @@ void forEachProfileKey(const MouseProfile& profile, bool exportedLayout,
     visitProfile(profile, exportedLayout, EmitVisitor{sink}, KeyNames(exportedLayout));
 }
 
-void writeProfile(const MouseProfile& profile, const QString& path)
+bool writeProfile(const MouseProfile& profile, const QString& path)
 {
-    writeGroup(profile, path, QStringLiteral("PROFILE"), false);
+    return writeGroup(profile, path, QStringLiteral("PROFILE"), false);
 }
 
-void readProfile(MouseProfile& profile, const QString& path)
+bool readProfile(MouseProfile& profile, const QString& path)
 {
-    readGroup(profile, path, QStringLiteral("PROFILE"), false);
+    return readGroup(profile, path, QStringLiteral("PROFILE"), false);
 }
 
-void writeExportedProfile(int index, const MouseProfile& profile, const QString& path)
+bool writeExportedProfile(int index, const MouseProfile& profile, const QString& path)
 {
-    writeGroup(profile, path, QStringLiteral("PROFILE_%1").arg(index), true);
+    return writeGroup(profile, path, QStringLiteral("PROFILE_%1").arg(index), true);
 }
 
-void readExportedProfile(int index, MouseProfile& profile, const QString& path)
+bool readExportedProfile(int index, MouseProfile& profile, const QString& path)
 {
-    readGroup(profile, path, QStringLiteral("PROFILE_%1").arg(index), true);
+    return readGroup(profile, path, QStringLiteral("PROFILE_%1").arg(index), true);
 }
 
 QString profilePathForName(const QString& name) { return profileFolder() + name + ".prof"; }
@@ -183,16 +226,14 @@ QString profilePathForName(const QString& name) { return profileFolder() + name 
 bool saveProfileByName(const MouseProfile& profile, const QString& name)
 {
     if (!isValidFileName(name)) return false;
-    writeProfile(profile, profilePathForName(name));
-    return true;
+    return writeProfile(profile, profilePathForName(name));
 }
 
 void loadProfileByName(MouseProfile& profile, const QString& name)
 {
     const QString path = profilePathForName(name);
     if (isValidFileName(name) && QFileInfo(path).isFile()) {
-        profile = MouseProfile();
-        readProfile(profile, path);
+        loadWholeProfile(profile, path, name);
         return;
     }
     if (name.isEmpty()) {
@@ -203,6 +244,19 @@ void loadProfileByName(MouseProfile& profile, const QString& name)
     }
     makeDefaultProfile(profile);
     profile.ProfileName = name;
+}
+
+bool loadWholeProfile(MouseProfile& profile, const QString& path, const QString& name)
+{
+    profile = MouseProfile();
+    if (readProfile(profile, path)) return true;
+    // Sending what a damaged file reads as would switch every button off:
+    // the file is kept aside and the profile starts again from the factory.
+    QFile::rename(path, freeDamagedName(path));
+    addFileNotice(FileNotice::ProfileReset, path);
+    makeDefaultProfile(profile);
+    profile.ProfileName = name;
+    return false;
 }
 
 QString newListEntryName(const QString& product)

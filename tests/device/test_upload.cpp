@@ -126,6 +126,9 @@ private slots:
     void statusThreadRestarted();
     void stoppedWorkerSignalsNothing();
     void macroFileReading();
+    void unsentMarkSurvives_data();
+    void unsentMarkSurvives();
+    void hostileMacroReadsEmpty();
 };
 
 void TestUpload::commandSet_data() {
@@ -165,7 +168,8 @@ void TestUpload::sequences_data() {
     QTest::newRow("report rate only") << 0 << "46 01x2 40x5 46" << 0 << 0;
     QTest::newRow("nothing changed") << 1 << "" << 0 << 0;
     QTest::newRow("full write pending") << 2 << "46 01x2 03x7 02x10 04x5 40x5 46" << 0 << 0;
-    QTest::newRow("mouse off") << 3 << "" << 5 << 0;
+    // Saved but not sent: still marked as pending.
+    QTest::newRow("mouse off") << 3 << "" << 5 << 1;
     // Refused before the write is opened: no packet at all.
     QTest::newRow("thirteen macros") << 4 << "" << 6 << 1;
     QTest::newRow("macro too long") << 5 << "" << 6 << 1;
@@ -383,6 +387,55 @@ void TestUpload::macroFileReading() {
     QSettings(macroFilePath(QStringLiteral("x")), QSettings::IniFormat)
         .setValue(QStringLiteral("Setting/Count"), 100000000);
     QCOMPARE(int(readMacroSteps(QStringLiteral("x"), 67).size()), 67);
+}
+
+void TestUpload::unsentMarkSurvives_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("change");
+    QTest::addColumn<int>("diff");
+    QTest::newRow("device gone") << "unplugged" << true << 1;
+    QTest::newRow("profile file unwritable") << "profile dir" << true << 0;
+}
+
+// Whatever stops a write, files and mouse never silently disagree: the new
+// settings on disk are marked as not yet sent until the mouse has them.
+void TestUpload::unsentMarkSurvives() {
+    QFETCH(QString, fault);
+    QFETCH(bool, change);
+    QFETCH(int, diff);
+    Upload u;
+    if (change) u.current().pollrate = uint8_t(u.current().pollrate == 3 ? 2 : 3);
+    const QString profilePath =
+        profilePathForName(u.working->profileNames[u.working->currentProfile]);
+    if (fault == "unplugged") u.link->mouse.unplug(vm::Link::Receiver);
+    if (fault == "profile dir") {
+        QFile::remove(profilePath);
+        QDir().mkpath(profilePath);
+    }
+    KestProcessThread t(u.working.get(), u.sent.get(), nullptr);
+    t.start();
+    t.wait();
+    QCOMPARE(readDiff(), diff);
+    if (fault == "profile dir") {
+        // Named to the user; the mouse still gets what the window shows.
+        QCOMPARE(t.failedFile(), profilePath);
+        QCOMPARE(int(t.result()), 0);
+    } else {
+        QCOMPARE(t.failedFile(), QString());
+        MouseProfile onDisk;
+        QVERIFY(readProfile(onDisk, profilePath));
+        QCOMPARE(onDisk.pollrate, u.current().pollrate);
+    }
+}
+
+void TestUpload::hostileMacroReadsEmpty() {
+    TempAppDir app(dataDir());
+    for (const char* value : {"@Variant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)",
+                              "@Variant(\\0\\0\\0\\x47\\x7f\\xff\\xff\\xff)"}) {
+        writeText(macroFilePath("x"),
+                  QByteArray("[Setting]\nCount=2\nMap_0=132\nDataL_0=4\nName=") + value + "\n");
+        QVERIFY(readMacroSteps(QStringLiteral("x")).empty());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestUpload)
