@@ -140,16 +140,16 @@ QString lineEditStyleSheet(const QColor& accent, double scale) {
     return fillStyleTemplate(tmpl, accent, scale);
 }
 
-QString progressStyleSheet(const QColor& accent, double scale, bool off) {
+QString progressStyleSheet(const QColor& accent, double scale, bool off, int fontPixels) {
     static const QString normal =
         QStringLiteral("QProgressBar{border:none;border-radius:2@px;background-color:rgb(26,28,31);"
-                       "color:rgb(236,238,242);font-size:14@px;text-align:center;}"
+                       "color:rgb(236,238,242);font-size:%1@px;text-align:center;}"
                        "QProgressBar::chunk{border-radius:2@px;background-color:@accent@;}");
     static const QString grey = QStringLiteral(
         "QProgressBar{border:none;border-radius:2@px;background-color:rgb(100,100,100);"
-        "color:rgb(236,238,242);font-size:14@px;text-align:center;}"
+        "color:rgb(236,238,242);font-size:%1@px;text-align:center;}"
         "QProgressBar::chunk{background-color:rgb(100,100,100);}");
-    return fillStyleTemplate(off ? grey : normal, accent, scale);
+    return fillStyleTemplate((off ? grey : normal).arg(fontPixels), accent, scale);
 }
 
 QString checkBoxStyleSheet(const QString& uncheckedImage, const QString& checkedImage,
