@@ -20,6 +20,7 @@ class KestLineEdit;
 class KestMenu;
 class KestProgressBar;
 class KestPushButton;
+class OsdNotifier;
 class QMenu;
 class QTranslator;
 class StatusThreadControl;
@@ -50,6 +51,8 @@ public:
     QStringList profileList() const { return m_profileList; }
     QString nameEditText() const;
     bool warningBoxOpen() const { return m_warningBoxOpen; }
+    // An on-screen notice is still on its way to the companion.
+    bool noticePending() const;
     // The window's skinned button with this object name (for tests and tools).
     KestPushButton* button(const QString& objectName) const;
 
@@ -165,6 +168,7 @@ private:
     std::unique_ptr<DeviceSettings> m_sent;
     std::unique_ptr<StatusThreadControl> m_status;
     DeviceNotifier* m_notifier = nullptr;
+    OsdNotifier* m_osd = nullptr;
 
     int m_tab = LightingTab;
     int m_connectedMice = 0;

@@ -318,8 +318,11 @@ void MousecfgWidget::buildTray()
 
 void MousecfgWidget::sendOsdMessage(const QString& text)
 {
-    sendOsdNotice(m_appDir, text, themeColor());
+    if (!m_osd) m_osd = new OsdNotifier(m_appDir, osdServerName(), this);
+    m_osd->post(text, themeColor());
 }
+
+bool MousecfgWidget::noticePending() const { return m_osd && m_osd->busy(); }
 
 void MousecfgWidget::watchDevices()
 {

@@ -110,8 +110,8 @@ public:
             &m_context,
             [this] {
                 m_server = new QLocalServer;
-                QLocalServer::removeServer(QStringLiteral("Qorv Wireless Mouse OSD"));
-                m_server->listen(QStringLiteral("Qorv Wireless Mouse OSD"));
+                QLocalServer::removeServer(osdServerName());
+                m_server->listen(osdServerName());
                 QObject::connect(m_server, &QLocalServer::newConnection, [this] {
                     while (QLocalSocket* sock = m_server->nextPendingConnection()) {
                         auto buffer = std::make_shared<QByteArray>();
@@ -306,8 +306,9 @@ private slots:
         QCOMPARE(int(s.currentProfile), 0);
         // Step 31 is 1600 DPI on the shipped product's 3395 sensor.
         s.current().stages[1].y = 31;
+        w.refreshPages(); // as if edited on the DPI tab
         w.slotRefreshStatus(0, 1, s.current().pollrate, 0);
-        QVERIFY(waitFor([&] { return osd.payloads().size() == 1; }));
+        QVERIFY(waitFor([&] { return osd.payloads().size() == 1 && !w.noticePending(); }));
         QCOMPARE(osd.texts().last(), QStringLiteral("DPI 2:1600"));
         const QByteArray payload = osd.payloads().last();
         QCOMPARE(payload.size(), 1044);
@@ -321,7 +322,7 @@ private slots:
         QCOMPARE(int(onDisk.dpi), 1);
 
         w.slotRefreshStatus(0, 1, 2, 0);
-        QVERIFY(waitFor([&] { return osd.payloads().size() == 2; }));
+        QVERIFY(waitFor([&] { return osd.payloads().size() == 2 && !w.noticePending(); }));
         QCOMPARE(osd.texts().last(), QStringLiteral("500 HZ"));
         QCOMPARE(int(s.current().pollrate), 2);
 
@@ -339,7 +340,8 @@ private slots:
             return s.currentProfile == active && s.current().dpi == rig.mouse.dpiStage(active) &&
                    s.current().pollrate == rig.mouse.reportRate(active);
         }));
-        QVERIFY2(osd.texts().filter("DPI ").size() >= 2, qPrintable(osd.texts().join(" / ")));
+        QVERIFY2(waitFor([&] { return osd.texts().filter("DPI ").size() >= 2; }),
+                 qPrintable(osd.texts().join(" / ")));
 
         w.slotRefreshWriteStatus(0);
         QCOMPARE(readDiff(), 1);
