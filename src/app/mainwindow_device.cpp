@@ -261,6 +261,9 @@ void MousecfgWidget::updateConnectionDisplay()
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8)
 {
+    // The pages hold the user's unsaved edits; take them in first so only
+    // what the mouse changed is replaced when the pages are shown again.
+    collectPages();
     if (iProfile < kProfileCount && iProfile != m_edited->currentProfile)
         slotRefreshProfile(iProfile);
     if (iDPI < kDpiStageCount && iDPI != m_edited->current().dpi) slotRefreshDPIStage(iDPI);
@@ -277,6 +280,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
 void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
 {
     if (iDPI >= kDpiStageCount) return;
+    collectPages();
     MouseProfile& p = m_edited->current();
     p.dpi = iDPI;
     m_pages[DpiTab]->refresh(*m_edited);
@@ -287,6 +291,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
 
 void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
+    collectPages();
     m_edited->current().pollrate = iRate;
     m_pages[DpiTab]->refresh(*m_edited);
     const char* text = reportRateText(iRate);
