@@ -370,5 +370,9 @@
         <source>1000 HZ</source>
         <translation>1000 Hz</translation>
     </message>
+    <message>
+        <source>The profile does not exist.</source>
+        <translation>Das Profil existiert nicht.</translation>
+    </message>
 </context>
 </TS>

@@ -370,5 +370,9 @@
         <source>1000 HZ</source>
         <translation>1000 HZ</translation>
     </message>
+    <message>
+        <source>The profile does not exist.</source>
+        <translation>The profile does not exist.</translation>
+    </message>
 </context>
 </TS>

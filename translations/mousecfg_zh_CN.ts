@@ -370,5 +370,9 @@
         <source>1000 HZ</source>
         <translation>1000 Hz</translation>
     </message>
+    <message>
+        <source>The profile does not exist.</source>
+        <translation>该配置文件不存在。</translation>
+    </message>
 </context>
 </TS>

@@ -73,11 +73,11 @@ void MousecfgWidget::rebuildMouseList()
     if (m_mouseNames.size() < 2) {
         m_mouseButton->hide();
         delete menu;
+        // With no mouse the last product stays current: profile commands keep
+        // working in its folder and its picture stays for the replug.
         if (m_mouseNames.size() == 1) {
             qDebug() << "RefreshMouseList " << m_mouseNames.first();
             writeCurrentProductName(m_mouseNames.first());
-        } else {
-            writeCurrentProductName(QString());
         }
         return;
     }

@@ -394,6 +394,95 @@ private slots:
         QVERIFY(waitFor([&] { return deviceHandles().receiverCommand.isOpen(); }));
     }
 
+    void deleteRefusedBeforeTheQuestion_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("not in the list") << "Nobody" << "The profile does not exist.";
+        QTest::newRow("bound but never listed") << "Profile 2"
+                                                << "The default Profile cannot be deleted or renamed.";
+    }
+    void deleteRefusedBeforeTheQuestion()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, notice);
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QTest::qWait(100);
+        const QStringList before = w.profileList();
+        w.findChild<QLineEdit*>()->setText(typed);
+        w.button("btnDelete")->click();
+        QCOMPARE(boxes.texts, QStringList{notice}); // and no "Are you sure" first
+        QCOMPARE(w.profileList(), before);
+    }
+
+    void freshInstallCopiesAndExportsTheBoundProfile()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QTest::qWait(100);
+        DeviceSettings& s = w.editedSettings();
+        const QString bound = s.profileNames[0];
+        QVERIFY(!QFile::exists(ProfileLibrary::pathFor(bound)));
+        s.current().pollrate = 2;
+        const QString out = rig.app.file("bound-out.prof");
+        boxes.filePath = out;
+        w.button("btnExportProfile")->click();
+        QCOMPARE(boxes.texts, QStringList());
+        QCOMPARE(readProductTag(out), QStringLiteral("Qorv Stratos"));
+        MouseProfile exported;
+        readProfile(exported, out);
+        QCOMPARE(int(exported.pollrate), 2);
+
+        QFile::remove(ProfileLibrary::pathFor(bound));
+        w.button("btnCopy")->click();
+        QCOMPARE(boxes.texts, QStringList());
+        QCOMPARE(w.nameEditText(), bound + " copy");
+        MouseProfile copied;
+        readProfile(copied, ProfileLibrary::pathFor(bound + " copy"));
+        QCOMPARE(int(copied.pollrate), 2);
+    }
+
+    void addWhileUnpluggedStaysInTheProductFolder()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        w.show();
+        QTest::qWait(100);
+        const QString product = readCurrentProductName();
+        QVERIFY(!product.isEmpty());
+        QString productWhileOut;
+        QString added;
+        boxes.whileDisconnected = [&] {
+            productWhileOut = readCurrentProductName();
+            w.button("btnAdd")->click();
+            added = w.nameEditText();
+            rig.mouse.plug(vm::Link::Receiver);
+            w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", true);
+            w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", true);
+        };
+        rig.mouse.unplug(vm::Link::Receiver);
+        w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", false);
+        w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", false);
+        QCOMPARE(w.connectedMice(), 0);
+        QCOMPARE(readCurrentProductName(), product);
+        QVERIFY(waitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
+        QVERIFY(waitFor([&] { return !w.warningBoxOpen(); }));
+        QCOMPARE(productWhileOut, product);
+        QVERIFY(!added.isEmpty());
+        QVERIFY(QFile::exists(productProfileFolder(product) + added + ".prof"));
+        QVERIFY(readProfileList().contains(added));
+        const QSettings top(mainConfigPath(), QSettings::IniFormat);
+        QVERIFY(!top.contains("PROFILE_LIST/Count"));
+        QCOMPARE(readCurrentProductName(), product);
+    }
+
     void applyWritesOnlyWhatChanged()
     {
         Rig rig;

@@ -1,7 +1,9 @@
 #include "appconfig.h"
+#include "defaults.h"
 #include "paths.h"
 #include "profilefile.h"
 #include "profilelibrary.h"
+#include "filename.h"
 #include "testutil.h"
 
 #include <QSettings>
@@ -125,6 +127,79 @@ private slots:
         QCOMPARE(list, QStringList({"Profile 1", "X"}));
         QVERIFY(!QFile::exists(pathFor("Y")));
         QCOMPARE(readProfileList(), list);
+    }
+
+    void removableChecks_data()
+    {
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        const QString missing = QStringLiteral("The profile does not exist.");
+        const QString protectedName =
+            QStringLiteral("The default Profile cannot be deleted or renamed.");
+        QTest::newRow("removable") << QStringList{"A", "B"} << "B" << "";
+        QTest::newRow("typed name not listed") << QStringList{"A", "B"} << "Zed" << missing;
+        QTest::newRow("empty name") << QStringList{"A", "B"} << "" << missing;
+        QTest::newRow("case differs") << QStringList{"A", "B"} << "b" << missing;
+        QTest::newRow("protected and listed") << QStringList{"Profile 1", "A"} << "Profile 1"
+                                              << protectedName;
+        QTest::newRow("protected, not listed") << QStringList{"A", "B"} << "Profile 2"
+                                               << protectedName;
+        QTest::newRow("last one") << QStringList{"A"} << "A"
+                                  << "AT LEAST ONE PROFILE TO BE RETAINED.";
+    }
+    void removableChecks()
+    {
+        QFETCH(QStringList, list);
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        TempAppDir app(APP_DIR);
+        QCOMPARE(checkRemovable(list, name).message, message);
+        // Deleting says the same and, when refused, touches nothing.
+        if (!isValidFileName(name)) return;
+        writeText(pathFor(name), "kept");
+        QString replacement;
+        const QStringList before = list;
+        QCOMPARE(remove(list, name, {}, &replacement).message, message);
+        if (!message.isEmpty()) {
+            QCOMPARE(list, before);
+            QCOMPARE(readText(pathFor(name)), QByteArray("kept"));
+        }
+    }
+
+    void ensureFileFromLiveProfile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("before"); // "none", "file", "dir"
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("no library file") << "Profile 1" << "none" << true;
+        QTest::newRow("library file kept") << "Profile 1" << "file" << true;
+        QTest::newRow("directory in the way") << "Profile 1" << "dir" << false;
+        QTest::newRow("unsafe name") << "../Profile 1" << "none" << false;
+        QTest::newRow("empty name") << "" << "none" << false;
+    }
+    void ensureFileFromLiveProfile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, before);
+        QFETCH(bool, ok);
+        TempAppDir app(APP_DIR);
+        if (before == "file") writeText(pathFor(name), "[PROFILE]\npollrate=4\n");
+        if (before == "dir") QVERIFY(QDir().mkpath(pathFor(name)));
+        MouseProfile live;
+        makeDefaultProfile(live);
+        live.pollrate = 2;
+        live.ProfileName = QStringLiteral("something else");
+        QCOMPARE(ensureFile(name, live), ok);
+        if (before == "file") {
+            QCOMPARE(readText(pathFor(name)), QByteArray("[PROFILE]\npollrate=4\n"));
+        } else if (ok) {
+            MouseProfile written;
+            readProfile(written, pathFor(name));
+            QCOMPARE(int(written.pollrate), 2);
+            QCOMPARE(written.buttons[0].Fun, live.buttons[0].Fun);
+        }
+        if (!ok) QVERIFY(!QFileInfo(folder() + "../Profile 1.prof").exists());
     }
 
     void imports()
