@@ -161,6 +161,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     m_frontView = true;
 
     buildPages();
+    setupTabOrder();
     loadMouseImages();
     selectTab(ledDisable() ? CustomizeTab : LightingTab);
     refreshPages();
@@ -202,7 +203,6 @@ KestPushButton* MousecfgWidget::makeButton(const QString& objectName, const QStr
     auto* b = new KestPushButton(images, this);
     b->setObjectName(objectName);
     b->setProperty("logicalRect", logical);
-    b->setFocusPolicy(Qt::NoFocus);
     connect(b, &QPushButton::clicked, this, &MousecfgWidget::onButtonClicked);
     m_buttons << b;
     return b;
@@ -291,6 +291,7 @@ void MousecfgWidget::buildControls()
                                         "/skin/marker-3.png"},
                                        QRect(620 + 36 * (i % 9), 90 + 40 * (i / 9), 30, 30));
         m->setNumber(i + 1);
+        m->setFocusPolicy(Qt::NoFocus); // pointers onto the picture, not commands
         connect(m, &KestPushButton::OverSignal, this, &MousecfgWidget::slotMouseOver);
         m->setProperty("available", i < count);
         m_frontMarkers << m;
@@ -302,10 +303,12 @@ void MousecfgWidget::buildControls()
                                         "/skin/marker-3.png"},
                                        QRect(620 + 36 * i, 90, 30, 30));
         m->setNumber(i + 1);
+        m->setFocusPolicy(Qt::NoFocus);
         m_sideMarkers << m;
     }
     m_extraMarkers << makeButton(QStringLiteral("wheelUp"), {}, QRect(620, 220, 34, 34));
     m_extraMarkers << makeButton(QStringLiteral("wheelDown"), {}, QRect(660, 220, 34, 34));
+    for (KestPushButton* m : std::as_const(m_extraMarkers)) m->setFocusPolicy(Qt::NoFocus);
     applyButtonArt();
 
     // Connection and battery.
@@ -330,6 +333,24 @@ void MousecfgWidget::buildPages()
     connect(dpi.get(), &DpiPage::liftChanged, this, &MousecfgWidget::slotLiftChange);
     m_pages.push_back(std::move(dpi));
     m_pages.push_back(std::make_unique<EmptyPage>(this, kMacroPageRect));
+}
+
+void MousecfgWidget::setupTabOrder()
+{
+    // Down the left column, through the page, then the window's own commands.
+    QList<QWidget*> order;
+    for (KestPushButton* t : std::as_const(m_tabButtons)) order << t;
+    order << m_slotMenuButton << m_profileButton << m_nameEdit << button("btnApplyName");
+    // The profile commands come first in the table, up to OK.
+    for (const ButtonSpec& s : kCommandButtons) {
+        if (qstrcmp(s.name, "btnOk") == 0) break;
+        order << button(QLatin1String(s.name));
+    }
+    for (auto& page : m_pages) order << page->widgets();
+    order << button("btnFront") << button("btnSide") << button("btnFirmware") << button("btnOk")
+          << button("btnCancel") << button("btnApply") << m_languageButton << m_mouseButton
+          << button("btnMin") << button("btnClose");
+    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void MousecfgWidget::layoutWindow()

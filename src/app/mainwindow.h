@@ -113,6 +113,7 @@ private:
     void applyScaleFromScreen(const QScreen* screen);
     void buildControls();
     void buildPages();
+    void setupTabOrder();
     void buildTray();
     void layoutWindow();
     KestPushButton* makeButton(const QString& objectName, const QStringList& images,

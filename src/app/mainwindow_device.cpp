@@ -226,7 +226,7 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
     if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
         setMouseOffFlag(true);
         m_battery->setOffLook(true);
-        m_battery->setFormat(tr("MOUSE OFF"));
+        m_battery->setCaption(tr("MOUSE OFF"));
         m_battery->setTextVisible(true);
         m_chargeIcon->hide();
         return;
@@ -234,7 +234,7 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
     setMouseOffFlag(false);
     const bool wired = firstEntry().cableCommandFound != 0;
     m_battery->setOffLook(false);
-    m_battery->setFormat(wired ? QString() : QStringLiteral("%p%"));
+    m_battery->setCaption(wired ? QString() : QStringLiteral("%p%"));
     m_battery->setTextVisible(!wired);
     m_charging = iCharge != 0;
     const int level = batteryLevel(iHiByte * 256 + iLowByte, m_batteryFull);

@@ -5,6 +5,7 @@
 #include "devicetable.h"
 #include "inprocessport.h"
 #include "kestmessagebox.h"
+#include "kestprogressbar.h"
 #include "kestpushbutton.h"
 #include "language.h"
 #include "linkstate.h"
@@ -698,6 +699,102 @@ private slots:
         QCOMPARE(boxes.texts.at(boxes.texts.size() - 2),
                  QStringLiteral("Do you want to upgrade the firmware?"));
         QCOMPARE(boxes.texts.last(), QStringLiteral("The firmware updater could not be started."));
+    }
+
+    void tabReachesEveryCommandInOrder()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.button("tab0")->setFocus(Qt::TabFocusReason);
+        QStringList visited;
+        for (int i = 0; i < 300 && !visited.contains("btnClose"); ++i) {
+            if (auto* b = qobject_cast<KestPushButton*>(QApplication::focusWidget()))
+                visited << b->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        const QStringList expected = {"tab0", "tab1", "tab2", "tab3", "btnSlotMenu",
+                                      "btnProfileList", "btnApplyName", "btnAdd", "btnCopy",
+                                      "btnDelete", "btnReset", "btnResetAll", "btnLoadConfig",
+                                      "btnSaveConfig", "btnImportProfile", "btnExportProfile",
+                                      "btnFirmware", "btnOk", "btnCancel", "btnApply",
+                                      "btnLanguage", "btnMin", "btnClose"};
+        int at = -1;
+        for (const QString& name : expected) {
+            const int found = visited.indexOf(name, at + 1);
+            QVERIFY2(found > at, qPrintable(name + " after " + visited.mid(0, at + 1).join(' ')));
+            at = found;
+        }
+        for (const QString& name : visited)
+            QVERIFY2(!name.startsWith("marker"), qPrintable(name)); // the picture's pointers stay out
+    }
+
+    void keysActivateTheFocusedControl_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("Space on the DPI tab") << "tab2" << int(Qt::Key_Space) << "dpi tab";
+        QTest::newRow("Return on the DPI tab") << "tab2" << int(Qt::Key_Return) << "dpi tab";
+        QTest::newRow("Return on ADD") << "btnAdd" << int(Qt::Key_Return) << "added";
+        QTest::newRow("Space on ADD") << "btnAdd" << int(Qt::Key_Space) << "added";
+        QTest::newRow("Enter on Apply") << "btnApply" << int(Qt::Key_Enter) << "written";
+    }
+    void keysActivateTheFocusedControl()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        QFETCH(QString, effect);
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::qWait(100);
+        const int listed = w.profileList().size();
+        w.editedSettings().current().pollrate = 8;
+        w.refreshPages(); // as if chosen on the DPI tab
+        KestPushButton* b = w.button(control);
+        b->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), b);
+        QTest::keyClick(b, Qt::Key(key));
+        if (effect == "dpi tab") QCOMPARE(w.currentTab(), int(MousecfgWidget::DpiTab));
+        if (effect == "added") QCOMPARE(w.profileList().size(), listed + 1);
+        if (effect == "written") QVERIFY(waitFor([&] { return rig.mouse.reportRate(0) == 8; }));
+    }
+
+    void mouseOffFitsInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("offText");
+        QTest::newRow("English") << "English" << "MOUSE OFF";
+        QTest::newRow("French") << QString::fromUtf8("Français") << QString::fromUtf8("ÉTEINTE");
+        QTest::newRow("German") << "Deutsch" << "MAUS AUS";
+        QTest::newRow("Chinese") << QString::fromUtf8("简体中文") << QString::fromUtf8("鼠标关闭");
+    }
+    void mouseOffFitsInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, offText);
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QVERIFY(triggerMenuAction(w, QStringLiteral("Deutsch")));
+        QVERIFY(triggerMenuAction(w, language));
+        w.slotRefreshBatteryStatus(0, 0, 0);
+        auto* bar = w.findChild<KestProgressBar*>();
+        QVERIFY(bar);
+        bar->ensurePolished();
+        QCOMPARE(bar->text(), offText);
+        QVERIFY2(QFontMetrics(bar->font()).horizontalAdvance(bar->text()) <= bar->width(),
+                 qPrintable(QStringLiteral("%1 px in %2").arg(bar->font().pixelSize()).arg(bar->width())));
     }
 
     void languageSwitchKeepsIndexWithoutCatalogue()
