@@ -143,10 +143,10 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     setCurrentLanguageIndex(readLanguageId());
     setFrenchLanguageIndex(frenchLanguage());
     m_translator = new QTranslator(this);
+    m_qtTranslator = new QTranslator(this);
     buildControls();
     rebuildMouseList();
-    if (loadCatalogue(*m_translator, currentLanguageIndex()))
-        QCoreApplication::installTranslator(m_translator);
+    loadLanguage(currentLanguageIndex());
 
     m_profileList = readProfileList();
     m_batteryFull = readBatteryFull();
@@ -523,13 +523,23 @@ void MousecfgWidget::onLanguageAction(QAction* action)
 {
     const int i = m_languageMenu->actions().indexOf(action);
     if (i < 0) return;
-    const bool loaded = loadCatalogue(*m_translator, i);
+    loadLanguage(i);
     setCurrentLanguageIndex(i);
     m_languageButton->setLabel(action->text());
     writeLanguageId(i);
-    if (loaded) QCoreApplication::installTranslator(m_translator);
     // The fonts and key names follow the index even without a catalogue.
     retranslate();
+}
+
+void MousecfgWidget::loadLanguage(int index)
+{
+    // Qt's catalogue goes too, so its file dialogs speak the same language;
+    // one that did not load must not leave the previous language behind.
+    if (loadCatalogue(*m_translator, index)) QCoreApplication::installTranslator(m_translator);
+    if (loadQtCatalogue(*m_qtTranslator, index))
+        QCoreApplication::installTranslator(m_qtTranslator);
+    else
+        QCoreApplication::removeTranslator(m_qtTranslator);
 }
 
 // ---- markers ----------------------------------------------------------------

@@ -106,6 +106,7 @@ private slots:
     void onButtonPressed(KestPushButton* button);
     void onSlotAction(QAction* action);
     void onLanguageAction(QAction* action);
+    void loadLanguage(int index);
     void onQuitRequested();
 
 private:
@@ -208,6 +209,7 @@ private:
     KestLabel* m_chargeIcon = nullptr;
     KestProgressBar* m_battery = nullptr;
     QTranslator* m_translator = nullptr;
+    QTranslator* m_qtTranslator = nullptr; // Qt's own dialogs
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;
 

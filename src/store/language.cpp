@@ -4,6 +4,8 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 #include <atomic>
@@ -87,4 +89,16 @@ bool frenchNameSetActive()
 {
     const int french = g_frenchLanguage;
     return french != -1 && french == g_currentLanguage;
+}
+
+bool loadQtCatalogue(QTranslator& translator, int index)
+{
+    if (index < 0 || index >= kMaxLanguages) return false;
+    const QString file = readLanguageList().files[index];
+    const int cut = file.indexOf(QLatin1Char('_'));
+    if (cut < 0) return false;
+    const QLocale locale(file.mid(cut + 1));
+    if (locale.language() == QLocale::C) return false;
+    return translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::location(QLibraryInfo::TranslationsPath));
 }

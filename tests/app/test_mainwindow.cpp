@@ -773,19 +773,24 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("offText");
-        QTest::newRow("English") << "English" << "MOUSE OFF";
-        QTest::newRow("French") << QString::fromUtf8("Français") << QString::fromUtf8("ÉTEINTE");
-        QTest::newRow("German") << "Deutsch" << "MAUS AUS";
-        QTest::newRow("Chinese") << QString::fromUtf8("简体中文") << QString::fromUtf8("鼠标关闭");
+        QTest::addColumn<QString>("qtLookIn"); // Qt's own file dialog text
+        QTest::newRow("English") << "English" << "MOUSE OFF" << "Look in:";
+        QTest::newRow("French") << QString::fromUtf8("Français") << QString::fromUtf8("ÉTEINTE")
+                                << "Voir dans :";
+        QTest::newRow("German") << "Deutsch" << "MAUS AUS" << "Suchen in:";
+        QTest::newRow("Chinese") << QString::fromUtf8("简体中文") << QString::fromUtf8("鼠标关闭")
+                                 << QString::fromUtf8("查找范围：");
     }
     void mouseOffFitsInEveryLanguage()
     {
         QFETCH(QString, language);
         QFETCH(QString, offText);
+        QFETCH(QString, qtLookIn);
         Rig rig;
         rig.mouse.plug(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        // Through another language first: what it loaded must not stay behind.
         QVERIFY(triggerMenuAction(w, QStringLiteral("Deutsch")));
         QVERIFY(triggerMenuAction(w, language));
         w.slotRefreshBatteryStatus(0, 0, 0);
@@ -795,6 +800,7 @@ private slots:
         QCOMPARE(bar->text(), offText);
         QVERIFY2(QFontMetrics(bar->font()).horizontalAdvance(bar->text()) <= bar->width(),
                  qPrintable(QStringLiteral("%1 px in %2").arg(bar->font().pixelSize()).arg(bar->width())));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), qtLookIn);
     }
 
     void languageSwitchKeepsIndexWithoutCatalogue()
