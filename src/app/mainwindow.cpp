@@ -234,9 +234,12 @@ void MousecfgWidget::buildControls()
     makeButton(QStringLiteral("btnApplyName"), kCommandImages, QRect(244, 368, 26, 28));
 
     // The five on-mouse profiles: slot buttons, and the menu that switches.
-    for (int i = 0; i < kProfileCount; ++i)
+    for (int i = 0; i < kProfileCount; ++i) {
         m_slotButtons << makeButton(QStringLiteral("slot%1").arg(i), kSlotImages,
                                     QRect(24, 84 + 38 * i, 246, 32));
+        // They show the profile in use; the menu below them is what switches.
+        m_slotButtons.last()->setFocusPolicy(Qt::NoFocus);
+    }
     m_slotMenu = new KestMenu(this, 150);
     for (int i = 0; i < kProfileCount; ++i) {
         auto* a = new KestAction(m_slotMenu);

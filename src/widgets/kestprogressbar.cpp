@@ -8,6 +8,7 @@
 namespace {
 constexpr int kCaptionPixels = 14; // logical; what a short text is drawn at
 constexpr int kSmallestCaptionPixels = 6;
+constexpr int kCaptionMargin = 4; // logical, each side: clear of the bar's rounded ends
 } // namespace
 
 KestProgressBar::KestProgressBar(QWidget* parent) : QProgressBar(parent) {
@@ -33,7 +34,7 @@ int KestProgressBar::fittingPixels() const {
         .replace(QLatin1String("%v"), QString::number(maximum()))
         .replace(QLatin1String("%m"), QString::number(maximum()));
     const double scale = displayScale();
-    const int room = width() - 2 * qMax(1, scaled(2));
+    const int room = width() - 2 * scaled(kCaptionMargin);
     for (int px = kCaptionPixels; px > kSmallestCaptionPixels; --px) {
         QFont f = font();
         f.setPixelSize(qMax(1, int(px * scale)));

@@ -432,7 +432,7 @@ void KitTest::batteryCaptionFits() {
     if (bar.captionPixels() < 14) {
         QFont bigger = bar.font();
         bigger.setPixelSize(int((bar.captionPixels() + 1) * scale));
-        QVERIFY(QFontMetrics(bigger).horizontalAdvance(text) > bar.width() - 2 * qMax(1, scaled(2)));
+        QVERIFY(QFontMetrics(bigger).horizontalAdvance(text) > bar.width() - 2 * scaled(4));
     }
     // A wider bar takes the text back up.
     bar.show();
