@@ -3,7 +3,6 @@
 #include "paths.h"
 #include "profilefile.h"
 #include "profilelibrary.h"
-#include "filename.h"
 #include "testutil.h"
 
 #include <QSettings>
@@ -129,44 +128,6 @@ private slots:
         QCOMPARE(readProfileList(), list);
     }
 
-    void removableChecks_data()
-    {
-        QTest::addColumn<QStringList>("list");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("message");
-        const QString missing = QStringLiteral("The profile does not exist.");
-        const QString protectedName =
-            QStringLiteral("The default Profile cannot be deleted or renamed.");
-        QTest::newRow("removable") << QStringList{"A", "B"} << "B" << "";
-        QTest::newRow("typed name not listed") << QStringList{"A", "B"} << "Zed" << missing;
-        QTest::newRow("empty name") << QStringList{"A", "B"} << "" << missing;
-        QTest::newRow("case differs") << QStringList{"A", "B"} << "b" << missing;
-        QTest::newRow("protected and listed") << QStringList{"Profile 1", "A"} << "Profile 1"
-                                              << protectedName;
-        QTest::newRow("protected, not listed") << QStringList{"A", "B"} << "Profile 2"
-                                               << protectedName;
-        QTest::newRow("last one") << QStringList{"A"} << "A"
-                                  << "AT LEAST ONE PROFILE TO BE RETAINED.";
-    }
-    void removableChecks()
-    {
-        QFETCH(QStringList, list);
-        QFETCH(QString, name);
-        QFETCH(QString, message);
-        TempAppDir app(APP_DIR);
-        QCOMPARE(checkRemovable(list, name).message, message);
-        // Deleting says the same and, when refused, touches nothing.
-        if (!isValidFileName(name)) return;
-        writeText(pathFor(name), "kept");
-        QString replacement;
-        const QStringList before = list;
-        QCOMPARE(remove(list, name, {}, &replacement).message, message);
-        if (!message.isEmpty()) {
-            QCOMPARE(list, before);
-            QCOMPARE(readText(pathFor(name)), QByteArray("kept"));
-        }
-    }
-
     void ensureFileFromLiveProfile_data()
     {
         QTest::addColumn<QString>("name");
@@ -176,7 +137,6 @@ private slots:
         QTest::newRow("library file kept") << "Profile 1" << "file" << true;
         QTest::newRow("directory in the way") << "Profile 1" << "dir" << false;
         QTest::newRow("unsafe name") << "../Profile 1" << "none" << false;
-        QTest::newRow("empty name") << "" << "none" << false;
     }
     void ensureFileFromLiveProfile()
     {
