@@ -295,6 +295,10 @@
         <translation>AU MOINS UN PROFIL DOIT ÊTRE CONSERVÉ.</translation>
     </message>
     <message>
+        <source>The profile does not exist.</source>
+        <translation>Le profil n&apos;existe pas.</translation>
+    </message>
+    <message>
         <source>The default Profile cannot be deleted or renamed.</source>
         <translation>Le profil par défaut ne peut être ni supprimé ni renommé.</translation>
     </message>
@@ -369,10 +373,6 @@
     <message>
         <source>1000 HZ</source>
         <translation>1000 Hz</translation>
-    </message>
-    <message>
-        <source>The profile does not exist.</source>
-        <translation>Le profil n&apos;existe pas.</translation>
     </message>
 </context>
 </TS>

@@ -30,6 +30,7 @@
 #include <QDebug>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -539,7 +540,8 @@ void MousecfgWidget::loadLanguage(int index)
     // Qt's catalogue goes too, so its file dialogs speak the same language;
     // one that did not load must not leave the previous language behind.
     if (loadCatalogue(*m_translator, index)) QCoreApplication::installTranslator(m_translator);
-    if (loadQtCatalogue(*m_qtTranslator, index))
+    if (loadQtCatalogue(*m_qtTranslator, index,
+                        QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(m_qtTranslator);
     else
         QCoreApplication::removeTranslator(m_qtTranslator);

@@ -21,11 +21,6 @@ LanguageList readLanguageList();
 // Loads <app>/lang/<files[index]>.qm into `translator`.
 bool loadCatalogue(QTranslator& translator, int index);
 
-// Loads Qt's own catalogue (its dialogs' texts) for the language of entry
-// `index`, named by what follows the first '_' of its catalogue's name
-// ("mousecfg_zh_CN": zh_CN), from Qt's translations folder.
-bool loadQtCatalogue(QTranslator& translator, int index);
-
 // The font of a language: "FONT_LIST/FONT_%d" with its pixel size
 // "FONT_LIST/FONT_SIZE_%d" times the display scale, truncated.
 QFont fontFor(int languageIndex, double scale);
@@ -36,3 +31,8 @@ int currentLanguageIndex();
 void setCurrentLanguageIndex(int index);
 void setFrenchLanguageIndex(int index);
 bool frenchNameSetActive();
+
+// Loads Qt's own catalogue (the texts of its dialogs) for the language of
+// entry `index` from `folder`: "qtbase_<locale>", the locale being what
+// follows the first '_' of the entry's catalogue name ("mousecfg_zh_CN": zh_CN).
+bool loadQtCatalogue(QTranslator& translator, int index, const QString& folder);
