@@ -8,6 +8,7 @@
 #include "devicenotifier.h"
 #include "devicetable.h"
 #include "dpi.h"
+#include "filename.h"
 #include "kestaction.h"
 #include "kestlabel.h"
 #include "kestlineedit.h"
@@ -74,10 +75,14 @@ void MousecfgWidget::rebuildMouseList()
         m_mouseButton->hide();
         delete menu;
         // With no mouse the last product stays current: profile commands keep
-        // working in its folder and its picture stays for the replug.
+        // working in its folder and its picture stays for the replug. A kept
+        // name becomes part of paths, so one that could lead out of the
+        // program's folders is dropped.
         if (m_mouseNames.size() == 1) {
             qDebug() << "RefreshMouseList " << m_mouseNames.first();
             writeCurrentProductName(m_mouseNames.first());
+        } else if (!isValidFileName(readCurrentProductName())) {
+            writeCurrentProductName(QString());
         }
         return;
     }

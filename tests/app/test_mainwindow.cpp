@@ -484,6 +484,35 @@ private slots:
         QCOMPARE(readCurrentProductName(), product);
     }
 
+    void keptProductNameStaysInsideTheFolders_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("the product") << "Qorv Stratos" << "Qorv Stratos";
+        QTest::newRow("leads outside") << "../../mousecfg-outside" << "";
+        QTest::newRow("absolute") << "/tmp/mousecfg-outside" << "";
+    }
+    void keptProductNameStaysInsideTheFolders()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, kept);
+        Rig rig;
+        BoxAnswerer boxes;
+        QSettings(mainConfigPath(), QSettings::IniFormat).setValue("Config/CurrentProductName", stored);
+        const QString outside = QDir::cleanPath(configDir() + "/../../mousecfg-outside");
+        QDir(outside).removeRecursively();
+        MousecfgWidget w;
+        QCOMPARE(w.connectedMice(), 0);
+        QCOMPARE(readCurrentProductName(), kept);
+        w.button("btnAdd")->click();
+        const bool escaped = QFileInfo::exists(outside) || QFileInfo::exists("/tmp/mousecfg-outside");
+        QDir(outside).removeRecursively();
+        QDir("/tmp/mousecfg-outside").removeRecursively();
+        QVERIFY(!escaped);
+        if (!kept.isEmpty())
+            QVERIFY(QFile::exists(ProfileLibrary::pathFor(w.nameEditText())));
+    }
+
     void applyWritesOnlyWhatChanged()
     {
         Rig rig;
