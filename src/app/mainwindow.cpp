@@ -350,7 +350,17 @@ void MousecfgWidget::setupTabOrder()
         if (qstrcmp(s.name, "btnOk") == 0) break;
         order << button(QLatin1String(s.name));
     }
-    for (auto& page : m_pages) order << page->widgets();
+    // A page's own controls, in the order they were made (top to bottom); the
+    // insides of a compound control (a spin box's editor) are its own affair.
+    auto takesTab = [](const QWidget* w) { return (w->focusPolicy() & Qt::TabFocus) != 0; };
+    for (auto& page : m_pages)
+        for (QWidget* part : page->widgets())
+            for (QWidget* w : part->findChildren<QWidget*>()) {
+                bool inner = false;
+                for (QWidget* up = w->parentWidget(); up && up != part; up = up->parentWidget())
+                    inner = inner || takesTab(up);
+                if (takesTab(w) && !inner) order << w;
+            }
     order << button("btnFront") << button("btnSide") << button("btnFirmware") << button("btnOk")
           << button("btnCancel") << button("btnApply") << m_languageButton << m_mouseButton
           << button("btnMin") << button("btnClose");

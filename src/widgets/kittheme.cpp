@@ -115,7 +115,8 @@ QString menuStyleSheet(const QColor& accent, double scale) {
 
 QString sliderStyleSheet(const QColor& accent, double scale) {
     static const QString tmpl = QStringLiteral(
-        "QSlider{background:transparent;}"
+        "QSlider{background:transparent;border:1@px dotted transparent;}"
+        "QSlider:focus{border-color:@accent@;}"
         "QSlider::groove:horizontal{height:4@px;border-radius:2@px;background:rgb(52,55,61);}"
         "QSlider::sub-page:horizontal{height:4@px;border-radius:2@px;background:@accent@;}"
         "QSlider::add-page:horizontal{height:4@px;border-radius:2@px;background:rgb(52,55,61);}"
@@ -155,7 +156,9 @@ QString progressStyleSheet(const QColor& accent, double scale, bool off, int fon
 QString checkBoxStyleSheet(const QString& uncheckedImage, const QString& checkedImage,
                            double scale) {
     const QString tmpl =
-        QStringLiteral("QCheckBox{color:rgb(214,218,224);spacing:6@px;background:transparent;}"
+        QStringLiteral("QCheckBox{color:rgb(214,218,224);spacing:6@px;background:transparent;"
+                       "border:1@px dotted transparent;}"
+                       "QCheckBox:focus{border-color:rgb(145,145,145);}"
                        "QCheckBox::indicator{width:16@px;height:16@px;}"
                        "QCheckBox::indicator:unchecked{image:url(%1);}"
                        "QCheckBox::indicator:checked{image:url(%2);}")

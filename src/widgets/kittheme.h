@@ -46,6 +46,7 @@ void drawSkinImage(QPainter& painter, const QRect& target, const QPixmap& pm);
 QString fillStyleTemplate(const QString& tmpl, const QColor& accent, double scale);
 
 QString menuStyleSheet(const QColor& accent, double scale);
+// Sliders and check boxes mark keyboard focus with a dotted frame.
 QString sliderStyleSheet(const QColor& accent, double scale);
 QString lineEditStyleSheet(const QColor& accent, double scale);
 // The battery bar: normal (chunk in the accent colour) or the grey "off" look,

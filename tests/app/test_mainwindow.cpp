@@ -4,6 +4,7 @@
 #include "appconfig.h"
 #include "devicetable.h"
 #include "inprocessport.h"
+#include "kestdpiwindow.h"
 #include "kestmessagebox.h"
 #include "kestprogressbar.h"
 #include "kestpushbutton.h"
@@ -739,18 +740,24 @@ private slots:
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.selectTab(MousecfgWidget::DpiTab);
+        auto* page = w.findChild<KestDPIWindow*>();
+        QVERIFY(page && page->isVisible());
         w.button("tab0")->setFocus(Qt::TabFocusReason);
         QStringList visited;
         for (int i = 0; i < 300 && !visited.contains("btnClose"); ++i) {
-            if (auto* b = qobject_cast<KestPushButton*>(QApplication::focusWidget()))
+            QWidget* focus = QApplication::focusWidget();
+            if (auto* b = qobject_cast<KestPushButton*>(focus))
                 visited << b->objectName();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            else if (page->isAncestorOf(focus) && !visited.contains("page"))
+                visited << "page";
+            QTest::keyClick(focus, Qt::Key_Tab);
         }
         const QStringList expected = {"tab0", "tab1", "tab2", "tab3", "btnSlotMenu",
                                       "btnProfileList", "btnApplyName", "btnAdd", "btnCopy",
                                       "btnDelete", "btnReset", "btnResetAll", "btnLoadConfig",
                                       "btnSaveConfig", "btnImportProfile", "btnExportProfile",
-                                      "btnFirmware", "btnOk", "btnCancel", "btnApply",
+                                      "page", "btnFirmware", "btnOk", "btnCancel", "btnApply",
                                       "btnLanguage", "btnMin", "btnClose"};
         int at = -1;
         for (const QString& name : expected) {

@@ -12,6 +12,7 @@
 #include "paths.h"
 #include "testutil.h"
 
+#include <QCheckBox>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QtTest>
@@ -45,6 +46,7 @@ private slots:
     void buttonSignals();
     void buttonKeys_data();
     void buttonKeys();
+    void focusFrameDrawn_data();
     void focusFrameDrawn();
     void batteryCaptionFits_data();
     void batteryCaptionFits();
@@ -374,9 +376,24 @@ void KitTest::buttonKeys() {
     QCOMPARE(clicked.count(), clicks);
 }
 
+void KitTest::focusFrameDrawn_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("button") << "button";
+    QTest::newRow("slider") << "slider";
+    QTest::newRow("check box") << "check box";
+}
+
+// Keyboard focus shows as a frame just inside the control's edge.
 void KitTest::focusFrameDrawn() {
+    QFETCH(QString, kind);
     QWidget top;
-    auto* first = new KestPushButton({"/skin/button-1.png"}, &top);
+    QWidget* first = nullptr;
+    if (kind == "button") first = new KestPushButton({"/skin/button-1.png"}, &top);
+    if (kind == "slider") first = new KestSlider(Qt::Horizontal, &top);
+    if (kind == "check box") {
+        first = new QCheckBox(QStringLiteral("Sync"), &top);
+        first->setStyleSheet(checkBoxStyleSheet("/skin/a.png", "/skin/b.png", 1.0));
+    }
     auto* second = new KestPushButton({"/skin/button-1.png"}, &top);
     first->setGeometry(0, 0, 120, 30);
     second->setGeometry(0, 40, 120, 30);
@@ -386,14 +403,13 @@ void KitTest::focusFrameDrawn() {
     first->setFocus(Qt::TabFocusReason);
     QVERIFY(first->hasFocus());
     const QImage focused = first->grab().toImage();
-    QTest::keyClick(first, Qt::Key_Tab);
-    QVERIFY(second->hasFocus());
+    second->setFocus(Qt::TabFocusReason);
     const QImage unfocused = first->grab().toImage();
     QCOMPARE(focused.size(), unfocused.size());
-    // The frame runs round the button just inside its edge.
     int differ = 0;
+    const int h = focused.height();
     for (int x = 0; x < focused.width(); ++x)
-        for (int y : {2, 3, focused.height() - 3, focused.height() - 4})
+        for (int y : {0, 1, 2, 3, h - 1, h - 2, h - 3, h - 4})
             if (focused.pixel(x, y) != unfocused.pixel(x, y)) ++differ;
     QVERIFY2(differ > focused.width() / 2, qPrintable(QString::number(differ)));
 }
