@@ -295,6 +295,10 @@
         <translation>MINDESTENS EIN PROFIL MUSS ERHALTEN BLEIBEN.</translation>
     </message>
     <message>
+        <source>The profile does not exist.</source>
+        <translation>Das Profil existiert nicht.</translation>
+    </message>
+    <message>
         <source>The default Profile cannot be deleted or renamed.</source>
         <translation>Das Standardprofil kann nicht gelöscht oder umbenannt werden.</translation>
     </message>

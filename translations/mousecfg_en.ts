@@ -295,6 +295,10 @@
         <translation>AT LEAST ONE PROFILE TO BE RETAINED.</translation>
     </message>
     <message>
+        <source>The profile does not exist.</source>
+        <translation>The profile does not exist.</translation>
+    </message>
+    <message>
         <source>The default Profile cannot be deleted or renamed.</source>
         <translation>The default Profile cannot be deleted or renamed.</translation>
     </message>

@@ -295,6 +295,10 @@
         <translation>AU MOINS UN PROFIL DOIT ÊTRE CONSERVÉ.</translation>
     </message>
     <message>
+        <source>The profile does not exist.</source>
+        <translation>Le profil n&apos;existe pas.</translation>
+    </message>
+    <message>
         <source>The default Profile cannot be deleted or renamed.</source>
         <translation>Le profil par défaut ne peut être ni supprimé ni renommé.</translation>
     </message>

@@ -295,6 +295,10 @@
         <translation>至少需要保留一个配置。</translation>
     </message>
     <message>
+        <source>The profile does not exist.</source>
+        <translation>该配置文件不存在。</translation>
+    </message>
+    <message>
         <source>The default Profile cannot be deleted or renamed.</source>
         <translation>默认配置不能删除或重命名。</translation>
     </message>

@@ -4,7 +4,6 @@
 #include "singleinstance.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLoggingCategory>
 
 int main(int argc, char* argv[])
@@ -30,7 +29,6 @@ int main(int argc, char* argv[])
             window.setWindowOpacity(1.0);
             window.show();
         }
-        window.setWindowIcon(QIcon(QStringLiteral("./skin/icon.ico")));
         window.setWindowTitle(product);
         result = app.exec();
     }

@@ -34,6 +34,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -147,10 +148,10 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     setCurrentLanguageIndex(readLanguageId());
     setFrenchLanguageIndex(frenchLanguage());
     m_translator = new QTranslator(this);
+    m_qtTranslator = new QTranslator(this);
     buildControls();
     rebuildMouseList();
-    if (loadCatalogue(*m_translator, currentLanguageIndex()))
-        QCoreApplication::installTranslator(m_translator);
+    loadLanguage(currentLanguageIndex());
 
     m_profileList = readProfileList();
     m_batteryFull = readBatteryFull();
@@ -165,6 +166,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     m_frontView = true;
 
     buildPages();
+    setupTabOrder();
     loadMouseImages();
     selectTab(ledDisable() ? CustomizeTab : LightingTab);
     refreshPages();
@@ -207,7 +209,6 @@ KestPushButton* MousecfgWidget::makeButton(const QString& objectName, const QStr
     auto* b = new KestPushButton(images, this);
     b->setObjectName(objectName);
     b->setProperty("logicalRect", logical);
-    b->setFocusPolicy(Qt::NoFocus);
     connect(b, &QPushButton::clicked, this, &MousecfgWidget::onButtonClicked);
     m_buttons << b;
     return b;
@@ -239,9 +240,12 @@ void MousecfgWidget::buildControls()
     makeButton(QStringLiteral("btnApplyName"), kCommandImages, QRect(244, 368, 26, 28));
 
     // The five on-mouse profiles: slot buttons, and the menu that switches.
-    for (int i = 0; i < kProfileCount; ++i)
+    for (int i = 0; i < kProfileCount; ++i) {
         m_slotButtons << makeButton(QStringLiteral("slot%1").arg(i), kSlotImages,
                                     QRect(24, 84 + 38 * i, 246, 32));
+        // They show the profile in use; the menu below them is what switches.
+        m_slotButtons.last()->setFocusPolicy(Qt::NoFocus);
+    }
     m_slotMenu = new KestMenu(this, 150);
     for (int i = 0; i < kProfileCount; ++i) {
         auto* a = new KestAction(m_slotMenu);
@@ -296,6 +300,7 @@ void MousecfgWidget::buildControls()
                                         "/skin/marker-3.png"},
                                        QRect(620 + 36 * (i % 9), 90 + 40 * (i / 9), 30, 30));
         m->setNumber(i + 1);
+        m->setFocusPolicy(Qt::NoFocus); // pointers onto the picture, not commands
         connect(m, &KestPushButton::OverSignal, this, &MousecfgWidget::slotMouseOver);
         m->setProperty("available", i < count);
         m_frontMarkers << m;
@@ -307,10 +312,12 @@ void MousecfgWidget::buildControls()
                                         "/skin/marker-3.png"},
                                        QRect(620 + 36 * i, 90, 30, 30));
         m->setNumber(i + 1);
+        m->setFocusPolicy(Qt::NoFocus);
         m_sideMarkers << m;
     }
     m_extraMarkers << makeButton(QStringLiteral("wheelUp"), {}, QRect(620, 220, 34, 34));
     m_extraMarkers << makeButton(QStringLiteral("wheelDown"), {}, QRect(660, 220, 34, 34));
+    for (KestPushButton* m : std::as_const(m_extraMarkers)) m->setFocusPolicy(Qt::NoFocus);
     applyButtonArt();
 
     // Connection and battery.
@@ -335,6 +342,34 @@ void MousecfgWidget::buildPages()
     connect(dpi.get(), &DpiPage::liftChanged, this, &MousecfgWidget::slotLiftChange);
     m_pages.push_back(std::move(dpi));
     m_pages.push_back(std::make_unique<EmptyPage>(this, kMacroPageRect));
+}
+
+void MousecfgWidget::setupTabOrder()
+{
+    // Down the left column, through the page, then the window's own commands.
+    QList<QWidget*> order;
+    for (KestPushButton* t : std::as_const(m_tabButtons)) order << t;
+    order << m_slotMenuButton << m_profileButton << m_nameEdit << button("btnApplyName");
+    // The profile commands come first in the table, up to OK.
+    for (const ButtonSpec& s : kCommandButtons) {
+        if (qstrcmp(s.name, "btnOk") == 0) break;
+        order << button(QLatin1String(s.name));
+    }
+    // A page's own controls, in the order they were made (top to bottom); the
+    // insides of a compound control (a spin box's editor) are its own affair.
+    auto takesTab = [](const QWidget* w) { return (w->focusPolicy() & Qt::TabFocus) != 0; };
+    for (auto& page : m_pages)
+        for (QWidget* part : page->widgets())
+            for (QWidget* w : part->findChildren<QWidget*>()) {
+                bool inner = false;
+                for (QWidget* up = w->parentWidget(); up && up != part; up = up->parentWidget())
+                    inner = inner || takesTab(up);
+                if (takesTab(w) && !inner) order << w;
+            }
+    order << button("btnFront") << button("btnSide") << button("btnFirmware") << button("btnOk")
+          << button("btnCancel") << button("btnApply") << m_languageButton << m_mouseButton
+          << button("btnMin") << button("btnClose");
+    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void MousecfgWidget::layoutWindow()
@@ -510,13 +545,24 @@ void MousecfgWidget::onLanguageAction(QAction* action)
 {
     const int i = m_languageMenu->actions().indexOf(action);
     if (i < 0) return;
-    const bool loaded = loadCatalogue(*m_translator, i);
+    loadLanguage(i);
     setCurrentLanguageIndex(i);
     m_languageButton->setLabel(action->text());
     writeLanguageId(i);
-    if (loaded) QCoreApplication::installTranslator(m_translator);
     // The fonts and key names follow the index even without a catalogue.
     retranslate();
+}
+
+void MousecfgWidget::loadLanguage(int index)
+{
+    // Qt's catalogue goes too, so its file dialogs speak the same language;
+    // one that did not load must not leave the previous language behind.
+    if (loadCatalogue(*m_translator, index)) QCoreApplication::installTranslator(m_translator);
+    if (loadQtCatalogue(*m_qtTranslator, index,
+                        QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(m_qtTranslator);
+    else
+        QCoreApplication::removeTranslator(m_qtTranslator);
 }
 
 // ---- markers ----------------------------------------------------------------

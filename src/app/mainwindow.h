@@ -20,6 +20,7 @@ class KestLineEdit;
 class KestMenu;
 class KestProgressBar;
 class KestPushButton;
+class OsdNotifier;
 class QMenu;
 class QTranslator;
 class StatusThreadControl;
@@ -50,6 +51,8 @@ public:
     QStringList profileList() const { return m_profileList; }
     QString nameEditText() const;
     bool warningBoxOpen() const { return m_warningBoxOpen; }
+    // An on-screen notice is still on its way to the companion.
+    bool noticePending() const;
     // The window's skinned button with this object name (for tests and tools).
     KestPushButton* button(const QString& objectName) const;
 
@@ -103,6 +106,7 @@ private slots:
     void onButtonPressed(KestPushButton* button);
     void onSlotAction(QAction* action);
     void onLanguageAction(QAction* action);
+    void loadLanguage(int index);
     void onQuitRequested();
 
 private:
@@ -110,6 +114,7 @@ private:
     void applyScaleFromScreen(const QScreen* screen);
     void buildControls();
     void buildPages();
+    void setupTabOrder();
     void buildTray();
     void layoutWindow();
     KestPushButton* makeButton(const QString& objectName, const QStringList& images,
@@ -168,6 +173,7 @@ private:
     std::unique_ptr<DeviceSettings> m_sent;
     std::unique_ptr<StatusThreadControl> m_status;
     DeviceNotifier* m_notifier = nullptr;
+    OsdNotifier* m_osd = nullptr;
 
     int m_tab = LightingTab;
     int m_connectedMice = 0;
@@ -206,6 +212,7 @@ private:
     KestLabel* m_chargeIcon = nullptr;
     KestProgressBar* m_battery = nullptr;
     QTranslator* m_translator = nullptr;
+    QTranslator* m_qtTranslator = nullptr; // Qt's own dialogs
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;
 

@@ -8,6 +8,7 @@
 #include "devicenotifier.h"
 #include "devicetable.h"
 #include "dpi.h"
+#include "filename.h"
 #include "kestaction.h"
 #include "kestlabel.h"
 #include "kestlineedit.h"
@@ -73,10 +74,14 @@ void MousecfgWidget::rebuildMouseList()
     if (m_mouseNames.size() < 2) {
         m_mouseButton->hide();
         delete menu;
+        // With no mouse the last product stays current: profile commands keep
+        // working in its folder and its picture stays for the replug. A kept
+        // name becomes part of paths, so one that could lead out of the
+        // program's folders is dropped.
         if (m_mouseNames.size() == 1) {
             qDebug() << "RefreshMouseList " << m_mouseNames.first();
             writeCurrentProductName(m_mouseNames.first());
-        } else {
+        } else if (!isValidFileName(readCurrentProductName())) {
             writeCurrentProductName(QString());
         }
         return;
@@ -226,7 +231,7 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
     if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
         setMouseOffFlag(true);
         m_battery->setOffLook(true);
-        m_battery->setFormat(tr("MOUSE OFF"));
+        m_battery->setCaption(tr("MOUSE OFF"));
         m_battery->setTextVisible(true);
         m_chargeIcon->hide();
         return;
@@ -234,7 +239,7 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
     setMouseOffFlag(false);
     const bool wired = firstEntry().cableCommandFound != 0;
     m_battery->setOffLook(false);
-    m_battery->setFormat(wired ? QString() : QStringLiteral("%p%"));
+    m_battery->setCaption(wired ? QString() : QStringLiteral("%p%"));
     m_battery->setTextVisible(!wired);
     m_charging = iCharge != 0;
     const int level = batteryLevel(iHiByte * 256 + iLowByte, m_batteryFull);
@@ -261,6 +266,9 @@ void MousecfgWidget::updateConnectionDisplay()
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8)
 {
+    // The pages hold the user's unsaved edits; take them in first so only
+    // what the mouse changed is replaced when the pages are shown again.
+    collectPages();
     if (iProfile < kProfileCount && iProfile != m_edited->currentProfile)
         slotRefreshProfile(iProfile);
     if (iDPI < kDpiStageCount && iDPI != m_edited->current().dpi) slotRefreshDPIStage(iDPI);
@@ -277,6 +285,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
 void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
 {
     if (iDPI >= kDpiStageCount) return;
+    collectPages();
     MouseProfile& p = m_edited->current();
     p.dpi = iDPI;
     m_pages[DpiTab]->refresh(*m_edited);
@@ -287,6 +296,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
 
 void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
+    collectPages();
     m_edited->current().pollrate = iRate;
     m_pages[DpiTab]->refresh(*m_edited);
     const char* text = reportRateText(iRate);
@@ -318,8 +328,11 @@ void MousecfgWidget::buildTray()
 
 void MousecfgWidget::sendOsdMessage(const QString& text)
 {
-    sendOsdNotice(m_appDir, text, themeColor());
+    if (!m_osd) m_osd = new OsdNotifier(m_appDir, osdServerName(), this);
+    m_osd->post(text, themeColor());
 }
+
+bool MousecfgWidget::noticePending() const { return m_osd && m_osd->busy(); }
 
 void MousecfgWidget::watchDevices()
 {

@@ -122,9 +122,10 @@ void MousecfgWidget::addProfile()
 
 void MousecfgWidget::copyProfile()
 {
+    const QString base = m_edited->profileNames[m_edited->currentProfile];
+    ProfileLibrary::ensureFile(base, m_edited->current());
     QString made;
-    const auto outcome =
-        ProfileLibrary::copy(m_profileList, m_edited->profileNames[m_edited->currentProfile], &made);
+    const auto outcome = ProfileLibrary::copy(m_profileList, base, &made);
     if (!outcome.ok()) {
         showMessage(KestMessageBox::Notice, tr(qPrintable(outcome.message)));
         return;
@@ -157,12 +158,8 @@ void MousecfgWidget::renameProfile(bool byEnter)
 void MousecfgWidget::deleteProfile()
 {
     const QString name = m_nameEdit->text();
-    if (m_profileList.size() <= 1) {
-        showMessage(KestMessageBox::Notice, tr("AT LEAST ONE PROFILE TO BE RETAINED."));
-        return;
-    }
-    if (ProfileLibrary::isProtectedName(name)) {
-        showMessage(KestMessageBox::Notice, tr("The default Profile cannot be deleted or renamed."));
+    if (const auto refused = ProfileLibrary::checkRemovable(m_profileList, name); !refused.ok()) {
+        showMessage(KestMessageBox::Notice, tr(qPrintable(refused.message)));
         return;
     }
     if (showMessage(KestMessageBox::Question, tr("Are you sure you want delete this profile?")) != 1)
@@ -210,8 +207,9 @@ void MousecfgWidget::exportProfile()
     const QString path = QFileDialog::getSaveFileName(this, tr("Save Profile File"), QString(),
                                                       tr("Profile File(*.prof)"));
     if (path.isEmpty()) return;
-    const auto outcome = ProfileLibrary::exportFile(
-        m_edited->profileNames[m_edited->currentProfile], readCurrentProductName(), path);
+    const QString name = m_edited->profileNames[m_edited->currentProfile];
+    ProfileLibrary::ensureFile(name, m_edited->current());
+    const auto outcome = ProfileLibrary::exportFile(name, readCurrentProductName(), path);
     if (!outcome.ok()) showMessage(KestMessageBox::Notice, tr(qPrintable(outcome.message)));
 }
 

@@ -109,14 +109,22 @@ int deleteReplacement(const QStringList& list, int index, const QStringList& oth
     return -1;
 }
 
+Outcome checkRemovable(const QStringList& list, const QString& name)
+{
+    if (isProtectedName(name))
+        return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The default Profile cannot be deleted or renamed."))};
+    if (!list.contains(name))
+        return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The profile does not exist."))};
+    if (list.size() <= 1) return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "AT LEAST ONE PROFILE TO BE RETAINED."))};
+    return {};
+}
+
 Outcome remove(QStringList& list, const QString& name, const QStringList& otherBindings,
                QString* replacement)
 {
-    if (list.size() <= 1) return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "AT LEAST ONE PROFILE TO BE RETAINED."))};
-    if (isProtectedName(name))
-        return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The default Profile cannot be deleted or renamed."))};
+    if (const Outcome refused = checkRemovable(list, name); !refused.ok()) return refused;
     const int index = list.indexOf(name);
-    const int r = index < 0 ? -1 : deleteReplacement(list, index, otherBindings);
+    const int r = deleteReplacement(list, index, otherBindings);
     if (r < 0) return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "AT LEAST ONE PROFILE TO BE RETAINED."))};
     const QString next = list.at(r);
     list.removeAt(index);
@@ -147,6 +155,18 @@ Outcome importFile(QStringList& list, const QString& sourcePath, const QString& 
     writeProfileList(list);
     if (name) *name = base;
     return {};
+}
+
+bool ensureFile(const QString& name, const MouseProfile& live)
+{
+    if (!isValidFileName(name)) return false;
+    const QString path = pathFor(name);
+    if (QFileInfo(path).isFile()) return true;
+    if (QFileInfo::exists(path) || !ensureParentFolder(path)) return false;
+    MouseProfile p = live;
+    p.ProfileName = name;
+    writeProfile(p, path);
+    return QFileInfo(path).isFile();
 }
 
 Outcome exportFile(const QString& name, const QString& product, const QString& target)

@@ -2,6 +2,8 @@
 // the profile commands that manage it (add, copy, rename, delete, import).
 #pragma once
 
+#include "records.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +42,10 @@ Outcome rename(QStringList& list, const QString& from, const QString& to, bool c
 // neither the deleted one nor bound elsewhere. -1 when there is none.
 int deleteReplacement(const QStringList& list, int index, const QStringList& otherBindings);
 
+// Whether `name` may be deleted from `list`: an empty message when it may,
+// otherwise the notice saying why not. Asked before the user is.
+Outcome checkRemovable(const QStringList& list, const QString& name);
+
 // Checks and deletes `name` (list and file). On success `*replacement` is the
 // name the current profile is bound to next.
 Outcome remove(QStringList& list, const QString& name, const QStringList& otherBindings,
@@ -49,6 +55,11 @@ Outcome remove(QStringList& list, const QString& name, const QStringList& otherB
 // name. On success `*name` is that name (appended to `list`, list written).
 Outcome importFile(QStringList& list, const QString& sourcePath, const QString& product,
                    QString* name);
+
+// Gives a bound name its library file when it has none (a fresh install binds
+// names that were never saved to the library): the window's profile `live`
+// is written there. False when the name is unusable or the write failed.
+bool ensureFile(const QString& name, const MouseProfile& live);
 
 // Writes "MouseName/Name" into the bound file and copies it to `target`,
 // replacing a file there (the save dialog already asked).

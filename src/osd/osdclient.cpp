@@ -42,26 +42,88 @@ QString osdCompanionPath(const QString& appDir) {
 }
 
 OsdSendResult sendOsdNotice(const QString& appDir, const QString& text, const QColor& colour,
-                            const QString& serverName, qint64* startedPid) {
+                            const QString& serverName, qint64* startedPid, bool mayStart,
+                            int receiptTimeoutMs) {
     const QString companionPath = osdCompanionPath(appDir);
     if (startedPid) *startedPid = 0;
     if (!companionListening(serverName)) {
-        if (!QFileInfo(companionPath).isExecutable()) return OsdSendResult::NoCompanion;
+        if (!mayStart || !QFileInfo(companionPath).isExecutable())
+            return OsdSendResult::NoCompanion;
+        QStringList args;
+        if (serverName != osdServerName()) args << QStringLiteral("--name") << serverName;
+        qint64 pid = 0;
+        if (!QProcess::startDetached(companionPath, args, QString(), &pid))
+            return OsdSendResult::NoCompanion;
+        if (startedPid) *startedPid = pid;
+        QElapsedTimer wait;
+        wait.start();
+        // Look again as soon as it may be up rather than sleeping the
+        // whole interval.
         bool up = false;
-        for (int attempt = 0; attempt < kOsdStartAttempts && !up; ++attempt) {
-            QStringList args;
-            if (serverName != osdServerName()) args << QStringLiteral("--name") << serverName;
-            qint64 pid = 0;
-            if (QProcess::startDetached(companionPath, args, QString(), &pid) && startedPid)
-                *startedPid = pid;
-            QElapsedTimer wait;
-            wait.start();
-            // Look again as soon as it may be up rather than sleeping the
-            // whole interval.
-            while (!(up = companionListening(serverName)) && wait.elapsed() < kOsdStartWaitMs)
-                QThread::msleep(25);
-        }
+        while (!(up = companionListening(serverName)) && wait.elapsed() < kOsdStartWaitMs)
+            QThread::msleep(25);
         if (!up) return OsdSendResult::NoCompanion;
     }
-    return sendOsdPayload(encodeOsdPayload(makeOsdNotice(text, colour)), serverName);
+    return sendOsdPayload(encodeOsdPayload(makeOsdNotice(text, colour)), serverName,
+                          receiptTimeoutMs);
+}
+
+OsdNotifier::OsdNotifier(const QString& appDir, const QString& serverName, QObject* parent)
+    : QObject(parent), m_appDir(appDir), m_serverName(serverName) {
+    qRegisterMetaType<OsdSendResult>();
+    m_worker.moveToThread(&m_thread);
+    m_thread.start();
+}
+
+OsdNotifier::~OsdNotifier() {
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void OsdNotifier::post(const QString& text, const QColor& colour) {
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_inFlight) {
+            if (m_waiting) ++m_dropped;
+            m_waiting = true;
+            m_next = {text, colour};
+            return;
+        }
+        m_inFlight = true;
+    }
+    QMetaObject::invokeMethod(
+        &m_worker, [this, notice = Notice{text, colour}] { deliver(notice); },
+        Qt::QueuedConnection);
+}
+
+bool OsdNotifier::busy() const {
+    QMutexLocker lock(&m_mutex);
+    return m_inFlight;
+}
+
+int OsdNotifier::dropped() const {
+    QMutexLocker lock(&m_mutex);
+    return m_dropped;
+}
+
+void OsdNotifier::deliver(Notice notice) {
+    for (;;) {
+        qint64 pid = 0;
+        const OsdSendResult result =
+            sendOsdNotice(m_appDir, notice.text, notice.colour, m_serverName, &pid,
+                          !m_startFailed, m_receiptTimeoutMs);
+        if (pid != 0) {
+            ++m_starts;
+            m_startFailed = result == OsdSendResult::NoCompanion;
+        }
+        {
+            QMutexLocker lock(&m_mutex);
+            if (!m_waiting) m_inFlight = false;
+        }
+        emit delivered(result);
+        QMutexLocker lock(&m_mutex);
+        if (!m_waiting) return;
+        m_waiting = false;
+        notice = m_next;
+    }
 }

@@ -1,5 +1,13 @@
 #include "osdpayload.h"
 
+#include <QStandardPaths>
+
+QString osdServerName() {
+    // Qt takes XDG_RUNTIME_DIR, or makes a private folder when it is unset.
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+           QStringLiteral("/Qorv Wireless Mouse OSD");
+}
+
 namespace {
 
 void putI32(QByteArray& out, int offset, qint32 v) {

@@ -20,10 +20,9 @@ constexpr int kOsdFontOffset = 532;
 static_assert(kOsdFontOffset + kOsdStringBytes == kOsdPayloadSize, "payload layout");
 static_assert((kOsdMaxTextLength + 1) * 2 == kOsdStringBytes, "text and terminator fill the field");
 
-// The local socket the companion listens on.
-inline QString osdServerName() {
-    return QStringLiteral("Qorv Wireless Mouse OSD");
-}
+// The local socket the companion listens on: a full path in the user's own
+// runtime folder, where no other user can take the name.
+QString osdServerName();
 
 constexpr int kOsdDefaultDurationMs = 1500;
 constexpr int kOsdDefaultFontSize = 60;

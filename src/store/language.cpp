@@ -93,3 +93,17 @@ bool frenchNameSetActive()
     const int french = g_frenchLanguage;
     return french != -1 && french == g_currentLanguage;
 }
+
+bool loadQtCatalogue(QTranslator& translator, int index, const QString& folder)
+{
+    if (index < 0 || index >= kMaxLanguages) return false;
+    const QString file = readLanguageList().files[index];
+    const int cut = file.indexOf(QLatin1Char('_'));
+    if (cut < 0) return false;
+    const QString locale = file.mid(cut + 1);
+    // A locale name only: nothing in it may lead out of the folder.
+    if (locale.isEmpty() || locale.size() > 16) return false;
+    for (const QChar c : locale)
+        if (c != QLatin1Char('_') && !(c.unicode() < 128 && c.isLetter())) return false;
+    return translator.load(QStringLiteral("qtbase_") + locale, folder);
+}

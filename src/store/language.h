@@ -32,3 +32,8 @@ int currentLanguageIndex();
 void setCurrentLanguageIndex(int index);
 void setFrenchLanguageIndex(int index);
 bool frenchNameSetActive();
+
+// Loads Qt's own catalogue (the texts of its dialogs) for the language of
+// entry `index` from `folder`: "qtbase_<locale>", the locale being what
+// follows the first '_' of the entry's catalogue name ("mousecfg_zh_CN": zh_CN).
+bool loadQtCatalogue(QTranslator& translator, int index, const QString& folder);

@@ -9,9 +9,20 @@ class KestProgressBar : public QProgressBar {
 public:
     explicit KestProgressBar(QWidget* parent = nullptr);
     void setOffLook(bool off);
+    // Sets the shown text (QProgressBar's format) at the largest font size,
+    // up to the normal one, at which it fits the bar.
+    void setCaption(const QString& format);
+    // The logical font size the text is drawn at.
+    int captionPixels() const { return m_pixels; }
     bool offLook() const { return m_off; }
     void refreshStyle();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    int fittingPixels() const;
+
     bool m_off = false;
+    int m_pixels = 0;
 };

@@ -4,6 +4,7 @@
 #include "kittheme.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -15,6 +16,9 @@ KestPushButton::KestPushButton(const QStringList& images, QWidget* parent)
     setFlat(true);
     setAttribute(Qt::WA_Hover);
     setCursor(Qt::PointingHandCursor);
+    // Reached with Tab; a click does not move the focus away from where the
+    // user was typing.
+    setFocusPolicy(Qt::TabFocus);
     refreshFont();
 }
 
@@ -99,6 +103,15 @@ void KestPushButton::paintEvent(QPaintEvent*) {
     }
     const QString shown = p.fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width() - 4);
     p.drawText(textRect, Qt::AlignCenter, shown);
+    if (hasFocus()) {
+        // The keyboard's place, in the accent colour, inside the image's edge.
+        const qreal pen = qMax(1.0, displayScale());
+        p.setPen(QPen(themeColor().lighter(140), pen, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        const qreal inset = pen / 2 + qMax(1, scaled(2));
+        p.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), scaled(3),
+                          scaled(3));
+    }
 }
 
 void KestPushButton::enterEvent(QEvent* event) {
@@ -119,6 +132,22 @@ void KestPushButton::mousePressEvent(QMouseEvent* event) {
     // Listeners must know the pressed button before its menu runs modally.
     if (event->button() == Qt::LeftButton && isEnabled()) emit EnterSignal(this);
     QPushButton::mousePressEvent(event);
+}
+
+void KestPushButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool activate = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!activate || event->isAutoRepeat() || !isEnabled()) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    emit EnterSignal(this);
+    // Space clicks on release, as every button does; Enter clicks at once
+    // (outside a dialog a plain button would ignore it).
+    if (key == Qt::Key_Space)
+        QPushButton::keyPressEvent(event);
+    else
+        click();
 }
 
 void KestPushButton::changeEvent(QEvent* event) {

@@ -41,7 +41,8 @@ public:
     void refreshFont(int logicalPixels = 0);
 
 signals:
-    // Left press on an enabled button, before any menu opens.
+    // Left press (or Space/Enter from the keyboard) on an enabled button,
+    // before any menu opens.
     void EnterSignal(KestPushButton* button);
     // The pointer entered (true) or left (false) the button.
     void OverSignal(KestPushButton* button, bool over);
@@ -51,6 +52,7 @@ protected:
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

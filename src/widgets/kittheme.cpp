@@ -115,7 +115,8 @@ QString menuStyleSheet(const QColor& accent, double scale) {
 
 QString sliderStyleSheet(const QColor& accent, double scale) {
     static const QString tmpl = QStringLiteral(
-        "QSlider{background:transparent;}"
+        "QSlider{background:transparent;border:1@px dotted transparent;}"
+        "QSlider:focus{border-color:@accent@;}"
         "QSlider::groove:horizontal{height:4@px;border-radius:2@px;background:rgb(52,55,61);}"
         "QSlider::sub-page:horizontal{height:4@px;border-radius:2@px;background:@accent@;}"
         "QSlider::add-page:horizontal{height:4@px;border-radius:2@px;background:rgb(52,55,61);}"
@@ -140,22 +141,24 @@ QString lineEditStyleSheet(const QColor& accent, double scale) {
     return fillStyleTemplate(tmpl, accent, scale);
 }
 
-QString progressStyleSheet(const QColor& accent, double scale, bool off) {
+QString progressStyleSheet(const QColor& accent, double scale, bool off, int fontPixels) {
     static const QString normal =
         QStringLiteral("QProgressBar{border:none;border-radius:2@px;background-color:rgb(26,28,31);"
-                       "color:rgb(236,238,242);font-size:14@px;text-align:center;}"
+                       "color:rgb(236,238,242);font-size:%1@px;text-align:center;}"
                        "QProgressBar::chunk{border-radius:2@px;background-color:@accent@;}");
     static const QString grey = QStringLiteral(
         "QProgressBar{border:none;border-radius:2@px;background-color:rgb(100,100,100);"
-        "color:rgb(236,238,242);font-size:14@px;text-align:center;}"
+        "color:rgb(236,238,242);font-size:%1@px;text-align:center;}"
         "QProgressBar::chunk{background-color:rgb(100,100,100);}");
-    return fillStyleTemplate(off ? grey : normal, accent, scale);
+    return fillStyleTemplate((off ? grey : normal).arg(fontPixels), accent, scale);
 }
 
 QString checkBoxStyleSheet(const QString& uncheckedImage, const QString& checkedImage,
                            double scale) {
     const QString tmpl =
-        QStringLiteral("QCheckBox{color:rgb(214,218,224);spacing:6@px;background:transparent;}"
+        QStringLiteral("QCheckBox{color:rgb(214,218,224);spacing:6@px;background:transparent;"
+                       "border:1@px dotted transparent;}"
+                       "QCheckBox:focus{border-color:rgb(145,145,145);}"
                        "QCheckBox::indicator{width:16@px;height:16@px;}"
                        "QCheckBox::indicator:unchecked{image:url(%1);}"
                        "QCheckBox::indicator:checked{image:url(%2);}")

@@ -46,10 +46,12 @@ void drawSkinImage(QPainter& painter, const QRect& target, const QPixmap& pm);
 QString fillStyleTemplate(const QString& tmpl, const QColor& accent, double scale);
 
 QString menuStyleSheet(const QColor& accent, double scale);
+// Sliders and check boxes mark keyboard focus with a dotted frame.
 QString sliderStyleSheet(const QColor& accent, double scale);
 QString lineEditStyleSheet(const QColor& accent, double scale);
-// The battery bar: normal (chunk in the accent colour) or the grey "off" look.
-QString progressStyleSheet(const QColor& accent, double scale, bool off);
+// The battery bar: normal (chunk in the accent colour) or the grey "off" look,
+// its text `fontPixels` logical pixels high.
+QString progressStyleSheet(const QColor& accent, double scale, bool off, int fontPixels = 14);
 // A check box drawn from two skin images (unchecked, checked).
 QString checkBoxStyleSheet(const QString& uncheckedImage, const QString& checkedImage,
                            double scale);

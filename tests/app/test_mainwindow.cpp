@@ -4,7 +4,9 @@
 #include "appconfig.h"
 #include "devicetable.h"
 #include "inprocessport.h"
+#include "kestdpiwindow.h"
 #include "kestmessagebox.h"
+#include "kestprogressbar.h"
 #include "kestpushbutton.h"
 #include "language.h"
 #include "linkstate.h"
@@ -110,8 +112,8 @@ public:
             &m_context,
             [this] {
                 m_server = new QLocalServer;
-                QLocalServer::removeServer(QStringLiteral("Qorv Wireless Mouse OSD"));
-                m_server->listen(QStringLiteral("Qorv Wireless Mouse OSD"));
+                QLocalServer::removeServer(osdServerName());
+                m_server->listen(osdServerName());
                 QObject::connect(m_server, &QLocalServer::newConnection, [this] {
                     while (QLocalSocket* sock = m_server->nextPendingConnection()) {
                         auto buffer = std::make_shared<QByteArray>();
@@ -306,8 +308,9 @@ private slots:
         QCOMPARE(int(s.currentProfile), 0);
         // Step 31 is 1600 DPI on the shipped product's 3395 sensor.
         s.current().stages[1].y = 31;
+        w.refreshPages(); // as if edited on the DPI tab
         w.slotRefreshStatus(0, 1, s.current().pollrate, 0);
-        QVERIFY(waitFor([&] { return osd.payloads().size() == 1; }));
+        QVERIFY(waitFor([&] { return osd.payloads().size() == 1 && !w.noticePending(); }));
         QCOMPARE(osd.texts().last(), QStringLiteral("DPI 2:1600"));
         const QByteArray payload = osd.payloads().last();
         QCOMPARE(payload.size(), 1044);
@@ -321,7 +324,7 @@ private slots:
         QCOMPARE(int(onDisk.dpi), 1);
 
         w.slotRefreshStatus(0, 1, 2, 0);
-        QVERIFY(waitFor([&] { return osd.payloads().size() == 2; }));
+        QVERIFY(waitFor([&] { return osd.payloads().size() == 2 && !w.noticePending(); }));
         QCOMPARE(osd.texts().last(), QStringLiteral("500 HZ"));
         QCOMPARE(int(s.current().pollrate), 2);
 
@@ -339,7 +342,8 @@ private slots:
             return s.currentProfile == active && s.current().dpi == rig.mouse.dpiStage(active) &&
                    s.current().pollrate == rig.mouse.reportRate(active);
         }));
-        QVERIFY2(osd.texts().filter("DPI ").size() >= 2, qPrintable(osd.texts().join(" / ")));
+        QVERIFY2(waitFor([&] { return osd.texts().filter("DPI ").size() >= 2; }),
+                 qPrintable(osd.texts().join(" / ")));
 
         w.slotRefreshWriteStatus(0);
         QCOMPARE(readDiff(), 1);
@@ -390,6 +394,124 @@ private slots:
         QVERIFY(waitFor([&] { return !w.warningBoxOpen(); }));
         QVERIFY(stillOpenAfterOne);
         QVERIFY(waitFor([&] { return deviceHandles().receiverCommand.isOpen(); }));
+    }
+
+    void deleteRefusedBeforeTheQuestion_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("not in the list") << "Nobody" << "The profile does not exist.";
+        QTest::newRow("bound but never listed") << "Profile 2"
+                                                << "The default Profile cannot be deleted or renamed.";
+    }
+    void deleteRefusedBeforeTheQuestion()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, notice);
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QTest::qWait(100);
+        const QStringList before = w.profileList();
+        w.findChild<QLineEdit*>()->setText(typed);
+        w.button("btnDelete")->click();
+        QCOMPARE(boxes.texts, QStringList{notice}); // and no "Are you sure" first
+        QCOMPARE(w.profileList(), before);
+    }
+
+    void freshInstallCopiesAndExportsTheBoundProfile()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QTest::qWait(100);
+        DeviceSettings& s = w.editedSettings();
+        const QString bound = s.profileNames[0];
+        QVERIFY(!QFile::exists(ProfileLibrary::pathFor(bound)));
+        s.current().pollrate = 2;
+        const QString out = rig.app.file("bound-out.prof");
+        boxes.filePath = out;
+        w.button("btnExportProfile")->click();
+        QCOMPARE(boxes.texts, QStringList());
+        QCOMPARE(readProductTag(out), QStringLiteral("Qorv Stratos"));
+        MouseProfile exported;
+        readProfile(exported, out);
+        QCOMPARE(int(exported.pollrate), 2);
+
+        QFile::remove(ProfileLibrary::pathFor(bound));
+        w.button("btnCopy")->click();
+        QCOMPARE(boxes.texts, QStringList());
+        QCOMPARE(w.nameEditText(), bound + " copy");
+        MouseProfile copied;
+        readProfile(copied, ProfileLibrary::pathFor(bound + " copy"));
+        QCOMPARE(int(copied.pollrate), 2);
+    }
+
+    void addWhileUnpluggedStaysInTheProductFolder()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        w.show();
+        QTest::qWait(100);
+        const QString product = readCurrentProductName();
+        QVERIFY(!product.isEmpty());
+        QString productWhileOut;
+        QString added;
+        boxes.whileDisconnected = [&] {
+            productWhileOut = readCurrentProductName();
+            w.button("btnAdd")->click();
+            added = w.nameEditText();
+            rig.mouse.plug(vm::Link::Receiver);
+            w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", true);
+            w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", true);
+        };
+        rig.mouse.unplug(vm::Link::Receiver);
+        w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", false);
+        w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", false);
+        QCOMPARE(w.connectedMice(), 0);
+        QCOMPARE(readCurrentProductName(), product);
+        QVERIFY(waitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
+        QVERIFY(waitFor([&] { return !w.warningBoxOpen(); }));
+        QCOMPARE(productWhileOut, product);
+        QVERIFY(!added.isEmpty());
+        QVERIFY(QFile::exists(productProfileFolder(product) + added + ".prof"));
+        QVERIFY(readProfileList().contains(added));
+        const QSettings top(mainConfigPath(), QSettings::IniFormat);
+        QVERIFY(!top.contains("PROFILE_LIST/Count"));
+        QCOMPARE(readCurrentProductName(), product);
+    }
+
+    void keptProductNameStaysInsideTheFolders_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("the product") << "Qorv Stratos" << "Qorv Stratos";
+        QTest::newRow("leads outside") << "../../mousecfg-outside" << "";
+        QTest::newRow("absolute") << "/tmp/mousecfg-outside" << "";
+    }
+    void keptProductNameStaysInsideTheFolders()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, kept);
+        Rig rig;
+        BoxAnswerer boxes;
+        QSettings(mainConfigPath(), QSettings::IniFormat).setValue("Config/CurrentProductName", stored);
+        const QString outside = QDir::cleanPath(configDir() + "/../../mousecfg-outside");
+        QDir(outside).removeRecursively();
+        MousecfgWidget w;
+        QCOMPARE(w.connectedMice(), 0);
+        QCOMPARE(readCurrentProductName(), kept);
+        w.button("btnAdd")->click();
+        const bool escaped = QFileInfo::exists(outside) || QFileInfo::exists("/tmp/mousecfg-outside");
+        QDir(outside).removeRecursively();
+        QDir("/tmp/mousecfg-outside").removeRecursively();
+        QVERIFY(!escaped);
+        if (!kept.isEmpty())
+            QVERIFY(QFile::exists(ProfileLibrary::pathFor(w.nameEditText())));
     }
 
     void applyWritesOnlyWhatChanged()
@@ -622,6 +744,115 @@ private slots:
         QCOMPARE(boxes.texts.at(boxes.texts.size() - 2),
                  QStringLiteral("Do you want to upgrade the firmware?"));
         QCOMPARE(boxes.texts.last(), QStringLiteral("The firmware updater could not be started."));
+    }
+
+    void tabReachesEveryCommandInOrder()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.selectTab(MousecfgWidget::DpiTab);
+        auto* page = w.findChild<KestDPIWindow*>();
+        QVERIFY(page && page->isVisible());
+        w.button("tab0")->setFocus(Qt::TabFocusReason);
+        QStringList visited;
+        for (int i = 0; i < 300 && !visited.contains("btnClose"); ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            if (auto* b = qobject_cast<KestPushButton*>(focus))
+                visited << b->objectName();
+            else if (page->isAncestorOf(focus) && !visited.contains("page"))
+                visited << "page";
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        const QStringList expected = {"tab0", "tab1", "tab2", "tab3", "btnSlotMenu",
+                                      "btnProfileList", "btnApplyName", "btnAdd", "btnCopy",
+                                      "btnDelete", "btnReset", "btnResetAll", "btnLoadConfig",
+                                      "btnSaveConfig", "btnImportProfile", "btnExportProfile",
+                                      "page", "btnFirmware", "btnOk", "btnCancel", "btnApply",
+                                      "btnLanguage", "btnMin", "btnClose"};
+        int at = -1;
+        for (const QString& name : expected) {
+            const int found = visited.indexOf(name, at + 1);
+            QVERIFY2(found > at, qPrintable(name + " after " + visited.mid(0, at + 1).join(' ')));
+            at = found;
+        }
+        for (const QString& name : visited)
+            // The picture's pointers and the profile indicators stay out.
+            QVERIFY2(!name.startsWith("marker") && !name.startsWith("slot"), qPrintable(name));
+    }
+
+    void keysActivateTheFocusedControl_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("Space on the DPI tab") << "tab2" << int(Qt::Key_Space) << "dpi tab";
+        QTest::newRow("Return on the DPI tab") << "tab2" << int(Qt::Key_Return) << "dpi tab";
+        QTest::newRow("Return on ADD") << "btnAdd" << int(Qt::Key_Return) << "added";
+        QTest::newRow("Space on ADD") << "btnAdd" << int(Qt::Key_Space) << "added";
+        QTest::newRow("Enter on Apply") << "btnApply" << int(Qt::Key_Enter) << "written";
+    }
+    void keysActivateTheFocusedControl()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        QFETCH(QString, effect);
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::qWait(100);
+        const int listed = w.profileList().size();
+        w.editedSettings().current().pollrate = 8;
+        w.refreshPages(); // as if chosen on the DPI tab
+        KestPushButton* b = w.button(control);
+        b->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), b);
+        QTest::keyClick(b, Qt::Key(key));
+        if (effect == "dpi tab") QCOMPARE(w.currentTab(), int(MousecfgWidget::DpiTab));
+        if (effect == "added") QCOMPARE(w.profileList().size(), listed + 1);
+        if (effect == "written") QVERIFY(waitFor([&] { return rig.mouse.reportRate(0) == 8; }));
+    }
+
+    void mouseOffFitsInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("offText");
+        QTest::addColumn<QString>("qtLookIn"); // Qt's own file dialog text
+        QTest::newRow("English") << "English" << "MOUSE OFF" << "Look in:";
+        QTest::newRow("French") << QString::fromUtf8("Français") << QString::fromUtf8("ÉTEINTE")
+                                << "Voir dans :";
+        QTest::newRow("German") << "Deutsch" << "MAUS AUS" << "Suchen in:";
+        QTest::newRow("Chinese") << QString::fromUtf8("简体中文") << QString::fromUtf8("鼠标关闭")
+                                 << QString::fromUtf8("查找范围：");
+    }
+    void mouseOffFitsInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, offText);
+        QFETCH(QString, qtLookIn);
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        // Through another language first: what it loaded must not stay behind.
+        QVERIFY(triggerMenuAction(w, QStringLiteral("Deutsch")));
+        QVERIFY(triggerMenuAction(w, language));
+        w.slotRefreshBatteryStatus(0, 0, 0);
+        auto* bar = w.findChild<KestProgressBar*>();
+        QVERIFY(bar);
+        bar->ensurePolished();
+        QCOMPARE(bar->text(), offText);
+        QVERIFY2(QFontMetrics(bar->font()).horizontalAdvance(bar->text()) <= bar->width(),
+                 qPrintable(QStringLiteral("%1 px in %2").arg(bar->font().pixelSize()).arg(bar->width())));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), qtLookIn);
     }
 
     void languageSwitchKeepsIndexWithoutCatalogue()

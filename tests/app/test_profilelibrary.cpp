@@ -128,6 +128,40 @@ private slots:
         QCOMPARE(readProfileList(), list);
     }
 
+    void ensureFileFromLiveProfile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("before"); // "none", "file", "dir"
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("no library file") << "Profile 1" << "none" << true;
+        QTest::newRow("library file kept") << "Profile 1" << "file" << true;
+        QTest::newRow("directory in the way") << "Profile 1" << "dir" << false;
+        QTest::newRow("unsafe name") << "../Profile 1" << "none" << false;
+    }
+    void ensureFileFromLiveProfile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, before);
+        QFETCH(bool, ok);
+        TempAppDir app(APP_DIR);
+        if (before == "file") writeText(pathFor(name), "[PROFILE]\npollrate=4\n");
+        if (before == "dir") QVERIFY(QDir().mkpath(pathFor(name)));
+        MouseProfile live;
+        makeDefaultProfile(live);
+        live.pollrate = 2;
+        live.ProfileName = QStringLiteral("something else");
+        QCOMPARE(ensureFile(name, live), ok);
+        if (before == "file") {
+            QCOMPARE(readText(pathFor(name)), QByteArray("[PROFILE]\npollrate=4\n"));
+        } else if (ok) {
+            MouseProfile written;
+            readProfile(written, pathFor(name));
+            QCOMPARE(int(written.pollrate), 2);
+            QCOMPARE(written.buttons[0].Fun, live.buttons[0].Fun);
+        }
+        if (!ok) QVERIFY(!QFileInfo(folder() + "../Profile 1.prof").exists());
+    }
+
     void imports()
     {
         TempAppDir app(APP_DIR);

@@ -196,6 +196,29 @@ private slots:
         QCOMPARE(readText(profile), profileBytes);
     }
 
+    void mouseDpiButtonKeepsDpiTabEdits() {
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        const QString window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        click(s, window, kDpiTab);
+        // Unsaved edits: stage 1 down to its fourth step, key response 5.
+        click(s, window, kStage0Slider);
+        s.keys({"Home", "Right", "Right", "Right"});
+        click(s, window, kKeyResponse);
+        s.keys({"Home", "Right", "Right", "Right", "Right"});
+        // The mouse's own DPI button moves it to its next stage.
+        SESSION_VERIFY(s, hearsDpiButton(s));
+        QVERIFY(s.vm({"state"}).contains("profile 0 (active): DPI stage 1"));
+        click(s, window, kApply);
+        SESSION_VERIFY(
+            s, waitUntil([&] { return s.vm({"state"}).contains("key response: 5\n"); }, 10000));
+        QTest::qWait(500); // the end of the write
+        const QString p0 = profileState(s.vm({"state"}), 0);
+        QVERIFY2(p0.contains("    stage 0: used 1, x 03 00 (3), y 03 00 (3)\n"), qPrintable(p0));
+        QVERIFY2(p0.contains("profile 0 (active): DPI stage 1,"), qPrintable(p0));
+    }
+
     void okKeepsDpiTabEdits() {
         E2eSession s;
         SESSION_START(s, QStringList());

@@ -6,6 +6,7 @@
 #include "osdwindow.h"
 #include "testutil.h"
 
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
@@ -53,6 +54,15 @@ OsdSendResult sendFromThread(const QByteArray& payload, const QString& name) {
     return result;
 }
 
+// The first accepted connection holding a whole notice.
+QLocalSocket* withNotice(QLocalServer& server, QList<QLocalSocket*>& connections) {
+    while (server.hasPendingConnections())
+        connections << server.nextPendingConnection();
+    for (QLocalSocket* s : connections)
+        if (s->bytesAvailable() >= kOsdPayloadSize) return s;
+    return nullptr;
+}
+
 } // namespace
 
 class CompanionTest : public QObject {
@@ -69,6 +79,10 @@ private slots:
     void laterNoticeReplacesFadingOne();
     void listenOutcomes_data();
     void listenOutcomes();
+    void serverNameIsPrivate();
+    void noticeToSilentListenerLeavesCallerFree();
+    void takenNameStartsOneCompanion_data();
+    void takenNameStartsOneCompanion();
 
 private:
     QTemporaryDir m_dir;
@@ -245,6 +259,70 @@ void CompanionTest::listenOutcomes() {
     if (before == "running") QCOMPARE(first.listen(name), OsdServer::Listen::Listening);
     OsdServer second(nullptr);
     QCOMPARE(int(second.listen(name)), outcome);
+}
+
+void CompanionTest::serverNameIsPrivate() {
+    qputenv("XDG_RUNTIME_DIR", m_dir.path().toLocal8Bit());
+    const QString name = osdServerName();
+    QCOMPARE(QFileInfo(name).absolutePath(), m_dir.path());
+    // Unset, it is still a private folder, never the shared temporary one.
+    qunsetenv("XDG_RUNTIME_DIR");
+    QVERIFY(QFileInfo(osdServerName()).absolutePath() != QDir::tempPath());
+}
+
+// A listener that takes the notice and never answers: posting returns while
+// the worker still waits, only the newest of the notices posted meanwhile
+// waits its turn, and no companion is started beside the listener.
+void CompanionTest::noticeToSilentListenerLeavesCallerFree() {
+    const QString name = m_dir.filePath(QStringLiteral("silent"));
+    QLocalServer silent;
+    QVERIFY(silent.listen(name));
+    OsdNotifier notifier(m_dir.path(), name);
+    notifier.setReceiptTimeout(10 * 60 * 1000); // only the test ends each wait
+    QSignalSpy delivered(&notifier, &OsdNotifier::delivered);
+    notifier.post(QStringLiteral("DPI 1:800"), Qt::white);
+    QVERIFY(notifier.busy());
+    notifier.post(QStringLiteral("DPI 2:1600"), Qt::white);
+    notifier.post(QStringLiteral("DPI 3:2400"), Qt::white);
+    QCOMPARE(notifier.dropped(), 1);
+    QList<QLocalSocket*> connections; // the sender's probes among them
+    for (const char* expected : {"DPI 1:800", "DPI 3:2400"}) {
+        QLocalSocket* socket = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((socket = withNotice(silent, connections)), 10000);
+        OsdNotice notice;
+        QVERIFY(decodeOsdPayload(socket->read(kOsdPayloadSize), &notice));
+        QCOMPARE(notice.text, QString::fromLatin1(expected));
+        QVERIFY(notifier.busy());
+        socket->abort();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(delivered.count(), 2, 10000);
+    for (const QList<QVariant>& result : delivered)
+        QCOMPARE(result.at(0).value<OsdSendResult>(), OsdSendResult::Failed);
+    QTRY_VERIFY_WITH_TIMEOUT(!notifier.busy(), 10000);
+    QCOMPARE(notifier.companionStarts(), 0);
+}
+
+void CompanionTest::takenNameStartsOneCompanion_data() {
+    QTest::addColumn<QString>("taker"); // what holds the socket's name
+    QTest::newRow("directory") << "dir";
+    QTest::newRow("missing folder") << "missing";
+}
+
+// Whatever holds the name, the companion cannot listen there: it is started
+// once, not once per notice or per retry.
+void CompanionTest::takenNameStartsOneCompanion() {
+    QFETCH(QString, taker);
+    const QString name = m_dir.filePath(QStringLiteral("taken-") + taker) +
+                         (taker == "missing" ? QStringLiteral("/osd") : QString());
+    if (taker == "dir") QVERIFY(QDir().mkpath(name + "/inside"));
+    OsdNotifier notifier(QStringLiteral(APP_DIR), name);
+    QSignalSpy delivered(&notifier, &OsdNotifier::delivered);
+    for (int i = 0; i < 3; ++i) {
+        notifier.post(QStringLiteral("DPI %1:800").arg(i + 1), Qt::white);
+        QTRY_COMPARE_WITH_TIMEOUT(delivered.count(), i + 1, 20000);
+        QCOMPARE(delivered.at(i).at(0).value<OsdSendResult>(), OsdSendResult::NoCompanion);
+    }
+    QCOMPARE(notifier.companionStarts(), 1);
 }
 
 QTEST_MAIN(CompanionTest)

@@ -2,6 +2,7 @@
 #include "paths.h"
 #include "testutil.h"
 
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <QtTest>
 
@@ -53,6 +54,27 @@ private slots:
         const QByteArray qm = QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd");
         writeText(app.file("lang/b.qm"), qm);
         QVERIFY(loadCatalogue(t, 1));
+    }
+    void qtCatalogues_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("lookIn"); // Qt's file dialog text once loaded
+        QTest::newRow("German") << "mousecfg_de" << "Suchen in:";
+        QTest::newRow("Chinese, with its region") << "mousecfg_zh_CN" << QString::fromUtf8("查找范围：");
+        QTest::newRow("no locale in the name") << "mousecfg" << "";
+        QTest::newRow("empty locale") << "mousecfg_" << "";
+    }
+    void qtCatalogues()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, lookIn);
+        TempAppDir app;
+        writeText(mainConfigPath(), "[FONT_LIST]\nLANGNUM=1\nLangFile_0=" + file.toUtf8() + "\n");
+        QTranslator t;
+        QCOMPARE(loadQtCatalogue(t, 0, QLibraryInfo::location(QLibraryInfo::TranslationsPath)),
+                 !lookIn.isEmpty());
+        if (!lookIn.isEmpty()) QCOMPARE(t.translate("QFileDialog", "Look in:"), lookIn);
+        QVERIFY(!loadQtCatalogue(t, kMaxLanguages, QString()));
     }
 };
 

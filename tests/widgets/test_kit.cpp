@@ -12,6 +12,7 @@
 #include "paths.h"
 #include "testutil.h"
 
+#include <QCheckBox>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QtTest>
@@ -43,6 +44,12 @@ private slots:
     void buttonStateImages_data();
     void buttonStateImages();
     void buttonSignals();
+    void buttonKeys_data();
+    void buttonKeys();
+    void focusFrameDrawn_data();
+    void focusFrameDrawn();
+    void batteryCaptionFits_data();
+    void batteryCaptionFits();
     void buttonLabelSetsTooltip();
     void sliderJumpsToClick_data();
     void sliderJumpsToClick();
@@ -337,6 +344,113 @@ void KitTest::buttonSignals() {
     QCOMPARE(over.at(0).at(1).toBool(), true);
     QCOMPARE(over.at(1).at(1).toBool(), false);
     QCOMPARE(over.at(0).at(0).value<KestPushButton*>(), &b);
+}
+
+void KitTest::buttonKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("space") << int(Qt::Key_Space) << true << 1;
+    QTest::newRow("return") << int(Qt::Key_Return) << true << 1;
+    QTest::newRow("keypad enter") << int(Qt::Key_Enter) << true << 1;
+    QTest::newRow("other key") << int(Qt::Key_A) << true << 0;
+    QTest::newRow("disabled, return") << int(Qt::Key_Return) << false << 0;
+    QTest::newRow("disabled, space") << int(Qt::Key_Space) << false << 0;
+}
+
+// The keyboard works a skinned button as a press of the left button does:
+// the early press signal (tabs and menus listen to it), then the click.
+void KitTest::buttonKeys() {
+    QFETCH(int, key);
+    QFETCH(bool, enabled);
+    QFETCH(int, clicks);
+    QWidget top;
+    auto* b = new KestPushButton({"/skin/button-1.png"}, &top);
+    b->resize(120, 30);
+    b->setEnabled(enabled);
+    QCOMPARE(b->focusPolicy(), Qt::TabFocus);
+    QSignalSpy entered(b, &KestPushButton::EnterSignal);
+    QSignalSpy clicked(b, &QPushButton::clicked);
+    QTest::keyClick(b, Qt::Key(key));
+    QCOMPARE(entered.count(), clicks);
+    QCOMPARE(clicked.count(), clicks);
+}
+
+void KitTest::focusFrameDrawn_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("button") << "button";
+    QTest::newRow("slider") << "slider";
+    QTest::newRow("check box") << "check box";
+}
+
+// Keyboard focus shows as a frame just inside the control's edge.
+void KitTest::focusFrameDrawn() {
+    QFETCH(QString, kind);
+    QWidget top;
+    QWidget* first = nullptr;
+    if (kind == "button") first = new KestPushButton({"/skin/button-1.png"}, &top);
+    if (kind == "slider") first = new KestSlider(Qt::Horizontal, &top);
+    if (kind == "check box") {
+        first = new QCheckBox(QStringLiteral("Sync"), &top);
+        first->setStyleSheet(checkBoxStyleSheet("/skin/a.png", "/skin/b.png", 1.0));
+    }
+    auto* second = new KestPushButton({"/skin/button-1.png"}, &top);
+    first->setGeometry(0, 0, 120, 30);
+    second->setGeometry(0, 40, 120, 30);
+    top.show();
+    QApplication::setActiveWindow(&top);
+    QVERIFY(QTest::qWaitForWindowActive(&top));
+    first->setFocus(Qt::TabFocusReason);
+    QVERIFY(first->hasFocus());
+    const QImage focused = first->grab().toImage();
+    second->setFocus(Qt::TabFocusReason);
+    const QImage unfocused = first->grab().toImage();
+    QCOMPARE(focused.size(), unfocused.size());
+    int differ = 0;
+    const int h = focused.height();
+    for (int x = 0; x < focused.width(); ++x)
+        for (int y : {0, 1, 2, 3, h - 1, h - 2, h - 3, h - 4})
+            if (focused.pixel(x, y) != unfocused.pixel(x, y)) ++differ;
+    QVERIFY2(differ > focused.width() / 2, qPrintable(QString::number(differ)));
+}
+
+void KitTest::batteryCaptionFits_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<bool>("fullSize"); // must keep the normal size
+    QTest::newRow("level") << "%p%" << 1.0 << true;
+    QTest::newRow("English off") << "MOUSE OFF" << 1.0 << false;
+    QTest::newRow("English off, 1.5") << "MOUSE OFF" << 1.5 << false;
+    QTest::newRow("Chinese off, 2.0") << QString::fromUtf8("鼠标关闭") << 2.0 << false;
+}
+
+void KitTest::batteryCaptionFits() {
+    QFETCH(QString, text);
+    QFETCH(double, scale);
+    QFETCH(bool, fullSize);
+    setDisplayScale(scale);
+    // The window's battery bar: 62 x 25 logical.
+    KestProgressBar bar;
+    bar.resize(int(62 * scale), int(25 * scale));
+    bar.setValue(100);
+    bar.setCaption(text);
+    bar.ensurePolished();
+    if (!text.contains('%')) QCOMPARE(bar.text(), text);
+    text = bar.text();
+    QCOMPARE(bar.font().pixelSize(), int(bar.captionPixels() * scale));
+    QVERIFY2(QFontMetrics(bar.font()).horizontalAdvance(text) <= bar.width(),
+             qPrintable(QStringLiteral("%1 px").arg(bar.captionPixels())));
+    if (fullSize) QCOMPARE(bar.captionPixels(), 14);
+    // Never smaller than needed: one size up would not fit.
+    if (bar.captionPixels() < 14) {
+        QFont bigger = bar.font();
+        bigger.setPixelSize(int((bar.captionPixels() + 1) * scale));
+        QVERIFY(QFontMetrics(bigger).horizontalAdvance(text) > bar.width() - 2 * scaled(4));
+    }
+    // A wider bar takes the text back up.
+    bar.show();
+    bar.resize(int(200 * scale), int(25 * scale));
+    QCOMPARE(bar.captionPixels(), 14);
 }
 
 void KitTest::buttonLabelSetsTooltip() {
