@@ -20,7 +20,7 @@ namespace {
 std::atomic<int> g_lockWaitMs{3000};
 
 // A colour as QSettings writes it: the variant's type (QColor) as a 32-bit
-// number, then the colour's model (QColor::Spec), alpha and three components, a pad word.
+// number, then the colour model byte, alpha and three components, a pad word.
 constexpr int kColourBytes = 15;
 constexpr uint8_t kColourHeader[] = {0, 0, 0, 0x43};
 constexpr int kLastPlainModel = 4; // Invalid, Rgb, Hsv, Cmyk, Hsl: all of fixed size
