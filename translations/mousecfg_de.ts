@@ -370,5 +370,25 @@
         <source>1000 HZ</source>
         <translation>1000 Hz</translation>
     </message>
+    <message>
+        <source>Profile &quot;%1&quot; was damaged and has been reset.</source>
+        <translation>Profil „%1“ war beschädigt und wurde zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>%1 is locked; changes to it are not saved.</source>
+        <translation>%1 ist gesperrt; Änderungen werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged; the damaged lines were removed.</source>
+        <translation>%1 war beschädigt; die beschädigten Zeilen wurden entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved.</source>
+        <translation>%1 konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The file is damaged and was not loaded.</source>
+        <translation>Die Datei ist beschädigt und wurde nicht geladen.</translation>
+    </message>
 </context>
 </TS>

@@ -370,5 +370,25 @@
         <source>1000 HZ</source>
         <translation>1000 HZ</translation>
     </message>
+    <message>
+        <source>Profile &quot;%1&quot; was damaged and has been reset.</source>
+        <translation>Profile &quot;%1&quot; was damaged and has been reset.</translation>
+    </message>
+    <message>
+        <source>%1 is locked; changes to it are not saved.</source>
+        <translation>%1 is locked; changes to it are not saved.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged; the damaged lines were removed.</source>
+        <translation>%1 was damaged; the damaged lines were removed.</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved.</source>
+        <translation>%1 could not be saved.</translation>
+    </message>
+    <message>
+        <source>The file is damaged and was not loaded.</source>
+        <translation>The file is damaged and was not loaded.</translation>
+    </message>
 </context>
 </TS>

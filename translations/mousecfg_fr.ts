@@ -370,5 +370,25 @@
         <source>1000 HZ</source>
         <translation>1000 Hz</translation>
     </message>
+    <message>
+        <source>Profile &quot;%1&quot; was damaged and has been reset.</source>
+        <translation>Le profil « %1 » était endommagé et a été réinitialisé.</translation>
+    </message>
+    <message>
+        <source>%1 is locked; changes to it are not saved.</source>
+        <translation>%1 est verrouillé ; les modifications ne sont pas enregistrées.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged; the damaged lines were removed.</source>
+        <translation>%1 était endommagé ; les lignes endommagées ont été retirées.</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved.</source>
+        <translation>Impossible d’enregistrer %1.</translation>
+    </message>
+    <message>
+        <source>The file is damaged and was not loaded.</source>
+        <translation>Le fichier est endommagé et n’a pas été chargé.</translation>
+    </message>
 </context>
 </TS>

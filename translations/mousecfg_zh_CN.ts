@@ -370,5 +370,25 @@
         <source>1000 HZ</source>
         <translation>1000 Hz</translation>
     </message>
+    <message>
+        <source>Profile &quot;%1&quot; was damaged and has been reset.</source>
+        <translation>配置文件“%1”已损坏，已重置。</translation>
+    </message>
+    <message>
+        <source>%1 is locked; changes to it are not saved.</source>
+        <translation>%1 已被锁定，更改不会保存。</translation>
+    </message>
+    <message>
+        <source>%1 was damaged; the damaged lines were removed.</source>
+        <translation>%1 已损坏，损坏的行已删除。</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved.</source>
+        <translation>无法保存 %1。</translation>
+    </message>
+    <message>
+        <source>The file is damaged and was not loaded.</source>
+        <translation>文件已损坏，未载入。</translation>
+    </message>
 </context>
 </TS>

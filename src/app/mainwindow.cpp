@@ -7,6 +7,7 @@
 #include "devicetable.h"
 #include "filename.h"
 #include "dpipage.h"
+#include "inifile.h"
 #include "kestaction.h"
 #include "kestlabel.h"
 #include "kestlineedit.h"
@@ -22,12 +23,15 @@
 #include "pointerspeed.h"
 #include "productdef.h"
 #include "profilefile.h"
+#include "settingsrange.h"
 #include "statusthread.h"
 #include "tabpage.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -177,6 +181,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
 
     slotRefreshBatteryStatus(0, 1, 1);
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+    QTimer::singleShot(300, this, [this] { showFileNotices(); });
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -439,6 +444,9 @@ void MousecfgWidget::setMouseImage(const QString& file)
 
 void MousecfgWidget::refreshPages()
 {
+    // Every load into the edited settings ends here: what the pages show is
+    // then exactly what Apply sends.
+    bringIntoRange(*m_edited);
     const int current = m_edited->currentProfile;
     for (int i = 0; i < m_slotButtons.size(); ++i) m_slotButtons[i]->setSelected(i == current);
     for (auto& page : m_pages) page->refresh(*m_edited);
@@ -694,6 +702,32 @@ int MousecfgWidget::showMessage(int kind, const QString& text, const QString& ti
 {
     KestMessageBox box(this, title.isEmpty() ? tr("Warning") : title, text, kind);
     return box.exec();
+}
+
+void MousecfgWidget::showFileNotices(const QString& unsavedFile)
+{
+    const QDir app(m_appDir);
+    auto shown = [&](const QString& path) {
+        return QDir::toNativeSeparators(path.startsWith(m_appDir) ? app.relativeFilePath(path)
+                                                                  : path);
+    };
+    QStringList lines;
+    for (const FileNotice& n : takeFileNotices()) {
+        switch (n.kind) {
+        case FileNotice::ProfileReset:
+            lines << tr("Profile \"%1\" was damaged and has been reset.")
+                         .arg(QFileInfo(n.path).completeBaseName());
+            break;
+        case FileNotice::NotLocked:
+            lines << tr("%1 is locked; changes to it are not saved.").arg(shown(n.path));
+            break;
+        case FileNotice::Repaired:
+            lines << tr("%1 was damaged; the damaged lines were removed.").arg(shown(n.path));
+            break;
+        }
+    }
+    if (!unsavedFile.isEmpty()) lines << tr("%1 could not be saved.").arg(shown(unsavedFile));
+    if (!lines.isEmpty()) showMessage(KestMessageBox::Notice, lines.join(QLatin1Char('\n')));
 }
 
 void MousecfgWidget::closeEvent(QCloseEvent* event)

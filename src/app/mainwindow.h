@@ -149,6 +149,9 @@ private:
     void loadMouseImages();
     void setMouseImage(const QString& file);
     int showMessage(int kind, const QString& text, const QString& title = QString());
+    // One notice for what the settings store met since the last one (damaged,
+    // repaired or locked files) and, when given, the file a save could not write.
+    void showFileNotices(const QString& unsavedFile = QString());
 
     QString m_appDir;
     double m_scale = 1.0;

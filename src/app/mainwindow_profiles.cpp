@@ -43,11 +43,14 @@ int MousecfgWidget::writeToMouse(bool force)
     if (accepted == 1 && result != kResultOk) {
         if (result == kResultMouseOff)
             showMessage(KestMessageBox::Question, tr("Mouse is sleeping or not connected."));
+        else if (result == kResultNoLeftClick)
+            showMessage(KestMessageBox::Notice, tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
         else if (result == kResultMacroOverflow)
             showMessage(KestMessageBox::Question, tr("Too many or too long macros for the mouse."));
         else
             showMessage(KestMessageBox::Question, tr("Send data failed, please try again."));
     }
+    showFileNotices(worker.failedFile());
     return result;
 }
 
@@ -240,10 +243,10 @@ void MousecfgWidget::exportConfig()
     // Write into a fresh file: stale groups of an older file must not survive.
     const QString temp = path + QStringLiteral(".part");
     QFile::remove(temp);
-    writeProductTag(temp, readCurrentProductName());
-    exportSettings(*m_edited, temp);
-    const bool ok = QFileInfo::exists(temp) && (!QFileInfo::exists(path) || QFile::remove(path)) &&
-                    QFile::rename(temp, path);
+    const bool written =
+        writeProductTag(temp, readCurrentProductName()) && exportSettings(*m_edited, temp);
+    const bool ok = written && QFileInfo::exists(temp) &&
+                    (!QFileInfo::exists(path) || QFile::remove(path)) && QFile::rename(temp, path);
     if (!ok) {
         QFile::remove(temp);
         showMessage(KestMessageBox::Notice, tr("The configuration file could not be saved."));
@@ -256,7 +259,10 @@ void MousecfgWidget::importConfig()
                                                       tr("Config File(*.conf)"));
     if (path.isEmpty()) return;
     if (readProductTag(path) != readCurrentProductName()) return;
-    importSettings(*m_edited, path);
+    if (!importSettings(*m_edited, path)) {
+        showMessage(KestMessageBox::Notice, tr("The file is damaged and was not loaded."));
+        return;
+    }
     selectTab(LightingTab);
     applyButtonArt();
     refreshPages();

@@ -130,6 +130,10 @@ Outcome importFile(QStringList& list, const QString& sourcePath, const QString& 
 {
     if (readProductTag(sourcePath) != product)
         return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The file is not match current mouse!"))};
+    MouseProfile probe;
+    if (!readProfile(probe, sourcePath))
+        return {
+            notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The file is damaged and was not loaded."))};
     const QString base = QFileInfo(sourcePath).completeBaseName();
     if (!isValidFileName(base)) return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "Invalid profile name."))};
     const QString target = pathFor(base);

@@ -19,6 +19,9 @@ public:
     std::atomic<uint8_t> isStop{0};
     bool force = false; // write everything whatever changed
     uint8_t result() const { return m_result.load(); }
+    // The settings file that could not be saved, empty when all were; read
+    // after DoProcessDlg.
+    QString failedFile() const { return m_failedFile; }
 
 signals:
     void DoProcessDlg();
@@ -31,4 +34,5 @@ private:
     DeviceSettings* m_sent;
     StatusThreadControl* m_status;
     std::atomic<uint8_t> m_result{0};
+    QString m_failedFile;
 };

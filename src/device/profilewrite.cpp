@@ -5,11 +5,11 @@
 #include "devicetable.h"
 #include "statusthread.h"
 
-#include <QSettings>
 #include <QThread>
 #include <atomic>
 #include <defaults.h>
 #include <filename.h>
+#include <inifile.h>
 #include <memory>
 #include <paths.h>
 
@@ -29,7 +29,8 @@ int macroEncodeDelayMs() {
 std::vector<MacroStep> readMacroSteps(const QString& name, int limit) {
     // A name that is no plain file name would read outside the macro folder.
     if (!isValidFileName(name)) return {};
-    const QSettings ini(macroFilePath(name), QSettings::IniFormat);
+    // A file with hostile values reads as an empty macro.
+    const IniFile ini(macroFilePath(name));
     const int count = std::min(ini.value(QStringLiteral("Setting/Count"), 0).toInt(), limit);
     std::vector<MacroStep> steps;
     for (int k = 0; k < count; ++k) {
@@ -44,17 +45,15 @@ std::vector<MacroStep> readMacroSteps(const QString& name, int limit) {
     return steps;
 }
 
-uint8_t WriteMacroBlock(const DeviceSettings& staged, MacroIndexMap& macros) {
-    if (macros.isEmpty()) return kResultOk;
+uint8_t encodeMacroImages(const DeviceSettings& staged, MacroIndexMap macros, MacroImages& images) {
+    for (MacroImage& img : images)
+        img.fill(0);
     for (int index : macros) {
         if (index > kMaxMacroIndex) {
             qCDebug(lcDevice, "iIndex>=MAX_MACRO_NUMBER_560");
             return kResultMacroOverflow;
         }
     }
-    auto images = std::make_unique<MacroImages>();
-    for (MacroImage& img : *images)
-        img.fill(0);
     for (const MouseProfile& p : staged.profiles) {
         for (const ButtonInfo& b : p.buttons) {
             if (b.Fun != 200 && b.Fun != 510) continue;
@@ -63,7 +62,7 @@ uint8_t WriteMacroBlock(const DeviceSettings& staged, MacroIndexMap& macros) {
             const auto it = macros.find(b.macroname);
             if (it == macros.end()) continue;
             const std::vector<MacroStep> steps = readMacroSteps(b.macroname, kMaxMacroSteps + 1);
-            if (!encodeMacroImage(steps, (*images)[size_t(it.value())])) {
+            if (!encodeMacroImage(steps, images[size_t(it.value())])) {
                 qCDebug(lcDevice) << "macro too long for the mouse:" << b.macroname;
                 return kResultMacroOverflow;
             }
@@ -71,15 +70,25 @@ uint8_t WriteMacroBlock(const DeviceSettings& staged, MacroIndexMap& macros) {
             macros.erase(it);
         }
     }
-    return sendPackets(macroPackets(*images));
+    return kResultOk;
+}
+
+uint8_t WriteMacroBlock(const MacroImages& images) {
+    return sendPackets(macroPackets(images));
 }
 
 namespace {
 
 uint8_t writeSequence(DeviceSettings& staged, int flags) {
+    // The macros the button block will name are encoded before the write is
+    // opened: a count or a macro the mouse cannot hold must fail with nothing
+    // sent, not leave the mouse mid-write with buttons naming missing macros.
     MacroIndexMap macros;
-    uint8_t r = BeginProfileWrite();
+    if (flags & ChangeButtons) encodeButtonBlock(staged.current(), currentEncodeContext(), macros);
+    auto images = std::make_unique<MacroImages>();
+    uint8_t r = encodeMacroImages(staged, macros, *images);
     if (r) return r;
+    if ((r = BeginProfileWrite())) return r;
     if ((r = WriteSettingsBlock(staged))) return r;
     // The settings block has just made the current profile the mouse's
     // active one, so every per-profile block comes from that profile.
@@ -87,7 +96,7 @@ uint8_t writeSequence(DeviceSettings& staged, int flags) {
     if ((flags & ChangeDpi) && (r = WriteDpiBlock(staged, staged.currentProfile))) return r;
     if ((flags & ChangeLighting) && (r = WriteLightingBlock(staged))) return r;
     if (flags != 0 && (r = ApplyAllBlocks())) return r;
-    if ((r = WriteMacroBlock(staged, macros))) return r;
+    if ((r = WriteMacroBlock(*images))) return r;
     return EndProfileWrite();
 }
 

@@ -15,9 +15,12 @@ class StatusThreadControl;
 std::vector<MacroStep> readMacroSteps(const QString& name, int limit = 1000);
 
 // Encodes the macros named in `macros` (filled by the button block) into
-// images and sends them. Returns 6 without sending when a macro index is past
-// what the mouse keeps or a macro does not fit its image.
-uint8_t WriteMacroBlock(const DeviceSettings& staged, MacroIndexMap& macros);
+// `images`. Returns 6 when a macro index is past what the mouse keeps or a
+// macro does not fit its image.
+uint8_t encodeMacroImages(const DeviceSettings& staged, MacroIndexMap macros, MacroImages& images);
+
+// Sends the images in use (nothing when none is).
+uint8_t WriteMacroBlock(const MacroImages& images);
 
 // The waits of the macro step; tests may shorten them.
 void setMacroEncodeDelayMs(int ms);

@@ -66,6 +66,7 @@ constexpr uint8_t kResultGaveUp = 2;
 constexpr uint8_t kResultWriteFailed = 4;
 constexpr uint8_t kResultMouseOff = 5;
 constexpr uint8_t kResultMacroOverflow = 6; // too many macros, or one too long to store
+constexpr uint8_t kResultNoLeftClick = 7;   // refused: the profile has no left click
 
 struct CommandReport {
     std::array<uint8_t, kReportSize> bytes{};

@@ -10,6 +10,7 @@
 #include "pointerspeed.h"
 #include "productdef.h"
 #include "radiostyle.h"
+#include "settingsrange.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -68,12 +69,12 @@ KestPointSpeed::KestPointSpeed(QWidget* parent)
     m_spin->setObjectName(QStringLiteral("scrollSpin"));
     m_settingButton->setObjectName(QStringLiteral("settingButton"));
 
-    m_keySlider->setRange(1, 255);
+    m_keySlider->setRange(kKeyResponseRange.min, kKeyResponseRange.max);
     m_keySlider->setSingleStep(1);
     m_keySlider->setPageStep(1);
     m_keySlider->setTickPosition(QSlider::NoTicks);
     m_keyValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_spin->setRange(1, 20);
+    m_spin->setRange(kScrollSpeedRange.min, kScrollSpeedRange.max);
     m_spin->setAlignment(Qt::AlignCenter);
 
     connect(m_keySlider, &QSlider::valueChanged, this, &KestPointSpeed::onKeyResponse);

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "records.h"
+#include "settingsrange.h"
 
 #include <QCoreApplication>
 #include <QWidget>
+#include <iterator>
 
 class KestAction;
 class KestLabel;
@@ -26,6 +28,13 @@ constexpr RateText kRateTexts[] = {
     {2, QT_TRANSLATE_NOOP("KestReportRate", "500 HZ")},
     {1, QT_TRANSLATE_NOOP("KestReportRate", "1000 HZ")},
 };
+constexpr bool rateTextsCoverCodes() {
+    if (std::size(kRateTexts) != std::size(kReportRateCodes)) return false;
+    for (size_t i = 0; i < std::size(kRateTexts); ++i)
+        if (kRateTexts[i].code != kReportRateCodes[i]) return false;
+    return true;
+}
+static_assert(rateTextsCoverCodes(), "the menu offers exactly the codes loaded profiles keep to");
 
 class KestReportRate : public QWidget {
     Q_OBJECT

@@ -1,30 +1,37 @@
 #include "appconfig.h"
 
+#include "defaults.h"
 #include "filename.h"
+#include "inifile.h"
 #include "paths.h"
 #include "productdef.h"
 #include "profilefile.h"
 
-#include <QSettings>
-
 namespace {
 
+// More saved profiles than any menu can offer means a damaged list.
+constexpr int kMaxProfileListCount = 200;
+
+// The program's own settings files are repaired rather than refused: the
+// user's other settings in them must survive one hostile line.
 int mainInt(const char* key, int def = 0)
 {
-    return QSettings(mainConfigPath(), QSettings::IniFormat).value(QLatin1String(key), def).toInt();
+    return IniFile(mainConfigPath(), IniFile::Repair).value(QLatin1String(key), def).toInt();
 }
 
 QString mainString(const char* key)
 {
-    return QSettings(mainConfigPath(), QSettings::IniFormat)
+    return IniFile(mainConfigPath(), IniFile::Repair)
         .value(QLatin1String(key), QString())
         .toString();
 }
 
-void writeMain(const char* key, const QVariant& value)
+bool writeMain(const char* key, const QVariant& value)
 {
     ensureParentFolder(mainConfigPath());
-    QSettings(mainConfigPath(), QSettings::IniFormat).setValue(QLatin1String(key), value);
+    IniFile ini(mainConfigPath(), IniFile::Repair);
+    ini.setValue(QLatin1String(key), value);
+    return ini.save();
 }
 
 QString profileKey(int i) { return QStringLiteral("Config/Profile%1").arg(i + 1); }
@@ -41,7 +48,7 @@ constexpr OptionKey kOptionKeys[] = {
     {"Config/SensorMode", &DeviceSettings::SensorMode}, {"Config/Count", &DeviceSettings::Count},
 };
 
-void readOptions(const QSettings& ini, DeviceSettings& s)
+void readOptions(const IniFile& ini, DeviceSettings& s)
 {
     s.currentProfile = uint8_t(ini.value(QStringLiteral("Config/ProfileID"), 0).toInt());
     // An index past the five profiles (a damaged file) selects the first.
@@ -50,7 +57,7 @@ void readOptions(const QSettings& ini, DeviceSettings& s)
         s.*o.field = uint8_t(ini.value(QLatin1String(o.key), 0).toInt());
 }
 
-void writeOptions(QSettings& ini, const DeviceSettings& s)
+void writeOptions(IniFile& ini, const DeviceSettings& s)
 {
     ini.setValue(QStringLiteral("Config/ProfileID"), int(s.currentProfile));
     for (const OptionKey& o : kOptionKeys) ini.setValue(QLatin1String(o.key), int(s.*o.field));
@@ -61,7 +68,7 @@ QString usableName(const QString& preferred, const QString& fallback, int i)
 {
     if (isValidFileName(preferred)) return preferred;
     if (isValidFileName(fallback)) return fallback;
-    return QStringLiteral("Profile %1").arg(i + 1);
+    return defaultProfileName(i);
 }
 
 } // namespace
@@ -69,115 +76,140 @@ QString usableName(const QString& preferred, const QString& fallback, int i)
 void loadSettings(DeviceSettings& s)
 {
     {
-        const QSettings ini(mainConfigPath(), QSettings::IniFormat);
+        const IniFile ini(mainConfigPath(), IniFile::Repair);
         readOptions(ini, s);
         for (int i = 0; i < kProfileCount; ++i)
             s.profileNames[i] = ini.value(profileKey(i), QString()).toString();
     }
     for (int i = 0; i < kProfileCount; ++i) {
-        // A name that cannot be a file name would reach outside the profile
-        // folder; such a binding is replaced by the default name.
-        if (!s.profileNames[i].isEmpty() && !isValidFileName(s.profileNames[i]))
-            s.profileNames[i] = QStringLiteral("Profile %1").arg(i + 1);
+        // No binding (an emptied file) or a name that would reach outside the
+        // profile folder: the slot's default name, whose file is read instead.
+        if (!isValidFileName(s.profileNames[i])) s.profileNames[i] = defaultProfileName(i);
         loadProfileByName(s.profiles[i], s.profileNames[i]);
     }
     buttonSlotMap(globalButtonSlotMap());
 }
 
-void saveSettings(const DeviceSettings& s)
+bool saveSettings(const DeviceSettings& s, bool markUnsent, QString* failedFile)
 {
     ensureConfigFolders(QString());
+    auto fail = [&](const QString& path) {
+        if (failedFile) *failedFile = path;
+        return false;
+    };
     {
-        QSettings ini(mainConfigPath(), QSettings::IniFormat);
+        // The mark travels in the same save as the settings it is about, so
+        // no moment exists where new settings are on disk without it.
+        IniFile ini(mainConfigPath(), IniFile::Repair);
         writeOptions(ini, s);
         for (int i = 0; i < kProfileCount; ++i) ini.setValue(profileKey(i), s.profileNames[i]);
+        if (markUnsent) ini.setValue(QStringLiteral("Config/Diff"), 1);
+        if (!ini.save()) return fail(ini.path());
     }
     for (int i = 0; i < kProfileCount; ++i)
-        if (!s.profileNames[i].isEmpty()) saveProfileByName(s.profiles[i], s.profileNames[i]);
+        if (isValidFileName(s.profileNames[i]) &&
+            !saveProfileByName(s.profiles[i], s.profileNames[i]))
+            return fail(profilePathForName(s.profileNames[i]));
+    return true;
 }
 
-void saveProfileList(const DeviceSettings& s)
+bool saveProfileList(const DeviceSettings& s)
 {
     ensureParentFolder(mainConfigPath());
-    QSettings ini(mainConfigPath(), QSettings::IniFormat);
+    IniFile ini(mainConfigPath(), IniFile::Repair);
     ini.setValue(QStringLiteral("Config/ProfileID"), int(s.currentProfile));
     ini.setValue(QStringLiteral("Config/Count"), int(s.Count));
     for (int i = 0; i < kProfileCount; ++i) ini.setValue(profileKey(i), s.profileNames[i]);
+    return ini.save();
 }
 
-void saveCurrentProfileId(int id) { writeMain("Config/ProfileID", id); }
+bool saveCurrentProfileId(int id) { return writeMain("Config/ProfileID", id); }
 
-void saveProfileDpi(const QString& profileName, int dpiStage)
+bool saveProfileDpi(const QString& profileName, int dpiStage)
 {
-    if (!isValidFileName(profileName)) return;
+    if (!isValidFileName(profileName)) return false;
     const QString path = profilePathForName(profileName);
     ensureParentFolder(path);
-    QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("PROFILE/dpi"), dpiStage);
+    IniFile ini(path);
+    ini.setValue(QStringLiteral("PROFILE/dpi"), dpiStage);
+    return ini.save();
 }
 
 int readDiff() { return mainInt("Config/Diff"); }
-void writeDiff(int diff) { writeMain("Config/Diff", diff); }
+bool writeDiff(int diff) { return writeMain("Config/Diff", diff); }
 QString readCurrentProductName() { return mainString("Config/CurrentProductName"); }
-void writeCurrentProductName(const QString& name) { writeMain("Config/CurrentProductName", name); }
+bool writeCurrentProductName(const QString& name)
+{
+    return writeMain("Config/CurrentProductName", name);
+}
 QString readModel() { return mainString("Config/Model"); }
 QString readMouseList0() { return mainString("Mouse_List/0"); }
 int readGColorId() { return mainInt("Config/GColorID"); }
 int readBattery() { return mainInt("Config/Battery"); }
 int readBatteryFull() { return mainInt("Config/BatteryFull", 4200); }
 int readSensorModel() { return mainInt("MouseSenSor/1"); }
-void writeBattery(int level) { writeMain("Config/Battery", level); }
+bool writeBattery(int level) { return writeMain("Config/Battery", level); }
 
 QStringList readProfileList()
 {
-    const QSettings ini(productConfigPath(readCurrentProductName()), QSettings::IniFormat);
+    const IniFile ini(productConfigPath(readCurrentProductName()), IniFile::Repair);
     QStringList names;
-    const int n = ini.value(QStringLiteral("PROFILE_LIST/Count"), 0).toInt();
+    const int n = qMin(ini.value(QStringLiteral("PROFILE_LIST/Count"), 0).toInt(),
+                       kMaxProfileListCount);
     for (int i = 1; i <= n; ++i)
         names << ini.value(QStringLiteral("PROFILE_LIST/%1").arg(i), QString()).toString();
     return names;
 }
 
-void writeProfileList(const QStringList& names)
+bool writeProfileList(const QStringList& names)
 {
     const QString path = productConfigPath(readCurrentProductName());
     ensureParentFolder(path);
-    QSettings ini(path, QSettings::IniFormat);
+    IniFile ini(path, IniFile::Repair);
     ini.setValue(QStringLiteral("PROFILE_LIST/Count"), names.size());
     for (int i = 0; i < names.size(); ++i)
         ini.setValue(QStringLiteral("PROFILE_LIST/%1").arg(i + 1), names.at(i));
+    return ini.save();
 }
 
-void exportSettings(const DeviceSettings& settings, const QString& path)
+bool exportSettings(const DeviceSettings& settings, const QString& path)
 {
     const DeviceSettings s = settings;
     {
-        QSettings ini(path, QSettings::IniFormat);
+        IniFile ini(path);
         writeOptions(ini, s);
+        if (!ini.save()) return false;
     }
-    for (int i = 0; i < kProfileCount; ++i) writeExportedProfile(i, s.profiles[i], path);
+    for (int i = 0; i < kProfileCount; ++i)
+        if (!writeExportedProfile(i, s.profiles[i], path)) return false;
+    return true;
 }
 
-void importSettings(DeviceSettings& s, const QString& path)
+bool importSettings(DeviceSettings& settings, const QString& path)
 {
+    DeviceSettings s = settings;
     {
-        const QSettings ini(path, QSettings::IniFormat);
+        const IniFile ini(path);
+        if (!ini.intact()) return false;
         readOptions(ini, s);
     }
     for (int i = 0; i < kProfileCount; ++i) {
-        readExportedProfile(i, s.profiles[i], path);
+        if (!readExportedProfile(i, s.profiles[i], path)) return false;
         // Exported files carry each profile's name inside the profile.
         s.profileNames[i] = usableName(s.profiles[i].ProfileName, s.profileNames[i], i);
     }
+    settings = s;
+    return true;
 }
 
-void writeProductTag(const QString& path, const QString& name)
+bool writeProductTag(const QString& path, const QString& name)
 {
-    QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("MouseName/Name"), name);
+    IniFile ini(path);
+    ini.setValue(QStringLiteral("MouseName/Name"), name);
+    return ini.save();
 }
 
 QString readProductTag(const QString& path)
 {
-    return QSettings(path, QSettings::IniFormat)
-        .value(QStringLiteral("MouseName/Name"), QString())
-        .toString();
+    return IniFile(path).value(QStringLiteral("MouseName/Name"), QString()).toString();
 }

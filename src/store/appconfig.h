@@ -7,30 +7,37 @@
 #include <QString>
 #include <QStringList>
 
+// Writers return false when their values did not reach the file.
+
+// Bindings that are empty or no file name fall back to the slot's default name.
 void loadSettings(DeviceSettings& settings);
 // Writes the options, all five names and every bound profile to its own file.
-void saveSettings(const DeviceSettings& settings);
-void saveProfileList(const DeviceSettings& settings);
-void saveCurrentProfileId(int id);
-void saveProfileDpi(const QString& profileName, int dpiStage);
+// `markUnsent` sets "Config/Diff" to 1 in the same save as the options. On
+// failure `*failedFile` names the file that could not be written.
+bool saveSettings(const DeviceSettings& settings, bool markUnsent = false,
+                  QString* failedFile = nullptr);
+bool saveProfileList(const DeviceSettings& settings);
+bool saveCurrentProfileId(int id);
+bool saveProfileDpi(const QString& profileName, int dpiStage);
 
 int readDiff();
-void writeDiff(int diff);
+bool writeDiff(int diff);
 QString readCurrentProductName();
-void writeCurrentProductName(const QString& name);
+bool writeCurrentProductName(const QString& name);
 QString readModel();
 QString readMouseList0();
 int readGColorId();
 int readBattery();
 int readBatteryFull();
 int readSensorModel();
-void writeBattery(int level);
+bool writeBattery(int level);
 
 // The saved-profile list of the current product.
 QStringList readProfileList();
-void writeProfileList(const QStringList& names);
+bool writeProfileList(const QStringList& names);
 
-void exportSettings(const DeviceSettings& settings, const QString& path);
-void importSettings(DeviceSettings& settings, const QString& path);
-void writeProductTag(const QString& path, const QString& name);
+bool exportSettings(const DeviceSettings& settings, const QString& path);
+// Leaves `settings` unchanged and returns false when the file is damaged.
+bool importSettings(DeviceSettings& settings, const QString& path);
+bool writeProductTag(const QString& path, const QString& name);
 QString readProductTag(const QString& path);

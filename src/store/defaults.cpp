@@ -1,11 +1,11 @@
 #include "defaults.h"
 
 #include "filename.h"
+#include "inifile.h"
 #include "paths.h"
 #include "productdef.h"
 #include "profilefile.h"
 
-#include <QSettings>
 #include <algorithm>
 #include <iterator>
 
@@ -79,7 +79,7 @@ bool stepsDiffer(const ButtonInfo& a, const ButtonInfo& b)
 bool takeMacroWriteSign(const QString& macroName)
 {
     if (!isValidFileName(macroName)) return false;
-    QSettings ini(macroFilePath(macroName), QSettings::IniFormat);
+    IniFile ini(macroFilePath(macroName));
     if (ini.value(QStringLiteral("Setting/WriteSign"), 0).toInt() == 0) return false;
     ini.setValue(QStringLiteral("Setting/WriteSign"), 0);
     return true;
@@ -139,8 +139,10 @@ void resetAll(DeviceSettings& s)
     s.SensorMode = opt[5];
     s.Sync = opt[6];
     makeDefaultProfile(s.profiles[0]);
-    for (int i = 0; i < kProfileCount; ++i) s.profileNames[i] = QStringLiteral("Profile %1").arg(i + 1);
+    for (int i = 0; i < kProfileCount; ++i) s.profileNames[i] = defaultProfileName(i);
 }
+
+QString defaultProfileName(int slot) { return QStringLiteral("Profile %1").arg(slot + 1); }
 
 void writeDefaultProfileFile()
 {

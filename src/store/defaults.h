@@ -8,6 +8,9 @@
 // or the built-in one when there is no product definition.
 void makeDefaultProfile(MouseProfile& profile);
 
+// "Profile 1" ... "Profile 5": the name slot i has when nothing else binds it.
+QString defaultProfileName(int slot);
+
 // "Reset All": factory options, profile 0 renewed, the five default names.
 void resetAll(DeviceSettings& settings);
 

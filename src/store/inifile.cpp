@@ -1,7 +1,315 @@
 #include "inifile.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QLockFile>
+#include <QSet>
+#include <QSettings>
+#include <QTemporaryFile>
+#include <atomic>
+#include <cstdio>
+#include <mutex>
+
+namespace {
+
+std::atomic<int> g_lockWaitMs{3000};
+
+// A colour as QSettings writes it: the variant's type (QColor) as a 32-bit
+// number, then the colour's spec byte, alpha and three components, a pad word.
+constexpr int kColourBytes = 15;
+constexpr uint8_t kColourHeader[] = {0, 0, 0, 0x43};
+constexpr int kLastPlainSpec = 4; // Invalid, Rgb, Hsv, Cmyk, Hsl: all of fixed size
+
+const QString kVariant = QStringLiteral("@Variant(");
+const QString kDateTime = QStringLiteral("@DateTime(");
+
+// What the library hands to QDataStream (leading blanks allowed, to be safe).
+bool decodable(const QString& element)
+{
+    const QString v = element.trimmed();
+    return (v.startsWith(kVariant) || v.startsWith(kDateTime)) && v.endsWith(QLatin1Char(')'));
+}
+
+bool isColourValue(const QString& element)
+{
+    const QString v = element.trimmed();
+    if (!v.startsWith(kVariant) || !v.endsWith(QLatin1Char(')'))) return false;
+    const QStringRef body = v.midRef(kVariant.size(), v.size() - kVariant.size() - 1);
+    if (body.size() != kColourBytes) return false;
+    for (const QChar c : body)
+        if (c.unicode() > 0xFF) return false;
+    for (int i = 0; i < 4; ++i)
+        if (body.at(i).unicode() != kColourHeader[i]) return false;
+    return body.at(4).unicode() <= kLastPlainSpec;
+}
+
+bool isHex(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// The INI library's unescaping of a value: escapes, quotes, and commas outside
+// quotes splitting it into a list.
+QStringList unescape(const QByteArray& raw)
+{
+    static const char kSimple[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
+                                      {'r', '\r'}, {'t', '\t'}, {'v', '\v'}, {'"', '"'},
+                                      {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
+    QStringList out;
+    QString cur;
+    bool quoted = false;
+    int i = 0;
+    const int n = raw.size();
+    while (i < n) {
+        const char c = raw.at(i);
+        if (c == '\\') {
+            if (++i >= n) break;
+            const char e = raw.at(i++);
+            bool simple = false;
+            for (const auto& s : kSimple)
+                if (e == s[0]) {
+                    cur += QLatin1Char(s[1]);
+                    simple = true;
+                }
+            if (simple) continue;
+            if (e == 'x') {
+                uint v = 0;
+                while (i < n && isHex(raw.at(i))) {
+                    const char h = raw.at(i++);
+                    v = (v << 4) | uint(h <= '9' ? h - '0' : (h | 0x20) - 'a' + 10);
+                }
+                cur += QChar(ushort(v & 0xFFFF));
+            } else if (e >= '0' && e <= '7') {
+                uint v = uint(e - '0');
+                while (i < n && raw.at(i) >= '0' && raw.at(i) <= '7')
+                    v = (v << 3) | uint(raw.at(i++) - '0');
+                cur += QChar(ushort(v & 0xFFFF));
+            }
+            // Any other escaped character (a line break among them) is dropped.
+        } else if (c == '"') {
+            quoted = !quoted;
+            ++i;
+        } else if (c == ',' && !quoted) {
+            out << cur;
+            cur.clear();
+            ++i;
+        } else {
+            cur += QChar(ushort(uchar(c)));
+            ++i;
+        }
+    }
+    out << cur;
+    return out;
+}
+
+struct Line {
+    int begin;     // first byte of the logical line
+    int end;       // one past its line break
+    bool hostile; // a value that QDataStream would decode and that is no colour
+};
+
+// Splits INI text into logical lines (a backslash before a line break joins
+// the next line) and judges each value.
+QList<Line> scan(const QByteArray& text)
+{
+    QList<Line> lines;
+    const int n = text.size();
+    int i = 0;
+    while (i < n) {
+        const int begin = i;
+        while (i < n && text.at(i) != '\n' && text.at(i) != '\r') {
+            if (text.at(i) == '\\' && i + 1 < n) {
+                i += 2;
+                if (text.at(i - 1) == '\r' && i < n && text.at(i) == '\n') ++i;
+            } else {
+                ++i;
+            }
+        }
+        const int contentEnd = i;
+        while (i < n && (text.at(i) == '\n' || text.at(i) == '\r')) ++i;
+        QByteArray content = text.mid(begin, contentEnd - begin).trimmed();
+        Line line{begin, i, false};
+        if (!content.isEmpty() && content.at(0) != '[') {
+            const int eq = content.indexOf('=');
+            const QByteArray value = eq < 0 ? content : content.mid(eq + 1);
+            for (const QString& element : unescape(value))
+                if (decodable(element) && !isColourValue(element)) line.hostile = true;
+        }
+        lines << line;
+    }
+    return lines;
+}
+
+bool textSafe(const QByteArray& text)
+{
+    for (const Line& l : scan(text))
+        if (l.hostile) return false;
+    return true;
+}
+
+struct CacheEntry {
+    QDateTime modified;
+    qint64 size;
+    bool safe;
+};
+
+std::mutex g_cacheMutex;
+QHash<QString, CacheEntry> g_cache;
+
+std::mutex g_stateMutex;
+QSet<QString> g_readOnly; // files whose lock could not be taken
+QList<FileNotice> g_notices;
+QList<FileNotice> g_announced;
+
+// Replaces `path` (a symbolic link included: the link itself) with `bytes`.
+bool replaceFile(const QString& path, const QByteArray& bytes)
+{
+    QTemporaryFile temp(path + QStringLiteral(".XXXXXX"));
+    temp.setAutoRemove(true);
+    if (!temp.open() || temp.write(bytes) != bytes.size() || !temp.flush()) return false;
+    temp.close();
+    if (std::rename(QFile::encodeName(temp.fileName()).constData(),
+                    QFile::encodeName(path).constData()) != 0)
+        return false;
+    temp.setAutoRemove(false);
+    return true;
+}
+
+bool readOnlyFile(const QString& path)
+{
+    const std::lock_guard<std::mutex> lock(g_stateMutex);
+    return g_readOnly.contains(path);
+}
+
+// QSettings waits for "<file>.lock" without end; make sure it will get it.
+bool lockFree(const QString& path)
+{
+    if (readOnlyFile(path)) return false;
+    QLockFile probe(path + QStringLiteral(".lock"));
+    if (probe.tryLock(g_lockWaitMs)) return true;
+    {
+        const std::lock_guard<std::mutex> lock(g_stateMutex);
+        g_readOnly.insert(path);
+    }
+    addFileNotice(FileNotice::NotLocked, path);
+    return false;
+}
+
+// Keeps `path` aside as "<path>.damaged" and leaves it without hostile lines.
+bool repair(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray original = file.readAll();
+    file.close();
+    if (!replaceFile(freeDamagedName(path), original)) return false;
+    QByteArray kept = iniWithoutHostileLines(original);
+    if (!textSafe(kept)) kept.clear();
+    if (!replaceFile(path, kept)) return false;
+    addFileNotice(FileNotice::Repaired, path);
+    return true;
+}
+
+} // namespace
+
 bool iniVariantsSafe(const QString& path)
 {
-    Q_UNUSED(path);
-    return true;
+    const QFileInfo info(path);
+    if (!info.exists()) return true;
+    const QDateTime modified = info.lastModified();
+    const qint64 size = info.size();
+    {
+        const std::lock_guard<std::mutex> lock(g_cacheMutex);
+        const auto it = g_cache.constFind(path);
+        if (it != g_cache.constEnd() && it->modified == modified && it->size == size)
+            return it->safe;
+    }
+    QFile file(path);
+    // What cannot be read cannot be parsed either.
+    const bool safe = !file.open(QIODevice::ReadOnly) || textSafe(file.readAll());
+    const std::lock_guard<std::mutex> lock(g_cacheMutex);
+    g_cache.insert(path, {modified, size, safe});
+    return safe;
+}
+
+QByteArray iniWithoutHostileLines(const QByteArray& text)
+{
+    QByteArray kept;
+    for (const Line& l : scan(text))
+        if (!l.hostile) kept += text.mid(l.begin, l.end - l.begin);
+    return kept;
+}
+
+QString freeDamagedName(const QString& path)
+{
+    QString name = path + QStringLiteral(".damaged");
+    for (int k = 2; QFileInfo(name).exists() || QFileInfo(name).isSymLink(); ++k)
+        name = path + QStringLiteral(".damaged.%1").arg(k);
+    return name;
+}
+
+void setIniLockWaitMs(int ms) { g_lockWaitMs = ms; }
+
+IniFile::IniFile(const QString& path, Damage onDamage) : m_path(path)
+{
+    m_intact = iniVariantsSafe(path);
+    if (!m_intact && onDamage == Repair && !readOnlyFile(path) && repair(path))
+        m_intact = iniVariantsSafe(path);
+    if (m_intact) m_ini = std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
+IniFile::~IniFile() { save(); }
+
+bool IniFile::contains(const QString& key) const { return m_ini && m_ini->contains(key); }
+
+QVariant IniFile::value(const QString& key, const QVariant& def) const
+{
+    return m_ini ? m_ini->value(key, def) : def;
+}
+
+void IniFile::setValue(const QString& key, const QVariant& value)
+{
+    m_pending.append({key, value});
+}
+
+bool IniFile::save()
+{
+    if (m_pending.isEmpty()) return true;
+    const auto pending = std::move(m_pending);
+    m_pending.clear();
+    if (!m_intact || !lockFree(m_path)) return false;
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    const QFileInfo info(m_path);
+    if (info.isSymLink()) {
+        // QSettings would write to the link's target; the link is replaced by
+        // a file of its own with the target's settings.
+        QFile target(m_path);
+        const QByteArray bytes = target.open(QIODevice::ReadOnly) ? target.readAll() : QByteArray();
+        if (!textSafe(bytes) || !replaceFile(m_path, bytes)) return false;
+        m_ini.reset();
+        m_ini = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+    }
+    for (const auto& kv : pending) m_ini->setValue(kv.first, kv.second);
+    m_ini->sync();
+    return m_ini->status() == QSettings::NoError;
+}
+
+void addFileNotice(FileNotice::Kind kind, const QString& path)
+{
+    const std::lock_guard<std::mutex> lock(g_stateMutex);
+    const FileNotice notice{kind, path};
+    if (g_announced.contains(notice)) return;
+    g_announced << notice;
+    g_notices << notice;
+}
+
+QList<FileNotice> takeFileNotices()
+{
+    const std::lock_guard<std::mutex> lock(g_stateMutex);
+    QList<FileNotice> out;
+    out.swap(g_notices);
+    return out;
 }

@@ -1,10 +1,11 @@
 #include "language.h"
 
+#include "filename.h"
+#include "inifile.h"
 #include "paths.h"
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QSettings>
 #include <QTranslator>
 #include <atomic>
 #include <mutex>
@@ -16,22 +17,25 @@ std::atomic<int> g_frenchLanguage{-1};
 
 int readLanguageId()
 {
-    return QSettings(languageConfigPath(), QSettings::IniFormat)
+    return IniFile(languageConfigPath(), IniFile::Repair)
         .value(QStringLiteral("Config/LangID"), 0)
         .toInt();
 }
 
-void writeLanguageId(int id)
+bool writeLanguageId(int id)
 {
     ensureParentFolder(languageConfigPath());
-    QSettings(languageConfigPath(), QSettings::IniFormat).setValue(QStringLiteral("Config/LangID"), id);
+    IniFile ini(languageConfigPath(), IniFile::Repair);
+    ini.setValue(QStringLiteral("Config/LangID"), id);
+    return ini.save();
 }
 
 LanguageList readLanguageList()
 {
-    const QSettings ini(mainConfigPath(), QSettings::IniFormat);
+    const IniFile ini(mainConfigPath(), IniFile::Repair);
     LanguageList list;
-    list.count = ini.value(QStringLiteral("FONT_LIST/LANGNUM"), 0).toInt();
+    list.count =
+        qBound(0, ini.value(QStringLiteral("FONT_LIST/LANGNUM"), 0).toInt(), kMaxLanguages);
     for (int i = 0; i < kMaxLanguages; ++i) {
         list.names[i] = ini.value(QStringLiteral("FONT_LIST/LangName_%1").arg(i), QString()).toString();
         list.files[i] = ini.value(QStringLiteral("FONT_LIST/LangFile_%1").arg(i), QString()).toString();
@@ -43,7 +47,8 @@ bool loadCatalogue(QTranslator& translator, int index)
 {
     if (index < 0 || index >= kMaxLanguages) return false;
     const LanguageList list = readLanguageList();
-    if (list.files[index].isEmpty()) return false;
+    // The catalogue is a plain name inside the program's own lang folder.
+    if (!isValidFileName(list.files[index])) return false;
     return translator.load(appDir() + "/lang/" + list.files[index] + ".qm");
 }
 
@@ -68,7 +73,7 @@ QFont fontFor(int languageIndex, double scale)
         cache.index == languageIndex && cache.scale == scale)
         return cache.font;
 
-    const QSettings ini(path, QSettings::IniFormat);
+    const IniFile ini(path, IniFile::Repair);
     const QString family =
         ini.value(QStringLiteral("FONT_LIST/FONT_%1").arg(languageIndex), QString()).toString();
     const uint size = ini.value(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(languageIndex), 0).toUInt();

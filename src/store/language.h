@@ -15,10 +15,11 @@ struct LanguageList {
 };
 
 int readLanguageId();
-void writeLanguageId(int id);
+bool writeLanguageId(int id);
 LanguageList readLanguageList();
 
-// Loads <app>/lang/<files[index]>.qm into `translator`.
+// Loads <app>/lang/<files[index]>.qm into `translator`; a name that is no
+// plain file name is refused.
 bool loadCatalogue(QTranslator& translator, int index);
 
 // The font of a language: "FONT_LIST/FONT_%d" with its pixel size

@@ -1,14 +1,14 @@
 #include "productdef.h"
 
+#include "inifile.h"
 #include "paths.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 
 struct Reader {
-    QSettings ini{productDefinitionPath(), QSettings::IniFormat};
+    IniFile ini{productDefinitionPath()};
     int i(const QString& key, int def = 0) const { return ini.value("PROFILE/" + key, def).toInt(); }
     QString s(const QString& key) const { return ini.value("PROFILE/" + key, QString()).toString(); }
 };

@@ -2,10 +2,12 @@
 
 #include "defaults.h"
 #include "filename.h"
+#include "inifile.h"
 #include "paths.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <limits>
 
 namespace {
 
@@ -123,31 +125,78 @@ struct EmitVisitor {
 };
 
 struct ReadVisitor {
-    const QSettings& ini;
+    const IniFile& ini;
     QString group;
     QVariant get(const QString& k, const QVariant& def) const { return ini.value(group + k, def); }
     void u8(const QString& k, uint8_t& f, int def = 0) const { f = uint8_t(get(k, def).toInt()); }
-    void u32(const QString& k, uint32_t& f) const { f = uint32_t(get(k, 0).toInt()); }
+    void u32(const QString& k, uint32_t& f) const { f = uint32_t(get(k, 0).toLongLong()); }
     void i32(const QString& k, int32_t& f) const { f = get(k, 0).toInt(); }
     void str(const QString& k, QString& f) const { f = get(k, QString()).toString(); }
     void color(const QString& k, QColor& f) const { f = get(k, QVariant()).value<QColor>(); }
 };
 
-void writeGroup(const MouseProfile& profile, const QString& path, const QString& group,
+// Whether a group holds every key the writer writes, each with a value its
+// field can hold. The two sleep fields came later and may be absent.
+struct CheckVisitor {
+    const IniFile& ini;
+    QString group;
+    bool& whole;
+    bool present(const QString& k) const
+    {
+        if (ini.contains(group + k)) return true;
+        whole = false;
+        return false;
+    }
+    void integer(const QString& k, qint64 low, qint64 high) const
+    {
+        if (!present(k)) return;
+        bool ok = false;
+        const qint64 v = ini.value(group + k).toLongLong(&ok);
+        if (!ok || v < low || v > high) whole = false;
+    }
+    void u8(const QString& k, const uint8_t&, int def = 0) const
+    {
+        if (def != 0 && !ini.contains(group + k)) return; // optional, with its own default
+        integer(k, 0, 255);
+    }
+    void u32(const QString& k, const uint32_t&) const
+    {
+        integer(k, 0, std::numeric_limits<uint32_t>::max());
+    }
+    void i32(const QString& k, const int32_t&) const
+    {
+        integer(k, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
+    }
+    void str(const QString& k, const QString&) const { present(k); }
+    void color(const QString& k, const QColor&) const
+    {
+        if (present(k) && ini.value(group + k).userType() != QMetaType::QColor) whole = false;
+    }
+};
+
+bool writeGroup(const MouseProfile& profile, const QString& path, const QString& group,
                 bool exportedLayout)
 {
     ensureParentFolder(path);
-    QSettings ini(path, QSettings::IniFormat);
+    IniFile ini(path);
     const QString prefix = group + '/';
     forEachProfileKey(profile, exportedLayout,
                       [&](const QString& k, const QVariant& v) { ini.setValue(prefix + k, v); });
+    return ini.save();
 }
 
-void readGroup(MouseProfile& profile, const QString& path, const QString& group,
+bool readGroup(MouseProfile& profile, const QString& path, const QString& group,
                bool exportedLayout)
 {
-    const QSettings ini(path, QSettings::IniFormat);
-    visitProfile(profile, exportedLayout, ReadVisitor{ini, group + '/'}, KeyNames(exportedLayout));
+    const IniFile ini(path);
+    const QString prefix = group + '/';
+    visitProfile(profile, exportedLayout, ReadVisitor{ini, prefix}, KeyNames(exportedLayout));
+    if (!ini.intact()) return false;
+    bool whole = true;
+    const MouseProfile& unchanged = profile;
+    visitProfile(unchanged, exportedLayout, CheckVisitor{ini, prefix, whole},
+                 KeyNames(exportedLayout));
+    return whole;
 }
 
 } // namespace
@@ -158,24 +207,24 @@ void forEachProfileKey(const MouseProfile& profile, bool exportedLayout,
     visitProfile(profile, exportedLayout, EmitVisitor{sink}, KeyNames(exportedLayout));
 }
 
-void writeProfile(const MouseProfile& profile, const QString& path)
+bool writeProfile(const MouseProfile& profile, const QString& path)
 {
-    writeGroup(profile, path, QStringLiteral("PROFILE"), false);
+    return writeGroup(profile, path, QStringLiteral("PROFILE"), false);
 }
 
-void readProfile(MouseProfile& profile, const QString& path)
+bool readProfile(MouseProfile& profile, const QString& path)
 {
-    readGroup(profile, path, QStringLiteral("PROFILE"), false);
+    return readGroup(profile, path, QStringLiteral("PROFILE"), false);
 }
 
-void writeExportedProfile(int index, const MouseProfile& profile, const QString& path)
+bool writeExportedProfile(int index, const MouseProfile& profile, const QString& path)
 {
-    writeGroup(profile, path, QStringLiteral("PROFILE_%1").arg(index), true);
+    return writeGroup(profile, path, QStringLiteral("PROFILE_%1").arg(index), true);
 }
 
-void readExportedProfile(int index, MouseProfile& profile, const QString& path)
+bool readExportedProfile(int index, MouseProfile& profile, const QString& path)
 {
-    readGroup(profile, path, QStringLiteral("PROFILE_%1").arg(index), true);
+    return readGroup(profile, path, QStringLiteral("PROFILE_%1").arg(index), true);
 }
 
 QString profilePathForName(const QString& name) { return profileFolder() + name + ".prof"; }
@@ -183,8 +232,7 @@ QString profilePathForName(const QString& name) { return profileFolder() + name 
 bool saveProfileByName(const MouseProfile& profile, const QString& name)
 {
     if (!isValidFileName(name)) return false;
-    writeProfile(profile, profilePathForName(name));
-    return true;
+    return writeProfile(profile, profilePathForName(name));
 }
 
 void loadProfileByName(MouseProfile& profile, const QString& name)
@@ -192,8 +240,11 @@ void loadProfileByName(MouseProfile& profile, const QString& name)
     const QString path = profilePathForName(name);
     if (isValidFileName(name) && QFileInfo(path).isFile()) {
         profile = MouseProfile();
-        readProfile(profile, path);
-        return;
+        if (readProfile(profile, path)) return;
+        // Sending what a damaged file reads as would switch every button off:
+        // the file is kept aside and the profile starts again from the factory.
+        QFile::rename(path, freeDamagedName(path));
+        addFileNotice(FileNotice::ProfileReset, path);
     }
     if (name.isEmpty()) {
         // No binding at all: the profile reads as the file defaults.

@@ -16,21 +16,25 @@ constexpr int kProfileKeyCount = 8453;
 void forEachProfileKey(const MouseProfile& profile, bool exportedLayout,
                        const std::function<void(const QString&, const QVariant&)>& sink);
 
-void writeProfile(const MouseProfile& profile, const QString& path);
-void readProfile(MouseProfile& profile, const QString& path);
+// False when the values did not reach the file.
+bool writeProfile(const MouseProfile& profile, const QString& path);
+// Fields whose keys are absent get the file defaults. True only when the file
+// is whole: every key present with a value its field can hold.
+bool readProfile(MouseProfile& profile, const QString& path);
 
-void writeExportedProfile(int index, const MouseProfile& profile, const QString& path);
-void readExportedProfile(int index, MouseProfile& profile, const QString& path);
+bool writeExportedProfile(int index, const MouseProfile& profile, const QString& path);
+bool readExportedProfile(int index, MouseProfile& profile, const QString& path);
 
 QString profilePathForName(const QString& name); // <profile folder>/<name>.prof
 
 // Writes into the live-profile folder; refuses names that fail the file-name
-// check (returns false) and creates the folder when it is missing.
+// check and creates the folder when it is missing. False when nothing was written.
 bool saveProfileByName(const MouseProfile& profile, const QString& name);
 
 // Reads <profile folder>/<name>.prof. When no such file exists for a usable
-// name, the profile becomes a new default profile carrying that name, so a
-// lost file never leaves the mouse without buttons.
+// name, or when the file is not whole, the profile becomes a new default
+// profile carrying that name, so a lost file never leaves the mouse without
+// buttons. A damaged file is renamed "<file>.damaged" and a notice recorded.
 void loadProfileByName(MouseProfile& profile, const QString& name);
 
 // The first "Profile N" with no "<name>.prof" in the product's profile folder.

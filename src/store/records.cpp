@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <iterator>
 
+bool hasLeftClick(const MouseProfile& profile)
+{
+    return std::any_of(std::begin(profile.buttons), std::end(profile.buttons),
+                       [](const ButtonInfo& b) { return b.Fun == kFunLeftClick; });
+}
+
 bool operator==(const KeyInfo& a, const KeyInfo& b)
 {
     return a.map == b.map && a.code == b.code && a.H == b.H;

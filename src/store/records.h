@@ -113,6 +113,12 @@ struct ProductDefinition {
     Button buttons[kProductButtonCount];
 };
 
+// The function code of the left click.
+constexpr int32_t kFunLeftClick = 1;
+// Whether any of the profile's button entries (list, second row or wheel)
+// holds the left click.
+bool hasLeftClick(const MouseProfile& profile);
+
 // Field-by-field equality, used by tests and by change detection helpers.
 bool operator==(const KeyInfo& a, const KeyInfo& b);
 bool operator==(const DpiStage& a, const DpiStage& b);

@@ -1,4 +1,5 @@
 #include "appconfig.h"
+#include "defaults.h"
 #include "paths.h"
 #include "profilefile.h"
 #include "profilelibrary.h"
@@ -139,8 +140,18 @@ private slots:
                  QStringLiteral("The file is not match current mouse!"));
         QVERIFY(!QFile::exists(pathFor("Other")));
 
+        // A file of this mouse that is not a whole profile changes nothing.
+        const QString part = app.file("in/Part.prof");
+        writeText(part, "[PROFILE]\ndpi=2\n");
+        writeProductTag(part, product);
+        QCOMPARE(importFile(list, part, product, &name).message,
+                 QStringLiteral("The file is damaged and was not loaded."));
+        QVERIFY(!QFile::exists(pathFor("Part")));
+
         const QString mine = app.file("in/Mine.prof");
-        writeText(mine, "[PROFILE]\ndpi=2\n");
+        MouseProfile p;
+        makeDefaultProfile(p);
+        writeProfile(p, mine);
         writeProductTag(mine, product);
         QVERIFY(importFile(list, mine, product, &name).ok());
         QCOMPARE(name, QStringLiteral("Mine"));

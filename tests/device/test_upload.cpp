@@ -13,6 +13,7 @@
 #include <appconfig.h>
 #include <paths.h>
 #include <productdef.h>
+#include <profilefile.h>
 
 namespace {
 
@@ -125,6 +126,9 @@ private slots:
     void statusThreadRestarted();
     void stoppedWorkerSignalsNothing();
     void macroFileReading();
+    void unsentMarkSurvives_data();
+    void unsentMarkSurvives();
+    void hostileMacroReadsEmpty();
 };
 
 void TestUpload::commandSet_data() {
@@ -164,12 +168,18 @@ void TestUpload::sequences_data() {
     QTest::newRow("report rate only") << 0 << "46 01x2 40x5 46" << 0 << 0;
     QTest::newRow("nothing changed") << 1 << "" << 0 << 0;
     QTest::newRow("full write pending") << 2 << "46 01x2 03x7 02x10 04x5 40x5 46" << 0 << 0;
-    QTest::newRow("mouse off") << 3 << "" << 5 << 0;
-    QTest::newRow("thirteen macros") << 4 << "46 01x2 03x7 40x5" << 6 << 1;
-    QTest::newRow("macro too long") << 5 << "46 01x2 03x7 40x5" << 6 << 1;
+    // Saved but not sent: still marked as pending.
+    QTest::newRow("mouse off") << 3 << "" << 5 << 1;
+    // Refused before the write is opened: no packet at all.
+    QTest::newRow("thirteen macros") << 4 << "" << 6 << 1;
+    QTest::newRow("macro too long") << 5 << "" << 6 << 1;
     QTest::newRow("first write fails") << 6 << "" << 4 << 1;
     QTest::newRow("silent mouse") << 7 << "46x6" << 2 << 1;
     QTest::newRow("lighting only") << 8 << "46 01x2 04x5 40x5 46" << 0 << 0;
+    QTest::newRow("no left click") << 9 << "" << 7 << 1;
+    QTest::newRow("left click on second row") << 10 << "46 01x2 03x7 40x5 46" << 0 << 0;
+    QTest::newRow("left click on wheel") << 11 << "46 01x2 03x7 40x5 46" << 0 << 0;
+    QTest::newRow("too long macro, past the twelfth") << 12 << "" << 6 << 1;
 }
 
 void TestUpload::sequences() {
@@ -192,7 +202,7 @@ void TestUpload::sequences() {
         setMouseOffFlag(true);
         break;
     case 4:
-        for (int i = 0; i < 13; ++i) {
+        for (int i = 1; i <= 13; ++i) {
             writeMacro(QStringLiteral("m%1").arg(i), keySteps(2));
             assignMacro(u.current().buttons[i], QStringLiteral("m%1").arg(i));
         }
@@ -212,11 +222,41 @@ void TestUpload::sequences() {
     case 8:
         u.current().ledModes[u.current().LedMode].bright += 1;
         break;
+    case 9:
+        // A profile read as zeros; a pending full write must not send it.
+        writeDiff(1);
+        for (ButtonInfo& b : u.current().buttons)
+            b.Fun = 0;
+        break;
+    case 10:
+    case 11:
+        for (ButtonInfo& b : u.current().buttons)
+            b.Fun = 0;
+        u.current().buttons[scenario == 10 ? 25 : kWheelDownEntry].Fun = kFunLeftClick;
+        break;
+    case 12:
+        // Eleven good macros, then one too long: found only at the twelfth.
+        for (int i = 1; i < 12; ++i) {
+            writeMacro(QStringLiteral("m%1").arg(i), keySteps(2));
+            assignMacro(u.current().buttons[i], QStringLiteral("m%1").arg(i));
+        }
+        writeMacro(QStringLiteral("long"), keySteps(60));
+        assignMacro(u.current().buttons[12], QStringLiteral("long"));
+        break;
     }
+    const QString live = profilePathForName(u.working->profileNames[u.working->currentProfile]);
+    const QByteArray profileBefore = readText(live);
     QCOMPARE(u.run(), result);
     QCOMPARE(sequence(*u.link), expected);
     QCOMPARE(readDiff(), diffAfter);
-    if (result != 5) QVERIFY(u.working->current() == u.sent->current());
+    QVERIFY(!u.link->mouse.writeOpen());
+    if (result == kResultNoLeftClick) {
+        // Neither sent nor saved over the file it came from.
+        QCOMPARE(readText(live), profileBefore);
+        QVERIFY(u.working->current() != u.sent->current());
+    } else if (result != 5) {
+        QVERIFY(u.working->current() == u.sent->current());
+    }
 }
 
 void TestUpload::eightStepMacro() {
@@ -269,7 +309,7 @@ void TestUpload::blocksFromCurrentProfile() {
     }
     p.ledModes[1].RGB = QColor(1, 2, 3);
     p.ledModes[1].bright = 4;
-    p.buttons[0].Fun = 3;
+    p.buttons[1].Fun = 3;
     p.LedSleepTime = 9;
     p.LedMoveOFF = 1;
     QCOMPARE(u.run(true), 0);
@@ -347,6 +387,55 @@ void TestUpload::macroFileReading() {
     QSettings(macroFilePath(QStringLiteral("x")), QSettings::IniFormat)
         .setValue(QStringLiteral("Setting/Count"), 100000000);
     QCOMPARE(int(readMacroSteps(QStringLiteral("x"), 67).size()), 67);
+}
+
+void TestUpload::unsentMarkSurvives_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("change");
+    QTest::addColumn<int>("diff");
+    QTest::newRow("device gone") << "unplugged" << true << 1;
+    QTest::newRow("profile file unwritable") << "profile dir" << true << 0;
+}
+
+// Whatever stops a write, files and mouse never silently disagree: the new
+// settings on disk are marked as not yet sent until the mouse has them.
+void TestUpload::unsentMarkSurvives() {
+    QFETCH(QString, fault);
+    QFETCH(bool, change);
+    QFETCH(int, diff);
+    Upload u;
+    if (change) u.current().pollrate = uint8_t(u.current().pollrate == 3 ? 2 : 3);
+    const QString profilePath =
+        profilePathForName(u.working->profileNames[u.working->currentProfile]);
+    if (fault == "unplugged") u.link->mouse.unplug(vm::Link::Receiver);
+    if (fault == "profile dir") {
+        QFile::remove(profilePath);
+        QDir().mkpath(profilePath);
+    }
+    KestProcessThread t(u.working.get(), u.sent.get(), nullptr);
+    t.start();
+    t.wait();
+    QCOMPARE(readDiff(), diff);
+    if (fault == "profile dir") {
+        // Named to the user; the mouse still gets what the window shows.
+        QCOMPARE(t.failedFile(), profilePath);
+        QCOMPARE(int(t.result()), 0);
+    } else {
+        QCOMPARE(t.failedFile(), QString());
+        MouseProfile onDisk;
+        QVERIFY(readProfile(onDisk, profilePath));
+        QCOMPARE(onDisk.pollrate, u.current().pollrate);
+    }
+}
+
+void TestUpload::hostileMacroReadsEmpty() {
+    TempAppDir app(dataDir());
+    for (const char* value : {"@Variant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)",
+                              "@Variant(\\0\\0\\0\\x47\\x7f\\xff\\xff\\xff)"}) {
+        writeText(macroFilePath("x"),
+                  QByteArray("[Setting]\nCount=2\nMap_0=132\nDataL_0=4\nName=") + value + "\n");
+        QVERIFY(readMacroSteps(QStringLiteral("x")).empty());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestUpload)

@@ -27,11 +27,14 @@ private slots:
         QCOMPARE(int(s.currentProfile), 0);
         QCOMPARE(int(s.Wake), 0);
         QCOMPARE(int(s.Count), 0);
-        MouseProfile fileDefaults;
-        readProfile(fileDefaults, app.file("none.prof"));
+        // No bindings: the default names, whose (missing) files give new
+        // default profiles rather than all-zero ones.
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(s.profileNames[i], QString());
-            QVERIFY(s.profiles[i] == fileDefaults);
+            QCOMPARE(s.profileNames[i], QStringLiteral("Profile %1").arg(i + 1));
+            MouseProfile expected;
+            makeDefaultProfile(expected);
+            expected.ProfileName = s.profileNames[i];
+            QVERIFY(s.profiles[i] == expected);
         }
         QCOMPARE(readBatteryFull(), 4200);
         QCOMPARE(readDiff(), 0);

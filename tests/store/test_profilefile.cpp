@@ -191,17 +191,17 @@ private slots:
 
         // A directory where the file should be.
         QDir().mkpath(profilePathForName("Dir"));
-        QVERIFY(saveProfileByName(p, "Dir"));
+        QVERIFY(!saveProfileByName(p, "Dir")); // reported, not lost quietly
         MouseProfile q;
         loadProfileByName(q, "Dir");
         QCOMPARE(q.ProfileName, QStringLiteral("Dir")); // default profile with that name
         QCOMPARE(q.buttons[0].Fun, 1);
 
-        // A file where the profile folder should be: writes fail quietly.
+        // A file where the profile folder should be: the write fails and says so.
         {
             TempAppDir blocked;
             writeText(blocked.file("Configs/Profile"), "not a folder");
-            QVERIFY(saveProfileByName(p, "Keep"));
+            QVERIFY(!saveProfileByName(p, "Keep"));
             QCOMPARE(readText(blocked.file("Configs/Profile")), QByteArray("not a folder"));
         }
         setAppDirOverride(app.path());

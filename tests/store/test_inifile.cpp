@@ -1,0 +1,332 @@
+// Damaged, hostile, locked and linked settings files: the program carries on,
+// keeps the user's other files, and never loads zeros into a live profile.
+#include "appconfig.h"
+#include "defaults.h"
+#include "inifile.h"
+#include "language.h"
+#include "paths.h"
+#include "profilefile.h"
+#include "testutil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+// Values QDataStream would decode with the lengths inside them trusted.
+const char* const kStringList = "@Variant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)";
+const char* const kPolygon = "@Variant(\\0\\0\\0\\x47\\x7f\\xff\\xff\\xff)";
+const char* const kLongColour =
+    "@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff\\x7f\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)";
+const char* const kOwnColour = "@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff((((\\0\\0)";
+
+QByteArray replaced(QByteArray text, const QByteArray& key, const QByteArray& line)
+{
+    const int at = text.indexOf("\n" + key + "=");
+    if (at < 0) return text;
+    const int end = text.indexOf('\n', at + 1);
+    return text.replace(at + 1, end - at - 1, line);
+}
+
+QMap<QString, QByteArray> snapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files))
+        files.insert(name, readText(folder + name));
+    return files;
+}
+
+} // namespace
+
+class TestIniFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        takeFileNotices();
+        setIniLockWaitMs(200);
+    }
+
+    void variantCheck_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<bool>("safe");
+        QTest::newRow("own colour") << QByteArray(kOwnColour) << true;
+        QTest::newRow("invalid colour")
+            << QByteArray("@Variant(\\0\\0\\0\\x43\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0)") << true;
+        QTest::newRow("plain text") << QByteArray("Variant of a mouse (2)") << true;
+        QTest::newRow("cut colour") << QByteArray("@Variant(\\0\\0\\0\\x43\\x1\\xff") << true;
+        QTest::newRow("string list") << QByteArray(kStringList) << false;
+        QTest::newRow("polygon") << QByteArray(kPolygon) << false;
+        QTest::newRow("colour too long") << QByteArray(kLongColour) << false;
+        QTest::newRow("spec past the fixed ones")
+            << QByteArray("@Variant(\\0\\0\\0\\x43\\x5\\xff\\xff\\xff\\xff((((\\0\\0)") << false;
+        QTest::newRow("escaped at sign")
+            << QByteArray("\\x40Variant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)") << false;
+        QTest::newRow("octal letters")
+            << QByteArray("@\\126ariant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)") << false;
+        QTest::newRow("in a list") << (QByteArray("1, ") + kPolygon) << false;
+        QTest::newRow("quoted") << (QByteArray("\"") + kStringList + "\"") << false;
+        QTest::newRow("date time")
+            << QByteArray("@DateTime(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)") << false;
+    }
+
+    void variantCheck()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(bool, safe);
+        TempAppDir app;
+        const QString path = app.file("x.ini");
+        writeText(path, "[PROFILE]\nLedMode=3\nkey=" + value + "\nother=1\n");
+        QCOMPARE(iniVariantsSafe(path), safe);
+        // Repairing drops exactly the hostile line.
+        const QByteArray kept = iniWithoutHostileLines(readText(path));
+        QCOMPARE(kept.contains("key="), safe);
+        QVERIFY(kept.contains("LedMode=3\n") && kept.contains("other=1\n"));
+    }
+
+    void ownWriterPassesTheCheck()
+    {
+        TempAppDir app;
+        MouseProfile p;
+        makeDefaultProfile(p);
+        p.ledModes[3].RGB = QColor(1, 92, 255);
+        p.ledModes[4].RGB = QColor();
+        p.ProfileName = QStringLiteral("a, \"b\" @Variant(x)");
+        const QString path = app.file("own.prof");
+        QVERIFY(writeProfile(p, path));
+        QVERIFY(iniVariantsSafe(path));
+        MouseProfile back;
+        QVERIFY(readProfile(back, path));
+        QVERIFY(back == p);
+    }
+
+    // Each kind of damage in a live profile: the factory profile under its
+    // name, the file kept aside, the other profiles untouched, one notice.
+    void damagedLiveProfile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* k : {"random bytes", "cut", "empty", "missing key", "300", "-1", "abc",
+                              "list", "string list", "polygon", "long colour", "link elsewhere"})
+            QTest::newRow(k) << QString::fromLatin1(k);
+    }
+
+    void damagedLiveProfile()
+    {
+        QFETCH(QString, kind);
+        TempAppDir app(PRISTINE_DATA_DIR);
+        const QString path = profilePathForName("Profile 2");
+        const QByteArray good = readText(path);
+        QByteArray bad;
+        if (kind == "random bytes") {
+            QRandomGenerator rng(11);
+            bad.resize(5000);
+            for (char& c : bad) c = char(rng.bounded(256));
+        } else if (kind == "cut") {
+            bad = good.left(good.size() / 2);
+        } else if (kind == "missing key") {
+            bad = replaced(good, "BUTTON_INFO_0_Fun", "");
+        } else if (kind == "300" || kind == "-1" || kind == "abc") {
+            bad = replaced(good, "pollrate", "pollrate=" + kind.toLatin1());
+        } else if (kind == "list") {
+            bad = replaced(good, "pollrate", "pollrate=1, 2");
+        } else if (kind == "string list") {
+            bad = replaced(good, "dpi", QByteArray("dpi=") + kStringList);
+        } else if (kind == "polygon") {
+            bad = good + "[Other]\nx=" + kPolygon + "\n";
+        } else if (kind == "long colour") {
+            const QByteArray own = QByteArray(kOwnColour).mid(9);
+            bad = QByteArray(good).replace(own, QByteArray(kLongColour).mid(9));
+            QVERIFY(bad != good);
+        }
+        const QString outside = app.file("outside.txt");
+        if (kind == "link elsewhere") {
+            writeText(outside, "[PROFILE]\npollrate=1\n");
+            QFile::remove(path);
+            QVERIFY(QFile::link(outside, path));
+        } else {
+            writeText(path, bad);
+            writeText(path + ".damaged", "an older one"); // never overwritten
+        }
+        const auto othersBefore = snapshot(profileFolder());
+
+        DeviceSettings s;
+        loadSettings(s);
+        MouseProfile expected;
+        makeDefaultProfile(expected);
+        expected.ProfileName = QStringLiteral("Profile 2");
+        QVERIFY(s.profiles[1] == expected);
+        QCOMPARE(s.profiles[1].buttons[0].Fun, 1); // the left click survives
+        QCOMPARE(s.profiles[0].ProfileName, QStringLiteral("Profile 1"));
+
+        if (kind == "link elsewhere") {
+            QVERIFY(QFileInfo(path + ".damaged").isSymLink());
+            QCOMPARE(readText(outside), QByteArray("[PROFILE]\npollrate=1\n"));
+        } else {
+            QCOMPARE(readText(path + ".damaged"), QByteArray("an older one"));
+            QCOMPARE(readText(path + ".damaged.2"), bad);
+        }
+        QVERIFY(!QFileInfo::exists(path));
+        auto othersAfter = snapshot(profileFolder());
+        for (auto it = othersBefore.begin(); it != othersBefore.end(); ++it)
+            if (!it.key().startsWith("Profile 2.prof"))
+                QCOMPARE(othersAfter.value(it.key()), it.value());
+
+        const QList<FileNotice> notices = takeFileNotices();
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(int(notices[0].kind), int(FileNotice::ProfileReset));
+        QCOMPARE(notices[0].path, path);
+    }
+
+    // A hostile line in the program's own settings files costs that line only.
+    void hostileSettingsFileIsRepaired_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("value");
+        for (const char* file : {"main", "product", "language"})
+            for (const char* v : {kStringList, kPolygon, kLongColour})
+                QTest::addRow("%s %.22s", file, v) << QString::fromLatin1(file) << QByteArray(v);
+    }
+
+    void hostileSettingsFileIsRepaired()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, value);
+        TempAppDir app(PRISTINE_DATA_DIR);
+        const QString path = file == "main"      ? mainConfigPath()
+                             : file == "product" ? productConfigPath("Qorv Stratos")
+                                                 : languageConfigPath();
+        const QByteArray original = readText(path) + "\n[Evil]\nx=" + value + "\n";
+        writeText(path, original);
+
+        DeviceSettings s;
+        loadSettings(s);
+        QCOMPARE(readCurrentProductName(), QStringLiteral("Qorv Stratos"));
+        QCOMPARE(readProfileList(), QStringList({"FPS", "MOBA", "Office"}));
+        QCOMPARE(readLanguageId(), 0);
+        QCOMPARE(int(s.Debounce), 8);
+        QCOMPARE(readText(path + ".damaged"), original);
+        QVERIFY(!readText(path).contains("Variant"));
+        const QList<FileNotice> notices = takeFileNotices();
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(int(notices[0].kind), int(FileNotice::Repaired));
+    }
+
+    void damagedImportsChangeNothing_data()
+    {
+        QTest::addColumn<QByteArray>("damage");
+        QTest::newRow("string list") << QByteArray("string list");
+        QTest::newRow("out of range") << QByteArray("300");
+        QTest::newRow("cut") << QByteArray("cut");
+    }
+
+    void damagedImportsChangeNothing()
+    {
+        QFETCH(QByteArray, damage);
+        TempAppDir app(PRISTINE_DATA_DIR);
+        DeviceSettings live;
+        loadSettings(live);
+        const QString conf = app.file("export.conf");
+        QVERIFY(exportSettings(live, conf));
+        QByteArray text = readText(conf);
+        if (damage == "cut") text = text.left(text.size() * 3 / 4);
+        if (damage == "300") text = replaced(text, "pollrate", "pollrate=300");
+        if (damage == "string list") text += QByteArray("\n[X]\nx=") + kStringList + "\n";
+        writeText(conf, text);
+
+        DeviceSettings s = live;
+        s.Wake = 77;
+        const DeviceSettings before = s;
+        QVERIFY(!importSettings(s, conf));
+        QCOMPARE(int(s.Wake), 77);
+        for (int i = 0; i < kProfileCount; ++i) {
+            QVERIFY(s.profiles[i] == before.profiles[i]);
+            QCOMPARE(s.profileNames[i], before.profileNames[i]);
+        }
+    }
+
+    void countsAreBounded()
+    {
+        TempAppDir app(PRISTINE_DATA_DIR);
+        writeText(productConfigPath("Qorv Stratos"), "[PROFILE_LIST]\nCount=2147483647\n1=A\n");
+        const QStringList list = readProfileList();
+        QCOMPARE(list.size(), 200);
+        QCOMPARE(list.first(), QStringLiteral("A"));
+        writeText(mainConfigPath(), "[FONT_LIST]\nLANGNUM=2147483647\n");
+        QCOMPARE(readLanguageList().count, kMaxLanguages);
+    }
+
+    // A directory named like the lock file: bounded wait, then read-only.
+    void lockDirectory()
+    {
+        TempAppDir app(PRISTINE_DATA_DIR);
+        const QByteArray before = readText(mainConfigPath());
+        QVERIFY(QDir().mkpath(mainConfigPath() + ".lock"));
+        DeviceSettings s;
+        loadSettings(s);
+        s.Wake = 3;
+        QString failed;
+        QVERIFY(!saveSettings(s, true, &failed));
+        QCOMPARE(failed, mainConfigPath());
+        QVERIFY(!writeDiff(0)); // no second wait: read-only from now on
+        QCOMPARE(readText(mainConfigPath()), before);
+        const QList<FileNotice> notices = takeFileNotices();
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(int(notices[0].kind), int(FileNotice::NotLocked));
+    }
+
+    void linksAreReplacedNotFollowed_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("profile") << "Profile 1.prof";
+        QTest::newRow("default profile") << "DefaultProfile.prof";
+        QTest::newRow("main file") << "../Config.ini";
+    }
+
+    void linksAreReplacedNotFollowed()
+    {
+        QFETCH(QString, file);
+        TempAppDir app(PRISTINE_DATA_DIR);
+        const QString path = QDir::cleanPath(profileFolder() + file);
+        const QString target = app.file("target.ini");
+        QVERIFY(QFile::rename(path, target));
+        const QByteArray targetBytes = readText(target);
+        QVERIFY(QFile::link(target, path));
+
+        DeviceSettings s;
+        loadSettings(s);
+        s.profiles[0].pollrate = 3;
+        QVERIFY(saveSettings(s));
+        writeDefaultProfileFile();
+        QCOMPARE(readText(target), targetBytes);
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QVERIFY(QFileInfo(path).isFile());
+        if (file == "../Config.ini")
+            QCOMPARE(readCurrentProductName(), QStringLiteral("Qorv Stratos"));
+    }
+
+    void catalogueStaysInTheLangFolder()
+    {
+        QTemporaryDir outer;
+        TempAppDir app(PRISTINE_DATA_DIR);
+        const QString dir = outer.path() + "/app";
+        QVERIFY(copyTree(app.path(), dir));
+        QVERIFY(QDir().mkpath(dir + "/lang"));
+        const QString qm = QStringLiteral(APP_DIR) + "/lang/mousecfg_fr.qm";
+        QVERIFY(QFile::copy(qm, dir + "/lang/mousecfg_fr.qm"));
+        QVERIFY(QFile::copy(qm, outer.path() + "/evil.qm"));
+        setAppDirOverride(dir);
+        writeText(mainConfigPath(), "[FONT_LIST]\nLANGNUM=2\nLangFile_0=../../evil\n"
+                                    "LangFile_1=mousecfg_fr\n");
+        QTranslator t;
+        QVERIFY(!loadCatalogue(t, 0));
+        QVERIFY(loadCatalogue(t, 1));
+        setAppDirOverride(app.path());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIniFile)
+#include "test_inifile.moc"
