@@ -169,6 +169,12 @@ QMap<QString, QByteArray> snapshot(const QString& root) {
 // One fuzz run's folders: <box>/app is the program's folder, <box>/outside
 // holds files that hostile names point at, <box>/work the files a user picks.
 struct Box {
+    // A failed run keeps its folder, with the input that broke a promise.
+    ~Box() {
+        if (!QTest::currentTestFailed()) return;
+        dir.setAutoRemove(false);
+        qInfo("kept %s", qPrintable(dir.path()));
+    }
     QTemporaryDir dir;
     QString app() const { return dir.filePath("app"); }
     QString outside() const { return dir.filePath("outside"); }
@@ -218,18 +224,18 @@ QString liveProfile(const Box& box, const QByteArray& input) {
     const QString path = profilePathForName("Profile 1");
     MouseProfile p;
     loadProfileByName(p, "Profile 1");
+    const bool asItWas = QFileInfo::exists(path) && readText(path) == input;
     // The damaged bytes stay somewhere beside the file; an older kept copy
     // is never overwritten.
-    bool kept = readText(path) == input;
+    bool kept = asItWas;
     const QDir folder(profileFolder());
     for (const QString& f : folder.entryList({"Profile 1.prof.damaged*"}, QDir::Files))
         kept = kept || readText(folder.filePath(f)) == input;
     if (!kept) return "the damaged file was lost";
     if (readText(path + ".damaged") != "an older damaged copy")
         return "an older damaged copy was overwritten";
-    if (readText(path) == input && certainlyDamaged(input))
-        return "a damaged profile was taken as it is";
-    if (readText(path) != input) {
+    if (asItWas && certainlyDamaged(input)) return "a damaged profile was taken as it is";
+    if (!asItWas) {
         MouseProfile factory;
         makeDefaultProfile(factory);
         factory.ProfileName = "Profile 1";
@@ -287,10 +293,22 @@ QString macroFile(const Box&, const QByteArray&) {
     return {};
 }
 
+bool sameSettings(const DeviceSettings& a, const DeviceSettings& b) {
+    for (int i = 0; i < kProfileCount; ++i)
+        if (a.profiles[i] != b.profiles[i] || a.profileNames[i] != b.profileNames[i]) return false;
+    return a.currentProfile == b.currentProfile && a.AngleValue == b.AngleValue &&
+           a.LiftHigh == b.LiftHigh && a.Sync == b.Sync && a.Count == b.Count &&
+           a.Jitter == b.Jitter && a.Debounce == b.Debounce && a.Wake == b.Wake &&
+           a.SensorMode == b.SensorMode;
+}
+
 QString exportedSettings(const Box& box, const QByteArray& input) {
-    DeviceSettings s;
-    importSettings(s, box.work("import.conf"));
+    DeviceSettings live;
+    loadSettings(live);
+    DeviceSettings s = live;
+    const bool taken = importSettings(s, box.work("import.conf"));
     if (readText(box.work("import.conf")) != input) return "import changed its source";
+    if (!taken) return sameSettings(s, live) ? QString() : "a refused import changed the settings";
     if (s.currentProfile >= kProfileCount) return "current profile out of range";
     for (const QString& name : s.profileNames)
         if (!isValidFileName(name)) return "imported name \"" + name + "\" is no usable file name";
