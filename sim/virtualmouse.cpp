@@ -295,7 +295,9 @@ void VirtualMouse::handleBlockWrite(const Report& report) {
     if (offset + size_t(length) > blockCapacity(blockNumber)) return;
     if (staging.data.size() < offset + size_t(length))
         staging.data.resize(offset + size_t(length), 0);
-    std::memcpy(staging.data.data() + offset, report.data() + kPosData, size_t(length));
+    // An empty first chunk leaves the buffer without storage to copy into.
+    if (length > 0)
+        std::memcpy(staging.data.data() + offset, report.data() + kPosData, size_t(length));
 }
 
 void VirtualMouse::sendEcho(Link link, const Report& report) {

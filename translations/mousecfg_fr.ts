@@ -372,15 +372,15 @@
     </message>
     <message>
         <source>Profile &quot;%1&quot; was damaged and has been reset.</source>
-        <translation>Le profil « %1 » était endommagé et a été réinitialisé.</translation>
+        <translation>Le profil «&#xa0;%1&#xa0;» était endommagé et a été réinitialisé.</translation>
     </message>
     <message>
         <source>%1 is locked; changes to it are not saved.</source>
-        <translation>%1 est verrouillé ; les modifications ne sont pas enregistrées.</translation>
+        <translation>%1 est verrouillé&#xa0;; les modifications ne sont pas enregistrées.</translation>
     </message>
     <message>
         <source>%1 was damaged; the damaged lines were removed.</source>
-        <translation>%1 était endommagé ; les lignes endommagées ont été retirées.</translation>
+        <translation>%1 était endommagé&#xa0;; les lignes endommagées ont été retirées.</translation>
     </message>
     <message>
         <source>%1 could not be saved.</source>

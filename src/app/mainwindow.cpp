@@ -669,6 +669,7 @@ void MousecfgWidget::onButtonClicked()
     } else if (n == QLatin1String("wheelUp") || n == QLatin1String("wheelDown")) {
         SelBtnChanged(quint8(m_extraMarkers.indexOf(b)), 2);
     }
+    showFileNotices();
 }
 
 void MousecfgWidget::slotGotoMacro(quint8 iBtn) { selectTab(iBtn); }
@@ -724,9 +725,14 @@ void MousecfgWidget::showFileNotices(const QString& unsavedFile)
         case FileNotice::Repaired:
             lines << tr("%1 was damaged; the damaged lines were removed.").arg(shown(n.path));
             break;
+        case FileNotice::NotSaved:
+            lines << tr("%1 could not be saved.").arg(shown(n.path));
+            break;
         }
     }
-    if (!unsavedFile.isEmpty()) lines << tr("%1 could not be saved.").arg(shown(unsavedFile));
+    // The write just asked for is reported each time, not only the first.
+    const QString unsaved = tr("%1 could not be saved.").arg(shown(unsavedFile));
+    if (!unsavedFile.isEmpty() && !lines.contains(unsaved)) lines << unsaved;
     if (!lines.isEmpty()) showMessage(KestMessageBox::Notice, lines.join(QLatin1Char('\n')));
 }
 

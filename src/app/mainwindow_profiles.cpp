@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "defaults.h"
 #include "filename.h"
+#include "inifile.h"
 #include "kestaction.h"
 #include "kestlineedit.h"
 #include "kestmenu.h"
@@ -115,7 +116,7 @@ void MousecfgWidget::addProfile()
     bindCurrent(name);
     rebuildProfileMenu();
     MouseProfile& p = m_edited->current();
-    readProfile(p, ProfileLibrary::pathFor(name));
+    loadWholeProfile(p, ProfileLibrary::pathFor(name), name);
     refreshPages();
 }
 
@@ -174,7 +175,7 @@ void MousecfgWidget::deleteProfile()
     }
     bindCurrent(replacement);
     rebuildProfileMenu();
-    readProfile(m_edited->current(), ProfileLibrary::pathFor(replacement));
+    loadWholeProfile(m_edited->current(), ProfileLibrary::pathFor(replacement), replacement);
     refreshPages();
 }
 
@@ -258,8 +259,10 @@ void MousecfgWidget::importConfig()
     const QString path = QFileDialog::getOpenFileName(this, tr("Load Config File"), QString(),
                                                       tr("Config File(*.conf)"));
     if (path.isEmpty()) return;
-    if (readProductTag(path) != readCurrentProductName()) return;
-    if (!importSettings(*m_edited, path)) {
+    // A hostile file reads as carrying no product: say why it is refused.
+    const bool damaged = !iniVariantsSafe(path);
+    if (!damaged && readProductTag(path) != readCurrentProductName()) return;
+    if (damaged || !importSettings(*m_edited, path)) {
         showMessage(KestMessageBox::Notice, tr("The file is damaged and was not loaded."));
         return;
     }

@@ -3,6 +3,7 @@
 #include "appconfig.h"
 #include "defaults.h"
 #include "filename.h"
+#include "inifile.h"
 #include "paths.h"
 #include "profilefile.h"
 
@@ -128,12 +129,13 @@ Outcome remove(QStringList& list, const QString& name, const QStringList& otherB
 Outcome importFile(QStringList& list, const QString& sourcePath, const QString& product,
                    QString* name)
 {
+    const Outcome damaged = {
+        notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The file is damaged and was not loaded."))};
+    if (!iniVariantsSafe(sourcePath)) return damaged;
     if (readProductTag(sourcePath) != product)
         return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The file is not match current mouse!"))};
     MouseProfile probe;
-    if (!readProfile(probe, sourcePath))
-        return {
-            notice(QT_TRANSLATE_NOOP("MousecfgWidget", "The file is damaged and was not loaded."))};
+    if (!readProfile(probe, sourcePath)) return damaged;
     const QString base = QFileInfo(sourcePath).completeBaseName();
     if (!isValidFileName(base)) return {notice(QT_TRANSLATE_NOOP("MousecfgWidget", "Invalid profile name."))};
     const QString target = pathFor(base);

@@ -16,8 +16,11 @@ SingleInstance::SingleInstance(const QString& mutexName)
         return;
     }
     // A failure other than "another process holds it" (no runtime folder, a
-    // read-only disk) must not stop the program: start as the first copy.
-    m_first = m_lock->error() != QLockFile::LockFailedError;
+    // read-only disk, a directory or link planted at the lock's name) must not
+    // stop the program: start as the first copy.
+    const QFileInfo held(path);
+    m_first =
+        m_lock->error() != QLockFile::LockFailedError || !held.isFile() || held.isSymLink();
 }
 
 SingleInstance::~SingleInstance() = default;

@@ -1,5 +1,7 @@
 #include "inifile.h"
 
+#include "paths.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -52,8 +54,9 @@ bool isHex(char c)
 }
 
 // The INI library's unescaping of a value: escapes, quotes, and commas outside
-// quotes splitting it into a list.
-QStringList unescape(const QByteArray& raw)
+// quotes splitting it into a list. Whether an unknown escape keeps its
+// character is asked both ways by the caller, so either reading is covered.
+QStringList unescape(const QByteArray& raw, bool keepUnknownEscapes)
 {
     static const char kSimple[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
                                       {'r', '\r'}, {'t', '\t'}, {'v', '\v'}, {'"', '"'},
@@ -76,25 +79,34 @@ QStringList unescape(const QByteArray& raw)
                 }
             if (simple) continue;
             if (e == 'x') {
+                // "\x" without digits gives nothing: what follows stays first.
                 uint v = 0;
+                const int digits = i;
                 while (i < n && isHex(raw.at(i))) {
                     const char h = raw.at(i++);
                     v = (v << 4) | uint(h <= '9' ? h - '0' : (h | 0x20) - 'a' + 10);
                 }
-                cur += QChar(ushort(v & 0xFFFF));
+                if (i > digits) cur += QChar(ushort(v & 0xFFFF));
             } else if (e >= '0' && e <= '7') {
                 uint v = uint(e - '0');
                 while (i < n && raw.at(i) >= '0' && raw.at(i) <= '7')
                     v = (v << 3) | uint(raw.at(i++) - '0');
                 cur += QChar(ushort(v & 0xFFFF));
+            } else if (keepUnknownEscapes && e != '\n' && e != '\r') {
+                cur += QChar(ushort(uchar(e)));
             }
-            // Any other escaped character (a line break among them) is dropped.
         } else if (c == '"') {
             quoted = !quoted;
             ++i;
         } else if (c == ',' && !quoted) {
             out << cur;
             cur.clear();
+            ++i;
+        } else if (c == ';' || c == '#') {
+            // The library may end the value here as a comment: judge the
+            // element as it stands too.
+            out << cur;
+            cur += QLatin1Char(c);
             ++i;
         } else {
             cur += QChar(ushort(uchar(c)));
@@ -106,8 +118,8 @@ QStringList unescape(const QByteArray& raw)
 }
 
 struct Line {
-    int begin;     // first byte of the logical line
-    int end;       // one past its line break
+    int begin;    // first byte of the logical line
+    int end;      // one past its line break
     bool hostile; // a value that QDataStream would decode and that is no colour
 };
 
@@ -132,12 +144,13 @@ QList<Line> scan(const QByteArray& text)
         while (i < n && (text.at(i) == '\n' || text.at(i) == '\r')) ++i;
         QByteArray content = text.mid(begin, contentEnd - begin).trimmed();
         Line line{begin, i, false};
-        if (!content.isEmpty() && content.at(0) != '[') {
-            const int eq = content.indexOf('=');
-            const QByteArray value = eq < 0 ? content : content.mid(eq + 1);
-            for (const QString& element : unescape(value))
+        // Section headers are read like values too: whatever the library
+        // makes of a malformed one, nothing in it passes unchecked.
+        const int eq = content.indexOf('=');
+        const QByteArray value = eq < 0 ? content : content.mid(eq + 1);
+        for (const bool keep : {false, true})
+            for (const QString& element : unescape(value, keep))
                 if (decodable(element) && !isColourValue(element)) line.hostile = true;
-        }
         lines << line;
     }
     return lines;
@@ -199,18 +212,27 @@ bool lockFree(const QString& path)
 }
 
 // Keeps `path` aside as "<path>.damaged" and leaves it without hostile lines.
+// A file that cannot be repaired is left alone for the rest of the run, so no
+// second copy is ever set aside for it.
 bool repair(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray original = file.readAll();
-    file.close();
-    if (!replaceFile(freeDamagedName(path), original)) return false;
-    QByteArray kept = iniWithoutHostileLines(original);
-    if (!textSafe(kept)) kept.clear();
-    if (!replaceFile(path, kept)) return false;
-    addFileNotice(FileNotice::Repaired, path);
-    return true;
+    const bool repaired = [&] {
+        if (!file.open(QIODevice::ReadOnly)) return false;
+        const QByteArray original = file.readAll();
+        file.close();
+        if (!replaceFile(freeDamagedName(path), original)) return false;
+        QByteArray kept = iniWithoutHostileLines(original);
+        if (!textSafe(kept)) kept.clear(); // never set aside a second copy
+        return replaceFile(path, kept);
+    }();
+    if (repaired) {
+        addFileNotice(FileNotice::Repaired, path);
+    } else {
+        const std::lock_guard<std::mutex> lock(g_stateMutex);
+        g_readOnly.insert(path);
+    }
+    return repaired;
 }
 
 } // namespace
@@ -256,7 +278,7 @@ void setIniLockWaitMs(int ms) { g_lockWaitMs = ms; }
 IniFile::IniFile(const QString& path, Damage onDamage) : m_path(path)
 {
     m_intact = iniVariantsSafe(path);
-    if (!m_intact && onDamage == Repair && !readOnlyFile(path) && repair(path))
+    if (!m_intact && onDamage == Repair && lockFree(path) && repair(path))
         m_intact = iniVariantsSafe(path);
     if (m_intact) m_ini = std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
@@ -280,7 +302,13 @@ bool IniFile::save()
     if (m_pending.isEmpty()) return true;
     const auto pending = std::move(m_pending);
     m_pending.clear();
-    if (!m_intact || !lockFree(m_path)) return false;
+    if (!lockFree(m_path)) return false; // already told
+    auto failed = [this] {
+        // Files the user chose (exports) have their own notice.
+        if (m_path.startsWith(configDir())) addFileNotice(FileNotice::NotSaved, m_path);
+        return false;
+    };
+    if (!m_intact) return failed();
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     const QFileInfo info(m_path);
     if (info.isSymLink()) {
@@ -288,13 +316,13 @@ bool IniFile::save()
         // a file of its own with the target's settings.
         QFile target(m_path);
         const QByteArray bytes = target.open(QIODevice::ReadOnly) ? target.readAll() : QByteArray();
-        if (!textSafe(bytes) || !replaceFile(m_path, bytes)) return false;
+        if (!textSafe(bytes) || !replaceFile(m_path, bytes)) return failed();
         m_ini.reset();
         m_ini = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
     }
     for (const auto& kv : pending) m_ini->setValue(kv.first, kv.second);
     m_ini->sync();
-    return m_ini->status() == QSettings::NoError;
+    return m_ini->status() == QSettings::NoError || failed();
 }
 
 void addFileNotice(FileNotice::Kind kind, const QString& path)

@@ -59,9 +59,9 @@ private:
 
 // What the user has to be told once: a profile reset to the factory values, a
 // file that could not be locked (read-only from then on), a settings file whose
-// hostile lines were removed.
+// hostile lines were removed, a file a save could not write.
 struct FileNotice {
-    enum Kind { ProfileReset, NotLocked, Repaired };
+    enum Kind { ProfileReset, NotLocked, Repaired, NotSaved };
     Kind kind;
     QString path;
     bool operator==(const FileNotice& o) const { return kind == o.kind && path == o.path; }

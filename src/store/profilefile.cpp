@@ -239,12 +239,8 @@ void loadProfileByName(MouseProfile& profile, const QString& name)
 {
     const QString path = profilePathForName(name);
     if (isValidFileName(name) && QFileInfo(path).isFile()) {
-        profile = MouseProfile();
-        if (readProfile(profile, path)) return;
-        // Sending what a damaged file reads as would switch every button off:
-        // the file is kept aside and the profile starts again from the factory.
-        QFile::rename(path, freeDamagedName(path));
-        addFileNotice(FileNotice::ProfileReset, path);
+        loadWholeProfile(profile, path, name);
+        return;
     }
     if (name.isEmpty()) {
         // No binding at all: the profile reads as the file defaults.
@@ -254,6 +250,19 @@ void loadProfileByName(MouseProfile& profile, const QString& name)
     }
     makeDefaultProfile(profile);
     profile.ProfileName = name;
+}
+
+bool loadWholeProfile(MouseProfile& profile, const QString& path, const QString& name)
+{
+    profile = MouseProfile();
+    if (readProfile(profile, path)) return true;
+    // Sending what a damaged file reads as would switch every button off:
+    // the file is kept aside and the profile starts again from the factory.
+    QFile::rename(path, freeDamagedName(path));
+    addFileNotice(FileNotice::ProfileReset, path);
+    makeDefaultProfile(profile);
+    profile.ProfileName = name;
+    return false;
 }
 
 QString newListEntryName(const QString& product)

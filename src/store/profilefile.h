@@ -37,5 +37,11 @@ bool saveProfileByName(const MouseProfile& profile, const QString& name);
 // buttons. A damaged file is renamed "<file>.damaged" and a notice recorded.
 void loadProfileByName(MouseProfile& profile, const QString& name);
 
+// Reads the profile file at `path` (of the live folder or the library) for the
+// profile `name`; a file that is not whole is renamed "<file>.damaged", a
+// notice recorded, and the profile becomes a new default profile named `name`.
+// False when that happened.
+bool loadWholeProfile(MouseProfile& profile, const QString& path, const QString& name);
+
 // The first "Profile N" with no "<name>.prof" in the product's profile folder.
 QString newListEntryName(const QString& product);

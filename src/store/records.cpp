@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-bool hasLeftClick(const MouseProfile& profile)
-{
+bool hasLeftClick(const MouseProfile& profile) {
     return std::any_of(std::begin(profile.buttons), std::end(profile.buttons),
                        [](const ButtonInfo& b) { return b.Fun == kFunLeftClick; });
 }

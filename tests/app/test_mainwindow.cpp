@@ -427,6 +427,21 @@ private slots:
         QCOMPARE(rig.mouse.reportRate(0), 8);
     }
 
+    void profileWithoutLeftClickNotSent()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QTest::qWait(100);
+        for (ButtonInfo& b : w.editedSettings().current().buttons)
+            b.Fun = 0;
+        rig.mouse.clearLog();
+        QCOMPARE(w.writeToMouse(true), 7);
+        QCOMPARE(boxes.texts.last(), QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
+        QCOMPARE(countWrites(rig), 0);
+    }
+
     void profileCommands()
     {
         Rig rig;

@@ -147,6 +147,11 @@ private slots:
         QCOMPARE(importFile(list, part, product, &name).message,
                  QStringLiteral("The file is damaged and was not loaded."));
         QVERIFY(!QFile::exists(pathFor("Part")));
+        const QString hostile = app.file("in/Hostile.prof");
+        writeText(hostile, readText(part) + "x=@Variant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)\n");
+        QCOMPARE(importFile(list, hostile, product, &name).message,
+                 QStringLiteral("The file is damaged and was not loaded."));
+        QVERIFY(!QFile::exists(pathFor("Hostile")));
 
         const QString mine = app.file("in/Mine.prof");
         MouseProfile p;

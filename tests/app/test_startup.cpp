@@ -1,7 +1,9 @@
 // The real program, started twice: the second copy must leave at once with
 // status 1 while the first keeps running.
+#include "singleinstance.h"
 #include "testutil.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QtTest>
 
@@ -46,6 +48,29 @@ private slots:
         QCOMPARE(third.state(), QProcess::Running);
         third.kill();
         third.waitForFinished(5000);
+    }
+
+    // A directory at the lock's name is no other copy: the program starts.
+    void directoryAtTheLockPath()
+    {
+        TempAppDir app(APP_DIR);
+        const QString product =
+            QStringLiteral("Lock Dir Test %1").arg(QCoreApplication::applicationPid());
+        writeText(app.file("DefaultProfile.bin"),
+                  "[PROFILE]\nProductName=" + product.toUtf8() + "\n");
+        const QString lock = SingleInstance::lockPathFor(SingleInstance::mutexNameFor(product));
+        QVERIFY(QDir().mkpath(lock));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(app.file("mousecfg"), QStringList());
+        QVERIFY(program.waitForStarted());
+        QTest::qWait(1500);
+        QCOMPARE(program.state(), QProcess::Running);
+        program.kill();
+        program.waitForFinished(5000);
+        QDir(lock).removeRecursively();
     }
 };
 

@@ -69,6 +69,19 @@ E2eSession::~E2eSession() {
     }
     stop(m_xvfb.get());
     stopStrays();
+    // A sanitizer report in a child fails the test that ran it; the child
+    // itself may have ended before the test could notice.
+    for (const QString& log : std::as_const(m_logs)) {
+        const QByteArray text = readText(log);
+        for (const char* mark :
+             {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error: "}) {
+            if (text.contains(mark)) {
+                QTest::qFail(qPrintable(QStringLiteral("sanitizer report in %1").arg(log)),
+                             __FILE__, __LINE__);
+                break;
+            }
+        }
+    }
     // Keep the logs and pictures of a failed test for a look afterwards.
     if (QTest::currentTestFailed()) {
         m_work.setAutoRemove(false);
@@ -196,7 +209,11 @@ bool E2eSession::startOsd() {
 
 QProcess* E2eSession::startProgram() {
     QProcessEnvironment env = childEnv();
-    env.insert(QStringLiteral("LD_PRELOAD"), appFile(QStringLiteral("libvirtual-mouse-hid.so")));
+    QString preload = appFile(QStringLiteral("libvirtual-mouse-hid.so"));
+#ifdef SANITIZER_RUNTIMES
+    preload.prepend(QStringLiteral(SANITIZER_RUNTIMES ":"));
+#endif
+    env.insert(QStringLiteral("LD_PRELOAD"), preload);
     m_programs.emplace_back(
         spawn(QStringLiteral("mousecfg"), appFile(QStringLiteral("mousecfg")), {}, env));
     return m_programs.back().get();

@@ -69,6 +69,9 @@ private slots:
         QTest::newRow("octal letters")
             << QByteArray("@\\126ariant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)") << false;
         QTest::newRow("in a list") << (QByteArray("1, ") + kPolygon) << false;
+        QTest::newRow("empty hex escape first") << ("\\x" + QByteArray(kStringList)) << false;
+        QTest::newRow("unknown escape first") << ("\\" + QByteArray(kStringList)) << false;
+        QTest::newRow("comment after it") << (QByteArray(kStringList) + ";#(") << false;
         QTest::newRow("quoted") << (QByteArray("\"") + kStringList + "\"") << false;
         QTest::newRow("date time")
             << QByteArray("@DateTime(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)") << false;
@@ -179,6 +182,50 @@ private slots:
         QCOMPARE(notices.size(), 1);
         QCOMPARE(int(notices[0].kind), int(FileNotice::ProfileReset));
         QCOMPARE(notices[0].path, path);
+    }
+
+    // Without bindings the slots read the files of their default names.
+    void unreadableMainFileKeepsProfiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* k : {"empty", "random bytes", "directory", "names blank"})
+            QTest::newRow(k) << QString::fromLatin1(k);
+    }
+
+    void unreadableMainFileKeepsProfiles()
+    {
+        QFETCH(QString, kind);
+        TempAppDir app(PRISTINE_DATA_DIR);
+        MouseProfile files[kProfileCount];
+        for (int i = 0; i < kProfileCount; ++i) {
+            MouseProfile p;
+            makeDefaultProfile(p);
+            p.pollrate = uint8_t(i);
+            p.ProfileName = defaultProfileName(i);
+            QVERIFY(saveProfileByName(p, p.ProfileName));
+            files[i] = p;
+        }
+        QByteArray text;
+        if (kind == "random bytes") {
+            QRandomGenerator rng(9);
+            text.resize(4000);
+            for (char& c : text) c = char(rng.bounded(256));
+        } else if (kind == "names blank") {
+            text = "[Config]\nProfile1=\nProfile2=\nProfile3= \nProfile4=\nProfile5=\n";
+        }
+        QFile::remove(mainConfigPath());
+        if (kind == "directory")
+            QDir().mkpath(mainConfigPath());
+        else
+            writeText(mainConfigPath(), text);
+
+        DeviceSettings s;
+        loadSettings(s);
+        for (int i = 0; i < kProfileCount; ++i) {
+            QCOMPARE(s.profileNames[i], defaultProfileName(i));
+            QVERIFY(s.profiles[i] == files[i]);
+        }
+        QVERIFY(takeFileNotices().isEmpty());
     }
 
     // A hostile line in the program's own settings files costs that line only.

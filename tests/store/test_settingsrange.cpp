@@ -50,20 +50,9 @@ std::unique_ptr<DeviceSettings> validSettings() {
     return s;
 }
 
-// The field a row spoils: profile 2 (not the current one), stage 5 and
-// effect 6 (neither the current stage nor the current effect).
-uint32_t& field(DeviceSettings& s, const QString& name, uint32_t& scratch) {
-    MouseProfile& p = s.profiles[2];
-    DpiStage& st = p.stages[5];
-    LedModeInfo& led = p.ledModes[6];
-    if (name == "x") return st.x;
-    if (name == "y") return st.y;
-    if (name == "xy") return st.xy;
-    if (name == "bright") return led.bright;
-    if (name == "breath") return led.breath;
-    return scratch;
-}
-uint8_t* byteField(DeviceSettings& s, const QString& name) {
+// Calls `f` with the field a row names: in profile 2 (not the current one),
+// stage 5 and effect 6 (neither the current stage nor the current effect).
+template <typename F> void withField(DeviceSettings& s, const QString& name, F&& f) {
     MouseProfile& p = s.profiles[2];
     const std::pair<const char*, uint8_t*> bytes[] = {
         {"pollrate", &p.pollrate},
@@ -83,22 +72,26 @@ uint8_t* byteField(DeviceSettings& s, const QString& name) {
         {"Debounce", &s.Debounce},
         {"SensorMode", &s.SensorMode},
     };
-    for (const auto& [n, f] : bytes)
-        if (name == QLatin1String(n)) return f;
-    return nullptr;
+    const std::pair<const char*, uint32_t*> words[] = {
+        {"x", &p.stages[5].x},
+        {"y", &p.stages[5].y},
+        {"xy", &p.stages[5].xy},
+        {"bright", &p.ledModes[6].bright},
+        {"breath", &p.ledModes[6].breath},
+    };
+    for (const auto& [n, f8] : bytes)
+        if (name == QLatin1String(n)) return f(*f8);
+    for (const auto& [n, f32] : words)
+        if (name == QLatin1String(n)) return f(*f32);
+    QFAIL(qPrintable("no field " + name));
 }
-
 void setField(DeviceSettings& s, const QString& name, int64_t v) {
-    uint32_t scratch = 0;
-    if (uint8_t* b = byteField(s, name))
-        *b = uint8_t(v);
-    else
-        field(s, name, scratch) = uint32_t(v);
+    withField(s, name, [v](auto& f) { f = std::remove_reference_t<decltype(f)>(v); });
 }
 int64_t getField(DeviceSettings& s, const QString& name) {
-    uint32_t scratch = 0;
-    if (uint8_t* b = byteField(s, name)) return *b;
-    return field(s, name, scratch);
+    int64_t v = -1;
+    withField(s, name, [&v](auto& f) { v = f; });
+    return v;
 }
 
 bool sameSettings(const DeviceSettings& a, const DeviceSettings& b) {
