@@ -244,15 +244,10 @@ QString liveProfile(const Box& box, const QByteArray& input) {
     return roundTrips(box, p);
 }
 
-QString settingsFiles(const Box&, const QByteArray&) {
-    DeviceSettings s;
-    loadSettings(s);
-    if (s.currentProfile >= kProfileCount) return "current profile out of range";
-    for (const QString& name : s.profileNames)
-        if (!isValidFileName(name)) return "bound name \"" + name + "\" is no usable file name";
-    if (readProfileList().size() > 200) return "profile list not bounded";
-    const LanguageList languages = readLanguageList();
-    if (languages.count < 0 || languages.count > kMaxLanguages) return "language count not bounded";
+// The languages offered are bounded, and no catalogue comes from outside lang/.
+QString languages(const Box&, const QByteArray&) {
+    const LanguageList list = readLanguageList();
+    if (list.count < 0 || list.count > kMaxLanguages) return "language count not bounded";
     const QString lang = QDir(appDir() + "/lang").canonicalPath() + '/';
     for (int i = -1; i <= kMaxLanguages; ++i) {
         QTranslator t;
@@ -261,11 +256,24 @@ QString settingsFiles(const Box&, const QByteArray&) {
         fontFor(i, 1.0);
     }
     fontFor(readLanguageId(), 2.5);
+    return {};
+}
+
+QString mainConfiguration(const Box& box, const QByteArray& input) {
+    DeviceSettings s;
+    loadSettings(s);
+    if (s.currentProfile >= kProfileCount) return "current profile out of range";
+    for (const QString& name : s.profileNames)
+        if (!isValidFileName(name)) return "bound name \"" + name + "\" is no usable file name";
     for (auto f : {readDiff, readGColorId, readBattery, readBatteryFull, readSensorModel})
         f();
     for (auto f : {readCurrentProductName, readModel, readMouseList0})
         f();
-    return {};
+    return languages(box, input);
+}
+
+QString profileList(const Box&, const QByteArray&) {
+    return readProfileList().size() > 200 ? QStringLiteral("profile list not bounded") : QString();
 }
 
 QString productDefinition(const Box& box, const QByteArray&) {
@@ -373,17 +381,17 @@ const Reader kReaders[] = {
      "app/Configs/Config.ini",
      [](const Box&) { return fileOf("Configs/Config.ini"); },
      {},
-     settingsFiles},
+     mainConfiguration},
     {"product configuration",
      "app/Configs/" + kProduct + "/Config.ini",
      [](const Box&) { return fileOf("Configs/" + kProduct + "/Config.ini"); },
      {},
-     settingsFiles},
+     profileList},
     {"language configuration",
      "app/Configs/LangConfig.ini",
      [](const Box&) { return fileOf("Configs/LangConfig.ini"); },
      {},
-     settingsFiles},
+     languages},
     {"product definition",
      "app/DefaultProfile.bin",
      [](const Box&) { return fileOf("DefaultProfile.bin"); },
