@@ -308,15 +308,13 @@ const Case kCases[] = {
      }},
 };
 
-// Every file below the program's configuration and beside it, by relative path.
-QMap<QString, QByteArray> snapshot(const QString& root) {
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString p = it.next();
-        if (!p.contains(QLatin1String("/skin/")) && !p.contains(QLatin1String("/lang/")))
-            files.insert(p.mid(root.size() + 1), readText(p));
-    }
+// The configuration and the product data, by path in the program's folder.
+QMap<QString, QByteArray> configuration(const E2eSession& s) {
+    QMap<QString, QByteArray> files{
+        {"DefaultProfile.bin", readText(s.appFile("DefaultProfile.bin"))}};
+    const QMap<QString, QByteArray> below = filesBelow(s.appFile("Configs"));
+    for (auto it = below.cbegin(); it != below.cend(); ++it)
+        files.insert("Configs/" + it.key(), it.value());
     return files;
 }
 
@@ -329,13 +327,6 @@ QString firstDifference(const QByteArray& a, const QByteArray& b) {
                 .arg(QString::fromLatin1(x.value(i).left(80)),
                      QString::fromLatin1(y.value(i).left(80)));
     return {};
-}
-
-// One profile's part of `virtual-mouse state`.
-QString profileState(const QString& state, int profile) {
-    const int from = state.indexOf(QStringLiteral("profile %1").arg(profile));
-    const int to = state.indexOf(QStringLiteral("\nprofile %1").arg(profile + 1), from);
-    return from < 0 ? QString() : state.mid(from, to < 0 ? -1 : to - from);
 }
 
 QList<int> numbers(const QString& text, const QString& pattern) {
@@ -456,9 +447,8 @@ private slots:
         Scene c{s, {}, false, s.workDir() + "/outside", {}, {}, {}, false, Scene::Sent::All};
         QDir().mkpath(c.outside);
         kCases[index].prepare(c);
-        const QString appDir = s.appDir();
-        const QMap<QString, QByteArray> before = snapshot(appDir);
-        const QMap<QString, QByteArray> outsideBefore = snapshot(c.outside);
+        const QMap<QString, QByteArray> before = configuration(s);
+        const QMap<QString, QByteArray> outsideBefore = filesBelow(c.outside);
         const QByteArray damaged = readText(c.app(c.target));
         OpenWatch watch;
         for (const QString& folder : c.watched)
@@ -503,12 +493,12 @@ private slots:
                      qPrintable(state));
 
         QCOMPARE(watch.opened(), QStringList());
-        QCOMPARE(snapshot(c.outside), outsideBefore);
+        QCOMPARE(filesBelow(c.outside), outsideBefore);
         // The program's saves replaced the link instead of writing through it.
         if (c.linked) QVERIFY(!QFileInfo(c.app(c.target)).isSymLink());
         if (c.keptAside) QCOMPARE(readText(c.app(c.target + ".damaged")), damaged);
         // Every other file as it was.
-        const QMap<QString, QByteArray> after = snapshot(appDir);
+        const QMap<QString, QByteArray> after = configuration(s);
         // The write saves the current profile (with the system's pointer speed).
         const QStringList ownFiles = {kConfig, kDefaultProfile, kProfile1, c.target,
                                       c.target + ".damaged"};

@@ -155,17 +155,6 @@ private:
     std::mt19937 m_rng;
 };
 
-// Every file below a folder, by relative path.
-QMap<QString, QByteArray> snapshot(const QString& root) {
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString p = it.next();
-        files.insert(p.mid(root.size() + 1), readText(p));
-    }
-    return files;
-}
-
 // One fuzz run's folders: <box>/app is the program's folder, <box>/outside
 // holds files that hostile names point at, <box>/work the files a user picks.
 struct Box {
@@ -437,7 +426,7 @@ private slots:
         writeText(box.dir.filePath(r.target), seedFile);
         if (r.target.endsWith("Profile 1.prof"))
             writeText(box.dir.filePath(r.target) + ".damaged", "an older damaged copy");
-        const QMap<QString, QByteArray> before = snapshot(box.dir.path());
+        const QMap<QString, QByteArray> before = filesBelow(box.dir.path());
         qInfo("%s: %d iterations, seed %u, in %s", r.name, iterations, seed,
               qPrintable(box.dir.path()));
 
@@ -449,7 +438,7 @@ private slots:
             QVERIFY2(broken.isEmpty(),
                      qPrintable(QStringLiteral("iteration %1: %2").arg(i).arg(broken)));
             // Nothing else in the box changed; then the box is made whole again.
-            const QMap<QString, QByteArray> after = snapshot(box.dir.path());
+            const QMap<QString, QByteArray> after = filesBelow(box.dir.path());
             auto exempt = [&](const QString& f) {
                 if (f.startsWith(r.target)) return true;
                 for (const QString& folder : r.mayChange)
