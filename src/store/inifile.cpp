@@ -20,10 +20,10 @@ namespace {
 std::atomic<int> g_lockWaitMs{3000};
 
 // A colour as QSettings writes it: the variant's type (QColor) as a 32-bit
-// number, then the colour's spec byte, alpha and three components, a pad word.
+// number, then the colour's model (QColor::Spec), alpha and three components, a pad word.
 constexpr int kColourBytes = 15;
 constexpr uint8_t kColourHeader[] = {0, 0, 0, 0x43};
-constexpr int kLastPlainSpec = 4; // Invalid, Rgb, Hsv, Cmyk, Hsl: all of fixed size
+constexpr int kLastPlainModel = 4; // Invalid, Rgb, Hsv, Cmyk, Hsl: all of fixed size
 
 const QString kVariant = QStringLiteral("@Variant(");
 const QString kDateTime = QStringLiteral("@DateTime(");
@@ -45,7 +45,7 @@ bool isColourValue(const QString& element)
         if (c.unicode() > 0xFF) return false;
     for (int i = 0; i < 4; ++i)
         if (body.at(i).unicode() != kColourHeader[i]) return false;
-    return body.at(4).unicode() <= kLastPlainSpec;
+    return body.at(4).unicode() <= kLastPlainModel;
 }
 
 bool isHex(char c)
@@ -148,6 +148,11 @@ QList<Line> scan(const QByteArray& text)
         // makes of a malformed one, nothing in it passes unchecked.
         const int eq = content.indexOf('=');
         const QByteArray value = eq < 0 ? content : content.mid(eq + 1);
+        // Neither an at sign nor an escape that could make one: nothing to decode.
+        if (!value.contains('@') && !value.contains('\\')) {
+            lines << line;
+            continue;
+        }
         for (const bool keep : {false, true})
             for (const QString& element : unescape(value, keep))
                 if (decodable(element) && !isColourValue(element)) line.hostile = true;

@@ -124,53 +124,51 @@ struct EmitVisitor {
     void color(const QString& k, const QColor& f) const { sink(k, QVariant(f)); }
 };
 
+// Reads every field and judges the group on the way: it is whole when every
+// key the writer writes is there with a value its field can hold. The two
+// sleep fields came later and may be absent.
 struct ReadVisitor {
     const IniFile& ini;
     QString group;
-    QVariant get(const QString& k, const QVariant& def) const { return ini.value(group + k, def); }
-    void u8(const QString& k, uint8_t& f, int def = 0) const { f = uint8_t(get(k, def).toInt()); }
-    void u32(const QString& k, uint32_t& f) const { f = uint32_t(get(k, 0).toLongLong()); }
-    void i32(const QString& k, int32_t& f) const { f = get(k, 0).toInt(); }
-    void str(const QString& k, QString& f) const { f = get(k, QString()).toString(); }
-    void color(const QString& k, QColor& f) const { f = get(k, QVariant()).value<QColor>(); }
-};
-
-// Whether a group holds every key the writer writes, each with a value its
-// field can hold. The two sleep fields came later and may be absent.
-struct CheckVisitor {
-    const IniFile& ini;
-    QString group;
     bool& whole;
-    bool present(const QString& k) const
+    // The value, or an invalid variant (and the group not whole) when absent.
+    QVariant get(const QString& k) const
     {
-        if (ini.contains(group + k)) return true;
-        whole = false;
-        return false;
+        const QVariant v = ini.value(group + k);
+        if (!v.isValid()) whole = false;
+        return v;
     }
-    void integer(const QString& k, qint64 low, qint64 high) const
+    qint64 integer(const QVariant& v, qint64 low, qint64 high) const
     {
-        if (!present(k)) return;
+        if (!v.isValid()) return 0;
         bool ok = false;
-        const qint64 v = ini.value(group + k).toLongLong(&ok);
-        if (!ok || v < low || v > high) whole = false;
+        const qint64 n = v.toLongLong(&ok);
+        if (!ok || n < low || n > high) whole = false;
+        return n;
     }
-    void u8(const QString& k, const uint8_t&, int def = 0) const
+    void u8(const QString& k, uint8_t& f, int def = 0) const
     {
-        if (def != 0 && !ini.contains(group + k)) return; // optional, with its own default
-        integer(k, 0, 255);
+        // A field with a default of its own may be absent.
+        const QVariant v = def != 0 ? ini.value(group + k, def) : get(k);
+        f = uint8_t(integer(v, 0, 255));
     }
-    void u32(const QString& k, const uint32_t&) const
+    void u32(const QString& k, uint32_t& f) const
     {
-        integer(k, 0, std::numeric_limits<uint32_t>::max());
+        f = uint32_t(integer(get(k), 0, std::numeric_limits<uint32_t>::max()));
     }
-    void i32(const QString& k, const int32_t&) const
+    void i32(const QString& k, int32_t& f) const
     {
-        integer(k, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
+        constexpr qint64 low = std::numeric_limits<int32_t>::min();
+        constexpr qint64 high = std::numeric_limits<int32_t>::max();
+        const qint64 n = integer(get(k), low, high);
+        f = n < low || n > high ? 0 : int32_t(n);
     }
-    void str(const QString& k, const QString&) const { present(k); }
-    void color(const QString& k, const QColor&) const
+    void str(const QString& k, QString& f) const { f = get(k).toString(); }
+    void color(const QString& k, QColor& f) const
     {
-        if (present(k) && ini.value(group + k).userType() != QMetaType::QColor) whole = false;
+        const QVariant v = get(k);
+        if (v.isValid() && v.userType() != QMetaType::QColor) whole = false;
+        f = v.value<QColor>();
     }
 };
 
@@ -189,12 +187,8 @@ bool readGroup(MouseProfile& profile, const QString& path, const QString& group,
                bool exportedLayout)
 {
     const IniFile ini(path);
-    const QString prefix = group + '/';
-    visitProfile(profile, exportedLayout, ReadVisitor{ini, prefix}, KeyNames(exportedLayout));
-    if (!ini.intact()) return false;
-    bool whole = true;
-    const MouseProfile& unchanged = profile;
-    visitProfile(unchanged, exportedLayout, CheckVisitor{ini, prefix, whole},
+    bool whole = ini.intact();
+    visitProfile(profile, exportedLayout, ReadVisitor{ini, group + '/', whole},
                  KeyNames(exportedLayout));
     return whole;
 }

@@ -62,7 +62,7 @@ private slots:
         QTest::newRow("string list") << QByteArray(kStringList) << false;
         QTest::newRow("polygon") << QByteArray(kPolygon) << false;
         QTest::newRow("colour too long") << QByteArray(kLongColour) << false;
-        QTest::newRow("spec past the fixed ones")
+        QTest::newRow("colour model past the fixed ones")
             << QByteArray("@Variant(\\0\\0\\0\\x43\\x5\\xff\\xff\\xff\\xff((((\\0\\0)") << false;
         QTest::newRow("escaped at sign")
             << QByteArray("\\x40Variant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)") << false;
