@@ -98,3 +98,14 @@ QByteArray readText(const QString& path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+QMap<QString, QByteArray> filesBelow(const QString& root)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString p = it.next();
+        files.insert(p.mid(root.size() + 1), readText(p));
+    }
+    return files;
+}

@@ -1,6 +1,7 @@
 // Helpers shared by the tests: throw-away application directories.
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -43,3 +44,5 @@ QString dataDir();                    // the product data of data/
 bool copyTree(const QString& from, const QString& to);
 void writeText(const QString& path, const QByteArray& text);
 QByteArray readText(const QString& path);
+// Every file below `root` (links followed), by path relative to it.
+QMap<QString, QByteArray> filesBelow(const QString& root);

@@ -306,6 +306,12 @@ QString profileFile(const E2eSession& s, int slot) {
     return s.appFile(QStringLiteral("Configs/Profile/Profile %1.prof").arg(slot + 1));
 }
 
+QString profileState(const QString& state, int profile) {
+    const int from = state.indexOf(QStringLiteral("profile %1").arg(profile));
+    const int to = state.indexOf(QStringLiteral("\nprofile %1").arg(profile + 1), from);
+    return from < 0 ? QString() : state.mid(from, to < 0 ? -1 : to - from);
+}
+
 // The companion's log lines: the notice text, then its tab-separated fields.
 QStringList osdTexts(const E2eSession& s) {
     QStringList texts;

@@ -112,6 +112,9 @@ private:
 QString configIni(const E2eSession& s);
 QString profileFile(const E2eSession& s, int slot); // slot 0-4
 
+// One profile's part of `virtual-mouse state`.
+QString profileState(const QString& state, int profile);
+
 // The notice texts the companion logged, oldest first.
 QStringList osdTexts(const E2eSession& s);
 // Presses the mouse's DPI button; true when the program passes a notice on.

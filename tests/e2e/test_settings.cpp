@@ -52,13 +52,6 @@ QSet<QString> sentCommands(const QString& log) {
     return codes;
 }
 
-// One profile's part of `virtual-mouse state`.
-QString profileState(const QString& state, int profile) {
-    const int from = state.indexOf(QStringLiteral("profile %1").arg(profile));
-    const int to = state.indexOf(QStringLiteral("\nprofile %1").arg(profile + 1), from);
-    return from < 0 ? QString() : state.mid(from, to < 0 ? -1 : to - from);
-}
-
 QImage grab(const E2eSession& s, const QString& window, const QString& name) {
     // The pointer off the window, so no hover look gets into the picture.
     s.xdotool({"mousemove", "--sync", "1", "1"});
