@@ -341,6 +341,14 @@ ButtonBlock encodeButtonBlock(MouseProfile& profile, const EncodeContext& ctx,
     return b;
 }
 
+bool blockHasLeftClick(const ButtonBlock& block) {
+    const ButtonRecord& left = kFixedRecords[0].record;
+    static_assert(kFixedRecords[0].fun == kFunLeftClick);
+    for (int slot = 0; slot < kButtonRecordCount; ++slot)
+        if (std::equal(left.begin(), left.end(), block.begin() + 2 + 4 * slot)) return true;
+    return false;
+}
+
 // ---- lighting block ----
 
 LightingBlock encodeLightingBlock(const MouseProfile& p) {

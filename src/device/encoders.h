@@ -65,6 +65,8 @@ CommandReport commitPacket(uint8_t command);
 std::vector<CommandReport> settingsPackets(const SettingsBlock& block);
 std::vector<CommandReport> dpiPackets(const DpiBlock& block);
 std::vector<CommandReport> buttonPackets(const ButtonBlock& block);
+// Whether any record of the block is the left click.
+bool blockHasLeftClick(const ButtonBlock& block);
 std::vector<CommandReport> lightingPackets(const LightingBlock& block);
 
 CommandReport applyBlockReport(uint8_t blockBit);

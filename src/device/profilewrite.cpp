@@ -84,7 +84,11 @@ uint8_t writeSequence(DeviceSettings& staged, int flags) {
     // opened: a count or a macro the mouse cannot hold must fail with nothing
     // sent, not leave the mouse mid-write with buttons naming missing macros.
     MacroIndexMap macros;
-    if (flags & ChangeButtons) encodeButtonBlock(staged.current(), currentEncodeContext(), macros);
+    // What the mouse gets must keep a left click; the product's button count
+    // decides which records go, so a damaged definition can leave none.
+    if ((flags & ChangeButtons) &&
+        !blockHasLeftClick(encodeButtonBlock(staged.current(), currentEncodeContext(), macros)))
+        return kResultNoLeftClick;
     auto images = std::make_unique<MacroImages>();
     uint8_t r = encodeMacroImages(staged, macros, *images);
     if (r) return r;

@@ -177,7 +177,8 @@ void TestUpload::sequences_data() {
     QTest::newRow("silent mouse") << 7 << "46x6" << 2 << 1;
     QTest::newRow("lighting only") << 8 << "46 01x2 04x5 40x5 46" << 0 << 0;
     QTest::newRow("no left click") << 9 << "" << 7 << 1;
-    QTest::newRow("left click on second row") << 10 << "46 01x2 03x7 40x5 46" << 0 << 0;
+    // The second row is kept by the window but never reaches the mouse.
+    QTest::newRow("left click only on second row") << 10 << "" << 7 << 1;
     QTest::newRow("left click on wheel") << 11 << "46 01x2 03x7 40x5 46" << 0 << 0;
     QTest::newRow("too long macro, past the twelfth") << 12 << "" << 6 << 1;
 }
@@ -250,8 +251,9 @@ void TestUpload::sequences() {
     QCOMPARE(sequence(*u.link), expected);
     QCOMPARE(readDiff(), diffAfter);
     QVERIFY(!u.link->mouse.writeOpen());
-    if (result == kResultNoLeftClick) {
-        // Neither sent nor saved over the file it came from.
+    if (result == kResultNoLeftClick && scenario == 9) {
+        // No left click at all: neither sent nor saved over the file it came
+        // from. A left click the mouse would not get is saved, not sent.
         QCOMPARE(readText(live), profileBefore);
         QVERIFY(u.working->current() != u.sent->current());
     } else if (result != 5) {
