@@ -1,11 +1,13 @@
 #include "testutil.h"
 
 #include "paths.h"
+#include "records.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 
 TempAppDir::TempAppDir(const QString& source)
@@ -108,4 +110,25 @@ QMap<QString, QByteArray> filesBelow(const QString& root)
         files.insert(p.mid(root.size() + 1), readText(p));
     }
     return files;
+}
+
+QByteArray randomBytes(int size, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    QByteArray bytes(size, '\0');
+    for (char& c : bytes) c = char(rng.bounded(256));
+    return bytes;
+}
+
+const QByteArray kHostileStringList = R"(@Variant(\0\0\0\v\0\x7f\xff\xff\xff))";
+const QByteArray kHostilePolygon = R"(@Variant(\0\0\0G\0\x7f\xff\xff\xff))";
+
+bool sameSettings(const DeviceSettings& a, const DeviceSettings& b)
+{
+    for (int i = 0; i < kProfileCount; ++i)
+        if (a.profiles[i] != b.profiles[i] || a.profileNames[i] != b.profileNames[i]) return false;
+    return a.currentProfile == b.currentProfile && a.AngleValue == b.AngleValue &&
+           a.LiftHigh == b.LiftHigh && a.Sync == b.Sync && a.Count == b.Count &&
+           a.Jitter == b.Jitter && a.Debounce == b.Debounce && a.Wake == b.Wake &&
+           a.SensorMode == b.SensorMode;
 }

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+struct DeviceSettings;
+
 // A temporary application directory, filled from a fixture folder (or left
 // empty), that the store's path functions use while it lives.
 class TempAppDir {
@@ -46,3 +48,12 @@ void writeText(const QString& path, const QByteArray& text);
 QByteArray readText(const QString& path);
 // Every file below `root` (links followed), by path relative to it.
 QMap<QString, QByteArray> filesBelow(const QString& root);
+
+// `size` bytes of noise, the same for the same seed.
+QByteArray randomBytes(int size, quint32 seed);
+// Variant values whose lengths the INI library would trust when decoding:
+// a list of 2^31 strings, a polygon of 2^31 points.
+extern const QByteArray kHostileStringList;
+extern const QByteArray kHostilePolygon;
+// Every profile, its name, and every device-wide setting alike.
+bool sameSettings(const DeviceSettings& a, const DeviceSettings& b);

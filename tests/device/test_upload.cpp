@@ -432,10 +432,8 @@ void TestUpload::unsentMarkSurvives() {
 
 void TestUpload::hostileMacroReadsEmpty() {
     TempAppDir app(dataDir());
-    for (const char* value : {"@Variant(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)",
-                              "@Variant(\\0\\0\\0\\x47\\x7f\\xff\\xff\\xff)"}) {
-        writeText(macroFilePath("x"),
-                  QByteArray("[Setting]\nCount=2\nMap_0=132\nDataL_0=4\nName=") + value + "\n");
+    for (const QByteArray& value : {kHostileStringList, kHostilePolygon}) {
+        writeText(macroFilePath("x"), "[Setting]\nCount=2\nMap_0=132\nDataL_0=4\nName=" + value + "\n");
         QVERIFY(readMacroSteps(QStringLiteral("x")).empty());
     }
 }

@@ -291,15 +291,6 @@ QString macroFile(const Box&, const QByteArray&) {
     return {};
 }
 
-bool sameSettings(const DeviceSettings& a, const DeviceSettings& b) {
-    for (int i = 0; i < kProfileCount; ++i)
-        if (a.profiles[i] != b.profiles[i] || a.profileNames[i] != b.profileNames[i]) return false;
-    return a.currentProfile == b.currentProfile && a.AngleValue == b.AngleValue &&
-           a.LiftHigh == b.LiftHigh && a.Sync == b.Sync && a.Count == b.Count &&
-           a.Jitter == b.Jitter && a.Debounce == b.Debounce && a.Wake == b.Wake &&
-           a.SensorMode == b.SensorMode;
-}
-
 QString exportedSettings(const Box& box, const QByteArray& input) {
     DeviceSettings live;
     loadSettings(live);

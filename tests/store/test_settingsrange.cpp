@@ -6,7 +6,6 @@
 #include "settingsrange.h"
 #include "testutil.h"
 
-#include <QSettings>
 #include <QtTest>
 #include <memory>
 
@@ -92,14 +91,6 @@ int64_t getField(DeviceSettings& s, const QString& name) {
     int64_t v = -1;
     withField(s, name, [&v](auto& f) { v = f; });
     return v;
-}
-
-bool sameSettings(const DeviceSettings& a, const DeviceSettings& b) {
-    for (int i = 0; i < kProfileCount; ++i)
-        if (a.profiles[i] != b.profiles[i]) return false;
-    return a.AngleValue == b.AngleValue && a.LiftHigh == b.LiftHigh && a.Sync == b.Sync &&
-           a.Count == b.Count && a.Jitter == b.Jitter && a.Debounce == b.Debounce &&
-           a.Wake == b.Wake && a.SensorMode == b.SensorMode;
 }
 
 } // namespace
@@ -189,36 +180,31 @@ private slots:
     void limitsFromProduct_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("no product definition") << ""
-                                               << "stages 8, sleep 1-9, rate 1, effect 9, mode 1";
-        QTest::newRow("shipped product") << "keep"
-                                         << "stages 8, sleep 1-9, rate 1, effect 0, mode 1";
-        QTest::newRow("sleep range upside down") << "SleepMin=7\nSleepMax=3"
-                                                 << "stages 8, sleep 7-7, rate 1, effect 0, mode 1";
-        QTest::newRow("sleep range beyond a byte")
-            << "SleepMin=-5\nSleepMax=900"
-            << "stages 8, sleep 0-255, rate 1, effect 0, mode 1";
-        QTest::newRow("three stages") << "DPICount=3"
-                                      << "stages 3, sleep 1-9, rate 1, effect 0, mode 1";
-        QTest::newRow("stage count past the records")
-            << "DPICount=40"
-            << "stages 8, sleep 1-9, rate 1, effect 0, mode 1";
-        QTest::newRow("negative stage count") << "DPICount=-2"
-                                              << "stages 8, sleep 1-9, rate 1, effect 0, mode 1";
-        QTest::newRow("factory values usable") << "pollrate=4\nLedMode=5\nsensormode=2"
-                                               << "stages 8, sleep 1-9, rate 4, effect 5, mode 2";
-        QTest::newRow("factory values damaged") << "pollrate=3\nLedMode=250\nsensormode=7"
-                                                << "stages 8, sleep 1-9, rate 1, effect 9, mode 1";
+        auto row = [](const char* tag, const char* keys, const char* expected) {
+            QTest::newRow(tag) << QString::fromLatin1(keys) << QString::fromLatin1(expected);
+        };
+        row("no product definition", "", "stages 8, sleep 1-9, rate 1, effect 9, mode 1");
+        row("shipped product", "keep", "stages 8, sleep 1-9, rate 1, effect 0, mode 1");
+        row("sleep range upside down", "SleepMin=7\nSleepMax=3",
+            "stages 8, sleep 7-7, rate 1, effect 0, mode 1");
+        row("sleep range beyond a byte", "SleepMin=-5\nSleepMax=900",
+            "stages 8, sleep 0-255, rate 1, effect 0, mode 1");
+        row("three stages", "DPICount=3", "stages 3, sleep 1-9, rate 1, effect 0, mode 1");
+        row("stage count past the records", "DPICount=40",
+            "stages 8, sleep 1-9, rate 1, effect 0, mode 1");
+        row("negative stage count", "DPICount=-2", "stages 8, sleep 1-9, rate 1, effect 0, mode 1");
+        row("factory values usable", "pollrate=4\nLedMode=5\nsensormode=2",
+            "stages 8, sleep 1-9, rate 4, effect 5, mode 2");
+        row("factory values damaged", "pollrate=3\nLedMode=250\nsensormode=7",
+            "stages 8, sleep 1-9, rate 1, effect 9, mode 1");
     }
     void limitsFromProduct() {
         QFETCH(QString, keys);
         QFETCH(QString, expected);
         TempAppDir app(keys == "keep" ? dataDir() : QString());
-        if (!keys.isEmpty() && keys != "keep") {
-            QByteArray text = "[PROFILE]\n" + keys.toUtf8() + "\n";
-            // The ranges must come from these keys, not from leftovers.
-            writeText(productDefinitionPath(), text);
-        }
+        // The ranges must come from these keys, not from leftovers.
+        if (!keys.isEmpty() && keys != "keep")
+            writeText(productDefinitionPath(), "[PROFILE]\n" + keys.toUtf8() + "\n");
         const SettingsLimits l = currentSettingsLimits();
         const QString got = QStringLiteral("stages %1, sleep %2-%3, rate %4, effect %5, mode %6")
                                 .arg(l.stageCount)
