@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QtTest>
 #include <functional>
@@ -72,14 +71,6 @@ struct Scene {
     QString app(const QString& relative) const { return s.appFile(relative); }
 };
 
-QByteArray randomBytes(int size) {
-    QRandomGenerator rng(8);
-    QByteArray b(size, '\0');
-    for (char& c : b)
-        c = char(rng.bounded(256));
-    return b;
-}
-
 // Sets "key=value" in an INI file's text (the test must not parse a hostile
 // file with the INI library): the first line of that key is replaced, or
 // the key added under a new copy of its group.
@@ -103,8 +94,6 @@ void dropLines(const QString& path, const QByteArray& containing) {
     writeText(path, kept);
 }
 
-const QByteArray kStringList = R"(@Variant(\0\0\0\v\0\x7f\xff\xff\xff))";
-const QByteArray kPolygon = R"(@Variant(\0\0\0G\0\x7f\xff\xff\xff))";
 const QByteArray kHugeColour = "@Variant(\\0\\0\\0\\x43\\x1" + QByteArray(1 << 20, 'f') + ')';
 
 void damageProfile(Scene& c, const QString& relative,
@@ -134,7 +123,7 @@ const Case kCases[] = {
     {"nothing damaged", [](Scene&) {}},
     {"profile: random bytes",
      [](Scene& c) {
-         damageProfile(c, kProfile1, [](const QString& p) { writeText(p, randomBytes(60000)); });
+         damageProfile(c, kProfile1, [](const QString& p) { writeText(p, randomBytes(60000, 8)); });
      }},
     {"profile: cut in the middle",
      [](Scene& c) {
@@ -145,8 +134,6 @@ const Case kCases[] = {
      [](Scene& c) {
          damageProfile(c, kProfile1, [](const QString& p) { dropLines(p, "BUTTON_INFO_"); });
      }},
-    {"profile: emptied",
-     [](Scene& c) { damageProfile(c, kProfile1, [](const QString& p) { writeText(p, ""); }); }},
     {"profile: values the record cannot hold",
      [](Scene& c) {
          damageProfile(c, kProfile1, [](const QString& p) {
@@ -157,34 +144,14 @@ const Case kCases[] = {
     {"profile: string list value",
      [](Scene& c) {
          damageProfile(c, kProfile1, [](const QString& p) {
-             setText(p, "PROFILE", "LedMode\\LED_MODE_1_RGB", kStringList);
+             setText(p, "PROFILE", "LedMode\\LED_MODE_1_RGB", kHostileStringList);
          });
-     }},
-    {"profile: polygon value",
-     [](Scene& c) {
-         damageProfile(c, kProfile1,
-                       [](const QString& p) { setText(p, "PROFILE", "pollrate", kPolygon); });
      }},
     {"profile: colour a megabyte long",
      [](Scene& c) {
          damageProfile(c, kProfile1, [](const QString& p) {
              setText(p, "PROFILE", "LedMode\\LED_MODE_2_RGB", kHugeColour);
          });
-     }},
-    {"profile: values the window cannot show",
-     [](Scene& c) {
-         const QString p = c.app(kProfile1);
-         c.target = kProfile1;
-         setText(p, "PROFILE", "pollrate", "255");
-         setText(p, "PROFILE", "dpi", "7");
-         setText(p, "PROFILE", "DPI_INFO_0_x", "5000");
-         setText(p, "PROFILE", "DPI_INFO_0_y", "5000");
-         setText(p, "PROFILE", "LedMode", "250");
-         setText(p, "PROFILE", "LedSleepTime", "200");
-         for (int i = 0; i < 14; ++i) {
-             setText(p, "PROFILE", QStringLiteral("LedMode\\LED_MODE_%1_bright").arg(i), "9");
-             setText(p, "PROFILE", QStringLiteral("LedMode\\LED_MODE_%1_breath").arg(i), "77");
-         }
      }},
     {"profile: every button off",
      [](Scene& c) {
@@ -218,12 +185,12 @@ const Case kCases[] = {
     {"configuration: random bytes",
      [](Scene& c) {
          c.target = kConfig;
-         writeText(c.app(kConfig), randomBytes(5000));
+         writeText(c.app(kConfig), randomBytes(5000, 8));
      }},
     {"configuration: string list value",
      [](Scene& c) {
          c.target = kConfig;
-         setText(c.app(kConfig), "Config", "GColorID", kStringList);
+         setText(c.app(kConfig), "Config", "GColorID", kHostileStringList);
      }},
     {"configuration: huge counts",
      [](Scene& c) {
@@ -262,7 +229,7 @@ const Case kCases[] = {
     {"profile list: polygon value",
      [](Scene& c) {
          c.target = kProductConfig;
-         setText(c.app(kProductConfig), "PROFILE_LIST", "2", kPolygon);
+         setText(c.app(kProductConfig), "PROFILE_LIST", "2", kHostilePolygon);
      }},
     {"language: huge index",
      [](Scene& c) {
@@ -272,7 +239,7 @@ const Case kCases[] = {
     {"language: string list value",
      [](Scene& c) {
          c.target = kLangConfig;
-         setText(c.app(kLangConfig), "Config", "LangID", kStringList);
+         setText(c.app(kLangConfig), "Config", "LangID", kHostileStringList);
      }},
     {"macro: huge step count",
      [](Scene& c) {
@@ -288,7 +255,7 @@ const Case kCases[] = {
      [](Scene& c) {
          c.target = "Configs/MacroDB/m.MSMACRO";
          writeText(c.app(c.target),
-                   "[Setting]\nCount=2\nMap_0=1\nDataL_0=4\nMap_1=" + kStringList + '\n');
+                   "[Setting]\nCount=2\nMap_0=1\nDataL_0=4\nMap_1=" + kHostileStringList + '\n');
          setText(c.app(kProfile1), "PROFILE", "BUTTON_INFO_2_Fun", "200");
          setText(c.app(kProfile1), "PROFILE", "BUTTON_INFO_2_macroname", "m");
      }},
@@ -298,7 +265,7 @@ const Case kCases[] = {
      [](Scene& c) {
          c.target = "DefaultProfile.bin";
          c.sent = Scene::Sent::Either;
-         setText(c.app(c.target), "PROFILE", "LedMode\\LED_MODE_20_RGB", kPolygon);
+         setText(c.app(c.target), "PROFILE", "LedMode\\LED_MODE_20_RGB", kHostilePolygon);
      }},
     {"product definition: emptied",
      [](Scene& c) {
@@ -417,18 +384,6 @@ bool noticeShown(const E2eSession& s) {
     return !s.findWindows("Warning").isEmpty() || !s.findWindows("WARNING").isEmpty();
 }
 
-// The next Apply sends everything, as after a failed write.
-void markUnsent(const QString& config) {
-    QByteArray text = readText(config);
-    const QRegularExpression diff(QStringLiteral("^Diff=.*$"), QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch m = diff.match(QString::fromLatin1(text));
-    if (m.hasMatch())
-        text.replace(m.capturedStart(), m.capturedLength(), "Diff=1");
-    else
-        text += "\n[Config]\nDiff=1\n";
-    writeText(config, text);
-}
-
 bool sentAll(const QString& config) {
     return QString::fromLatin1(readText(config))
         .contains(QRegularExpression(QStringLiteral("(^|\\n)Diff=0\\s")));
@@ -474,7 +429,7 @@ private slots:
 
         // A full write, and whatever notices it brings. A notice the start
         // left open takes the click, so Apply is pressed again after it.
-        markUnsent(c.app(kConfig));
+        setText(c.app(kConfig), "Config", "Diff", "1"); // as after a failed write
         for (int attempt = 0; attempt < 3 && !sentAll(c.app(kConfig)); ++attempt) {
             dismissNotices(s);
             s.click(window, kApply.x(), kApply.y());

@@ -4,7 +4,6 @@
 #include "e2esession.h"
 
 #include <QtTest>
-#include <sys/stat.h>
 
 class TestE2eShell : public QObject {
     Q_OBJECT
@@ -24,24 +23,6 @@ private slots:
         // hears the mouse.
         QTest::qWait(500);
         QCOMPARE(s.findWindows(E2eSession::productTitle()), QStringList{window});
-        SESSION_VERIFY(s, hearsDpiButton(s));
-    }
-
-    // Files the program ships are read from its own folder only: a working
-    // folder holding a pipe where the icon would be (a read would wait
-    // forever) does not stop the window.
-    void shippedFilesIgnoreTheWorkingFolder() {
-        E2eSession s;
-        SESSION_START(s, QStringList());
-        const QString cwd = s.workDir() + QStringLiteral("/elsewhere");
-        QVERIFY(QDir().mkpath(cwd + QStringLiteral("/skin")));
-        QVERIFY(::mkfifo(QFile::encodeName(cwd + QStringLiteral("/skin/icon.ico")).constData(),
-                         0600) == 0);
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(cwd));
-        const QString window = s.startProgramWindow();
-        QDir::setCurrent(previous);
-        SESSION_VERIFY(s, !window.isEmpty());
         SESSION_VERIFY(s, hearsDpiButton(s));
     }
 
