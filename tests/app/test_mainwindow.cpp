@@ -33,6 +33,7 @@
 #include <QThread>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -169,7 +170,12 @@ private:
 };
 
 struct Rig {
-    Rig() : app(APP_DIR), port(mouse) { setHidPort(&port); }
+    // `link`: the mouse comes plugged in through it.
+    explicit Rig(std::optional<vm::Link> link = std::nullopt) : app(APP_DIR), port(mouse)
+    {
+        setHidPort(&port);
+        if (link) mouse.plug(*link);
+    }
     ~Rig() { setHidPort(nullptr); }
     TempAppDir app;
     vm::VirtualMouse mouse;
@@ -191,8 +197,7 @@ class TestMainWindow : public QObject {
 private slots:
     void constructionWithMouse()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         rig.mouse.setBatteryMillivolts(3950);
         BoxAnswerer boxes;
         MousecfgWidget w;
@@ -301,8 +306,7 @@ private slots:
 
     void onMouseChangesAndNotices()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         OsdListener osd;
         BoxAnswerer boxes;
         MousecfgWidget w;
@@ -353,8 +357,7 @@ private slots:
 
     void receiverPulledWhileCableStays()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         rig.mouse.plug(vm::Link::Cable);
         BoxAnswerer boxes;
         MousecfgWidget w;
@@ -372,8 +375,7 @@ private slots:
 
     void lastConnectionPulled()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
         w.show();
@@ -410,8 +412,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, notice);
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
         QTest::qWait(100);
@@ -424,8 +425,7 @@ private slots:
 
     void freshInstallCopiesAndExportsTheBoundProfile()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
         QTest::qWait(100);
@@ -453,8 +453,7 @@ private slots:
 
     void addWhileUnpluggedStaysInTheProductFolder()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
         w.show();
@@ -518,8 +517,7 @@ private slots:
 
     void applyWritesOnlyWhatChanged()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         writeDiff(0);
         MousecfgWidget w;
@@ -553,8 +551,7 @@ private slots:
 
     void profileWithoutLeftClickNotSent()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
         QTest::qWait(100);
@@ -568,8 +565,7 @@ private slots:
 
     void profileCommands()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
         QTest::qWait(100);
@@ -629,8 +625,7 @@ private slots:
 
     void configExportAndImport()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
         QTest::qWait(100);
@@ -664,8 +659,7 @@ private slots:
 
     void profileFileExportAndForeignImport()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
         QTest::qWait(100);
@@ -688,8 +682,7 @@ private slots:
 
     void resetAndResetAll()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes(false);
         MousecfgWidget w;
         QTest::qWait(100);
@@ -716,8 +709,7 @@ private slots:
 
     void closeWithoutTrayMinimises()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
         w.show();
@@ -730,8 +722,7 @@ private slots:
 
     void firmwareCommand()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
         QTest::qWait(100);
@@ -750,8 +741,7 @@ private slots:
 
     void tabReachesEveryCommandInOrder()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
         w.show();
@@ -801,8 +791,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(int, key);
         QFETCH(QString, effect);
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
         w.show();
@@ -838,8 +827,7 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, offText);
         QFETCH(QString, qtLookIn);
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
         // Through another language first: what it loaded must not stay behind.
@@ -857,8 +845,7 @@ private slots:
 
     void languageSwitchKeepsIndexWithoutCatalogue()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         QDir(rig.app.file("lang")).removeRecursively();
         MousecfgWidget w;
@@ -891,8 +878,7 @@ private slots:
         QFETCH(QString, trouble);
         QFETCH(QString, notice);
         QFETCH(bool, atStart);
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         takeFileNotices();
         setIniLockWaitMs(200);
         const QString profile = profilePathForName("Profile 1");
@@ -926,8 +912,7 @@ private slots:
     // The window's side of a refused import: the notice, and nothing applied.
     void damagedConfigImportChangesNothing()
     {
-        Rig rig;
-        rig.mouse.plug(vm::Link::Receiver);
+        Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
         QTest::qWait(300);

@@ -433,7 +433,8 @@ void TestUpload::unsentMarkSurvives() {
 void TestUpload::hostileMacroReadsEmpty() {
     TempAppDir app(dataDir());
     for (const QByteArray& value : {kHostileStringList, kHostilePolygon}) {
-        writeText(macroFilePath("x"), "[Setting]\nCount=2\nMap_0=132\nDataL_0=4\nName=" + value + "\n");
+        writeText(macroFilePath("x"),
+                  "[Setting]\nCount=2\nMap_0=132\nDataL_0=4\nName=" + value + "\n");
         QVERIFY(readMacroSteps(QStringLiteral("x")).empty());
     }
 }

@@ -15,6 +15,10 @@
 
 namespace {
 
+const char* const kOwnColour = "@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff((((\\0\\0)";
+const char* const kLongColour =
+    "@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff\\x7f\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)";
+
 QByteArray replaced(QByteArray text, const QByteArray& key, const QByteArray& line)
 {
     const int at = text.indexOf("\n" + key + "=");
@@ -38,16 +42,14 @@ private slots:
     {
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<bool>("safe");
-        QTest::newRow("own colour") << QByteArray("@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff((((\\0\\0)") << true;
+        QTest::newRow("own colour") << QByteArray(kOwnColour) << true;
         QTest::newRow("invalid colour")
             << QByteArray("@Variant(\\0\\0\\0\\x43\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0\\0)") << true;
         QTest::newRow("plain text") << QByteArray("Variant of a mouse (2)") << true;
         QTest::newRow("cut colour") << QByteArray("@Variant(\\0\\0\\0\\x43\\x1\\xff") << true;
         QTest::newRow("string list") << kHostileStringList << false;
         QTest::newRow("polygon") << kHostilePolygon << false;
-        QTest::newRow("colour too long") << QByteArray("@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff"
-                                                       "\\xff\\xff\\x7f\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)")
-                                           << false;
+        QTest::newRow("colour too long") << QByteArray(kLongColour) << false;
         QTest::newRow("colour model past the fixed ones")
             << QByteArray("@Variant(\\0\\0\\0\\x43\\x5\\xff\\xff\\xff\\xff((((\\0\\0)") << false;
         QTest::newRow("escaped at sign")
@@ -99,7 +101,7 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         for (const char* k : {"random bytes", "cut", "empty", "missing key", "300", "-1", "abc",
-                              "list", "string list", "link elsewhere"})
+                              "list", "string list", "polygon", "long colour", "link elsewhere"})
             QTest::newRow(k) << QString::fromLatin1(k);
     }
 
@@ -122,6 +124,12 @@ private slots:
             bad = replaced(good, "pollrate", "pollrate=1, 2");
         } else if (kind == "string list") {
             bad = replaced(good, "dpi", "dpi=" + kHostileStringList);
+        } else if (kind == "polygon") {
+            bad = good + "[Other]\nx=" + kHostilePolygon + "\n";
+        } else if (kind == "long colour") {
+            const QByteArray own = QByteArray(kOwnColour).mid(9);
+            bad = QByteArray(good).replace(own, QByteArray(kLongColour).mid(9));
+            QVERIFY(bad != good);
         }
         const QString outside = app.file("outside.txt");
         if (kind == "link elsewhere") {
