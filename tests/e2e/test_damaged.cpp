@@ -9,7 +9,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QtTest>
+#include <defaults.h>
 #include <functional>
+#include <memory>
+#include <profilefile.h>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -62,12 +65,14 @@ struct Scene {
     bool keptAside = false; // the damaged bytes must stay beside it as ".damaged"
     QString outside;        // a folder next to the program's (absolute)
     QStringList watched;    // folders in which nothing may be opened
-    QString expect;         // text the mouse's state must show
+    QStringList expect;     // texts the mouse's state must show
     QString cwd;            // the program's working folder, when set
     bool linked = false;    // the target is a link the program saves over
     // Whether the full write reaches the mouse: a profile without a left
     // click must never be sent; a macro too long for it may be refused.
     enum class Sent { All, Nothing, Either } sent = Sent::All;
+    // Values the files must hold after the write: file, key, value.
+    QList<QStringList> saved;
     QString app(const QString& relative) const { return s.appFile(relative); }
 };
 
@@ -153,6 +158,37 @@ const Case kCases[] = {
              setText(p, "PROFILE", "LedMode\\LED_MODE_2_RGB", kHugeColour);
          });
      }},
+    // A whole profile and Config.ini with values no control can show: the
+    // nearest shown ones are sent, and saved.
+    {"profile and configuration: values the window cannot show",
+     [](Scene& c) {
+         c.target = kProfile1;
+         auto p = std::make_unique<MouseProfile>();
+         makeDefaultProfile(*p);
+         p->ProfileName = QStringLiteral("Profile 1");
+         p->pollrate = 255;
+         p->dpi = 9;
+         p->stages[0] = {1, 1, 600, 600, 600};
+         p->LedMode = 250;
+         p->LedSleepTime = 40;
+         for (LedModeInfo& led : p->ledModes)
+             led.bright = led.breath = 9;
+         p->ledModes[1].RGB = QColor(0x10, 0x20, 0x30);
+         p->ledModes[2].RGB = QColor(0x40, 0x50, 0x60);
+         writeProfile(*p, c.app(kProfile1));
+         setText(c.app(kConfig), "Config", "Debounce", "0");
+         setText(c.app(kConfig), "Config", "LiftHigh", "7");
+         setText(c.app(kConfig), "Config", "SensorMode", "9");
+         c.expect << "profile 0 (active): DPI stage 7, report rate 1 (1000 Hz)"
+                  << "    report rates: 1 (1000 Hz)"
+                  << "light sleep time: 9\n"
+                  << "    sensor mode: 1,"
+                  << "    stage 0: used 1, x 07 02 (519), y 07 02 (519)\n"
+                  << "    mode 2: 80 10 20 30 01 00 02 03\n"
+                  << "    mode 3: 80 40 50 60 01 05 04 03\n"
+                  << "key response: 1\n";
+         c.saved = {{kProfile1, "PROFILE/pollrate", "1"}, {kConfig, "Config/Debounce", "1"}};
+     }},
     {"profile: every button off",
      [](Scene& c) {
          c.target = kProfile1;
@@ -175,7 +211,7 @@ const Case kCases[] = {
              setText(c.app(kConfig), "Config", QStringLiteral("Profile%1").arg(i), "");
          // The intact file of "Profile 1" is what must be read and sent.
          setText(c.app(kProfile1), "PROFILE", "pollrate", "2");
-         c.expect = QStringLiteral("    report rates: 2 (500 Hz)");
+         c.expect << QStringLiteral("    report rates: 2 (500 Hz)");
      }},
     {"configuration: emptied",
      [](Scene& c) {
@@ -403,7 +439,7 @@ private slots:
         QFETCH(int, index);
         E2eSession s;
         SESSION_START(s, QStringList());
-        Scene c{s, {}, false, s.workDir() + "/outside", {}, {}, {}, false, Scene::Sent::All};
+        Scene c{s, {}, false, s.workDir() + "/outside", {}, {}, {}, false, Scene::Sent::All, {}};
         QDir().mkpath(c.outside);
         kCases[index].prepare(c);
         const QMap<QString, QByteArray> before = configuration(s);
@@ -444,7 +480,10 @@ private slots:
         const QString wrong = outOfRange(state);
         // The whole state is kept with a failed session's files.
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-        if (!c.expect.isEmpty()) QVERIFY2(state.contains(c.expect), qPrintable(state));
+        for (const QString& text : std::as_const(c.expect))
+            QVERIFY2(state.contains(text), qPrintable(text + '\n' + state));
+        for (const QStringList& v : std::as_const(c.saved))
+            QCOMPARE(iniValue(c.app(v[0]), v[1]), v[2]);
         // Sending nothing at all would pass the checks above.
         if (c.sent != Scene::Sent::Either)
             QVERIFY2(state.contains(QLatin1String("(left button")) == (c.sent == Scene::Sent::All),
