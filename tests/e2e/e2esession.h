@@ -40,7 +40,8 @@ public:
     // Terminates every program this session started (SIGTERM, as a logout would).
     void stopPrograms();
     // Starts the program and waits until its window is mapped; "" on failure.
-    QString startProgramWindow(int timeoutMs = 15000);
+    // A bound, not a wait: the sanitizer build on a busy machine starts slowly.
+    QString startProgramWindow(int timeoutMs = 45000);
 
     // Runs `virtual-mouse <args>` against this session's daemon.
     QString vm(const QStringList& args, int* status = nullptr) const;
