@@ -5,9 +5,13 @@
 
 #include <QApplication>
 #include <QLoggingCategory>
+#include <QTimer>
 
-int main(int argc, char* argv[])
-{
+namespace {
+constexpr int kDeviceStartFallbackMs = 500;
+} // namespace
+
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Debug lines (the packet trace among them) stay quiet unless asked for
     // with QT_LOGGING_RULES, e.g. "mousecfg.*.debug=true".
@@ -24,12 +28,13 @@ int main(int argc, char* argv[])
 
     int result = 0;
     {
+        // The window comes first; the mouse is looked for right after its
+        // first paint, and the connection warning follows when none is there.
         MousecfgWidget window;
-        if (window.connectedMice() > 0) {
-            window.setWindowOpacity(1.0);
-            window.show();
-        }
-        window.setWindowTitle(product);
+        window.show();
+        // A window that is never painted (no screen to show it on) still
+        // finds its mouse.
+        QTimer::singleShot(kDeviceStartFallbackMs, &window, &MousecfgWidget::startDevices);
         result = app.exec();
     }
     return result;

@@ -109,7 +109,8 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
       m_sent(std::make_unique<DeviceSettings>())
 {
     setObjectName(QStringLiteral("MousecfgWidget"));
-    setWindowTitle(QStringLiteral("MousecfgWidget"));
+    // The product's name from the first map on, not the class name.
+    setWindowTitle(productName());
     m_appDir = appDir();
     // The two slow reads of start-up, the five profile files and the large
     // background image, run beside the rest of the construction.
@@ -137,27 +138,19 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
 
     m_status = std::make_unique<StatusThreadControl>(
         [this](KestGetBatteryThread* thread) { connectStatusThread(thread); });
-    watchDevices();
     setWindowFlag(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
-
-    // Device start: the table, one enumeration, the mouse list.
-    LoadDeviceTable();
-    EnumerateDevices();
 
     setCurrentLanguageIndex(readLanguageId());
     setFrenchLanguageIndex(frenchLanguage());
     m_translator = new QTranslator(this);
     m_qtTranslator = new QTranslator(this);
     buildControls();
-    rebuildMouseList();
     loadLanguage(currentLanguageIndex());
 
     m_profileList = readProfileList();
     m_batteryFull = readBatteryFull();
     m_batteryLevel = qBound(10, readBattery(), 100);
-    openCurrentDevice();
-    startStatusThread();
     m_sent = settingsLoad.get();
     *m_edited = *m_sent;
     if (const int speed = readPointerSpeed(); speed > 0)
@@ -166,24 +159,40 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     m_frontView = true;
 
     buildPages();
-    setupTabOrder();
-    loadMouseImages();
+    refreshPages(); // brings the settings into range before a page shows them
     selectTab(ledDisable() ? CustomizeTab : LightingTab);
-    refreshPages();
     retranslate();
     m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
+
+    setWindowIcon(QIcon(m_appDir + "/skin/icon.ico"));
+    m_background = QPixmap::fromImage(backgroundLoad.get());
+    layoutWindow();
+    // Until the mouse is found and reports, the connection and battery show
+    // nothing rather than a level no battery gave.
+    updateConnectionDisplay();
+}
+
+void MousecfgWidget::startDevices()
+{
+    if (m_devicesStarted) return;
+    m_devicesStarted = true;
+    const QString productBefore = readCurrentProductName();
+    watchDevices();
+    LoadDeviceTable();
+    EnumerateDevices();
+    rebuildMouseList();
+    openCurrentDevice();
+    startStatusThread();
+    // The settings were read for the product last used; another one plugged
+    // in since brings its own.
+    if (readCurrentProductName() != productBefore) reloadForMouse();
+    updateConnectionDisplay();
+    buildTray();
     // Nothing reads the default profile file during start-up: rewrite it once
     // the window is up instead of making the user wait for it.
     QTimer::singleShot(1000, this, [] { writeDefaultProfileFile(); });
-
-    setWindowIcon(QIcon(m_appDir + "/skin/icon.ico"));
-    buildTray();
-    m_background = QPixmap::fromImage(backgroundLoad.get());
-    layoutWindow();
-
-    slotRefreshBatteryStatus(0, 1, 1);
-    QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
     QTimer::singleShot(300, this, [this] { showFileNotices(); });
+    if (m_connectedMice == 0) QTimer::singleShot(0, this, &MousecfgWidget::slotWarning);
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -323,6 +332,7 @@ void MousecfgWidget::buildControls()
     // Connection and battery.
     m_battery = new KestProgressBar(this);
     m_battery->setRange(0, 100);
+    m_battery->setValue(0); // hidden until a report; a first "off" report still shows its caption
     m_battery->setProperty("logicalRect", QRect(79, 592, 62, 25));
     m_dongleIcon = new KestLabel(this);
     m_dongleIcon->setSkinImage(QStringLiteral("/skin/dongle.png"));
@@ -336,12 +346,33 @@ void MousecfgWidget::buildControls()
 void MousecfgWidget::buildPages()
 {
     m_pages.clear();
-    m_pages.push_back(std::make_unique<EmptyPage>(this, kLightingPageRect));
-    m_pages.push_back(std::make_unique<EmptyPage>(this, kButtonPageRect));
-    auto dpi = std::make_unique<DpiPage>(this);
-    connect(dpi.get(), &DpiPage::liftChanged, this, &MousecfgWidget::slotLiftChange);
-    m_pages.push_back(std::move(dpi));
-    m_pages.push_back(std::make_unique<EmptyPage>(this, kMacroPageRect));
+    auto empty = [this](const QRect& r) {
+        return std::make_unique<LazyPage>([this, r] { return std::make_unique<EmptyPage>(this, r); });
+    };
+    m_pages.push_back(empty(kLightingPageRect));
+    m_pages.push_back(empty(kButtonPageRect));
+    m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
+        auto dpi = std::make_unique<DpiPage>(this);
+        connect(dpi.get(), &DpiPage::liftChanged, this, &MousecfgWidget::slotLiftChange);
+        return dpi;
+    }));
+    m_pages.push_back(empty(kMacroPageRect));
+}
+
+void MousecfgWidget::ensurePage(int tab)
+{
+    if (tab < 0 || size_t(tab) >= m_pages.size()) return;
+    LazyPage& page = *m_pages[size_t(tab)];
+    if (page.built()) return;
+    // The page starts from the edited settings as they stand, edits of the
+    // pages already built included.
+    collectPages();
+    if (page.build(*m_edited, m_scale)) setupTabOrder();
+}
+
+bool MousecfgWidget::pageBuilt(int tab) const
+{
+    return tab >= 0 && size_t(tab) < m_pages.size() && m_pages[size_t(tab)]->built();
 }
 
 void MousecfgWidget::setupTabOrder()
@@ -424,11 +455,13 @@ void MousecfgWidget::selectTab(int index)
 {
     if (index == LightingTab && ledDisable()) index = CustomizeTab;
     if (index < 0 || index > MacroTab) return;
+    ensurePage(index);
     m_tab = index;
     for (int i = 0; i < m_tabButtons.size(); ++i) m_tabButtons[i]->setSelected(i == index);
     for (size_t i = 0; i < m_pages.size(); ++i)
         for (QWidget* w : m_pages[i]->widgets()) w->setVisible(int(i) == index);
     const bool customise = index == CustomizeTab;
+    if (customise && m_mouseImageStale) loadMouseImages();
     m_mouseImage->setVisible(customise);
     button(QStringLiteral("btnFront"))->setVisible(customise);
     button(QStringLiteral("btnSide"))->setVisible(customise);
@@ -460,6 +493,9 @@ void MousecfgWidget::showMouseView(bool front)
 void MousecfgWidget::loadMouseImages()
 {
     if (!m_mouseImage) return;
+    // Decoded when the customise tab shows them, not before.
+    m_mouseImageStale = m_tab != CustomizeTab;
+    if (m_mouseImageStale) return;
     const QString product = readCurrentProductName();
     if (m_frontView)
         setMouseImage(QStringLiteral("/skin/mouse/%1/Mouse.png").arg(product));
@@ -612,6 +648,11 @@ void MousecfgWidget::paintEvent(QPaintEvent*)
         p.fillRect(rect(), QColor(24, 26, 30));
     const QPixmap& frame = m_connectionState <= 1 ? m_bat2 : m_bat1;
     if (!frame.isNull()) p.drawPixmap(scaledRect(69, 581, 86, 47), frame);
+    // The mouse is looked for once the window is on screen.
+    if (!m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, &MousecfgWidget::startDevices);
+    }
 }
 
 void MousecfgWidget::mousePressEvent(QMouseEvent* event)

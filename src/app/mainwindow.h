@@ -2,10 +2,12 @@
 // profile controls, the connection and battery display, and the tray icon.
 #pragma once
 
+#include "kestmessagebox.h"
 #include "records.h"
 
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QStringList>
 #include <QSystemTrayIcon>
 #include <QWidget>
@@ -17,6 +19,7 @@ class DeviceNotifier;
 class KestAction;
 class KestLabel;
 class KestLineEdit;
+
 class KestMenu;
 class KestProgressBar;
 class KestPushButton;
@@ -24,7 +27,7 @@ class OsdNotifier;
 class QMenu;
 class QTranslator;
 class StatusThreadControl;
-class TabPage;
+class LazyPage;
 class KestGetBatteryThread;
 class QScreen;
 
@@ -33,8 +36,16 @@ class MousecfgWidget : public QWidget {
 public:
     enum Tab { LightingTab = 0, CustomizeTab = 1, DpiTab = 2, MacroTab = 3 };
 
+    // Builds what the first paint needs; the mouse is looked for afterwards.
     explicit MousecfgWidget(QWidget* parent = nullptr);
     ~MousecfgWidget() override;
+
+    // The device side of start-up: enumeration, the mouse list, opening the
+    // current mouse and its status thread, the tray, and the connection
+    // warning when no mouse is there. Runs once, right after the window's
+    // first paint (or at once when called; later calls do nothing).
+    void startDevices();
+    bool devicesStarted() const { return m_devicesStarted; }
 
     // State the tests and the start-up code look at.
     int connectedMice() const { return m_connectedMice; }
@@ -51,6 +62,10 @@ public:
     QStringList profileList() const { return m_profileList; }
     QString nameEditText() const;
     bool warningBoxOpen() const { return m_warningBoxOpen; }
+    // The "Dongle Disconnect!" box while it is open.
+    KestMessageBox* warningBox() const { return m_warningBox; }
+    // The page behind a tab exists (pages are built when first shown).
+    bool pageBuilt(int tab) const;
     // An on-screen notice is still on its way to the companion.
     bool noticePending() const;
     // The window's skinned button with this object name (for tests and tools).
@@ -114,6 +129,8 @@ private:
     void applyScaleFromScreen(const QScreen* screen);
     void buildControls();
     void buildPages();
+    // Builds the page behind `tab` if it is not built yet.
+    void ensurePage(int tab);
     void setupTabOrder();
     void buildTray();
     void layoutWindow();
@@ -182,6 +199,11 @@ private:
     int m_batteryFull = 4200;
     bool m_charging = false;
     bool m_warningBoxOpen = false;
+    QPointer<KestMessageBox> m_warningBox;
+    bool m_devicesStarted = false;
+    bool m_painted = false;
+    bool m_batteryKnown = false; // a battery report arrived in this run
+    bool m_mouseImageStale = true; // the mouse view waits for its tab
     bool m_frontView = true;
     int m_selectedMarker[3] = {0, 0, 0};
     QStringList m_profileList;
@@ -216,5 +238,5 @@ private:
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;
 
-    std::vector<std::unique_ptr<TabPage>> m_pages; // one per tab
+    std::vector<std::unique_ptr<LazyPage>> m_pages; // one per tab
 };

@@ -141,6 +141,8 @@ void MousecfgWidget::onDeviceInterface(const QString& name, bool arrived)
         bool reopened = false;
         if (arrived && r.connectionCompleted) {
             rebuildMouseList();
+            // The warning goes the moment the mouse is back; nothing polls for it.
+            if (m_warningBox && m_connectedMice > 0) m_warningBox->recheckConnection();
             if (before == 0) {
                 QTimer::singleShot(200, this, &MousecfgWidget::slotWarnClose);
                 reopened = true; // the reinitialisation opens the device
@@ -196,7 +198,9 @@ void MousecfgWidget::slotWarning()
     m_warningBoxOpen = true;
     KestMessageBox box(this, tr("Warning"), tr("Dongle Disconnect!"), KestMessageBox::Disconnect);
     box.setConnectionProbe([this] { return m_connectedMice > 0; });
+    m_warningBox = &box;
     box.exec();
+    m_warningBox = nullptr;
     if (m_connectedMice == 0) {
         // Without a tray a hidden window could not be reached again.
         if (m_tray && QSystemTrayIcon::isSystemTrayAvailable())
@@ -230,6 +234,7 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
 {
     if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
         setMouseOffFlag(true);
+        m_batteryKnown = true;
         m_battery->setOffLook(true);
         m_battery->setCaption(tr("MOUSE OFF"));
         m_battery->setTextVisible(true);
@@ -237,6 +242,7 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
         return;
     }
     setMouseOffFlag(false);
+    m_batteryKnown = true;
     const bool wired = firstEntry().cableCommandFound != 0;
     m_battery->setOffLook(false);
     m_battery->setCaption(wired ? QString() : QStringLiteral("%p%"));
@@ -256,8 +262,11 @@ void MousecfgWidget::updateConnectionDisplay()
     const DeviceEntry& e = firstEntry();
     m_connectionState =
         connectionState(e.cableCommandFound != 0, e.receiverCommandFound != 0, m_charging);
-    m_battery->setVisible(m_connectionState >= 2);
-    m_dongleIcon->setVisible(m_connectionState == 1 || m_connectionState == 2);
+    // Nothing is shown before the mouse was looked for, and no level before
+    // one was reported.
+    m_battery->setVisible(m_connectionState >= 2 && m_batteryKnown);
+    m_dongleIcon->setVisible(m_devicesStarted &&
+                             (m_connectionState == 1 || m_connectionState == 2));
     m_chargeIcon->hide();
     update();
 }
@@ -312,6 +321,7 @@ void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 
 void MousecfgWidget::buildTray()
 {
+    if (m_tray) return;
     m_trayMenu = new QMenu(this);
     auto* load = new KestAction(tr("&Load Config"), m_trayMenu);
     auto* quit = new KestAction(tr("&Quit"), m_trayMenu);

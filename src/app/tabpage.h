@@ -6,6 +6,8 @@
 
 #include <QList>
 #include <QRect>
+#include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -22,6 +24,32 @@ public:
     virtual void retranslate() = 0;
     // Lays the page out again at the display scale.
     virtual void applyScale(double scale) = 0;
+};
+
+// A page built the first time its tab is opened, so start-up pays only for the
+// page it shows. Until then it holds no edits of its own: collecting is a
+// no-op and refreshing leaves nothing to do, because the page reads the edited
+// settings as they stand when it is built.
+class LazyPage : public TabPage {
+public:
+    using Factory = std::function<std::unique_ptr<TabPage>()>;
+    explicit LazyPage(Factory make) : m_make(std::move(make)) {}
+
+    bool built() const { return m_page != nullptr; }
+    TabPage* page() const { return m_page.get(); }
+    // Builds the page at `scale` with the current texts and `edited` loaded;
+    // true when it was built by this call.
+    bool build(DeviceSettings& edited, double scale);
+
+    QList<QWidget*> widgets() const override;
+    void refresh(DeviceSettings& edited) override;
+    void collect(DeviceSettings& edited) override;
+    void retranslate() override;
+    void applyScale(double scale) override;
+
+private:
+    Factory m_make;
+    std::unique_ptr<TabPage> m_page;
 };
 
 // A page still to come: one empty widget at its logical place.

@@ -57,12 +57,6 @@ KestMessageBox::KestMessageBox(QWidget* parent, const QString& title, const QStr
     setIconImage(m_kind == Question ? QStringLiteral("/skin/msg_question.png")
                                     : QStringLiteral("/skin/msg_warning.png"));
 
-    if (m_kind == Disconnect) {
-        m_probeTimer = new QTimer(this);
-        m_probeTimer->setInterval(kProbeIntervalMs);
-        connect(m_probeTimer, &QTimer::timeout, this, &KestMessageBox::probe);
-        m_probeTimer->start();
-    }
     layoutContents();
 }
 
@@ -81,10 +75,9 @@ void KestMessageBox::setConnectionProbe(std::function<bool()> probeFn) {
     m_probe = std::move(probeFn);
 }
 
-void KestMessageBox::probe() {
-    if (!m_probe || !isVisible()) return;
+void KestMessageBox::recheckConnection() {
+    if (m_kind != Disconnect || !m_probe || !isVisible() || m_acceptedByProbe) return;
     if (m_probe()) {
-        m_probeTimer->stop();
         m_acceptedByProbe = true;
         accept();
     }
@@ -147,6 +140,8 @@ void KestMessageBox::showEvent(QShowEvent* event) {
         move(screen->availableGeometry().center() - rect().center());
     }
     QDialog::showEvent(event);
+    // A mouse that came between the decision to warn and now closes it at once.
+    if (m_kind == Disconnect) QTimer::singleShot(0, this, &KestMessageBox::recheckConnection);
 }
 
 void KestMessageBox::hideEvent(QHideEvent* event) {

@@ -21,9 +21,6 @@ public:
     // Logical size before the display scale.
     static constexpr int kWidth = 380;
     static constexpr int kHeight = 190;
-    // How often the disconnect warning asks whether a mouse came back.
-    static constexpr int kProbeIntervalMs = 100;
-
     KestMessageBox(QWidget* parent, const QString& title, const QString& text, int kind);
 
     int kind() const { return m_kind; }
@@ -35,9 +32,11 @@ public:
     KestPushButton* rejectButton() const { return m_reject; }
     void setIconImage(const QString& name);
 
-    // For the disconnect warning: asked every kProbeIntervalMs while the box
-    // is open; the box accepts itself the first time it answers true.
+    // For the disconnect warning: asked when the box shows and at each
+    // recheckConnection(); the box accepts itself the first time it answers
+    // true. Nothing polls: the owner calls recheckConnection on a device event.
     void setConnectionProbe(std::function<bool()> probe);
+    void recheckConnection();
     bool acceptedByProbe() const { return m_acceptedByProbe; }
 
 protected:
@@ -49,7 +48,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void probe();
     void layoutContents();
 
     int m_kind;
@@ -58,7 +56,6 @@ private:
     KestLabel* m_text;
     KestPushButton* m_accept = nullptr;
     KestPushButton* m_reject = nullptr;
-    QTimer* m_probeTimer = nullptr;
     KestOverlay* m_overlay = nullptr;
     std::function<bool()> m_probe;
     bool m_acceptedByProbe = false;

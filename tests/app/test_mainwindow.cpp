@@ -201,6 +201,7 @@ private slots:
         rig.mouse.setBatteryMillivolts(3950);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         QCOMPARE(w.connectedMice(), 1);
         QCOMPARE(readCurrentProductName(), QStringLiteral("Qorv Stratos"));
         QCOMPARE(w.currentTab(), int(MousecfgWidget::LightingTab));
@@ -219,6 +220,7 @@ private slots:
         Rig rig;
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         QCOMPARE(w.connectedMice(), 0);
         QCOMPARE(w.connectionDisplayState(), 3);
         bool openWhileWaiting = false;
@@ -264,6 +266,7 @@ private slots:
         rig.mouse.plug(cable ? vm::Link::Cable : vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         QTest::qWait(100);
         w.slotRefreshBatteryStatus(quint8(charge), quint8(raw & 0xFF), quint8(raw >> 8));
         if (level >= 0) {
@@ -300,6 +303,7 @@ private slots:
         if (receiver) rig.mouse.plug(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         w.slotRefreshBatteryStatus(charging ? 1 : 0, 0xE8, 0x03);
         QCOMPARE(w.connectionDisplayState(), state);
     }
@@ -310,6 +314,7 @@ private slots:
         OsdListener osd;
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         DeviceSettings& s = w.editedSettings();
         QCOMPARE(int(s.currentProfile), 0);
         // Step 31 is 1600 DPI on the shipped product's 3395 sensor.
@@ -361,6 +366,7 @@ private slots:
         rig.mouse.plug(vm::Link::Cable);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         QVERIFY(deviceHandles().cableCommand.isOpen());
         rig.mouse.unplug(vm::Link::Receiver);
         w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", false);
@@ -378,6 +384,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         w.show();
         rig.mouse.unplug(vm::Link::Receiver);
         // The count is taken again only when the entry's last collection goes.
@@ -415,6 +422,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         QTest::qWait(100);
         const QStringList before = w.profileList();
         w.findChild<QLineEdit*>()->setText(typed);
@@ -428,6 +436,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         QTest::qWait(100);
         DeviceSettings& s = w.editedSettings();
         const QString bound = s.profileNames[0];
@@ -456,6 +465,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         w.show();
         QTest::qWait(100);
         const QString product = readCurrentProductName();
@@ -504,6 +514,7 @@ private slots:
         const QString outside = QDir::cleanPath(configDir() + "/../../mousecfg-outside");
         QDir(outside).removeRecursively();
         MousecfgWidget w;
+        w.startDevices();
         QCOMPARE(w.connectedMice(), 0);
         QCOMPARE(readCurrentProductName(), kept);
         w.button("btnAdd")->click();
@@ -521,6 +532,7 @@ private slots:
         BoxAnswerer boxes;
         writeDiff(0);
         MousecfgWidget w;
+        w.startDevices();
         QTest::qWait(100);
         rig.mouse.clearLog();
         // Nothing changed: nothing is sent, no message.
@@ -554,6 +566,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         QTest::qWait(100);
         for (ButtonInfo& b : w.editedSettings().current().buttons)
             b.Fun = 0;
@@ -568,6 +581,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         QTest::qWait(100);
         DeviceSettings& s = w.editedSettings();
 
@@ -628,6 +642,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         QTest::qWait(100);
         DeviceSettings& s = w.editedSettings();
         s.profiles[2].scrollspeed = 7;
@@ -662,6 +677,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         QTest::qWait(100);
         QVERIFY(triggerMenuAction(w, "FPS")); // bind a library profile with a file
         const QString out = rig.app.file("fps-out.prof");
@@ -685,6 +701,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes(false);
         MousecfgWidget w;
+        w.startDevices();
         QTest::qWait(100);
         DeviceSettings& s = w.editedSettings();
         s.current().buttons[1].Fun = 16;
@@ -712,6 +729,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable()); // offscreen has none
@@ -725,6 +743,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         QTest::qWait(100);
         QTest::mousePress(w.button("btnFirmware"), Qt::LeftButton);
         QCOMPARE(boxes.texts.last(),
@@ -744,6 +763,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -794,6 +814,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -830,6 +851,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         // Through another language first: what it loaded must not stay behind.
         QVERIFY(triggerMenuAction(w, QStringLiteral("Deutsch")));
         QVERIFY(triggerMenuAction(w, language));
@@ -849,6 +871,7 @@ private slots:
         BoxAnswerer boxes;
         QDir(rig.app.file("lang")).removeRecursively();
         MousecfgWidget w;
+        w.startDevices();
         QVERIFY(triggerMenuAction(w, QString::fromUtf8("Deutsch")));
         QCOMPARE(readLanguageId(), 2);
         QCOMPARE(currentLanguageIndex(), 2);
@@ -893,6 +916,7 @@ private slots:
         }
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         QTest::qWait(500);
         if (atStart) QVERIFY(!boxes.texts.isEmpty()); // told before any command
         QCOMPARE(w.editedSettings().profiles[0].buttons[0].Fun, 1); // left click kept
@@ -915,6 +939,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         MousecfgWidget w;
+        w.startDevices();
         QTest::qWait(300);
         const QString conf = rig.app.file("saved.conf");
         boxes.filePath = conf;
