@@ -226,15 +226,23 @@ private slots:
         bool openWhileWaiting = false;
         // The receiver comes while the warning is up: its two collections
         // arrive and the box accepts itself.
+        bool timerInBox = false;
+        bool closedAtTheEvent = false;
         boxes.whileDisconnected = [&] {
             openWhileWaiting = w.warningBoxOpen();
+            for (const QTimer* t : w.warningBox()->findChildren<QTimer*>())
+                timerInBox |= t->isActive();
             rig.mouse.plug(vm::Link::Receiver);
             w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", true);
             w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", true);
+            // Closed by the arrival itself, not by a later look.
+            closedAtTheEvent = !w.warningBox()->isVisible();
         };
         QVERIFY(waitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
         QVERIFY(waitFor([&] { return !w.warningBoxOpen(); }));
         QVERIFY(openWhileWaiting);
+        QVERIFY(!timerInBox);
+        QVERIFY(closedAtTheEvent);
         QCOMPARE(boxes.kinds.last(), int(KestMessageBox::Disconnect));
         QCOMPARE(w.connectedMice(), 1);
         QCOMPARE(readDiff(), 1); // newly seen collections ask for a full write
@@ -756,6 +764,46 @@ private slots:
         QCOMPARE(boxes.texts.at(boxes.texts.size() - 2),
                  QStringLiteral("Do you want to upgrade the firmware?"));
         QCOMPARE(boxes.texts.last(), QStringLiteral("The firmware updater could not be started."));
+    }
+
+    // A page not opened yet holds nothing of its own: Apply, the mouse's own
+    // profile switch and a language change pass it by, and opening it shows
+    // the settings of that moment without changing them. An edit made on it
+    // afterwards survives leaving its tab.
+    void unopenedPageNeitherLosesNorInventsEdits()
+    {
+        Rig rig(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w;
+        w.startDevices();
+        QTest::qWait(100);
+        QVERIFY(!w.pageBuilt(MousecfgWidget::DpiTab));
+        QVERIFY(!w.findChild<KestDPIWindow*>());
+        DeviceSettings& s = w.editedSettings();
+        s.current().stages[1].y = 31;
+        s.current().pollrate = 2;
+        const DeviceSettings edited = s;
+        w.button("btnApply")->click();
+        QVERIFY(sameSettings(w.sentSettings(), edited));
+        QCOMPARE(int(rig.mouse.reportRate(0)), 2);
+
+        w.slotRefreshStatus(3, s.profiles[3].dpi, s.profiles[3].pollrate, 0);
+        QVERIFY(triggerMenuAction(w, QStringLiteral("Deutsch")));
+        QVERIFY(!w.pageBuilt(MousecfgWidget::DpiTab));
+        const DeviceSettings beforeOpening = s;
+        w.selectTab(MousecfgWidget::DpiTab);
+        auto* page = w.findChild<KestDPIWindow*>();
+        QVERIFY(page && !page->isHidden());
+        QCOMPARE(int(page->dpi()), int(s.profiles[3].dpi));
+        w.collectPages();
+        QVERIFY(sameSettings(s, beforeOpening));
+
+        const int stage = (page->dpi() + 1) % page->stageCount();
+        page->selectStage(stage);
+        w.selectTab(MousecfgWidget::LightingTab);
+        w.button("btnApply")->click();
+        QCOMPARE(int(w.sentSettings().current().dpi), stage);
+        QCOMPARE(int(rig.mouse.dpiStage(3)), stage);
     }
 
     void tabReachesEveryCommandInOrder()
