@@ -11,7 +11,8 @@ namespace {
 constexpr int kDeviceStartFallbackMs = 500;
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     // Debug lines (the packet trace among them) stay quiet unless asked for
     // with QT_LOGGING_RULES, e.g. "mousecfg.*.debug=true".

@@ -119,6 +119,8 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
         loadSettings(*settings);
         return settings;
     });
+    // The desktop's pointer speed comes over a connection of its own.
+    auto pointerSpeed = std::async(std::launch::async, [] { return readPointerSpeed(); });
     auto backgroundLoad = std::async(std::launch::async, [dir = m_appDir] {
         return QImage(dir + QStringLiteral("/skin/cfgMainback.png"));
     });
@@ -153,7 +155,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     m_batteryLevel = qBound(10, readBattery(), 100);
     m_sent = settingsLoad.get();
     *m_edited = *m_sent;
-    if (const int speed = readPointerSpeed(); speed > 0)
+    if (const int speed = pointerSpeed.get(); speed > 0)
         m_edited->current().mousespeed = uint8_t(speed);
     rebuildProfileMenu();
     m_frontView = true;

@@ -5,16 +5,16 @@
 #include <QWidget>
 
 EmptyPage::EmptyPage(QWidget* parent, const QRect& logicalGeometry)
-    : m_widget(new QWidget(parent)), m_geometry(logicalGeometry) {
+    : m_widget(new QWidget(parent)), m_geometry(logicalGeometry)
+{
     m_widget->setAttribute(Qt::WA_TranslucentBackground);
     m_widget->hide();
 }
 
-void EmptyPage::applyScale(double scale) {
-    m_widget->setGeometry(scaledRect(m_geometry, scale));
-}
+void EmptyPage::applyScale(double scale) { m_widget->setGeometry(scaledRect(m_geometry, scale)); }
 
-bool LazyPage::build(DeviceSettings& edited, double scale) {
+bool LazyPage::build(DeviceSettings& edited, double scale)
+{
     if (m_page || !m_make) return false;
     m_page = m_make();
     if (!m_page) return false;
@@ -24,22 +24,27 @@ bool LazyPage::build(DeviceSettings& edited, double scale) {
     return true;
 }
 
-QList<QWidget*> LazyPage::widgets() const {
+QList<QWidget*> LazyPage::widgets() const
+{
     return m_page ? m_page->widgets() : QList<QWidget*>();
 }
 
-void LazyPage::refresh(DeviceSettings& edited) {
+void LazyPage::refresh(DeviceSettings& edited)
+{
     if (m_page) m_page->refresh(edited);
 }
 
-void LazyPage::collect(DeviceSettings& edited) {
+void LazyPage::collect(DeviceSettings& edited)
+{
     if (m_page) m_page->collect(edited);
 }
 
-void LazyPage::retranslate() {
+void LazyPage::retranslate()
+{
     if (m_page) m_page->retranslate();
 }
 
-void LazyPage::applyScale(double scale) {
+void LazyPage::applyScale(double scale)
+{
     if (m_page) m_page->applyScale(scale);
 }

@@ -305,6 +305,29 @@ void IniFile::setValue(const QString& key, const QVariant& value)
 bool IniFile::save()
 {
     if (m_pending.isEmpty()) return true;
+    // Values the file already holds are not written again: an unchanged save
+    // costs no lock, no rewrite and no disk sync. A file left read-only stays
+    // refused, and a link is still replaced.
+    const bool mayKeep = !readOnlyFile(m_path) && !QFileInfo(m_path).isSymLink();
+    auto unchanged = [this, mayKeep](const QString& key, const QVariant& value) {
+        if (!mayKeep || !m_ini || !m_ini->contains(key)) return false;
+        const QVariant held = m_ini->value(key);
+        if (value.type() == QVariant::StringList || held.type() == QVariant::StringList)
+            return held.toStringList() == value.toStringList();
+        return held.canConvert<QString>() && value.canConvert<QString>() &&
+               held.toString() == value.toString();
+    };
+    // The last value given for a key is the one that counts.
+    QList<QPair<QString, QVariant>> last;
+    for (int i = m_pending.size() - 1; i >= 0; --i) {
+        bool later = false;
+        for (const auto& kv : last) later = later || kv.first == m_pending[i].first;
+        if (!later) last.prepend(m_pending[i]);
+    }
+    m_pending.clear();
+    for (const auto& kv : last)
+        if (!unchanged(kv.first, kv.second)) m_pending.append(kv);
+    if (m_pending.isEmpty()) return true;
     const auto pending = std::move(m_pending);
     m_pending.clear();
     if (!lockFree(m_path)) return false; // already told

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QTranslator>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -93,6 +94,42 @@ private slots:
         MouseProfile back;
         QVERIFY(readProfile(back, path));
         QVERIFY(back == p);
+    }
+
+    // A save that changes nothing leaves the file as it was (no rewrite, no
+    // disk sync); the last value given for a key is the one that counts.
+    void unchangedSaveLeavesTheFile_data()
+    {
+        QTest::addColumn<QVariantList>("writes"); // values for Config/Key, in order
+        QTest::addColumn<bool>("rewritten");
+        QTest::addColumn<QString>("held");
+        QTest::newRow("same number") << QVariantList{3} << false << "3";
+        QTest::newRow("same text") << QVariantList{"3"} << false << "3";
+        QTest::newRow("other value") << QVariantList{4} << true << "4";
+        QTest::newRow("back to the held value") << QVariantList{4, 3} << false << "3";
+        QTest::newRow("away from the held value") << QVariantList{3, 5} << true << "5";
+    }
+    void unchangedSaveLeavesTheFile()
+    {
+        QFETCH(QVariantList, writes);
+        QFETCH(bool, rewritten);
+        QFETCH(QString, held);
+        TempAppDir app;
+        const QString path = app.file("same.ini");
+        writeText(path, "[Config]\nKey=3\nOther=x\n");
+        struct stat before {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+        {
+            IniFile ini(path, IniFile::Repair);
+            for (const QVariant& v : writes) ini.setValue(QStringLiteral("Config/Key"), v);
+            QVERIFY(ini.save());
+        }
+        struct stat after {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+        QCOMPARE(after.st_ino != before.st_ino, rewritten);
+        const IniFile back(path, IniFile::Repair);
+        QCOMPARE(back.value(QStringLiteral("Config/Key")).toString(), held);
+        QCOMPARE(back.value(QStringLiteral("Config/Other")).toString(), QStringLiteral("x"));
     }
 
     // Each kind of damage in a live profile: the factory profile under its
