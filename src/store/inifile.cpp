@@ -318,15 +318,15 @@ bool IniFile::save()
                held.toString() == value.toString();
     };
     // The last value given for a key is the one that counts.
-    QList<QPair<QString, QVariant>> last;
-    for (int i = m_pending.size() - 1; i >= 0; --i) {
-        bool later = false;
-        for (const auto& kv : last) later = later || kv.first == m_pending[i].first;
-        if (!later) last.prepend(m_pending[i]);
-    }
-    m_pending.clear();
-    for (const auto& kv : last)
-        if (!unchanged(kv.first, kv.second)) m_pending.append(kv);
+    QHash<QString, int> lastIndex;
+    lastIndex.reserve(m_pending.size());
+    for (int i = 0; i < m_pending.size(); ++i) lastIndex.insert(m_pending[i].first, i);
+    QList<QPair<QString, QVariant>> changed;
+    for (int i = 0; i < m_pending.size(); ++i)
+        if (lastIndex.value(m_pending[i].first) == i &&
+            !unchanged(m_pending[i].first, m_pending[i].second))
+            changed.append(m_pending[i]);
+    m_pending = changed;
     if (m_pending.isEmpty()) return true;
     const auto pending = std::move(m_pending);
     m_pending.clear();
