@@ -112,11 +112,12 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     // The product's name from the first map on, not the class name.
     setWindowTitle(productName());
     m_appDir = appDir();
-    // The two slow reads of start-up, the five profile files and the large
-    // background image, run beside the rest of the construction.
+    // The slow reads of start-up run beside the rest of the construction:
+    // the settings with the profile in use, and the large background image.
+    // The other four profiles follow after the first paint.
     auto settingsLoad = std::async(std::launch::async, [] {
         auto settings = std::make_unique<DeviceSettings>();
-        loadSettings(*settings);
+        loadCurrentSettings(*settings);
         return settings;
     });
     // The desktop's pointer speed comes over a connection of its own.
@@ -155,6 +156,16 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     m_batteryLevel = qBound(10, readBattery(), 100);
     m_sent = settingsLoad.get();
     *m_edited = *m_sent;
+    auto names = std::make_shared<DeviceSettings>();
+    names->currentProfile = m_sent->currentProfile;
+    for (int i = 0; i < kProfileCount; ++i) names->profileNames[i] = m_sent->profileNames[i];
+    m_otherProfiles = std::async(std::launch::async, [names] {
+        auto rest = std::make_unique<DeviceSettings>(*names);
+        loadOtherProfiles(*rest);
+        return rest;
+    });
+    // Input that comes before they are in waits for them (see eventFilter).
+    qApp->installEventFilter(this);
     if (const int speed = pointerSpeed.get(); speed > 0)
         m_edited->current().mousespeed = uint8_t(speed);
     rebuildProfileMenu();
@@ -174,8 +185,22 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     updateConnectionDisplay();
 }
 
+void MousecfgWidget::joinOtherProfiles()
+{
+    if (!m_otherProfiles.valid()) return;
+    qApp->removeEventFilter(this);
+    const std::unique_ptr<DeviceSettings> rest = m_otherProfiles.get();
+    for (int i = 0; i < kProfileCount; ++i) {
+        if (i == m_sent->currentProfile) continue;
+        m_sent->profiles[i] = rest->profiles[i];
+        m_edited->profiles[i] = rest->profiles[i];
+    }
+    refreshPages();
+}
+
 void MousecfgWidget::startDevices()
 {
+    joinOtherProfiles();
     if (m_devicesStarted) return;
     m_devicesStarted = true;
     const QString productBefore = readCurrentProductName();
@@ -628,6 +653,21 @@ void MousecfgWidget::slotMouseOver(KestPushButton* btn, bool bType)
 
 bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)
 {
+    if (m_otherProfiles.valid()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+            joinOtherProfiles();
+            break;
+        default:
+            break;
+        }
+    }
     if (!m_frontMarkers.isEmpty() && watched == m_frontMarkers.first()) {
         if (event->type() == QEvent::Enter) m_frontMarkers.first()->setHoverLook(true);
         if (event->type() == QEvent::Leave) m_frontMarkers.first()->setHoverLook(false);

@@ -12,6 +12,7 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <array>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -137,6 +138,9 @@ private:
     KestPushButton* makeButton(const QString& objectName, const QStringList& images,
                                const QRect& logical);
 
+    // Takes in the profiles not in use, read beside the first paint.
+    void joinOtherProfiles();
+
     // Device side.
     void startStatusThread();
     void stopStatusThread();
@@ -186,6 +190,7 @@ private:
     QPoint m_dragStart;
     QPoint m_frameStart;
 
+    std::future<std::unique_ptr<DeviceSettings>> m_otherProfiles;
     std::unique_ptr<DeviceSettings> m_edited;
     std::unique_ptr<DeviceSettings> m_sent;
     std::unique_ptr<StatusThreadControl> m_status;

@@ -73,7 +73,7 @@ QString usableName(const QString& preferred, const QString& fallback, int i)
 
 } // namespace
 
-void loadSettings(DeviceSettings& s)
+void loadCurrentSettings(DeviceSettings& s)
 {
     {
         const IniFile ini(mainConfigPath(), IniFile::Repair);
@@ -85,9 +85,21 @@ void loadSettings(DeviceSettings& s)
         // No binding (an emptied file) or a name that would reach outside the
         // profile folder: the slot's default name, whose file is read instead.
         if (!isValidFileName(s.profileNames[i])) s.profileNames[i] = defaultProfileName(i);
-        loadProfileByName(s.profiles[i], s.profileNames[i]);
     }
+    loadProfileByName(s.current(), s.profileNames[s.currentProfile]);
     buttonSlotMap(globalButtonSlotMap());
+}
+
+void loadOtherProfiles(DeviceSettings& s)
+{
+    for (int i = 0; i < kProfileCount; ++i)
+        if (i != s.currentProfile) loadProfileByName(s.profiles[i], s.profileNames[i]);
+}
+
+void loadSettings(DeviceSettings& s)
+{
+    loadCurrentSettings(s);
+    loadOtherProfiles(s);
 }
 
 bool saveSettings(const DeviceSettings& s, bool markUnsent, QString* failedFile)

@@ -11,6 +11,11 @@
 
 // Bindings that are empty or no file name fall back to the slot's default name.
 void loadSettings(DeviceSettings& settings);
+// The same in two steps, so a window can show the profile in use before the
+// other four are read: the options, the five names and the current profile;
+// then, for a record the first step filled, the other profiles.
+void loadCurrentSettings(DeviceSettings& settings);
+void loadOtherProfiles(DeviceSettings& settings);
 // Writes the options, all five names and every bound profile to its own file.
 // `markUnsent` sets "Config/Diff" to 1 in the same save as the options. On
 // failure `*failedFile` names the file that could not be written.

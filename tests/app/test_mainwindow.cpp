@@ -766,6 +766,25 @@ private slots:
         QCOMPARE(boxes.texts.last(), QStringLiteral("The firmware updater could not be started."));
     }
 
+    // The profiles not in use are read beside the first paint; input that
+    // comes before the mouse is looked for waits for them.
+    void inputBeforeTheDeviceStartWaitsForEveryProfile()
+    {
+        Rig rig(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        MousecfgWidget w; // as in the moment after the first paint
+        const DeviceSettings& s = w.editedSettings();
+        QCOMPARE(s.profiles[1].ProfileName, QString());
+        QTest::keyClick(w.findChild<QLineEdit*>(), Qt::Key_End);
+        DeviceSettings onDisk;
+        loadSettings(onDisk);
+        for (int i = 1; i < kProfileCount; ++i) {
+            QVERIFY(s.profiles[i] == onDisk.profiles[i]);
+            QVERIFY(w.sentSettings().profiles[i] == onDisk.profiles[i]);
+        }
+        QVERIFY(!w.devicesStarted());
+    }
+
     // A page not opened yet holds nothing of its own: Apply, the mouse's own
     // profile switch and a language change pass it by, and opening it shows
     // the settings of that moment without changing them. An edit made on it

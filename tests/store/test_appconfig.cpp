@@ -41,6 +41,33 @@ private slots:
         QCOMPARE(readSensorModel(), 0);
     }
 
+    // The two-step load (the profile in use first, the other four after)
+    // gives the record the one-step load gives, damaged files included.
+    void twoStepLoadMatchesOneStep_data()
+    {
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("damaged"); // profile file emptied of its keys; -1 none
+        QTest::newRow("first in use") << 0 << -1;
+        QTest::newRow("fourth in use") << 3 << -1;
+        QTest::newRow("damaged one in use") << 2 << 2;
+        QTest::newRow("damaged one not in use") << 1 << 4;
+    }
+    void twoStepLoadMatchesOneStep()
+    {
+        QFETCH(int, current);
+        QFETCH(int, damaged);
+        TempAppDir app(APP_DIR);
+        QVERIFY(saveCurrentProfileId(current));
+        if (damaged >= 0) writeText(profilePathForName(QStringLiteral("Profile %1").arg(damaged + 1)), "[PROFILE]\n");
+        DeviceSettings twoSteps;
+        loadCurrentSettings(twoSteps);
+        QCOMPARE(int(twoSteps.currentProfile), current);
+        loadOtherProfiles(twoSteps);
+        DeviceSettings oneStep;
+        loadSettings(oneStep);
+        QVERIFY(sameSettings(twoSteps, oneStep));
+    }
+
     void shippedConfiguration()
     {
         TempAppDir app(APP_DIR); // the staged build output
