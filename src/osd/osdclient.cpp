@@ -1,40 +1,119 @@
 #include "osdclient.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QThread>
+#include <cerrno>
+#include <cstring>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+// A plain local stream socket: the companion's server is an ordinary unix
+// socket, and talking to it this way keeps the network module (and the
+// libraries it drags in) out of the program.
 namespace {
 
+class Fd {
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    ~Fd() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// The socket file a server name stands for; a bare name lives in the
+// temporary folder, where the companion's server puts it too.
+QByteArray socketPath(const QString& serverName) {
+    if (serverName.startsWith(QLatin1Char('/'))) return QFile::encodeName(serverName);
+    return QFile::encodeName(QDir::cleanPath(QDir::tempPath()) + QLatin1Char('/') + serverName);
+}
+
+// Waits up to `ms` for `events` on `fd`: false when the time ran out. A
+// hang-up or error ends the wait too; the next call on the socket tells it.
+bool waitFor(int fd, short events, int ms) {
+    pollfd p{fd, events, 0};
+    int n;
+    while ((n = ::poll(&p, 1, qMax(0, ms))) < 0 && errno == EINTR) {
+    }
+    return n > 0;
+}
+
+// A connected non-blocking socket, or -1 when nobody listens at the name
+// within `timeoutMs` (a name too long for a socket address included).
+int connectLocal(const QString& serverName, int timeoutMs) {
+    const QByteArray path = socketPath(serverName);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (serverName.isEmpty() || path.size() + 1 > int(sizeof(address.sun_path))) return -1;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) return -1;
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0)
+            return fd;
+        const int error = errno;
+        const int left = timeoutMs - int(clock.elapsed());
+        if (error == EINTR) continue;
+        if (error == EINPROGRESS) {
+            int outcome = 0;
+            socklen_t size = sizeof(outcome);
+            if (waitFor(fd, POLLOUT, left) &&
+                ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &outcome, &size) == 0 && outcome == 0)
+                return fd;
+            break;
+        }
+        // A full backlog: the server is there but busy; try again shortly.
+        if (error != EAGAIN || left <= 0) break;
+        QThread::msleep(uint(qMin(left, 10)));
+    }
+    ::close(fd);
+    return -1;
+}
+
 bool companionListening(const QString& serverName) {
-    QLocalSocket probe;
-    probe.connectToServer(serverName);
-    const bool up = probe.waitForConnected(100);
-    probe.abort();
-    return up;
+    return Fd(connectLocal(serverName, 100)).get() >= 0;
 }
 
 } // namespace
 
 OsdSendResult sendOsdPayload(const QByteArray& payload, const QString& serverName, int timeoutMs) {
-    QLocalSocket socket;
-    socket.connectToServer(serverName);
-    if (!socket.waitForConnected(qMin(timeoutMs, 500))) return OsdSendResult::NoCompanion;
+    const Fd socket(connectLocal(serverName, qMin(timeoutMs, 500)));
+    if (socket.get() < 0) return OsdSendResult::NoCompanion;
     QElapsedTimer clock;
     clock.start();
-    socket.write(payload);
-    while (socket.bytesToWrite() > 0)
-        if (!socket.waitForBytesWritten(qMax(1, timeoutMs - int(clock.elapsed()))))
+    const auto left = [&] { return timeoutMs - int(clock.elapsed()); };
+    for (int sent = 0; sent < payload.size();) {
+        // No SIGPIPE when the companion went away: a failed notice is enough.
+        const ssize_t n = ::send(socket.get(), payload.constData() + sent,
+                                 size_t(payload.size() - sent), MSG_NOSIGNAL);
+        const int error = n < 0 ? errno : 0;
+        if (n > 0)
+            sent += int(n);
+        else if (error != EINTR && (error != EAGAIN || !waitFor(socket.get(), POLLOUT, left())))
             return OsdSendResult::Failed;
-    while (socket.bytesAvailable() < 1) {
-        const int left = timeoutMs - int(clock.elapsed());
-        if (left <= 0 || !socket.waitForReadyRead(left)) return OsdSendResult::Failed;
     }
-    const bool ok = socket.read(1) == QByteArray(1, '\x01');
-    socket.disconnectFromServer();
-    return ok ? OsdSendResult::Sent : OsdSendResult::Failed;
+    for (;;) {
+        char receipt = 0;
+        const ssize_t n = ::recv(socket.get(), &receipt, 1, 0);
+        const int error = n < 0 ? errno : 0;
+        if (n == 1) return receipt == '\x01' ? OsdSendResult::Sent : OsdSendResult::Failed;
+        if (n == 0 ||
+            (error != EINTR && (error != EAGAIN || !waitFor(socket.get(), POLLIN, left()))))
+            return OsdSendResult::Failed;
+    }
 }
 
 QString osdCompanionPath(const QString& appDir) {
@@ -110,8 +189,8 @@ void OsdNotifier::deliver(Notice notice) {
     for (;;) {
         qint64 pid = 0;
         const OsdSendResult result =
-            sendOsdNotice(m_appDir, notice.text, notice.colour, m_serverName, &pid,
-                          !m_startFailed, m_receiptTimeoutMs);
+            sendOsdNotice(m_appDir, notice.text, notice.colour, m_serverName, &pid, !m_startFailed,
+                          m_receiptTimeoutMs);
         if (pid != 0) {
             ++m_starts;
             m_startFailed = result == OsdSendResult::NoCompanion;

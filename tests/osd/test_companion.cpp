@@ -83,6 +83,8 @@ private slots:
     void noticeToSilentListenerLeavesCallerFree();
     void takenNameStartsOneCompanion_data();
     void takenNameStartsOneCompanion();
+    void sendOutcomes_data();
+    void sendOutcomes();
 
 private:
     QTemporaryDir m_dir;
@@ -323,6 +325,66 @@ void CompanionTest::takenNameStartsOneCompanion() {
         QCOMPARE(delivered.at(i).at(0).value<OsdSendResult>(), OsdSendResult::NoCompanion);
     }
     QCOMPARE(notifier.companionStarts(), 1);
+}
+
+void CompanionTest::sendOutcomes_data() {
+    QTest::addColumn<QString>("listener");
+    QTest::addColumn<int>("payloadSize");
+    QTest::addColumn<OsdSendResult>("result");
+    QTest::newRow("receipt") << "ack" << kOsdPayloadSize << OsdSendResult::Sent;
+    QTest::newRow("wrong receipt") << "nak" << kOsdPayloadSize << OsdSendResult::Failed;
+    // More than the socket holds, so the sender is still writing when the
+    // listener hangs up: a failed notice, not a killed program.
+    QTest::newRow("hung up mid-write") << "hangup" << (4 << 20) << OsdSendResult::Failed;
+    QTest::newRow("socket file, nobody listening")
+        << "stale" << kOsdPayloadSize << OsdSendResult::NoCompanion;
+    QTest::newRow("name too long for a socket")
+        << "long" << kOsdPayloadSize << OsdSendResult::NoCompanion;
+}
+
+// One notice against a listener in this process that answers as told.
+void CompanionTest::sendOutcomes() {
+    QFETCH(QString, listener);
+    QFETCH(int, payloadSize);
+    QFETCH(OsdSendResult, result);
+    const QString name = m_dir.filePath(listener == "long" ? QString(200, QLatin1Char('n'))
+                                                           : QStringLiteral("send-") + listener);
+    QLocalServer server;
+    if (listener == "stale") {
+        writeText(name, "");
+    } else if (listener == "long") {
+        // No server can listen at a name that long; the sender must say so,
+        // not cut the name short and reach whoever listens at what is left.
+        QVERIFY(server.listen(name.left(107)));
+    } else {
+        QVERIFY(server.listen(name));
+    }
+    QByteArray payload = encodeOsdPayload(makeOsdNotice(QStringLiteral("DPI 1:800"), Qt::white));
+    payload.resize(payloadSize);
+    // Qt's socket classes here ignore SIGPIPE for the whole process; the
+    // program has none of them, so the sender must not rely on that.
+    const auto pipeHandler = std::signal(SIGPIPE, SIG_DFL);
+    OsdSendResult got = OsdSendResult::Sent;
+    QThread* t = QThread::create([&] { got = sendOsdPayload(payload, name, 5000); });
+    t->start();
+    QLocalSocket* peer = nullptr;
+    bool answered = false;
+    while (!t->wait(10)) {
+        QCoreApplication::processEvents();
+        if (!peer && server.hasPendingConnections()) peer = server.nextPendingConnection();
+        if (!peer || answered) continue;
+        if (listener == "hangup") {
+            peer->abort();
+            answered = true;
+        } else if (peer->bytesAvailable() >= payloadSize) {
+            peer->write(QByteArray(1, listener == "nak" ? '\x02' : '\x01'));
+            peer->flush();
+            answered = true;
+        }
+    }
+    delete t;
+    std::signal(SIGPIPE, pipeHandler);
+    QCOMPARE(got, result);
 }
 
 QTEST_MAIN(CompanionTest)
