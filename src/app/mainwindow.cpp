@@ -102,6 +102,20 @@ bool usesAlternateWheelArt(const QString& product)
     return false;
 }
 
+double primaryDpi()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : 96.0;
+}
+
+// The window's background at `size`; null when the image is missing.
+QImage scaledBackground(const QString& appDir, const QSize& size)
+{
+    const QImage source(appDir + QStringLiteral("/skin/cfgMainback.png"));
+    if (source.isNull()) return QImage();
+    return source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 } // namespace
 
 MousecfgWidget::MousecfgWidget(QWidget* parent)
@@ -122,8 +136,12 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     });
     // The desktop's pointer speed comes over a connection of its own.
     auto pointerSpeed = std::async(std::launch::async, [] { return readPointerSpeed(); });
-    auto backgroundLoad = std::async(std::launch::async, [dir = m_appDir] {
-        return QImage(dir + QStringLiteral("/skin/cfgMainback.png"));
+    // The background is kept only at the size it is shown: the double-size
+    // source is decoded and scaled on the worker and then let go.
+    const QSize shownSize(int(kWidth * scaleForLogicalDpi(primaryDpi())),
+                          int(kHeight * scaleForLogicalDpi(primaryDpi())));
+    auto backgroundLoad = std::async(std::launch::async, [dir = m_appDir, shownSize] {
+        return scaledBackground(dir, shownSize);
     });
     // Set before any child exists, so each child is polished once.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
@@ -178,8 +196,13 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
 
     setWindowIcon(QIcon(m_appDir + "/skin/icon.ico"));
-    m_background = QPixmap::fromImage(backgroundLoad.get());
-    layoutWindow();
+    // The layout is done (by retranslate); only the background comes in.
+    QImage shown = backgroundLoad.get();
+    m_backgroundPending = false;
+    if (shown.size() == size())
+        m_backgrounds[size_t(qBound(0, m_scaleIndex, 16))] = QPixmap::fromImage(std::move(shown));
+    else
+        layoutWindow(); // the scale changed meanwhile
     // Until the mouse is found and reports, the connection and battery show
     // nothing rather than a level no battery gave.
     updateConnectionDisplay();
@@ -445,9 +468,10 @@ void MousecfgWidget::layoutWindow()
     loadMouseImages();
 
     const int index = qBound(0, m_scaleIndex, int(m_backgrounds.size()) - 1);
-    if (m_backgrounds[size_t(index)].isNull() && !m_background.isNull())
-        m_backgrounds[size_t(index)] =
-            m_background.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // The first layout comes before the start-up copy is in (it is made on a
+    // worker); later scales read the source again, which is rare.
+    if (m_backgrounds[size_t(index)].isNull() && !m_backgroundPending)
+        m_backgrounds[size_t(index)] = QPixmap::fromImage(scaledBackground(m_appDir, size()));
     update();
 }
 
@@ -684,8 +708,6 @@ void MousecfgWidget::paintEvent(QPaintEvent*)
     const QPixmap& bg = m_backgrounds[size_t(qBound(0, m_scaleIndex, 16))];
     if (!bg.isNull())
         p.drawPixmap(rect(), bg);
-    else if (!m_background.isNull())
-        p.drawPixmap(rect(), m_background);
     else
         p.fillRect(rect(), QColor(24, 26, 30));
     const QPixmap& frame = m_connectionState <= 1 ? m_bat2 : m_bat1;

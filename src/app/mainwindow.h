@@ -182,8 +182,8 @@ private:
     QString m_appDir;
     double m_scale = 1.0;
     int m_scaleIndex = 0;
-    std::array<QPixmap, 17> m_backgrounds;
-    QPixmap m_background;
+    std::array<QPixmap, 17> m_backgrounds; // per scale index, made when first needed
+    bool m_backgroundPending = true;       // the start-up copy is still on its worker
     QPixmap m_bat1, m_bat2;
 
     bool m_dragging = false;
