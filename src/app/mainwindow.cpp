@@ -41,6 +41,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <future>
+#include <malloc.h>
 
 namespace {
 
@@ -240,7 +241,12 @@ void MousecfgWidget::startDevices()
     buildTray();
     // Nothing reads the default profile file during start-up: rewrite it once
     // the window is up instead of making the user wait for it.
-    QTimer::singleShot(1000, this, [] { writeDefaultProfileFile(); });
+    QTimer::singleShot(1000, this, [] {
+        writeDefaultProfileFile();
+        // Start-up parsed six large profile files on worker threads; hand the
+        // memory they freed back rather than keep it for a tray program's life.
+        malloc_trim(0);
+    });
     QTimer::singleShot(300, this, [this] { showFileNotices(); });
     if (m_connectedMice == 0) QTimer::singleShot(0, this, &MousecfgWidget::slotWarning);
 }
