@@ -17,6 +17,7 @@
 #include "kestpushbutton.h"
 #include "kitscale.h"
 #include "kittheme.h"
+#include "kitthemewatcher.h"
 #include "language.h"
 #include "mousestatus.h"
 #include "paths.h"
@@ -178,6 +179,10 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
 
     setWindowIcon(QIcon(m_appDir + "/skin/icon.ico"));
     buildTray();
+    // A new accent or font in Config.ini restyles the window the way a
+    // language change does.
+    connect(new KitThemeWatcher(this), &KitThemeWatcher::themeChanged, this,
+            &MousecfgWidget::retranslate);
     m_background = QPixmap::fromImage(backgroundLoad.get());
     layoutWindow();
 

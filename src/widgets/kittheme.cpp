@@ -1,6 +1,5 @@
 #include "kittheme.h"
 
-#include "appconfig.h"
 #include "kitscale.h"
 #include "language.h"
 #include "paths.h"
@@ -26,7 +25,7 @@ QColor accentColor(int themeId) {
 }
 
 QColor themeColor() {
-    return accentColor(readGColorId());
+    return accentColor(themeSettings().colorId);
 }
 
 QString skinPath(const QString& name) {

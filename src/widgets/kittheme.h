@@ -25,7 +25,8 @@ constexpr AccentRgb kAccentColors[kAccentCount] = {
 // The accent of a theme index; an index outside the table (a hand-edited
 // Config.ini) falls back to the first entry instead of reading past the table.
 QColor accentColor(int themeId);
-// The accent of the configured theme ("Config/GColorID").
+// The accent of the configured theme ("Config/GColorID"), from the shared
+// theme value (no file access).
 QColor themeColor();
 
 // Resolves an image name as the program writes it: ":/..." stays a resource,
