@@ -120,14 +120,15 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
         return settings;
     });
     auto backgroundLoad = std::async(std::launch::async, [dir = m_appDir] {
-        return QImage(dir + QStringLiteral("/skin/cfgMainback.png"));
+        return readSkinImage(dir + QStringLiteral("/skin/cfgMainback.png"));
     });
     // Set before any child exists, so each child is polished once.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     initKitResources();
+    applyKitStyleSheet();
 
-    m_bat1.load(m_appDir + "/skin/bat1.png");
-    m_bat2.load(m_appDir + "/skin/bat2.png");
+    m_bat1 = skinPixmap(QStringLiteral("/skin/bat1.png"));
+    m_bat2 = skinPixmap(QStringLiteral("/skin/bat2.png"));
 
     applyScaleFromScreen(QGuiApplication::primaryScreen());
     setBaseSize(kWidth, kHeight);
@@ -177,7 +178,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     // the window is up instead of making the user wait for it.
     QTimer::singleShot(1000, this, [] { writeDefaultProfileFile(); });
 
-    setWindowIcon(QIcon(m_appDir + "/skin/icon.ico"));
+    setWindowIcon(QIcon(skinPixmap(QStringLiteral("/skin/icon.png"))));
     buildTray();
     // A new accent or font in Config.ini restyles the window the way a
     // language change does.
@@ -379,6 +380,9 @@ void MousecfgWidget::setupTabOrder()
 
 void MousecfgWidget::layoutWindow()
 {
+    // A new scale or accent rebuilds the shared sheet before any control is
+    // given its new font: restyling resets what was set before it.
+    applyKitStyleSheet();
     const auto children = findChildren<QWidget*>();
     for (QWidget* w : children) {
         const QVariant r = w->property("logicalRect");
@@ -474,12 +478,9 @@ void MousecfgWidget::loadMouseImages()
 
 void MousecfgWidget::setMouseImage(const QString& file)
 {
-    const QPixmap pm(m_appDir + file);
     const QSize box = m_frontView ? QSize(300, 400) : QSize(300, 300);
     const QSize target = scaledSize(box, m_scale).boundedTo(m_mouseImage->size());
-    m_mouseImage->setPixmap(pm.isNull() ? QPixmap()
-                                        : pm.scaled(target, Qt::KeepAspectRatio,
-                                                    Qt::SmoothTransformation));
+    m_mouseImage->setPixmap(scaledSkinPixmap(file, target));
 }
 
 void MousecfgWidget::refreshPages()
