@@ -17,6 +17,7 @@
 #include "kestpushbutton.h"
 #include "kitscale.h"
 #include "kittheme.h"
+#include "kitthemewatcher.h"
 #include "language.h"
 #include "mousestatus.h"
 #include "paths.h"
@@ -112,7 +113,7 @@ double primaryDpi()
 // The window's background at `size`; null when the image is missing.
 QImage scaledBackground(const QString& appDir, const QSize& size)
 {
-    const QImage source(appDir + QStringLiteral("/skin/cfgMainback.png"));
+    const QImage source = readSkinImage(appDir + QStringLiteral("/skin/cfgMainback.png"));
     if (source.isNull()) return QImage();
     return source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
@@ -147,9 +148,10 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     // Set before any child exists, so each child is polished once.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     initKitResources();
+    applyKitStyleSheet();
 
-    m_bat1.load(m_appDir + "/skin/bat1.png");
-    m_bat2.load(m_appDir + "/skin/bat2.png");
+    m_bat1 = skinPixmap(QStringLiteral("/skin/bat1.png"));
+    m_bat2 = skinPixmap(QStringLiteral("/skin/bat2.png"));
 
     applyScaleFromScreen(QGuiApplication::primaryScreen());
     setBaseSize(kWidth, kHeight);
@@ -196,7 +198,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     retranslate();
     m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
 
-    setWindowIcon(QIcon(m_appDir + "/skin/icon.ico"));
+    setWindowIcon(QIcon(skinPixmap(QStringLiteral("/skin/icon.png"))));
     // The layout is done (by retranslate); only the background comes in.
     QImage shown = backgroundLoad.get();
     m_backgroundPending = false;
@@ -239,6 +241,10 @@ void MousecfgWidget::startDevices()
     if (readCurrentProductName() != productBefore) reloadForMouse();
     updateConnectionDisplay();
     buildTray();
+    // A new accent or font in Config.ini restyles the window the way a
+    // language change does.
+    connect(new KitThemeWatcher(this), &KitThemeWatcher::themeChanged, this,
+            &MousecfgWidget::retranslate);
     // Nothing reads the default profile file during start-up: rewrite it once
     // the window is up instead of making the user wait for it.
     QTimer::singleShot(1000, this, [] {
@@ -461,6 +467,9 @@ void MousecfgWidget::setupTabOrder()
 
 void MousecfgWidget::layoutWindow()
 {
+    // A new scale or accent rebuilds the shared sheet before any control is
+    // given its new font: restyling resets what was set before it.
+    applyKitStyleSheet();
     const auto children = findChildren<QWidget*>();
     for (QWidget* w : children) {
         const QVariant r = w->property("logicalRect");
@@ -562,12 +571,9 @@ void MousecfgWidget::loadMouseImages()
 
 void MousecfgWidget::setMouseImage(const QString& file)
 {
-    const QPixmap pm(m_appDir + file);
     const QSize box = m_frontView ? QSize(300, 400) : QSize(300, 300);
     const QSize target = scaledSize(box, m_scale).boundedTo(m_mouseImage->size());
-    m_mouseImage->setPixmap(pm.isNull() ? QPixmap()
-                                        : pm.scaled(target, Qt::KeepAspectRatio,
-                                                    Qt::SmoothTransformation));
+    m_mouseImage->setPixmap(scaledSkinPixmap(file, target));
 }
 
 void MousecfgWidget::refreshPages()

@@ -329,7 +329,7 @@ void MousecfgWidget::buildTray()
     m_trayMenu->addAction(quit);
     connect(load, &QAction::triggered, this, &MousecfgWidget::slotWarning);
     connect(quit, &QAction::triggered, this, &MousecfgWidget::onQuitRequested);
-    m_tray = new QSystemTrayIcon(QIcon(m_appDir + "/skin/icon.ico"), this);
+    m_tray = new QSystemTrayIcon(QIcon(skinPixmap(QStringLiteral("/skin/icon.png"))), this);
     m_tray->setContextMenu(m_trayMenu);
     m_tray->setToolTip(readCurrentProductName());
     connect(m_tray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);

@@ -111,7 +111,7 @@ void KestDPIWindow::applyScale() {
     m_sleepTitle->setFont(bold);
     m_sleepLabel->refreshFont(12);
     m_sleepSlider->refreshStyle();
-    m_moveOffBox->setStyleSheet(squareBoxStyleSheet(displayScale()));
+    setKitLook(m_moveOffBox, "squareBox");
     m_moveOffBox->setFont(kitFont());
     for (KestSingleDPI* row : m_rows)
         row->applyScale();

@@ -148,11 +148,10 @@ void KestPointSpeed::applyScale() {
         l->refreshFont(11);
     m_keySlider->refreshStyle();
     // The lift and sensor-mode boxes act as radio groups and look like them.
-    const QString square = squareBoxStyleSheet(s), round = roundBoxStyleSheet(s);
     for (QCheckBox* box : findChildren<QCheckBox*>()) {
         const bool radio = box == m_lift1 || box == m_lift2 || box == m_modes[0] ||
                            box == m_modes[1] || box == m_modes[2];
-        box->setStyleSheet(radio ? round : square);
+        setKitLook(box, radio ? "roundBox" : "squareBox");
         box->setFont(font);
     }
     m_spin->setStyleSheet(spinStyleSheet(accent, s));

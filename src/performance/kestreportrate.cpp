@@ -86,7 +86,7 @@ void KestReportRate::applyScale() {
     for (KestAction* a : m_actions)
         a->refreshFont();
     for (QRadioButton* r : {m_lift1, m_lift2}) {
-        r->setStyleSheet(radioStyleSheet(s));
+        setKitLook(r, "radio");
         r->setFont(kitFont());
     }
     m_rateTitle->setGeometry(scaledRect(QRect(4, 4, 145, 18), s));

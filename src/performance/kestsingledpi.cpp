@@ -110,8 +110,8 @@ void KestSingleDPI::applyScale() {
     QFont bold = m_dpiLabel->font();
     bold.setBold(true);
     m_dpiLabel->setFont(bold);
-    m_enableBox->setStyleSheet(squareBoxStyleSheet(s));
-    m_linkBox->setStyleSheet(squareBoxStyleSheet(s));
+    setKitLook(m_enableBox, "squareBox");
+    setKitLook(m_linkBox, "squareBox");
     m_linkBox->setFont(scaledFont(kitFont(), 10, s));
     m_slider->refreshStyle();
     relayout();

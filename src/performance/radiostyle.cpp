@@ -13,27 +13,6 @@ void initPerformanceResources() {
     (void)once;
 }
 
-QString squareBoxStyleSheet(double scale) {
-    return checkBoxStyleSheet(QStringLiteral("/skin/checkbox1-1.png"),
-                              QStringLiteral("/skin/checkbox1-2.png"), scale);
-}
-
-QString roundBoxStyleSheet(double scale) {
-    return checkBoxStyleSheet(QStringLiteral("/skin/checkbox2-1.png"),
-                              QStringLiteral("/skin/checkbox2-2.png"), scale);
-}
-
-QString radioStyleSheet(double scale) {
-    const QString tmpl =
-        QStringLiteral("QRadioButton{color:rgb(214,218,224);spacing:6@px;background:transparent;}"
-                       "QRadioButton::indicator{width:16@px;height:16@px;}"
-                       "QRadioButton::indicator:unchecked{image:url(%1);}"
-                       "QRadioButton::indicator:checked{image:url(%2);}")
-            .arg(skinPath(QStringLiteral("/skin/checkbox2-1.png")),
-                 skinPath(QStringLiteral("/skin/checkbox2-2.png")));
-    return fillStyleTemplate(tmpl, QColor(), scale);
-}
-
 QString spinStyleSheet(const QColor& accent, double scale) {
     initPerformanceResources();
     static const QString tmpl = QStringLiteral(

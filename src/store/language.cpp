@@ -4,8 +4,6 @@
 #include "inifile.h"
 #include "paths.h"
 
-#include <QDateTime>
-#include <QFileInfo>
 #include <QTranslator>
 #include <atomic>
 #include <mutex>
@@ -52,36 +50,79 @@ bool loadCatalogue(QTranslator& translator, int index)
     return translator.load(appDir() + "/lang/" + list.files[index] + ".qm");
 }
 
+namespace {
+// Larger sizes are no font size anyone set: the text would not fit anywhere.
+constexpr uint kMaxFontPixels = 200;
+
+struct SharedTheme {
+    std::mutex mutex;
+    QString path; // the Config.ini `value` was read from
+    ThemeSettings value;
+};
+
+SharedTheme& sharedTheme()
+{
+    static SharedTheme shared;
+    return shared;
+}
+} // namespace
+
+bool operator==(const ThemeSettings& a, const ThemeSettings& b)
+{
+    if (a.colorId != b.colorId) return false;
+    for (int i = 0; i < kMaxLanguages; ++i)
+        if (a.fontFamily[i] != b.fontFamily[i] || a.fontPixels[i] != b.fontPixels[i]) return false;
+    return true;
+}
+
+ThemeSettings readThemeSettings()
+{
+    const IniFile ini(mainConfigPath(), IniFile::Repair);
+    ThemeSettings theme;
+    theme.colorId = ini.value(QStringLiteral("Config/GColorID"), 0).toInt();
+    for (int i = 0; i < kMaxLanguages; ++i) {
+        theme.fontFamily[i] =
+            ini.value(QStringLiteral("FONT_LIST/FONT_%1").arg(i), QString()).toString();
+        const uint size = ini.value(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(i), 0).toUInt();
+        theme.fontPixels[i] = size <= kMaxFontPixels ? int(size) : 0;
+    }
+    return theme;
+}
+
+ThemeSettings themeSettings()
+{
+    SharedTheme& shared = sharedTheme();
+    const QString path = mainConfigPath();
+    const std::lock_guard<std::mutex> lock(shared.mutex);
+    if (shared.path != path) {
+        shared.value = readThemeSettings();
+        shared.path = path;
+    }
+    return shared.value;
+}
+
+void reloadThemeSettings()
+{
+    SharedTheme& shared = sharedTheme();
+    const QString path = mainConfigPath();
+    ThemeSettings fresh = readThemeSettings();
+    const std::lock_guard<std::mutex> lock(shared.mutex);
+    shared.value = std::move(fresh);
+    shared.path = path;
+}
+
+QFont fontFor(const ThemeSettings& theme, int languageIndex, double scale)
+{
+    if (languageIndex < 0 || languageIndex >= kMaxLanguages) return QFont(QString());
+    QFont font(theme.fontFamily[languageIndex]);
+    const int pixels = int(theme.fontPixels[languageIndex] * scale);
+    if (pixels > 0) font.setPixelSize(pixels);
+    return font;
+}
+
 QFont fontFor(int languageIndex, double scale)
 {
-    // Every skinned widget asks for its font, many times while a window is
-    // built; the answer only changes with the file, so keep the last one.
-    struct Cached {
-        QString path;
-        QDateTime modified;
-        qint64 size = -1;
-        int index = 0;
-        double scale = 0;
-        QFont font;
-    };
-    static Cached cache;
-    static std::mutex mutex;
-    const QString path = mainConfigPath();
-    const QFileInfo info(path);
-    const std::lock_guard<std::mutex> lock(mutex);
-    if (cache.path == path && cache.modified == info.lastModified() && cache.size == info.size() &&
-        cache.index == languageIndex && cache.scale == scale)
-        return cache.font;
-
-    const IniFile ini(path, IniFile::Repair);
-    const QString family =
-        ini.value(QStringLiteral("FONT_LIST/FONT_%1").arg(languageIndex), QString()).toString();
-    const uint size = ini.value(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(languageIndex), 0).toUInt();
-    QFont font(family);
-    const int pixels = int(size * scale);
-    if (pixels > 0) font.setPixelSize(pixels);
-    cache = {path, info.lastModified(), info.size(), languageIndex, scale, font};
-    return font;
+    return fontFor(themeSettings(), languageIndex, scale);
 }
 
 int currentLanguageIndex() { return g_currentLanguage; }

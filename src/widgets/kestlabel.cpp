@@ -8,6 +8,7 @@
 KestLabel::KestLabel(QWidget* parent) : KestLabel(QString(), parent) {}
 
 KestLabel::KestLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    applyKitStyleSheet();
     setTextColor(QColor(214, 218, 224));
     refreshFont();
 }
@@ -18,7 +19,11 @@ void KestLabel::setSkinImage(const QString& name) {
 }
 
 void KestLabel::setTextColor(const QColor& colour) {
-    setStyleSheet(QStringLiteral("QLabel{color:%1;background:transparent;}").arg(colour.name()));
+    // The palette, not a sheet of its own: the shared sheet leaves the colour to it.
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, colour);
+    pal.setColor(QPalette::Text, colour);
+    setPalette(pal);
 }
 
 void KestLabel::refreshFont(int logicalPixels) {
@@ -40,10 +45,5 @@ void KestLabel::resizeEvent(QResizeEvent* event) {
 }
 
 void KestLabel::applyImage() {
-    const QPixmap pm = skinPixmap(m_image);
-    if (pm.isNull() || size().isEmpty()) {
-        setPixmap(QPixmap());
-        return;
-    }
-    setPixmap(pm.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    setPixmap(scaledSkinPixmap(m_image, size()));
 }

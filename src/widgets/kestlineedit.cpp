@@ -1,6 +1,5 @@
 #include "kestlineedit.h"
 
-#include "kitscale.h"
 #include "kittheme.h"
 
 KestLineEdit::KestLineEdit(QWidget* parent) : QLineEdit(parent) {
@@ -9,6 +8,6 @@ KestLineEdit::KestLineEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 void KestLineEdit::refreshStyle() {
-    setStyleSheet(lineEditStyleSheet(themeColor(), displayScale()));
+    applyKitStyleSheet();
     setFont(kitFont());
 }

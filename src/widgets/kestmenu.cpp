@@ -7,7 +7,7 @@ void styleMenu(QMenu* menu, int logicalWidth) {
     if (!menu) return;
     const double s = displayScale();
     if (logicalWidth > 0) menu->setFixedWidth(scaled(logicalWidth, s));
-    menu->setStyleSheet(menuStyleSheet(themeColor(), s));
+    setKitLook(menu, "menu");
     menu->setFont(kitFont());
     // Frameless translucent corners: the style sheet's rounded border.
     menu->setWindowFlags(menu->windowFlags() | Qt::FramelessWindowHint |

@@ -41,7 +41,7 @@ KestMessageBox::KestMessageBox(QWidget* parent, const QString& title, const QStr
 
     m_accept = new KestPushButton(kButtonImages, this);
     m_accept->setObjectName(QStringLiteral("msgBoxYesBtn"));
-    m_accept->setIcon(QIcon(QStringLiteral(":/yes_Btn")));
+    m_accept->setIcon(QIcon(skinPixmap(QStringLiteral(":/yes_Btn"))));
     m_accept->setDefault(true);
     connect(m_accept, &QPushButton::clicked, this, &QDialog::accept);
     if (m_kind == Question) {
@@ -49,7 +49,7 @@ KestMessageBox::KestMessageBox(QWidget* parent, const QString& title, const QStr
         m_reject = new KestPushButton(kButtonImages, this);
         m_reject->setObjectName(QStringLiteral("msgBoxNoBtn"));
         m_reject->setText(tr("No"));
-        m_reject->setIcon(QIcon(QStringLiteral(":/no_Btn")));
+        m_reject->setIcon(QIcon(skinPixmap(QStringLiteral(":/no_Btn"))));
         connect(m_reject, &QPushButton::clicked, this, &QDialog::reject);
     } else {
         m_accept->setText(tr("Ok"));

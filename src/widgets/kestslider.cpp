@@ -1,6 +1,5 @@
 #include "kestslider.h"
 
-#include "kitscale.h"
 #include "kittheme.h"
 
 #include <QMouseEvent>
@@ -15,7 +14,7 @@ KestSlider::KestSlider(Qt::Orientation orientation, QWidget* parent)
 }
 
 void KestSlider::refreshStyle() {
-    setStyleSheet(sliderStyleSheet(themeColor(), displayScale()));
+    applyKitStyleSheet();
 }
 
 int KestSlider::valueAt(const QPoint& pos) const {

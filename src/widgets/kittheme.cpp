@@ -1,14 +1,17 @@
 #include "kittheme.h"
 
-#include "appconfig.h"
 #include "kitscale.h"
 #include "language.h"
 #include "paths.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QWidget>
 
 static void registerKitResources() {
     Q_INIT_RESOURCE(widgets_resources);
@@ -26,7 +29,7 @@ QColor accentColor(int themeId) {
 }
 
 QColor themeColor() {
-    return accentColor(readGColorId());
+    return accentColor(themeSettings().colorId);
 }
 
 QString skinPath(const QString& name) {
@@ -34,6 +37,13 @@ QString skinPath(const QString& name) {
     if (name.startsWith(QLatin1String("/skin/")) || !QFileInfo(name).isAbsolute())
         return appDir() + (name.startsWith(QLatin1Char('/')) ? name : QLatin1Char('/') + name);
     return name;
+}
+
+QImage readSkinImage(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
+    return image.isNull() ? QImage(path) : image;
 }
 
 QPixmap skinPixmap(const QString& name) {
@@ -48,7 +58,21 @@ QPixmap skinPixmap(const QString& name) {
     const QString path = skinPath(name);
     QPixmap pm;
     if (QPixmapCache::find(path, &pm)) return pm;
-    if (pm.load(path)) QPixmapCache::insert(path, pm);
+    pm = QPixmap::fromImage(readSkinImage(path));
+    if (!pm.isNull()) QPixmapCache::insert(path, pm);
+    return pm;
+}
+
+QPixmap scaledSkinPixmap(const QString& name, const QSize& size) {
+    if (size.isEmpty()) return QPixmap();
+    const QString key =
+        QStringLiteral("%1@%2x%3").arg(skinPath(name)).arg(size.width()).arg(size.height());
+    QPixmap pm;
+    if (QPixmapCache::find(key, &pm)) return pm;
+    pm = skinPixmap(name);
+    if (pm.isNull()) return pm;
+    pm = pm.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPixmapCache::insert(key, pm);
     return pm;
 }
 
@@ -174,6 +198,81 @@ QString scrollAreaStyleSheet(const QColor& accent, double scale) {
         "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}"
         "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:none;}");
     return fillStyleTemplate(tmpl, accent, scale);
+}
+
+namespace {
+// A sheet written for a whole type, narrowed to the controls that carry the
+// kit's look: every "type" selector becomes "selector".
+QString narrowed(QString sheet, const QString& type, const QString& selector) {
+    return sheet.replace(QRegularExpression(QStringLiteral("\\b%1\\b").arg(type)), selector);
+}
+
+QString lookSelector(const char* type, const char* look) {
+    return QStringLiteral("%1[kitLook=\"%2\"]").arg(QLatin1String(type), QLatin1String(look));
+}
+
+QString radioStyleSheet(double scale) {
+    const QString tmpl =
+        QStringLiteral("QRadioButton{color:rgb(214,218,224);spacing:6@px;background:transparent;}"
+                       "QRadioButton::indicator{width:16@px;height:16@px;}"
+                       "QRadioButton::indicator:unchecked{image:url(%1);}"
+                       "QRadioButton::indicator:checked{image:url(%2);}")
+            .arg(skinPath(QStringLiteral("/skin/checkbox2-1.png")),
+                 skinPath(QStringLiteral("/skin/checkbox2-2.png")));
+    return fillStyleTemplate(tmpl, QColor(), scale);
+}
+
+// What the installed sheet was made from: the skin folder is in its image paths.
+struct InstalledSheet {
+    bool set = false;
+    QColor accent;
+    double scale = 0;
+    QString skin;
+};
+} // namespace
+
+QString kitStyleSheet(const QColor& accent, double scale) {
+    const QString check = QStringLiteral("QCheckBox");
+    return QStringLiteral("KestLabel{background:transparent;}") +
+           narrowed(sliderStyleSheet(accent, scale), QStringLiteral("QSlider"),
+                    QStringLiteral("KestSlider")) +
+           narrowed(lineEditStyleSheet(accent, scale), QStringLiteral("QLineEdit"),
+                    QStringLiteral("KestLineEdit")) +
+           narrowed(menuStyleSheet(accent, scale), QStringLiteral("QMenu"),
+                    lookSelector("QMenu", "menu")) +
+           narrowed(checkBoxStyleSheet(QStringLiteral("/skin/checkbox1-1.png"),
+                                       QStringLiteral("/skin/checkbox1-2.png"), scale),
+                    check, lookSelector("QCheckBox", "squareBox")) +
+           narrowed(checkBoxStyleSheet(QStringLiteral("/skin/checkbox2-1.png"),
+                                       QStringLiteral("/skin/checkbox2-2.png"), scale),
+                    check, lookSelector("QCheckBox", "roundBox")) +
+           narrowed(radioStyleSheet(scale), QStringLiteral("QRadioButton"),
+                    lookSelector("QRadioButton", "radio"));
+}
+
+void applyKitStyleSheet() {
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app) return;
+    static InstalledSheet installed;
+    const QColor accent = themeColor();
+    const double scale = displayScale();
+    const QString skin = appDir();
+    if (installed.set && installed.accent == accent && installed.scale == scale &&
+        installed.skin == skin)
+        return;
+    installed = {true, accent, scale, skin};
+    app->setStyleSheet(kitStyleSheet(accent, scale));
+}
+
+void setKitLook(QWidget* widget, const char* look) {
+    applyKitStyleSheet();
+    if (!widget || widget->property("kitLook").toString() == QLatin1String(look)) return;
+    widget->setProperty("kitLook", QLatin1String(look));
+    // Property selectors are matched when a widget is polished.
+    if (widget->testAttribute(Qt::WA_WState_Polished)) {
+        widget->style()->unpolish(widget);
+        widget->style()->polish(widget);
+    }
 }
 
 QFont kitFont() {

@@ -5,11 +5,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
 class QPainter;
 class QRect;
+class QWidget;
 
 constexpr int kAccentCount = 7;
 
@@ -25,16 +27,26 @@ constexpr AccentRgb kAccentColors[kAccentCount] = {
 // The accent of a theme index; an index outside the table (a hand-edited
 // Config.ini) falls back to the first entry instead of reading past the table.
 QColor accentColor(int themeId);
-// The accent of the configured theme ("Config/GColorID").
+// The accent of the configured theme ("Config/GColorID"), from the shared
+// theme value (no file access).
 QColor themeColor();
 
 // Resolves an image name as the program writes it: ":/..." stays a resource,
 // "/skin/x.png" and "skin/x.png" are taken relative to the application
 // directory, an existing absolute file is used as is.
 QString skinPath(const QString& name);
+// Decodes an image file. The skin is PNG: it is read as PNG first without
+// probing, which would load every image plugin to ask each about the file;
+// only a file that is no PNG goes through the usual detection. Safe from any
+// thread.
+QImage readSkinImage(const QString& path);
 // Loads a skin image through the pixmap cache; a missing file gives a null
 // pixmap (the widget then draws nothing for it).
 QPixmap skinPixmap(const QString& name);
+
+// The skin image scaled to fit `size` keeping its aspect ratio, cached like
+// the image itself; a null pixmap when the image is missing or `size` empty.
+QPixmap scaledSkinPixmap(const QString& name, const QSize& size);
 
 // Draws `pm` into `target` keeping its corners undistorted: the corners are
 // scaled uniformly with the target height, edges and centre stretch.
@@ -56,6 +68,20 @@ QString progressStyleSheet(const QColor& accent, double scale, bool off, int fon
 QString checkBoxStyleSheet(const QString& uncheckedImage, const QString& checkedImage,
                            double scale);
 QString scrollAreaStyleSheet(const QColor& accent, double scale);
+
+// The one sheet of every skinned control. It is installed on the application,
+// so the window, its menus and its dialogs all cascade from it: the kit's own
+// controls are picked by type, plain check boxes, radio buttons and menus by
+// the look setKitLook() gives them.
+QString kitStyleSheet(const QColor& accent, double scale);
+// Installs kitStyleSheet() for the current accent and scale unless that one
+// is installed already. Every skinned control calls it, so a new scale or
+// accent rebuilds the sheet once, not once per control.
+void applyKitStyleSheet();
+// Gives a plain control one of the sheet's looks: "squareBox", "roundBox"
+// (check boxes drawn from the skin's square or round images), "radio" (radio
+// buttons), "menu".
+void setKitLook(QWidget* widget, const char* look);
 
 // The font of the current language at the current display scale.
 QFont kitFont();

@@ -1,0 +1,297 @@
+// The theme value the widgets share: it follows Config.ini while the program
+// runs and stays usable whatever the file holds.
+#include "inifile.h"
+#include "kestlabel.h"
+#include "kestlineedit.h"
+#include "kestmenu.h"
+#include "kestslider.h"
+#include "kitscale.h"
+#include "kittheme.h"
+#include "kitthemewatcher.h"
+#include "language.h"
+#include "paths.h"
+#include "testutil.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+#include <functional>
+
+namespace {
+const QByteArray kStartConfig = "[Config]\nGColorID=0\nBattery=50\n"
+                                "[FONT_LIST]\nFONT_0=DejaVu Sans\nFONT_SIZE_0=12\n";
+
+// Through the store's own writer, which replaces the file on save.
+void saveValue(const QString& key, const QVariant& value) {
+    IniFile ini(mainConfigPath(), IniFile::Repair);
+    ini.setValue(key, value);
+    QVERIFY(ini.save());
+}
+
+QByteArray mappedImagePlugins() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly)) return {};
+    QByteArray found;
+    for (const QByteArray& line : maps.readAll().split('\n'))
+        if (line.contains("imageformats/")) found += line.mid(line.lastIndexOf('/') + 1) + ' ';
+    return found;
+}
+
+// A control as the shared sheet draws it, and the same control carrying the
+// sheet its type had to itself.
+struct LookPair {
+    std::function<QWidget*(QWidget*)> shared;
+    std::function<QWidget*(QWidget*)> own;
+    // What the window does to the shared one when the scale changes.
+    std::function<void(QWidget*)> rescale = [](QWidget*) {};
+};
+
+const QColor kAccent(145, 145, 145);
+
+QCheckBox* checkedBox(QCheckBox* box) {
+    box->setText(QStringLiteral("Sync"));
+    box->setChecked(true);
+    return box;
+}
+
+QCheckBox* imageBox(QWidget* parent, const char* unchecked, const char* checked) {
+    auto* b = checkedBox(new QCheckBox(parent));
+    b->setStyleSheet(
+        checkBoxStyleSheet(QLatin1String(unchecked), QLatin1String(checked), displayScale()));
+    return b;
+}
+
+const QMap<QString, LookPair>& lookPairs() {
+    static const QMap<QString, LookPair> pairs = {
+        {"label",
+         {[](QWidget* p) { return new KestLabel(QStringLiteral("DPI : 800"), p); },
+          [](QWidget* p) {
+              auto* l = new QLabel(QStringLiteral("DPI : 800"), p);
+              l->setStyleSheet(QStringLiteral("QLabel{color:#d6dae0;background:transparent;}"));
+              l->setFont(kitFont());
+              return l;
+          },
+          [](QWidget* w) { static_cast<KestLabel*>(w)->refreshFont(); }}},
+        {"slider",
+         {[](QWidget* p) {
+              auto* s = new KestSlider(Qt::Horizontal, p);
+              s->setValue(40);
+              return s;
+          },
+          [](QWidget* p) {
+              auto* s = new QSlider(Qt::Horizontal, p);
+              s->setStyleSheet(sliderStyleSheet(kAccent, displayScale()));
+              s->setValue(40);
+              return s;
+          },
+          [](QWidget* w) { static_cast<KestSlider*>(w)->refreshStyle(); }}},
+        {"line edit",
+         {[](QWidget* p) {
+              auto* e = new KestLineEdit(p);
+              e->setText(QStringLiteral("Profile 1"));
+              return e;
+          },
+          [](QWidget* p) {
+              auto* e = new QLineEdit(p);
+              e->setStyleSheet(lineEditStyleSheet(kAccent, displayScale()));
+              e->setFont(kitFont());
+              e->setText(QStringLiteral("Profile 1"));
+              return e;
+          },
+          [](QWidget* w) { static_cast<KestLineEdit*>(w)->refreshStyle(); }}},
+        {"square box",
+         {[](QWidget* p) {
+              auto* b = checkedBox(new QCheckBox(p));
+              setKitLook(b, "squareBox");
+              return b;
+          },
+          [](QWidget* p) {
+              return imageBox(p, "/skin/checkbox1-1.png", "/skin/checkbox1-2.png");
+          }}},
+        {"round box",
+         {[](QWidget* p) {
+              auto* b = checkedBox(new QCheckBox(p));
+              setKitLook(b, "roundBox");
+              return b;
+          },
+          [](QWidget* p) {
+              return imageBox(p, "/skin/checkbox2-1.png", "/skin/checkbox2-2.png");
+          }}},
+        {"menu",
+         {[](QWidget*) {
+              auto* m = new KestMenu(nullptr, 150);
+              m->addAction(QStringLiteral("1000 HZ"));
+              return m;
+          },
+          [](QWidget*) {
+              auto* m = new QMenu;
+              m->setFixedWidth(scaled(150));
+              m->setStyleSheet(menuStyleSheet(kAccent, displayScale()));
+              m->setFont(kitFont());
+              m->setWindowFlags(m->windowFlags() | Qt::FramelessWindowHint |
+                                Qt::NoDropShadowWindowHint);
+              m->setAttribute(Qt::WA_TranslucentBackground);
+              m->addAction(QStringLiteral("1000 HZ"));
+              return m;
+          },
+          [](QWidget* w) { static_cast<KestMenu*>(w)->refreshStyle(); }}},
+    };
+    return pairs;
+}
+} // namespace
+
+class ThemeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        setDisplayScale(1.0);
+        setCurrentLanguageIndex(0);
+    }
+
+    // First, while no other image has been read in this process.
+    void skinImagesLoadNoPlugins() {
+        TempAppDir app(QStringLiteral(APP_DIR));
+        QVERIFY(!skinPixmap(QStringLiteral("/skin/icon.png")).isNull());
+        QVERIFY(!skinPixmap(QStringLiteral(":/yes_Btn")).isNull());
+        QCOMPARE(mappedImagePlugins(), QByteArray());
+        // What is no PNG is still read, through the plugins.
+        QVERIFY(!readSkinImage(QStringLiteral(":/skin/loading.gif")).isNull());
+    }
+
+    void sharedSheetLooksTheSame_data() {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QString>("control");
+        for (double scale : {1.0, 1.75})
+            for (const QString& name : lookPairs().keys())
+                QTest::addRow("%s at %.2f", qPrintable(name), scale) << scale << name;
+    }
+
+    // The one application-wide sheet draws every control exactly as the
+    // sheet the control used to carry itself did, at every scale, also when
+    // the scale changes after the control was built and shown.
+    void sharedSheetLooksTheSame() {
+        QFETCH(double, scale);
+        QFETCH(QString, control);
+        TempAppDir app(QStringLiteral(APP_DIR));
+        applyKitStyleSheet();
+        QWidget top;
+        top.resize(400, 200);
+        const LookPair& pair = lookPairs()[control];
+        QWidget* shared = pair.shared(&top);
+        top.show();
+        shared->ensurePolished();
+        if (scale != 1.0) {
+            setDisplayScale(scale);
+            applyKitStyleSheet();
+            pair.rescale(shared);
+        }
+        QWidget* own = pair.own(&top);
+        std::unique_ptr<QWidget> sharedOwner(shared->parent() ? nullptr : shared);
+        std::unique_ptr<QWidget> ownOwner(own->parent() ? nullptr : own);
+        QVERIFY(shared->styleSheet().isEmpty());
+        QVERIFY(qApp->styleSheet() == kitStyleSheet(themeColor(), scale));
+        for (QWidget* w : {shared, own})
+            w->resize(scaled(180), scaled(30));
+        const QImage a = shared->grab().toImage(), b = own->grab().toImage();
+        QCOMPARE(a.size(), b.size());
+        QVERIFY(a == b);
+    }
+
+    void followsConfigFile_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<bool>("restyle");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("font family") << "FONT_LIST/FONT_0" << QVariant("Liberation Serif") << true
+                                     << "Liberation Serif" << 12;
+        QTest::newRow("font size")
+            << "FONT_LIST/FONT_SIZE_0" << QVariant(17) << true << "DejaVu Sans" << 17;
+        QTest::newRow("other language's font")
+            << "FONT_LIST/FONT_SIZE_3" << QVariant(20) << true << "DejaVu Sans" << 12;
+        // Every theme index has the same grey: nothing to restyle.
+        QTest::newRow("theme of the same colour")
+            << "Config/GColorID" << QVariant(4) << false << "DejaVu Sans" << 12;
+    }
+
+    void followsConfigFile() {
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        QFETCH(bool, restyle);
+        QFETCH(QString, family);
+        QFETCH(int, pixels);
+        TempAppDir app;
+        writeText(mainConfigPath(), kStartConfig);
+        KitThemeWatcher watcher;
+        QSignalSpy restyled(&watcher, &KitThemeWatcher::themeChanged);
+        QCOMPARE(kitFont().family(), QStringLiteral("DejaVu Sans"));
+
+        // The program's own writes of other values never restyle.
+        saveValue(QStringLiteral("Config/Battery"), 80);
+        saveValue(key, value);
+        QTRY_VERIFY(themeSettings() == readThemeSettings());
+        QCOMPARE(restyled.count(), restyle ? 1 : 0);
+        QCOMPARE(themeColor(), accentColor(readThemeSettings().colorId));
+        KestLabel label(QStringLiteral("x"));
+        QCOMPARE(label.font().family(), family);
+        QCOMPARE(label.font().pixelSize(), pixels);
+
+        // The save replaced the file: the watch must have followed it.
+        saveValue(QStringLiteral("FONT_LIST/FONT_SIZE_0"), 9);
+        QTRY_COMPARE(kitFont().pixelSize(), 9);
+        QCOMPARE(restyled.count(), restyle ? 2 : 1);
+    }
+
+    void fileWrittenLater() {
+        TempAppDir app;
+        QDir().mkpath(configDir());
+        KitThemeWatcher watcher;
+        QSignalSpy restyled(&watcher, &KitThemeWatcher::themeChanged);
+        QCOMPARE(kitFont().pixelSize(), -1);
+        writeText(mainConfigPath(), kStartConfig);
+        QVERIFY(restyled.wait());
+        QCOMPARE(kitFont().pixelSize(), 12);
+        saveValue(QStringLiteral("FONT_LIST/FONT_0"), QStringLiteral("Liberation Sans"));
+        QTRY_COMPARE(kitFont().family(), QStringLiteral("Liberation Sans"));
+    }
+
+    void damagedFileGivesValidTheme_data() {
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<int>("pixels"); // the font's pixel size at scale 2
+        QTest::newRow("hostile theme index")
+            << "[Config]\nGColorID=" + kHostileStringList + "\n[FONT_LIST]\nFONT_SIZE_0=12\n"
+            << 24;
+        QTest::newRow("theme index past the table") << QByteArray("[Config]\nGColorID=99\n") << -1;
+        QTest::newRow("negative theme index") << QByteArray("[Config]\nGColorID=-2\n") << -1;
+        QTest::newRow("hostile font")
+            << "[FONT_LIST]\nFONT_0=" + kHostileStringList + "\nFONT_SIZE_0=" + kHostilePolygon
+            << -1;
+        QTest::newRow("font size beyond any screen")
+            << QByteArray("[FONT_LIST]\nFONT_0=DejaVu Sans\nFONT_SIZE_0=100000\n") << -1;
+        QTest::newRow("font size past 32 bits")
+            << QByteArray("[FONT_LIST]\nFONT_SIZE_0=4294967295\n") << -1;
+        QTest::newRow("negative font size") << QByteArray("[FONT_LIST]\nFONT_SIZE_0=-12\n") << -1;
+        QTest::newRow("largest font size") << QByteArray("[FONT_LIST]\nFONT_SIZE_0=200\n") << 400;
+        QTest::newRow("noise") << randomBytes(4096, 9) << -1;
+    }
+
+    void damagedFileGivesValidTheme() {
+        QFETCH(QByteArray, config);
+        QFETCH(int, pixels);
+        TempAppDir app;
+        writeText(mainConfigPath(), config);
+        setDisplayScale(2.0);
+        QCOMPARE(themeColor(), accentColor(0));
+        QCOMPARE(kitFont().pixelSize(), pixels);
+        for (int i = -1; i <= kMaxLanguages; ++i) {
+            const int px = fontFor(i, 5.0).pixelSize();
+            QVERIFY2(px == -1 || (px > 0 && px <= 1000), qPrintable(QString::number(px)));
+        }
+    }
+};
+
+QTEST_MAIN(ThemeTest)
+#include "test_theme.moc"
