@@ -110,9 +110,14 @@ double primaryDpi()
     return screen ? screen->logicalDotsPerInch() : 96.0;
 }
 
-// The window's background at `size`; null when the image is missing.
+// The window's background at `size`; null when the image is missing. At the
+// logical size the artwork has its own copy, a quarter of the pixels to decode.
 QImage scaledBackground(const QString& appDir, const QSize& size)
 {
+    if (size == QSize(kWidth, kHeight)) {
+        QImage exact = readSkinImage(appDir + QStringLiteral("/skin/cfgMainback-1x.png"));
+        if (exact.size() == size) return exact;
+    }
     const QImage source = readSkinImage(appDir + QStringLiteral("/skin/cfgMainback.png"));
     if (source.isNull()) return QImage();
     return source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);

@@ -7,6 +7,7 @@
 //   skingen <app dir> [<product folder>...]
 //       writes <app dir>/skin/:
 //         cfgMainback.png            window background, 999 x 640 logical
+//         cfgMainback-1x.png         the same at 999 x 640 pixels
 //         close-1..3, min-1..3       window buttons (normal, hover, pressed)
 //         tabbutton-1..3, button-1..3 (normal, pressed, hover), dlgbtn-1..3,
 //         marker-1..3                button families

@@ -74,6 +74,7 @@ QByteArray icoBytes(const QVector<QImage>& sizes) {
 QVector<SkinFile> commonFiles() {
     QVector<SkinFile> f;
     f.append(png(QStringLiteral("skin/cfgMainback.png"), [] { return mainBackground(); }));
+    f.append(png(QStringLiteral("skin/cfgMainback-1x.png"), [] { return mainBackground(1.0); }));
     // Window buttons: normal, hover, pressed.
     const Look looks[3] = {Look::Normal, Look::Hover, Look::Active};
     for (int i = 0; i < 3; ++i) {

@@ -69,9 +69,9 @@ void cornerTicks(QPainter& p, const QRectF& r, double radius, double len) {
 
 } // namespace
 
-QImage mainBackground() {
+QImage mainBackground(double oversample) {
     const double W = 999, H = 640;
-    Canvas cv(W, H);
+    Canvas cv(W, H, oversample);
     QPainter& p = cv.p();
     const QRectF all(0, 0, W, H);
 

@@ -1,6 +1,7 @@
 // The window chrome, controls and icons of the skin.
 #pragma once
 
+#include "canvas.h"
 #include "gifwriter.h"
 
 #include <QImage>
@@ -12,7 +13,9 @@ enum class Look { Normal, Hover, Active };
 enum class Glyph { Close, Minimise };
 enum class MacroIcon { Key, KeyDown, KeyUp, MouseMove, Delay };
 
-QImage mainBackground();
+// At the usual oversampling, and at 1 for the window at its logical size (a
+// quarter of the pixels to decode when the program starts).
+QImage mainBackground(double oversample = kOversample);
 QImage windowButton(Glyph glyph, Look look);
 // A pill button; `notch` reserves a darker square at the left for a number.
 QImage pillButton(const QSizeF& size, Look look, bool notch);
