@@ -16,12 +16,10 @@ int main(int argc, char* argv[])
     // The window paints with the raster engine only; without this the X11
     // platform loads the OpenGL stack (a software renderer on many machines)
     // when the first window is made, which costs more start-up time and
-    // memory than the rest of the window. A value the user set is kept, and
-    // programs started from here get the environment as it was.
+    // memory than the rest of the window. A value the user set is kept.
     const bool glChosen = !qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION");
     if (!glChosen) qputenv("QT_XCB_GL_INTEGRATION", "none");
     QApplication app(argc, argv);
-    if (!glChosen) qunsetenv("QT_XCB_GL_INTEGRATION");
     // Debug lines (the packet trace among them) stay quiet unless asked for
     // with QT_LOGGING_RULES, e.g. "mousecfg.*.debug=true".
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
@@ -41,6 +39,9 @@ int main(int argc, char* argv[])
         // first paint, and the connection warning follows when none is there.
         MousecfgWidget window;
         window.show();
+        // The platform read it when the window was made; programs started
+        // from here get the environment as it was.
+        if (!glChosen) qunsetenv("QT_XCB_GL_INTEGRATION");
         // A window that is never painted (no screen to show it on) still
         // finds its mouse.
         QTimer::singleShot(kDeviceStartFallbackMs, &window, &MousecfgWidget::startDevices);
