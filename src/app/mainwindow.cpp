@@ -153,12 +153,14 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     // Set before any child exists, so each child is polished once.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     initKitResources();
-    applyKitStyleSheet();
 
     m_bat1 = skinPixmap(QStringLiteral("/skin/bat1.png"));
     m_bat2 = skinPixmap(QStringLiteral("/skin/bat2.png"));
 
     applyScaleFromScreen(QGuiApplication::primaryScreen());
+    // Before any child exists too: a control built before the shared sheet
+    // would be styled twice.
+    applyKitStyleSheet();
     setBaseSize(kWidth, kHeight);
     setMinimumSize(kWidth, kHeight);
     resize(int(kWidth * m_scale), int(kHeight * m_scale));

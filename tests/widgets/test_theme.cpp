@@ -245,6 +245,23 @@ private slots:
         QCOMPARE(restyled.count(), restyle ? 2 : 1);
     }
 
+    // Building controls costs no file access: they take the shared value,
+    // which only the watcher (or another application folder) replaces.
+    void controlsShareOneRead() {
+        TempAppDir app;
+        writeText(mainConfigPath(), kStartConfig);
+        QCOMPARE(kitFont().pixelSize(), 12);
+        writeText(mainConfigPath(), "[FONT_LIST]\nFONT_0=Liberation Serif\nFONT_SIZE_0=30\n");
+        KestLabel label(QStringLiteral("x"));
+        KestLineEdit edit;
+        for (QWidget* w : {static_cast<QWidget*>(&label), static_cast<QWidget*>(&edit)}) {
+            QCOMPARE(w->font().family(), QStringLiteral("DejaVu Sans"));
+            QCOMPARE(w->font().pixelSize(), 12);
+        }
+        reloadThemeSettings();
+        QCOMPARE(kitFont().pixelSize(), 30);
+    }
+
     void fileWrittenLater() {
         TempAppDir app;
         QDir().mkpath(configDir());
