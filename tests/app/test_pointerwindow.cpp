@@ -33,6 +33,7 @@ private slots:
         QVERIFY(applyPointerSpeed(14));
         {
             MousecfgWidget w;
+            w.startDevices();
             QCOMPARE(int(w.editedSettings().current().mousespeed), 14);
             QCOMPARE(int(w.editedSettings().profiles[1].mousespeed), 10);
 
