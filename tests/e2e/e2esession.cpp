@@ -227,7 +227,18 @@ void E2eSession::stopPrograms() {
 QString E2eSession::startProgramWindow(int timeoutMs) {
     QProcess* p = startProgram();
     if (!p->waitForStarted(5000)) return {};
-    return waitForWindow(productTitle(), timeoutMs);
+    const QString id = waitForWindow(productTitle(), timeoutMs);
+    // A program that never showed its window leaves its threads' stacks in
+    // the session files, so a rare hang can be told from a slow start.
+    if (id.isEmpty() && p->state() == QProcess::Running &&
+        !QStandardPaths::findExecutable(QStringLiteral("gdb")).isEmpty())
+        writeText(m_work.filePath(QStringLiteral("mousecfg-stacks.txt")),
+                  run(QStringLiteral("gdb"),
+                      QStringList{"-p", QString::number(p->processId()), "-batch", "-ex",
+                                  "thread apply all bt 30"},
+                      nullptr, childEnv())
+                      .toUtf8());
+    return id;
 }
 
 QString E2eSession::vm(const QStringList& args, int* status) const {
