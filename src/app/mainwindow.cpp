@@ -104,12 +104,6 @@ bool usesAlternateWheelArt(const QString& product)
     return false;
 }
 
-double primaryDpi()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInch() : 96.0;
-}
-
 // The window's background at `size`; null when the image is missing. At the
 // logical size the artwork has its own copy, a quarter of the pixels to decode.
 QImage scaledBackground(const QString& appDir, const QSize& size)
@@ -143,10 +137,10 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     });
     // The desktop's pointer speed comes over a connection of its own.
     auto pointerSpeed = std::async(std::launch::async, [] { return readPointerSpeed(); });
+    applyScaleFromScreen(QGuiApplication::primaryScreen());
     // The background is kept only at the size it is shown: the double-size
     // source is decoded and scaled on the worker and then let go.
-    const QSize shownSize(int(kWidth * scaleForLogicalDpi(primaryDpi())),
-                          int(kHeight * scaleForLogicalDpi(primaryDpi())));
+    const QSize shownSize(int(kWidth * m_scale), int(kHeight * m_scale));
     auto backgroundLoad = std::async(std::launch::async, [dir = m_appDir, shownSize] {
         return scaledBackground(dir, shownSize);
     });
@@ -157,13 +151,12 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     m_bat1 = skinPixmap(QStringLiteral("/skin/bat1.png"));
     m_bat2 = skinPixmap(QStringLiteral("/skin/bat2.png"));
 
-    applyScaleFromScreen(QGuiApplication::primaryScreen());
     // Before any child exists too: a control built before the shared sheet
     // would be styled twice.
     applyKitStyleSheet();
     setBaseSize(kWidth, kHeight);
     setMinimumSize(kWidth, kHeight);
-    resize(int(kWidth * m_scale), int(kHeight * m_scale));
+    resize(shownSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
@@ -184,13 +177,13 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     m_batteryLevel = qBound(10, readBattery(), 100);
     m_sent = settingsLoad.get();
     *m_edited = *m_sent;
-    auto names = std::make_shared<DeviceSettings>();
-    names->currentProfile = m_sent->currentProfile;
-    for (int i = 0; i < kProfileCount; ++i) names->profileNames[i] = m_sent->profileNames[i];
-    m_otherProfiles = std::async(std::launch::async, [names] {
-        auto rest = std::make_unique<DeviceSettings>(*names);
+    auto rest = std::make_unique<DeviceSettings>();
+    rest->currentProfile = m_sent->currentProfile;
+    std::copy(std::begin(m_sent->profileNames), std::end(m_sent->profileNames),
+              std::begin(rest->profileNames));
+    m_otherProfiles = std::async(std::launch::async, [rest = std::move(rest)]() mutable {
         loadOtherProfiles(*rest);
-        return rest;
+        return std::move(rest);
     });
     // Input that comes before they are in waits for them (see eventFilter).
     qApp->installEventFilter(this);
