@@ -3,8 +3,6 @@
 #include "inifile.h"
 #include "kestlabel.h"
 #include "kestlineedit.h"
-#include "kestmenu.h"
-#include "kestslider.h"
 #include "kitscale.h"
 #include "kittheme.h"
 #include "kitthemewatcher.h"
@@ -13,12 +11,9 @@
 #include "testutil.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QFile>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QtTest>
-#include <functional>
 
 namespace {
 const QByteArray kStartConfig = "[Config]\nGColorID=0\nBattery=50\n"
@@ -40,107 +35,6 @@ QByteArray mappedImagePlugins() {
     return found;
 }
 
-// A control as the shared sheet draws it, and the same control carrying the
-// sheet its type had to itself.
-struct LookPair {
-    std::function<QWidget*(QWidget*)> shared;
-    std::function<QWidget*(QWidget*)> own;
-    // What the window does to the shared one when the scale changes.
-    std::function<void(QWidget*)> rescale = [](QWidget*) {};
-};
-
-const QColor kAccent(145, 145, 145);
-
-QCheckBox* checkedBox(QCheckBox* box) {
-    box->setText(QStringLiteral("Sync"));
-    box->setChecked(true);
-    return box;
-}
-
-QCheckBox* imageBox(QWidget* parent, const char* unchecked, const char* checked) {
-    auto* b = checkedBox(new QCheckBox(parent));
-    b->setStyleSheet(
-        checkBoxStyleSheet(QLatin1String(unchecked), QLatin1String(checked), displayScale()));
-    return b;
-}
-
-const QMap<QString, LookPair>& lookPairs() {
-    static const QMap<QString, LookPair> pairs = {
-        {"label",
-         {[](QWidget* p) { return new KestLabel(QStringLiteral("DPI : 800"), p); },
-          [](QWidget* p) {
-              auto* l = new QLabel(QStringLiteral("DPI : 800"), p);
-              l->setStyleSheet(QStringLiteral("QLabel{color:#d6dae0;background:transparent;}"));
-              l->setFont(kitFont());
-              return l;
-          },
-          [](QWidget* w) { static_cast<KestLabel*>(w)->refreshFont(); }}},
-        {"slider",
-         {[](QWidget* p) {
-              auto* s = new KestSlider(Qt::Horizontal, p);
-              s->setValue(40);
-              return s;
-          },
-          [](QWidget* p) {
-              auto* s = new QSlider(Qt::Horizontal, p);
-              s->setStyleSheet(sliderStyleSheet(kAccent, displayScale()));
-              s->setValue(40);
-              return s;
-          },
-          [](QWidget* w) { static_cast<KestSlider*>(w)->refreshStyle(); }}},
-        {"line edit",
-         {[](QWidget* p) {
-              auto* e = new KestLineEdit(p);
-              e->setText(QStringLiteral("Profile 1"));
-              return e;
-          },
-          [](QWidget* p) {
-              auto* e = new QLineEdit(p);
-              e->setStyleSheet(lineEditStyleSheet(kAccent, displayScale()));
-              e->setFont(kitFont());
-              e->setText(QStringLiteral("Profile 1"));
-              return e;
-          },
-          [](QWidget* w) { static_cast<KestLineEdit*>(w)->refreshStyle(); }}},
-        {"square box",
-         {[](QWidget* p) {
-              auto* b = checkedBox(new QCheckBox(p));
-              setKitLook(b, "squareBox");
-              return b;
-          },
-          [](QWidget* p) {
-              return imageBox(p, "/skin/checkbox1-1.png", "/skin/checkbox1-2.png");
-          }}},
-        {"round box",
-         {[](QWidget* p) {
-              auto* b = checkedBox(new QCheckBox(p));
-              setKitLook(b, "roundBox");
-              return b;
-          },
-          [](QWidget* p) {
-              return imageBox(p, "/skin/checkbox2-1.png", "/skin/checkbox2-2.png");
-          }}},
-        {"menu",
-         {[](QWidget*) {
-              auto* m = new KestMenu(nullptr, 150);
-              m->addAction(QStringLiteral("1000 HZ"));
-              return m;
-          },
-          [](QWidget*) {
-              auto* m = new QMenu;
-              m->setFixedWidth(scaled(150));
-              m->setStyleSheet(menuStyleSheet(kAccent, displayScale()));
-              m->setFont(kitFont());
-              m->setWindowFlags(m->windowFlags() | Qt::FramelessWindowHint |
-                                Qt::NoDropShadowWindowHint);
-              m->setAttribute(Qt::WA_TranslucentBackground);
-              m->addAction(QStringLiteral("1000 HZ"));
-              return m;
-          },
-          [](QWidget* w) { static_cast<KestMenu*>(w)->refreshStyle(); }}},
-    };
-    return pairs;
-}
 } // namespace
 
 class ThemeTest : public QObject {
@@ -161,43 +55,20 @@ private slots:
         QVERIFY(!readSkinImage(QStringLiteral(":/skin/loading.gif")).isNull());
     }
 
-    void sharedSheetLooksTheSame_data() {
-        QTest::addColumn<double>("scale");
-        QTest::addColumn<QString>("control");
-        for (double scale : {1.0, 1.75})
-            for (const QString& name : lookPairs().keys())
-                QTest::addRow("%s at %.2f", qPrintable(name), scale) << scale << name;
-    }
-
-    // The one application-wide sheet draws every control exactly as the
-    // sheet the control used to carry itself did, at every scale, also when
-    // the scale changes after the control was built and shown.
-    void sharedSheetLooksTheSame() {
-        QFETCH(double, scale);
-        QFETCH(QString, control);
+    // The one sheet is made again when what its text depends on changes:
+    // the scale and the application folder its image paths point into.
+    void sharedSheetFollowsScaleAndFolder() {
         TempAppDir app(QStringLiteral(APP_DIR));
         applyKitStyleSheet();
-        QWidget top;
-        top.resize(400, 200);
-        const LookPair& pair = lookPairs()[control];
-        QWidget* shared = pair.shared(&top);
-        top.show();
-        shared->ensurePolished();
-        if (scale != 1.0) {
-            setDisplayScale(scale);
+        QCOMPARE(qApp->styleSheet(), kitStyleSheet(themeColor(), 1.0));
+        setDisplayScale(1.75);
+        applyKitStyleSheet();
+        QCOMPARE(qApp->styleSheet(), kitStyleSheet(themeColor(), 1.75));
+        {
+            TempAppDir other(QStringLiteral(APP_DIR));
             applyKitStyleSheet();
-            pair.rescale(shared);
+            QVERIFY(qApp->styleSheet().contains(appDir() + QStringLiteral("/skin/checkbox1-1.png")));
         }
-        QWidget* own = pair.own(&top);
-        std::unique_ptr<QWidget> sharedOwner(shared->parent() ? nullptr : shared);
-        std::unique_ptr<QWidget> ownOwner(own->parent() ? nullptr : own);
-        QVERIFY(shared->styleSheet().isEmpty());
-        QVERIFY(qApp->styleSheet() == kitStyleSheet(themeColor(), scale));
-        for (QWidget* w : {shared, own})
-            w->resize(scaled(180), scaled(30));
-        const QImage a = shared->grab().toImage(), b = own->grab().toImage();
-        QCOMPARE(a.size(), b.size());
-        QVERIFY(a == b);
     }
 
     void followsConfigFile_data() {
