@@ -182,6 +182,12 @@ struct Rig {
     InProcessHidPort port;
 };
 
+// The window as the program has it a moment after its first paint: the
+// device side started.
+struct StartedWindow : MousecfgWidget {
+    StartedWindow() { startDevices(); }
+};
+
 bool waitFor(const std::function<bool()>& condition, int ms = 5000)
 {
     QElapsedTimer t;
@@ -200,8 +206,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         rig.mouse.setBatteryMillivolts(3950);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QCOMPARE(w.connectedMice(), 1);
         QCOMPARE(readCurrentProductName(), QStringLiteral("Qorv Stratos"));
         QCOMPARE(w.currentTab(), int(MousecfgWidget::LightingTab));
@@ -219,8 +224,7 @@ private slots:
     {
         Rig rig;
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QCOMPARE(w.connectedMice(), 0);
         QCOMPARE(w.connectionDisplayState(), 3);
         bool openWhileWaiting = false;
@@ -273,8 +277,7 @@ private slots:
         Rig rig;
         rig.mouse.plug(cable ? vm::Link::Cable : vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QTest::qWait(100);
         w.slotRefreshBatteryStatus(quint8(charge), quint8(raw & 0xFF), quint8(raw >> 8));
         if (level >= 0) {
@@ -310,8 +313,7 @@ private slots:
         if (cable) rig.mouse.plug(vm::Link::Cable);
         if (receiver) rig.mouse.plug(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         w.slotRefreshBatteryStatus(charging ? 1 : 0, 0xE8, 0x03);
         QCOMPARE(w.connectionDisplayState(), state);
     }
@@ -321,8 +323,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         OsdListener osd;
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         DeviceSettings& s = w.editedSettings();
         QCOMPARE(int(s.currentProfile), 0);
         // Step 31 is 1600 DPI on the shipped product's 3395 sensor.
@@ -373,8 +374,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         rig.mouse.plug(vm::Link::Cable);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QVERIFY(deviceHandles().cableCommand.isOpen());
         rig.mouse.unplug(vm::Link::Receiver);
         w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", false);
@@ -391,8 +391,7 @@ private slots:
     {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         w.show();
         rig.mouse.unplug(vm::Link::Receiver);
         // The count is taken again only when the entry's last collection goes.
@@ -429,8 +428,7 @@ private slots:
         QFETCH(QString, notice);
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QTest::qWait(100);
         const QStringList before = w.profileList();
         w.findChild<QLineEdit*>()->setText(typed);
@@ -443,8 +441,7 @@ private slots:
     {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QTest::qWait(100);
         DeviceSettings& s = w.editedSettings();
         const QString bound = s.profileNames[0];
@@ -472,8 +469,7 @@ private slots:
     {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         w.show();
         QTest::qWait(100);
         const QString product = readCurrentProductName();
@@ -521,8 +517,7 @@ private slots:
         QSettings(mainConfigPath(), QSettings::IniFormat).setValue("Config/CurrentProductName", stored);
         const QString outside = QDir::cleanPath(configDir() + "/../../mousecfg-outside");
         QDir(outside).removeRecursively();
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QCOMPARE(w.connectedMice(), 0);
         QCOMPARE(readCurrentProductName(), kept);
         w.button("btnAdd")->click();
@@ -539,8 +534,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         writeDiff(0);
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QTest::qWait(100);
         rig.mouse.clearLog();
         // Nothing changed: nothing is sent, no message.
@@ -573,8 +567,7 @@ private slots:
     {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QTest::qWait(100);
         for (ButtonInfo& b : w.editedSettings().current().buttons)
             b.Fun = 0;
@@ -588,8 +581,7 @@ private slots:
     {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QTest::qWait(100);
         DeviceSettings& s = w.editedSettings();
 
@@ -649,8 +641,7 @@ private slots:
     {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QTest::qWait(100);
         DeviceSettings& s = w.editedSettings();
         s.profiles[2].scrollspeed = 7;
@@ -684,8 +675,7 @@ private slots:
     {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QTest::qWait(100);
         QVERIFY(triggerMenuAction(w, "FPS")); // bind a library profile with a file
         const QString out = rig.app.file("fps-out.prof");
@@ -708,8 +698,7 @@ private slots:
     {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes(false);
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QTest::qWait(100);
         DeviceSettings& s = w.editedSettings();
         s.current().buttons[1].Fun = 16;
@@ -736,8 +725,7 @@ private slots:
     {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable()); // offscreen has none
@@ -750,8 +738,7 @@ private slots:
     {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QTest::qWait(100);
         QTest::mousePress(w.button("btnFirmware"), Qt::LeftButton);
         QCOMPARE(boxes.texts.last(),
@@ -793,8 +780,7 @@ private slots:
     {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QTest::qWait(100);
         QVERIFY(!w.pageBuilt(MousecfgWidget::DpiTab));
         QVERIFY(!w.findChild<KestDPIWindow*>());
@@ -829,8 +815,7 @@ private slots:
     {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -880,8 +865,7 @@ private slots:
         QFETCH(QString, effect);
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -917,8 +901,7 @@ private slots:
         QFETCH(QString, qtLookIn);
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         // Through another language first: what it loaded must not stay behind.
         QVERIFY(triggerMenuAction(w, QStringLiteral("Deutsch")));
         QVERIFY(triggerMenuAction(w, language));
@@ -937,8 +920,7 @@ private slots:
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         QDir(rig.app.file("lang")).removeRecursively();
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QVERIFY(triggerMenuAction(w, QString::fromUtf8("Deutsch")));
         QCOMPARE(readLanguageId(), 2);
         QCOMPARE(currentLanguageIndex(), 2);
@@ -982,8 +964,7 @@ private slots:
             QDir().mkpath(profile);
         }
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QTest::qWait(500);
         if (atStart) QVERIFY(!boxes.texts.isEmpty()); // told before any command
         QCOMPARE(w.editedSettings().profiles[0].buttons[0].Fun, 1); // left click kept
@@ -1005,8 +986,7 @@ private slots:
     {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w;
-        w.startDevices();
+        StartedWindow w;
         QTest::qWait(300);
         const QString conf = rig.app.file("saved.conf");
         boxes.filePath = conf;
