@@ -123,193 +123,176 @@ struct Case {
     std::function<void(Scene&)> prepare;
 };
 
-const Case kCases[] = {
-    // The yardstick: shipped files pass every check below.
-    {"nothing damaged", [](Scene&) {}},
-    {"profile: random bytes",
-     [](Scene& c) {
-         damageProfile(c, kProfile1, [](const QString& p) { writeText(p, randomBytes(60000, 8)); });
-     }},
-    {"profile: cut in the middle",
-     [](Scene& c) {
-         damageProfile(c, kProfile1,
-                       [](const QString& p) { writeText(p, readText(p).left(120000)); });
-     }},
-    {"profile: button keys missing",
-     [](Scene& c) {
-         damageProfile(c, kProfile1, [](const QString& p) { dropLines(p, "BUTTON_INFO_"); });
-     }},
-    {"profile: values the record cannot hold",
-     [](Scene& c) {
-         damageProfile(c, kProfile1, [](const QString& p) {
+// The common rows: damage done to the live profile, one hostile value in a
+// file, or a file's whole text.
+std::function<void(Scene&)> damaged(std::function<void(const QString&)> damage) {
+    return [=](Scene& c) { damageProfile(c, kProfile1, damage); };
+}
+std::function<void(Scene&)> oneValue(QString file, QString group, QString key, QByteArray value) {
+    return [=](Scene& c) {
+        c.target = file;
+        setText(c.app(file), group, key, value);
+    };
+}
+std::function<void(Scene&)> wholeText(QString file, QByteArray text) {
+    return [=](Scene& c) {
+        c.target = file;
+        writeText(c.app(file), text);
+    };
+}
+
+// Built on first use: the rows copy values other files define.
+const std::vector<Case>& cases() {
+    static const std::vector<Case> table = {
+        // The yardstick: shipped files pass every check below.
+        {"nothing damaged", [](Scene&) {}},
+        {"profile: random bytes",
+         damaged([](const QString& p) { writeText(p, randomBytes(60000, 8)); })},
+        {"profile: cut in the middle",
+         damaged([](const QString& p) { writeText(p, readText(p).left(120000)); })},
+        {"profile: button keys missing",
+         damaged([](const QString& p) { dropLines(p, "BUTTON_INFO_"); })},
+        {"profile: values the record cannot hold", damaged([](const QString& p) {
              setText(p, "PROFILE", "pollrate", "70000");
              setText(p, "PROFILE", "DPI_INFO_1_used", "-3");
-         });
-     }},
-    {"profile: string list value",
-     [](Scene& c) {
-         damageProfile(c, kProfile1, [](const QString& p) {
+         })},
+        {"profile: string list value", damaged([](const QString& p) {
              setText(p, "PROFILE", "LedMode\\LED_MODE_1_RGB", kHostileStringList);
-         });
-     }},
-    {"profile: colour a megabyte long",
-     [](Scene& c) {
-         damageProfile(c, kProfile1, [](const QString& p) {
+         })},
+        {"profile: colour a megabyte long", damaged([](const QString& p) {
              setText(p, "PROFILE", "LedMode\\LED_MODE_2_RGB", kHugeColour);
-         });
-     }},
-    // A whole profile and Config.ini with values no control can show: the
-    // nearest shown ones are sent, and saved.
-    {"profile and configuration: values the window cannot show",
-     [](Scene& c) {
-         c.target = kProfile1;
-         auto p = std::make_unique<MouseProfile>();
-         makeDefaultProfile(*p);
-         p->ProfileName = QStringLiteral("Profile 1");
-         p->pollrate = 255;
-         p->dpi = 9;
-         p->stages[0] = {1, 1, 600, 600, 600};
-         p->LedMode = 250;
-         p->LedSleepTime = 40;
-         for (LedModeInfo& led : p->ledModes)
-             led.bright = led.breath = 9;
-         p->ledModes[1].RGB = QColor(0x10, 0x20, 0x30);
-         p->ledModes[2].RGB = QColor(0x40, 0x50, 0x60);
-         writeProfile(*p, c.app(kProfile1));
-         setText(c.app(kConfig), "Config", "Debounce", "0");
-         setText(c.app(kConfig), "Config", "LiftHigh", "7");
-         setText(c.app(kConfig), "Config", "SensorMode", "9");
-         c.expect << "profile 0 (active): DPI stage 7, report rate 1 (1000 Hz)"
-                  << "    report rates: 1 (1000 Hz)"
-                  << "light sleep time: 9\n"
-                  << "    sensor mode: 1,"
-                  << "    stage 0: used 1, x 07 02 (519), y 07 02 (519)\n"
-                  << "    mode 2: 80 10 20 30 01 00 02 03\n"
-                  << "    mode 3: 80 40 50 60 01 05 04 03\n"
-                  << "key response: 1\n";
-         c.saved = {{kProfile1, "PROFILE/pollrate", "1"}, {kConfig, "Config/Debounce", "1"}};
-     }},
-    {"profile: every button off",
-     [](Scene& c) {
-         c.target = kProfile1;
-         c.sent = Scene::Sent::Nothing;
-         for (int i = 0; i < 42; ++i)
-             setText(c.app(kProfile1), "PROFILE", QStringLiteral("BUTTON_INFO_%1_Fun").arg(i), "0");
-     }},
-    {"profile: another slot's file cut",
-     [](Scene& c) {
-         damageProfile(c, kProfile3,
-                       [](const QString& p) { writeText(p, readText(p).left(3000)); });
-     }},
-    {"profile: a link out of the folder", [](Scene& c) { linkOutside(c, kProfile1); }},
-    {"default profile: a link out of the folder",
-     [](Scene& c) { linkOutside(c, kDefaultProfile); }},
-    {"configuration: bound names emptied",
-     [](Scene& c) {
-         c.target = kConfig;
-         for (int i = 1; i <= 5; ++i)
-             setText(c.app(kConfig), "Config", QStringLiteral("Profile%1").arg(i), "");
-         // The intact file of "Profile 1" is what must be read and sent.
-         setText(c.app(kProfile1), "PROFILE", "pollrate", "2");
-         c.expect << QStringLiteral("    report rates: 2 (500 Hz)");
-     }},
-    {"configuration: emptied",
-     [](Scene& c) {
-         c.target = kConfig;
-         writeText(c.app(kConfig), "");
-     }},
-    {"configuration: random bytes",
-     [](Scene& c) {
-         c.target = kConfig;
-         writeText(c.app(kConfig), randomBytes(5000, 8));
-     }},
-    {"configuration: string list value",
-     [](Scene& c) {
-         c.target = kConfig;
-         setText(c.app(kConfig), "Config", "GColorID", kHostileStringList);
-     }},
-    {"configuration: huge counts",
-     [](Scene& c) {
-         c.target = kConfig;
-         const QString p = c.app(kConfig);
-         for (const char* key : {"ProfileID", "Count", "GColorID", "Battery"})
-             setText(p, "Config", key, "2147483647");
-         setText(p, "Config", "BatteryFull", "0");
-         setText(p, "FONT_LIST", "LANGNUM", "2147483647");
-         setText(p, "FONT_LIST", "FONT_SIZE_0", "4294967295");
-     }},
-    {"configuration: names out of their folders",
-     [](Scene& c) {
-         c.target = kConfig;
-         const QString away = "../../" + QFileInfo(c.outside).dir().dirName() + '/' +
-                              QFileInfo(c.outside).fileName();
-         writeText(c.outside + "/x.qm", readText(c.app("lang/mousecfg_de.qm")));
-         writeText(c.outside + "/victim.prof", readText(c.app(kProfile3)));
-         setText(c.app(kConfig), "FONT_LIST", "LangFile_0", (away + "/x").toUtf8());
-         setText(c.app(kConfig), "Config", "Profile2", ("../" + away + "/victim").toUtf8());
-         c.watched << c.outside;
-     }},
-    {"configuration: lock folder in the way",
-     [](Scene& c) { QDir().mkpath(c.app(kConfig + ".lock")); }},
-    {"icon in the working folder",
-     [](Scene& c) {
-         c.cwd = c.outside;
-         writeText(c.outside + "/skin/icon.ico", readText(c.app("skin/icon.ico")));
-         c.watched << c.outside + "/skin";
-     }},
-    {"profile list: huge count",
-     [](Scene& c) {
-         c.target = kProductConfig;
-         setText(c.app(kProductConfig), "PROFILE_LIST", "Count", "2147483647");
-     }},
-    {"profile list: polygon value",
-     [](Scene& c) {
-         c.target = kProductConfig;
-         setText(c.app(kProductConfig), "PROFILE_LIST", "2", kHostilePolygon);
-     }},
-    {"language: huge index",
-     [](Scene& c) {
-         c.target = kLangConfig;
-         setText(c.app(kLangConfig), "Config", "LangID", "2147483647");
-     }},
-    {"language: string list value",
-     [](Scene& c) {
-         c.target = kLangConfig;
-         setText(c.app(kLangConfig), "Config", "LangID", kHostileStringList);
-     }},
-    {"macro: huge step count",
-     [](Scene& c) {
-         c.target = "Configs/MacroDB/m.MSMACRO";
-         c.sent = Scene::Sent::Either;
-         writeText(c.app(c.target),
-                   "[Setting]\nCount=2147483647\nWriteSign=1\nMap_0=1\nDataL_0=4\nMap_1=129\n"
-                   "DataL_1=4\nMap_5000=1\n");
-         setText(c.app(kProfile1), "PROFILE", "BUTTON_INFO_2_Fun", "200");
-         setText(c.app(kProfile1), "PROFILE", "BUTTON_INFO_2_macroname", "m");
-     }},
-    {"macro: string list value",
-     [](Scene& c) {
-         c.target = "Configs/MacroDB/m.MSMACRO";
-         writeText(c.app(c.target),
-                   "[Setting]\nCount=2\nMap_0=1\nDataL_0=4\nMap_1=" + kHostileStringList + '\n');
-         setText(c.app(kProfile1), "PROFILE", "BUTTON_INFO_2_Fun", "200");
-         setText(c.app(kProfile1), "PROFILE", "BUTTON_INFO_2_macroname", "m");
-     }},
-    // Without the product's data the program may refuse to write, but what
-    // it writes must still click.
-    {"product definition: polygon value",
-     [](Scene& c) {
-         c.target = "DefaultProfile.bin";
-         c.sent = Scene::Sent::Either;
-         setText(c.app(c.target), "PROFILE", "LedMode\\LED_MODE_20_RGB", kHostilePolygon);
-     }},
-    {"product definition: emptied",
-     [](Scene& c) {
-         c.target = "DefaultProfile.bin";
-         c.sent = Scene::Sent::Either;
-         writeText(c.app(c.target), "");
-     }},
-};
+         })},
+        // A whole profile and Config.ini with values no control can show: the
+        // nearest shown ones are sent, and saved.
+        {"profile and configuration: values the window cannot show",
+         [](Scene& c) {
+             c.target = kProfile1;
+             auto p = std::make_unique<MouseProfile>();
+             makeDefaultProfile(*p);
+             p->ProfileName = QStringLiteral("Profile 1");
+             p->pollrate = 255;
+             p->dpi = 9;
+             p->stages[0] = {1, 1, 600, 600, 600};
+             p->LedMode = 250;
+             p->LedSleepTime = 40;
+             for (LedModeInfo& led : p->ledModes)
+                 led.bright = led.breath = 9;
+             p->ledModes[1].RGB = QColor(0x10, 0x20, 0x30);
+             p->ledModes[2].RGB = QColor(0x40, 0x50, 0x60);
+             writeProfile(*p, c.app(kProfile1));
+             setText(c.app(kConfig), "Config", "Debounce", "0");
+             setText(c.app(kConfig), "Config", "LiftHigh", "7");
+             setText(c.app(kConfig), "Config", "SensorMode", "9");
+             c.expect << "profile 0 (active): DPI stage 7, report rate 1 (1000 Hz)"
+                      << "    report rates: 1 (1000 Hz)"
+                      << "light sleep time: 9\n"
+                      << "    sensor mode: 1,"
+                      << "    stage 0: used 1, x 07 02 (519), y 07 02 (519)\n"
+                      << "    mode 2: 80 10 20 30 01 00 02 03\n"
+                      << "    mode 3: 80 40 50 60 01 05 04 03\n"
+                      << "key response: 1\n";
+             c.saved = {{kProfile1, "PROFILE/pollrate", "1"}, {kConfig, "Config/Debounce", "1"}};
+         }},
+        {"profile: every button off",
+         [](Scene& c) {
+             c.target = kProfile1;
+             c.sent = Scene::Sent::Nothing;
+             for (int i = 0; i < 42; ++i)
+                 setText(c.app(kProfile1), "PROFILE", QStringLiteral("BUTTON_INFO_%1_Fun").arg(i),
+                         "0");
+         }},
+        {"profile: another slot's file cut",
+         [](Scene& c) {
+             damageProfile(c, kProfile3,
+                           [](const QString& p) { writeText(p, readText(p).left(3000)); });
+         }},
+        {"profile: a link out of the folder", [](Scene& c) { linkOutside(c, kProfile1); }},
+        {"default profile: a link out of the folder",
+         [](Scene& c) { linkOutside(c, kDefaultProfile); }},
+        {"configuration: bound names emptied",
+         [](Scene& c) {
+             c.target = kConfig;
+             for (int i = 1; i <= 5; ++i)
+                 setText(c.app(kConfig), "Config", QStringLiteral("Profile%1").arg(i), "");
+             // The intact file of "Profile 1" is what must be read and sent.
+             setText(c.app(kProfile1), "PROFILE", "pollrate", "2");
+             c.expect << QStringLiteral("    report rates: 2 (500 Hz)");
+         }},
+        {"configuration: emptied", wholeText(kConfig, "")},
+        {"configuration: random bytes", wholeText(kConfig, randomBytes(5000, 8))},
+        {"configuration: string list value",
+         oneValue(kConfig, "Config", "GColorID", kHostileStringList)},
+        {"configuration: huge counts",
+         [](Scene& c) {
+             c.target = kConfig;
+             const QString p = c.app(kConfig);
+             for (const char* key : {"ProfileID", "Count", "GColorID", "Battery"})
+                 setText(p, "Config", key, "2147483647");
+             setText(p, "Config", "BatteryFull", "0");
+             setText(p, "FONT_LIST", "LANGNUM", "2147483647");
+             setText(p, "FONT_LIST", "FONT_SIZE_0", "4294967295");
+         }},
+        {"configuration: names out of their folders",
+         [](Scene& c) {
+             c.target = kConfig;
+             const QString away = "../../" + QFileInfo(c.outside).dir().dirName() + '/' +
+                                  QFileInfo(c.outside).fileName();
+             writeText(c.outside + "/x.qm", readText(c.app("lang/mousecfg_de.qm")));
+             writeText(c.outside + "/victim.prof", readText(c.app(kProfile3)));
+             setText(c.app(kConfig), "FONT_LIST", "LangFile_0", (away + "/x").toUtf8());
+             setText(c.app(kConfig), "Config", "Profile2", ("../" + away + "/victim").toUtf8());
+             c.watched << c.outside;
+         }},
+        {"configuration: lock folder in the way",
+         [](Scene& c) { QDir().mkpath(c.app(kConfig + ".lock")); }},
+        {"icon in the working folder",
+         [](Scene& c) {
+             c.cwd = c.outside;
+             writeText(c.outside + "/skin/icon.ico", readText(c.app("skin/icon.ico")));
+             c.watched << c.outside + "/skin";
+         }},
+        {"profile list: huge count",
+         oneValue(kProductConfig, "PROFILE_LIST", "Count", "2147483647")},
+        {"profile list: polygon value",
+         oneValue(kProductConfig, "PROFILE_LIST", "2", kHostilePolygon)},
+        {"language: huge index", oneValue(kLangConfig, "Config", "LangID", "2147483647")},
+        {"language: string list value",
+         oneValue(kLangConfig, "Config", "LangID", kHostileStringList)},
+        {"macro: huge step count",
+         [](Scene& c) {
+             c.target = "Configs/MacroDB/m.MSMACRO";
+             c.sent = Scene::Sent::Either;
+             writeText(c.app(c.target),
+                       "[Setting]\nCount=2147483647\nWriteSign=1\nMap_0=1\nDataL_0=4\nMap_1=129\n"
+                       "DataL_1=4\nMap_5000=1\n");
+             setText(c.app(kProfile1), "PROFILE", "BUTTON_INFO_2_Fun", "200");
+             setText(c.app(kProfile1), "PROFILE", "BUTTON_INFO_2_macroname", "m");
+         }},
+        {"macro: string list value",
+         [](Scene& c) {
+             c.target = "Configs/MacroDB/m.MSMACRO";
+             writeText(c.app(c.target), "[Setting]\nCount=2\nMap_0=1\nDataL_0=4\nMap_1=" +
+                                            kHostileStringList + '\n');
+             setText(c.app(kProfile1), "PROFILE", "BUTTON_INFO_2_Fun", "200");
+             setText(c.app(kProfile1), "PROFILE", "BUTTON_INFO_2_macroname", "m");
+         }},
+        // Without the product's data the program may refuse to write, but what
+        // it writes must still click.
+        {"product definition: polygon value",
+         [](Scene& c) {
+             c.target = "DefaultProfile.bin";
+             c.sent = Scene::Sent::Either;
+             setText(c.app(c.target), "PROFILE", "LedMode\\LED_MODE_20_RGB", kHostilePolygon);
+         }},
+        {"product definition: emptied",
+         [](Scene& c) {
+             c.target = "DefaultProfile.bin";
+             c.sent = Scene::Sent::Either;
+             writeText(c.app(c.target), "");
+         }},
+    };
+    return table;
+}
 
 // The configuration and the product data, by path in the program's folder.
 QMap<QString, QByteArray> configuration(const E2eSession& s) {
@@ -432,8 +415,8 @@ class TestE2eDamaged : public QObject {
 private slots:
     void damagedFiles_data() {
         QTest::addColumn<int>("index");
-        for (size_t i = 0; i < std::size(kCases); ++i)
-            QTest::newRow(kCases[i].name) << int(i);
+        for (size_t i = 0; i < cases().size(); ++i)
+            QTest::newRow(cases()[i].name) << int(i);
     }
     void damagedFiles() {
         QFETCH(int, index);
@@ -441,7 +424,7 @@ private slots:
         SESSION_START(s, QStringList());
         Scene c{s, {}, false, s.workDir() + "/outside", {}, {}, {}, false, Scene::Sent::All, {}};
         QDir().mkpath(c.outside);
-        kCases[index].prepare(c);
+        cases()[size_t(index)].prepare(c);
         const QMap<QString, QByteArray> before = configuration(s);
         const QMap<QString, QByteArray> outsideBefore = filesBelow(c.outside);
         const QByteArray damaged = readText(c.app(c.target));

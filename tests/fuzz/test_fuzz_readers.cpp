@@ -172,8 +172,9 @@ struct Box {
 
 struct Reader {
     const char* name;
-    QString target;                             // relative to the box
-    std::function<QByteArray(const Box&)> seed; // the undamaged file
+    QString target; // relative to the box
+    // The undamaged file; none: the shipped file at the target's place.
+    std::function<QByteArray(const Box&)> seed;
     // Besides the target and copies kept beside it: files below these
     // folders may change or appear.
     QStringList mayChange;
@@ -353,31 +354,11 @@ QByteArray importSeed(const Box& box) {
 }
 
 const Reader kReaders[] = {
-    {"live profile",
-     "app/Configs/Profile/Profile 1.prof",
-     [](const Box&) { return fileOf("Configs/Profile/Profile 1.prof"); },
-     {},
-     liveProfile},
-    {"main configuration",
-     "app/Configs/Config.ini",
-     [](const Box&) { return fileOf("Configs/Config.ini"); },
-     {},
-     mainConfiguration},
-    {"product configuration",
-     "app/Configs/" + kProduct + "/Config.ini",
-     [](const Box&) { return fileOf("Configs/" + kProduct + "/Config.ini"); },
-     {},
-     profileList},
-    {"language configuration",
-     "app/Configs/LangConfig.ini",
-     [](const Box&) { return fileOf("Configs/LangConfig.ini"); },
-     {},
-     languages},
-    {"product definition",
-     "app/DefaultProfile.bin",
-     [](const Box&) { return fileOf("DefaultProfile.bin"); },
-     {},
-     productDefinition},
+    {"live profile", "app/Configs/Profile/Profile 1.prof", {}, {}, liveProfile},
+    {"main configuration", "app/Configs/Config.ini", {}, {}, mainConfiguration},
+    {"product configuration", "app/Configs/" + kProduct + "/Config.ini", {}, {}, profileList},
+    {"language configuration", "app/Configs/LangConfig.ini", {}, {}, languages},
+    {"product definition", "app/DefaultProfile.bin", {}, {}, productDefinition},
     {"macro file", "app/Configs/MacroDB/m.MSMACRO", macroSeed, {}, macroFile},
     {"exported settings", "work/import.conf", exportSeed, {}, exportedSettings},
     {"imported profile",
@@ -413,7 +394,8 @@ private slots:
         writeText(box.outside() + "/x.qm", readText(APP_DIR "/lang/mousecfg_fr.qm"));
         writeText(box.outside() + "/victim.prof", fileOf("Configs/Profile/Profile 3.prof"));
         writeText(box.outside() + "/m.MSMACRO", "[Setting]\nCount=1\nMap_0=1\n");
-        const QByteArray seedFile = r.seed(box);
+        const QByteArray seedFile =
+            r.seed ? r.seed(box) : fileOf(r.target.mid(QStringLiteral("app/").size()));
         QVERIFY(!seedFile.isEmpty());
         writeText(box.dir.filePath(r.target), seedFile);
         if (r.target.endsWith("Profile 1.prof"))
