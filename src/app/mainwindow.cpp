@@ -135,8 +135,6 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
         loadCurrentSettings(*settings);
         return settings;
     });
-    // The desktop's pointer speed comes over a connection of its own.
-    auto pointerSpeed = std::async(std::launch::async, [] { return readPointerSpeed(); });
     applyScaleFromScreen(QGuiApplication::primaryScreen());
     // The background is kept only at the size it is shown: the double-size
     // source is decoded and scaled on the worker and then let go.
@@ -187,7 +185,9 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     });
     // Input that comes before they are in waits for them (see eventFilter).
     qApp->installEventFilter(this);
-    if (const int speed = pointerSpeed.get(); speed > 0)
+    // On this thread: a second Xlib connection opened on a worker while the
+    // toolkit makes its window is a risk the few milliseconds do not pay for.
+    if (const int speed = readPointerSpeed(); speed > 0)
         m_edited->current().mousespeed = uint8_t(speed);
     rebuildProfileMenu();
     m_frontView = true;
