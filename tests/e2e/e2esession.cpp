@@ -58,6 +58,17 @@ E2eSession::~E2eSession() {
             writeText(m_work.filePath("mouse-log.txt"), vm({"log"}).toUtf8());
             writeText(m_work.filePath("mouse-state.txt"), vm({"state"}).toUtf8());
         }
+        // The threads' stacks of every program still running, so a rare hang
+        // can be told from a slow start or a lost click.
+        if (!QStandardPaths::findExecutable(QStringLiteral("gdb")).isEmpty())
+            for (size_t i = 0; i < m_programs.size(); ++i)
+                if (m_programs[i]->state() == QProcess::Running)
+                    writeText(m_work.filePath(QStringLiteral("mousecfg-stacks-%1.txt").arg(i)),
+                              run(QStringLiteral("gdb"),
+                                  QStringList{"-p", QString::number(m_programs[i]->processId()),
+                                              "-batch", "-ex", "thread apply all bt 30"},
+                                  nullptr, childEnv())
+                                  .toUtf8());
     }
     // Programs first, so nothing talks to a daemon or display that is gone.
     for (auto it = m_programs.rbegin(); it != m_programs.rend(); ++it)
@@ -227,18 +238,7 @@ void E2eSession::stopPrograms() {
 QString E2eSession::startProgramWindow(int timeoutMs) {
     QProcess* p = startProgram();
     if (!p->waitForStarted(5000)) return {};
-    const QString id = waitForWindow(productTitle(), timeoutMs);
-    // A program that never showed its window leaves its threads' stacks in
-    // the session files, so a rare hang can be told from a slow start.
-    if (id.isEmpty() && p->state() == QProcess::Running &&
-        !QStandardPaths::findExecutable(QStringLiteral("gdb")).isEmpty())
-        writeText(m_work.filePath(QStringLiteral("mousecfg-stacks.txt")),
-                  run(QStringLiteral("gdb"),
-                      QStringList{"-p", QString::number(p->processId()), "-batch", "-ex",
-                                  "thread apply all bt 30"},
-                      nullptr, childEnv())
-                      .toUtf8());
-    return id;
+    return waitForWindow(productTitle(), timeoutMs);
 }
 
 QString E2eSession::vm(const QStringList& args, int* status) const {
