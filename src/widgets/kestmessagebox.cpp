@@ -1,27 +1,14 @@
 #include "kestmessagebox.h"
 
 #include "kestlabel.h"
-#include "kestoverlay.h"
 #include "kestpushbutton.h"
 #include "kitscale.h"
 #include "kittheme.h"
 
-#include <QMouseEvent>
-#include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
-namespace {
-const QStringList kButtonImages = {QStringLiteral("/skin/dlgbtn-1.png"),
-                                   QStringLiteral("/skin/dlgbtn-2.png"),
-                                   QStringLiteral("/skin/dlgbtn-3.png")};
-} // namespace
-
 KestMessageBox::KestMessageBox(QWidget* parent, const QString& title, const QString& text, int kind)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_kind(kind) {
-    initKitResources();
-    setModal(true);
-    setAttribute(Qt::WA_TranslucentBackground);
+    : KestDialogFrame(parent, displayScale()), m_kind(kind) {
     setWindowTitle(title);
 
     m_title = new KestLabel(title, this);
@@ -39,17 +26,13 @@ KestMessageBox::KestMessageBox(QWidget* parent, const QString& title, const QStr
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_text->refreshFont(13);
 
-    m_accept = new KestPushButton(kButtonImages, this);
-    m_accept->setObjectName(QStringLiteral("msgBoxYesBtn"));
-    m_accept->setIcon(QIcon(skinPixmap(QStringLiteral(":/yes_Btn"))));
+    m_accept = makeButton(QStringLiteral("msgBoxYesBtn"), QStringLiteral(":/yes_Btn"));
     m_accept->setDefault(true);
     connect(m_accept, &QPushButton::clicked, this, &QDialog::accept);
     if (m_kind == Question) {
         m_accept->setText(tr("Yes"));
-        m_reject = new KestPushButton(kButtonImages, this);
-        m_reject->setObjectName(QStringLiteral("msgBoxNoBtn"));
+        m_reject = makeButton(QStringLiteral("msgBoxNoBtn"), QStringLiteral(":/no_Btn"));
         m_reject->setText(tr("No"));
-        m_reject->setIcon(QIcon(skinPixmap(QStringLiteral(":/no_Btn"))));
         connect(m_reject, &QPushButton::clicked, this, &QDialog::reject);
     } else {
         m_accept->setText(tr("Ok"));
@@ -84,7 +67,7 @@ void KestMessageBox::recheckConnection() {
 }
 
 void KestMessageBox::layoutContents() {
-    const double s = displayScale();
+    const double s = scale();
     // A long (or translated) text makes the box taller instead of being cut.
     const int textWidth = scaled(kWidth - 106, s);
     const int needed =
@@ -100,10 +83,7 @@ void KestMessageBox::layoutContents() {
     const QSize button(96, 28);
     const int y = height - 18 - button.height();
     const int right = kWidth - 20 - button.width();
-    const QSize icon = scaledSize(QSize(14, 14), s);
-    m_accept->setIconSize(icon);
     if (m_reject) {
-        m_reject->setIconSize(icon);
         m_reject->setGeometry(scaledRect(QRect(QPoint(right, y), button), s));
         m_accept->setGeometry(scaledRect(QRect(QPoint(right - button.width() - 12, y), button), s));
     } else {
@@ -111,61 +91,8 @@ void KestMessageBox::layoutContents() {
     }
 }
 
-void KestMessageBox::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPixmap bg = skinPixmap(QStringLiteral("/skin/dlg.png"));
-    if (bg.isNull()) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(30, 32, 36));
-        p.drawRoundedRect(rect(), scaled(8), scaled(8));
-    } else {
-        drawSkinImage(p, rect(), bg);
-    }
-    // A thin accent rule under the title ties the box to the window theme.
-    const double s = displayScale();
-    p.setPen(QPen(themeColor(), qMax(1.0, s)));
-    const int y = scaled(40);
-    p.drawLine(QPointF(scaled(22), y), QPointF(width() - scaled(22), y));
-}
-
 void KestMessageBox::showEvent(QShowEvent* event) {
-    QWidget* host = parentWidget() ? parentWidget()->window() : nullptr;
-    if (host && host->isVisible()) {
-        move(host->geometry().center() - rect().center());
-        if (!m_overlay) m_overlay = new KestOverlay(host);
-        m_overlay->show();
-        m_overlay->raise();
-    } else if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
-    QDialog::showEvent(event);
+    KestDialogFrame::showEvent(event);
     // A mouse that came between the decision to warn and now closes it at once.
     if (m_kind == Disconnect) QTimer::singleShot(0, this, &KestMessageBox::recheckConnection);
-}
-
-void KestMessageBox::hideEvent(QHideEvent* event) {
-    if (m_overlay) {
-        m_overlay->deleteLater();
-        m_overlay = nullptr;
-    }
-    QDialog::hideEvent(event);
-}
-
-void KestMessageBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_dragOffset = event->globalPos() - frameGeometry().topLeft();
-    }
-    QDialog::mousePressEvent(event);
-}
-
-void KestMessageBox::mouseMoveEvent(QMouseEvent* event) {
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) move(event->globalPos() - m_dragOffset);
-    QDialog::mouseMoveEvent(event);
-}
-
-void KestMessageBox::mouseReleaseEvent(QMouseEvent* event) {
-    m_dragging = false;
-    QDialog::mouseReleaseEvent(event);
 }

@@ -2,15 +2,14 @@
 // an icon, a text and either Yes/No (questions) or a single Ok.
 #pragma once
 
-#include <QDialog>
+#include "kestdialogframe.h"
+
 #include <functional>
 
 class KestLabel;
-class KestOverlay;
 class KestPushButton;
-class QTimer;
 
-class KestMessageBox : public QDialog {
+class KestMessageBox : public KestDialogFrame {
     Q_OBJECT
 public:
     enum Kind {
@@ -40,12 +39,7 @@ public:
     bool acceptedByProbe() const { return m_acceptedByProbe; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void layoutContents();
@@ -56,9 +50,6 @@ private:
     KestLabel* m_text;
     KestPushButton* m_accept = nullptr;
     KestPushButton* m_reject = nullptr;
-    KestOverlay* m_overlay = nullptr;
     std::function<bool()> m_probe;
     bool m_acceptedByProbe = false;
-    bool m_dragging = false;
-    QPoint m_dragOffset;
 };
