@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>KestComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Press the keys together</source>
+        <translation>Tasten gemeinsam drücken</translation>
+    </message>
+</context>
+<context>
     <name>KestDPIWindow</name>
     <message>
         <source>DPI</source>
@@ -18,6 +29,56 @@
     <message>
         <source> MINUTE</source>
         <translation> MIN.</translation>
+    </message>
+</context>
+<context>
+    <name>KestFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>Schnellfeuer</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>Tastaturtaste</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>Anzahl:</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>Verzögerung:</translation>
+    </message>
+</context>
+<context>
+    <name>KestMacroSelect</name>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Makroverwaltung</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>DURCHLÄUFE (1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>WIEDERHOLEN, SOLANGE GEDRÜCKT</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN DRUCK</translation>
     </message>
 </context>
 <context>
@@ -138,6 +199,35 @@
     <message>
         <source>Enable</source>
         <translation>Aktivieren</translation>
+    </message>
+</context>
+<context>
+    <name>KestSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Einzeltaste</translation>
+    </message>
+    <message>
+        <source>Press a key</source>
+        <translation>Eine Taste drücken</translation>
+    </message>
+</context>
+<context>
+    <name>KestSkinDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>KestSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Sniper-Einstellung</translation>
     </message>
 </context>
 <context>

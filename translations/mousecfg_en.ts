@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>KestComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>Combo Key</translation>
+    </message>
+    <message>
+        <source>Press the keys together</source>
+        <translation>Press the keys together</translation>
+    </message>
+</context>
+<context>
     <name>KestDPIWindow</name>
     <message>
         <source>DPI</source>
@@ -18,6 +29,56 @@
     <message>
         <source> MINUTE</source>
         <translation> MINUTE</translation>
+    </message>
+</context>
+<context>
+    <name>KestFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>FireKey Setting</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>Keyboard Key</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>Times:</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>Delay:</translation>
+    </message>
+</context>
+<context>
+    <name>KestMacroSelect</name>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Macro Manager</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>LOOPS TIME(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>REPEAT RUN WHEN KEY DOWN</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>REPEAT RUN UNTILL THE KEY DOWN</translation>
     </message>
 </context>
 <context>
@@ -138,6 +199,35 @@
     <message>
         <source>Enable</source>
         <translation>Enable</translation>
+    </message>
+</context>
+<context>
+    <name>KestSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Single Key</translation>
+    </message>
+    <message>
+        <source>Press a key</source>
+        <translation>Press a key</translation>
+    </message>
+</context>
+<context>
+    <name>KestSkinDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>KestSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Sniper Setting</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>KestComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>Touches combinées</translation>
+    </message>
+    <message>
+        <source>Press the keys together</source>
+        <translation>Appuyez sur les touches ensemble</translation>
+    </message>
+</context>
+<context>
     <name>KestDPIWindow</name>
     <message>
         <source>DPI</source>
@@ -18,6 +29,56 @@
     <message>
         <source> MINUTE</source>
         <translation> MIN</translation>
+    </message>
+</context>
+<context>
+    <name>KestFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>Tir rapide</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droit</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Milieu</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>Touche clavier</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>Fois :</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>Délai :</translation>
+    </message>
+</context>
+<context>
+    <name>KestMacroSelect</name>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Gestion des macros</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>BOUCLES (1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>RÉPÉTER PENDANT L&apos;APPUI</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>RÉPÉTER JUSQU&apos;AU PROCHAIN APPUI</translation>
     </message>
 </context>
 <context>
@@ -138,6 +199,35 @@
     <message>
         <source>Enable</source>
         <translation>Activer</translation>
+    </message>
+</context>
+<context>
+    <name>KestSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Touche simple</translation>
+    </message>
+    <message>
+        <source>Press a key</source>
+        <translation>Appuyez sur une touche</translation>
+    </message>
+</context>
+<context>
+    <name>KestSkinDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>KestSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Mode sniper</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>KestComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>组合键</translation>
+    </message>
+    <message>
+        <source>Press the keys together</source>
+        <translation>同时按下组合键</translation>
+    </message>
+</context>
+<context>
     <name>KestDPIWindow</name>
     <message>
         <source>DPI</source>
@@ -18,6 +29,56 @@
     <message>
         <source> MINUTE</source>
         <translation> 分钟</translation>
+    </message>
+</context>
+<context>
+    <name>KestFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>连发键设置</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>键盘按键</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>次数：</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>延迟：</translation>
+    </message>
+</context>
+<context>
+    <name>KestMacroSelect</name>
+    <message>
+        <source>Macro Manager</source>
+        <translation>宏管理</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按键时循环执行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>循环执行直到再次按下</translation>
     </message>
 </context>
 <context>
@@ -138,6 +199,35 @@
     <message>
         <source>Enable</source>
         <translation>启用</translation>
+    </message>
+</context>
+<context>
+    <name>KestSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>单键</translation>
+    </message>
+    <message>
+        <source>Press a key</source>
+        <translation>请按下一个按键</translation>
+    </message>
+</context>
+<context>
+    <name>KestSkinDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>KestSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>狙击键设置</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,58 @@
+// The look the button page's small dialogs share: the kit's skinned frame
+// with a title and OK / Cancel at the bottom right, laid out at the window's
+// scale and retranslated when the language changes.
+#pragma once
+
+#include "kestdialogframe.h"
+
+#include <QIntValidator>
+
+class KestLabel;
+class KestPushButton;
+
+class KestSkinDialog : public KestDialogFrame {
+    Q_OBJECT
+public:
+    QString title() const;
+    KestPushButton* okButton() const { return m_ok; }
+    KestPushButton* cancelButton() const { return m_cancel; }
+
+protected:
+    // `logicalSize` is the dialog's size before the scale; content goes
+    // between kBodyTop and the button row.
+    KestSkinDialog(QWidget* parent, double scale, const QSize& logicalSize);
+    static constexpr int kBodyTop = 54;
+    static constexpr int kMargin = 28;
+
+    void setTitle(const QString& text);
+    // Sets the subclass's texts: called by its constructor and again on every
+    // language change.
+    virtual void retranslate() {}
+    // Places `widget` at a logical rectangle.
+    void place(QWidget* widget, int x, int y, int w, int h) const;
+    // The kit's font at `logicalPixels` × the dialog's scale.
+    QFont scaledKitFont(int logicalPixels, bool bold = false) const;
+    int logicalWidth() const { return m_logical.width(); }
+
+    void changeEvent(QEvent* event) override;
+
+private:
+    void retranslateFrame();
+
+    QSize m_logical;
+    KestLabel* m_title;
+    KestPushButton* m_ok;
+    KestPushButton* m_cancel;
+};
+
+// Counts typed by the user: 1-255 in plain digits. Unlike a bare integer
+// validator it refuses "0", leading zeros and signs while typing, so a field
+// is either empty or holds a count the mouse can use.
+class CountValidator : public QIntValidator {
+    Q_OBJECT
+public:
+    explicit CountValidator(QObject* parent = nullptr);
+    State validate(QString& input, int& pos) const override;
+    // The count a field shows, 0 when it holds none.
+    static int countOf(const QString& text);
+};

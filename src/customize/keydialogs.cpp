@@ -1,0 +1,358 @@
+#include "keydialogs.h"
+
+#include "kestlabel.h"
+#include "kestpushbutton.h"
+#include "keyboardhook.h"
+#include "keycodes.h"
+#include "kittheme.h"
+#include "records.h"
+
+#include <algorithm>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLoggingCategory>
+#include <QSignalBlocker>
+
+// Key events are what the user types: off unless asked for.
+Q_LOGGING_CATEGORY(lcKeyCapture, "mousecfg.keycapture", QtInfoMsg)
+
+namespace {
+
+constexpr quint32 kTabScanCode = 0x0F;
+const QColor kHintColor(150, 155, 163);
+
+struct Modifier {
+    quint8 code;
+    int slot;
+    int side; // 1 left-hand, 2 right-hand
+};
+constexpr Modifier kModifiers[] = {
+    {0x2A, KestComboKeyWindow::ShiftSlot, 1},   {0x36, KestComboKeyWindow::ShiftSlot, 2},
+    {0x1D, KestComboKeyWindow::CtrlSlot, 1},    {0xEE, KestComboKeyWindow::CtrlSlot, 2},
+    {0x5B, KestComboKeyWindow::WindowsSlot, 1}, {0x5C, KestComboKeyWindow::WindowsSlot, 2},
+    {0x38, KestComboKeyWindow::AltSlot, 1},     {0xEF, KestComboKeyWindow::AltSlot, 2},
+};
+// Either hand's key is sent as the left-hand one, so the field names neither.
+const char* const kSlotNames[] = {"Shift", "Ctrl", "Win", "Alt"};
+
+const Modifier* modifierOf(quint8 code) {
+    for (const Modifier& m : kModifiers)
+        if (m.code == code) return &m;
+    return nullptr;
+}
+
+quint8 modifierCode(int slot, int side) {
+    for (const Modifier& m : kModifiers)
+        if (m.slot == slot && m.side == side) return m.code;
+    return 0;
+}
+
+} // namespace
+
+KestKeyField::KestKeyField(QWidget* parent) : KestLineEdit(parent) {
+    setReadOnly(true);
+    setAlignment(Qt::AlignCenter);
+    setObjectName(QStringLiteral("keyField"));
+}
+
+void KestKeyField::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+}
+
+void KestKeyField::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+}
+
+KestKeyDialog::KestKeyDialog(QWidget* parent, double scale, const QSize& logicalSize)
+    : KestSkinDialog(parent, scale, logicalSize), m_hook(std::make_unique<KeyboardHook>()),
+      m_keyField(new KestKeyField(this)) {
+    m_keyField->setFont(scaledKitFont(15, true));
+    connect(m_hook.get(), &KeyboardHook::keyEvent, this, &KestKeyDialog::onHookEvent);
+}
+
+KestKeyDialog::~KestKeyDialog() = default;
+
+bool KestKeyDialog::hookActive() const {
+    return m_hook->isActive();
+}
+
+void KestKeyDialog::forgetHeldKeys() {
+    m_held.reset();
+    m_havePrevious = false;
+}
+
+bool KestKeyDialog::typedIntoControls(quint32 scanCode) const {
+    // Typed into this dialog, keys off the key field work its buttons and
+    // fields, and Tab moves between them; keys typed anywhere else (the
+    // desktop may take one) are captured.
+    if (!isActiveWindow()) return false;
+    const QWidget* focus = focusWidget();
+    return (focus && focus != m_keyField) || scanCode == kTabScanCode;
+}
+
+void KestKeyDialog::onHookEvent(quint32 scanCode, quint32 flags) {
+    const quint8 code = keyCodeFromHook(scanCode, flags);
+    qCDebug(lcKeyCapture, "%s dwVCode = %x dwFlag = %x", metaObject()->className(), code, flags);
+    if (!capturing() || typedIntoControls(scanCode)) return;
+    const bool up = flags & kHookKeyUp;
+    // Auto-repeat sends the same pair again and again.
+    if (m_havePrevious && code == m_previousCode && flags == m_previousFlags) return;
+    // The release of a key that was down before (the Enter that opened the
+    // dialog, the Space that ticked a box) is no key of the user's choosing.
+    if (up && !m_held.test(code)) return;
+    m_held.set(code, !up);
+    m_havePrevious = true;
+    m_previousCode = code;
+    m_previousFlags = flags;
+    takeKey(code, flags);
+}
+
+// ---------------------------------------------------------------------------
+
+KestSingleKeyWindow::KestSingleKeyWindow(QWidget* parent, double scale, quint8 initialCode)
+    : KestKeyDialog(parent, scale, QSize(360, 176)), m_hint(new KestLabel(this)),
+      m_code(initialCode) {
+    m_hint->setFont(scaledKitFont(13));
+    m_hint->setTextColor(kHintColor);
+    place(m_hint, kMargin, kBodyTop, 360 - 2 * kMargin, 20);
+    place(keyField(), kMargin, 80, 360 - 2 * kMargin, 32);
+    keyField()->setFocus();
+    showKey();
+    retranslate();
+}
+
+void KestSingleKeyWindow::retranslate() {
+    setTitle(tr("Single Key"));
+    m_hint->setText(tr("Press a key"));
+}
+
+void KestSingleKeyWindow::takeKey(quint8 code, quint32) {
+    m_code = code;
+    showKey();
+    emit SetSingleKeyValue(code);
+}
+
+void KestSingleKeyWindow::showKey() {
+    keyField()->setText(keyName(m_code));
+    okButton()->setEnabled(m_code != 0);
+}
+
+// ---------------------------------------------------------------------------
+
+KestComboKeyWindow::KestComboKeyWindow(QWidget* parent, double scale, const ButtonInfo& button)
+    : KestKeyDialog(parent, scale, QSize(400, 176)), m_hint(new KestLabel(this)) {
+    m_hint->setFont(scaledKitFont(13));
+    m_hint->setTextColor(kHintColor);
+    place(m_hint, kMargin, kBodyTop, 400 - 2 * kMargin, 20);
+    place(keyField(), kMargin, 80, 400 - 2 * kMargin, 32);
+    keyField()->setFocus();
+
+    // A stored combination is a press and a release per key; the first five
+    // steps name every key of the widest combination.
+    if (button.Fun == 7) {
+        for (int i = 0; i < 5; ++i) {
+            quint8 code = 0;
+            if (button.KeyInfo[i].map == 0 || !usageToKeyCode(button.KeyInfo[i].map, code))
+                continue;
+            if (const Modifier* m = modifierOf(code))
+                setSlot(m->slot, m->side, code);
+            else
+                setSlot(KeySlot, 1, code);
+        }
+    }
+    showValue();
+    retranslate();
+}
+
+void KestComboKeyWindow::retranslate() {
+    setTitle(tr("Combo Key"));
+    m_hint->setText(tr("Press the keys together"));
+}
+
+QString KestComboKeyWindow::keyText() const {
+    QStringList parts;
+    for (int slot = ShiftSlot; slot < KeySlot; ++slot)
+        if (m_slots[slot]) parts << QLatin1String(kSlotNames[slot]);
+    if (m_slots[KeySlot]) {
+        const QString name = keyName(m_hotKeys[KeySlot][0]);
+        if (!name.isEmpty()) parts << name;
+    }
+    return parts.join(QStringLiteral(" + "));
+}
+
+void KestComboKeyWindow::setSlot(int slot, int side, quint8 code) {
+    m_slots[slot] = quint8(side);
+    m_hotKeys[slot][slot == KeySlot ? 0 : side - 1] = code;
+}
+
+void KestComboKeyWindow::takeKey(quint8 code, quint32 flags) {
+    const Modifier* pressed = modifierOf(code);
+    if (flags & kHookKeyUp) {
+        // The value stays what the last key-down made it.
+        if (!pressed && code == m_heldKey) m_heldKey = 0;
+        return;
+    }
+    if (!pressed) m_heldKey = code;
+    // The value is every key held now: the first key-down replaces the stored
+    // combination, a later one builds on the modifiers still held.
+    std::fill(&m_slots[0], &m_slots[0] + SlotCount, quint8(0));
+    std::fill(&m_hotKeys[0][0], &m_hotKeys[0][0] + 2 * SlotCount, quint8(0));
+    for (int slot = ShiftSlot; slot < KeySlot; ++slot) {
+        for (int side = 2; side >= 1; --side) {
+            const quint8 key = modifierCode(slot, side);
+            if (isHeld(key)) setSlot(slot, side, key);
+        }
+        // Both hands held: the one just pressed names the slot.
+        if (pressed && pressed->slot == slot) m_slots[slot] = quint8(pressed->side);
+    }
+    if (m_heldKey) setSlot(KeySlot, 1, m_heldKey);
+    showValue();
+    emit SetComboKeyValue(m_slots, m_hotKeys);
+}
+
+void KestComboKeyWindow::showValue() {
+    const QString text = keyText();
+    keyField()->setText(text);
+    okButton()->setEnabled(!text.isEmpty());
+}
+
+// ---------------------------------------------------------------------------
+
+KestFireKeyWindow::KestFireKeyWindow(QWidget* parent, double scale, quint8 res1, int loopNumber,
+                                     int keyNumber)
+    : KestKeyDialog(parent, scale, QSize(400, 232)), m_group(new QButtonGroup(this)),
+      m_timesLabel(new KestLabel(this)), m_delayLabel(new KestLabel(this)),
+      m_times(new KestLineEdit(this)), m_delay(new KestLineEdit(this)) {
+    for (int i = 0; i < ChoiceCount; ++i) {
+        m_boxes[i] = new QCheckBox(this);
+        setKitLook(m_boxes[i], "squareBox");
+        m_boxes[i]->setFont(scaledKitFont(13));
+        m_group->addButton(m_boxes[i], i);
+        connect(m_boxes[i], &QCheckBox::stateChanged, this, &KestFireKeyWindow::onStateChanged);
+        connect(m_boxes[i], &QCheckBox::clicked, this, &KestFireKeyWindow::checkbtn_clicked);
+    }
+    place(m_boxes[LeftChoice], kMargin, 56, 104, 24);
+    place(m_boxes[RightChoice], 140, 56, 104, 24);
+    place(m_boxes[MiddleChoice], 252, 56, 120, 24);
+    place(m_boxes[KeyboardChoice], kMargin, 90, 140, 24);
+    place(keyField(), 172, 88, 200, 28);
+
+    for (KestLabel* l : {m_timesLabel, m_delayLabel})
+        l->setFont(scaledKitFont(13));
+    m_delayLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(m_timesLabel, kMargin, 132, 68, 24);
+    place(m_times, 100, 130, 70, 28);
+    place(m_delayLabel, 200, 132, 96, 24);
+    place(m_delay, 302, 130, 70, 28);
+    for (KestLineEdit* e : {m_times, m_delay}) {
+        e->setValidator(new CountValidator(e));
+        e->setMaxLength(3);
+        e->setFont(scaledKitFont(13));
+        connect(e, &QLineEdit::textChanged, this, &KestFireKeyWindow::OnEditDataChanged);
+        connect(e, &QLineEdit::returnPressed, this, &KestFireKeyWindow::onEditReturn);
+    }
+    // Out of range is what a damaged file holds: a count the field could not
+    // have taken is shown as the default.
+    auto shown = [](int stored, int fallback) {
+        return stored >= 1 && stored <= 255 ? stored : fallback;
+    };
+    {
+        const QSignalBlocker b1(m_times), b2(m_delay);
+        m_times->setText(QString::number(shown(loopNumber, kDefaultFireTimes)));
+        m_delay->setText(QString::number(shown(keyNumber, kDefaultFireDelay)));
+    }
+
+    int initial = KeyboardChoice;
+    for (const FireChoiceCode& c : kFireChoiceCodes)
+        if (c.res1 == res1) initial = c.choice;
+    {
+        const QSignalBlocker block(m_boxes[initial]);
+        m_boxes[initial]->setChecked(true);
+    }
+    choose(initial);
+    if (initial == KeyboardChoice && usageToKeyCode(res1, m_code))
+        keyField()->setText(keyName(m_code));
+    (initial == KeyboardChoice ? static_cast<QWidget*>(keyField()) : m_boxes[initial])->setFocus();
+    updateOk();
+    retranslate();
+}
+
+void KestFireKeyWindow::retranslate() {
+    setTitle(tr("FireKey Setting"));
+    m_boxes[LeftChoice]->setText(tr("Left"));
+    m_boxes[RightChoice]->setText(tr("Right"));
+    m_boxes[MiddleChoice]->setText(tr("Middle"));
+    m_boxes[KeyboardChoice]->setText(tr("Keyboard Key"));
+    m_timesLabel->setText(tr("Times:"));
+    m_delayLabel->setText(tr("Delay:"));
+}
+
+int KestFireKeyWindow::times() const {
+    return CountValidator::countOf(m_times->text());
+}
+
+int KestFireKeyWindow::delay() const {
+    return CountValidator::countOf(m_delay->text());
+}
+
+bool KestFireKeyWindow::capturing() const {
+    const QWidget* focus = focusWidget();
+    return m_choice == KeyboardChoice && focus != m_times && focus != m_delay;
+}
+
+void KestFireKeyWindow::choose(int choice) {
+    m_choice = choice;
+    const bool keyboard = choice == KeyboardChoice;
+    keyField()->setEnabled(keyboard);
+    m_code = 0;
+    keyField()->clear();
+    // Keys down while the box was ticked (its Space, say) are not the choice.
+    forgetHeldKeys();
+    updateOk();
+}
+
+void KestFireKeyWindow::onStateChanged(int state) {
+    if (state != Qt::Checked) return;
+    for (int i = 0; i < ChoiceCount; ++i)
+        if (sender() == m_boxes[i] && i != m_choice) {
+            choose(i);
+            // Queued: an arrow key that moved the choice gives its box the
+            // focus after this.
+            if (i == KeyboardChoice)
+                QMetaObject::invokeMethod(keyField(), qOverload<>(&QWidget::setFocus),
+                                          Qt::QueuedConnection);
+        }
+}
+
+void KestFireKeyWindow::checkbtn_clicked() {
+    emitValue();
+}
+
+void KestFireKeyWindow::OnEditDataChanged(const QString&) {
+    updateOk();
+    emitValue();
+}
+
+void KestFireKeyWindow::onEditReturn() {
+    emitValue();
+}
+
+void KestFireKeyWindow::takeKey(quint8 code, quint32) {
+    m_code = code;
+    keyField()->setText(keyName(code));
+    updateOk();
+}
+
+void KestFireKeyWindow::updateOk() {
+    // A keyboard key is stored as its HID usage: a key without one (or no key
+    // at all) would be stored as 0, which fires the left button instead.
+    quint8 usage = 0;
+    const bool keyOk = m_choice != KeyboardChoice || keyCodeToUsage(m_code, usage);
+    okButton()->setEnabled(keyOk && times() > 0 && delay() > 0);
+}
+
+void KestFireKeyWindow::emitValue() {
+    emit SetFireKeyValue(m_code, m_choice, times(), delay());
+}
