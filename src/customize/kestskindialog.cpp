@@ -10,16 +10,18 @@
 namespace {
 constexpr int kButtonWidth = 110;
 constexpr int kButtonHeight = 28;
+constexpr const char* kFontPixels = "kitFontPixels";
+constexpr const char* kFontBold = "kitFontBold";
 } // namespace
 
 KestSkinDialog::KestSkinDialog(QWidget* parent, double scale, const QSize& logicalSize)
     : KestDialogFrame(parent, scale), m_logical(logicalSize), m_title(new KestLabel(this)),
       m_ok(makeButton(QStringLiteral("msgBoxYesBtn"), QStringLiteral(":/yes_Btn"))),
       m_cancel(makeButton(QStringLiteral("msgBoxNoBtn"), QStringLiteral(":/no_Btn"))) {
-    m_title->setFont(scaledKitFont(15, true));
+    setKitFont(m_title, 15, true);
     m_title->setTextColor(QColor(236, 238, 242));
     for (KestPushButton* b : {m_ok, m_cancel})
-        b->setFont(scaledKitFont(13));
+        setKitFont(b, 13);
     m_ok->setDefault(true);
     // Released, not pressed: a press that slides off the button does nothing.
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -47,14 +49,19 @@ void KestSkinDialog::place(QWidget* widget, int x, int y, int w, int h) const {
     widget->setGeometry(scaledRect(QRect(x, y, w, h), scale()));
 }
 
-QFont KestSkinDialog::scaledKitFont(int logicalPixels, bool bold) const {
+void KestSkinDialog::setKitFont(QWidget* widget, int logicalPixels, bool bold) const {
+    widget->setProperty(kFontPixels, logicalPixels);
+    widget->setProperty(kFontBold, bold);
     QFont f = scaledFont(kitFont(), logicalPixels, scale());
     f.setBold(bold);
-    return f;
+    widget->setFont(f);
 }
 
 void KestSkinDialog::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
+        for (QWidget* w : findChildren<QWidget*>())
+            if (w->property(kFontPixels).isValid())
+                setKitFont(w, w->property(kFontPixels).toInt(), w->property(kFontBold).toBool());
         retranslateFrame();
         retranslate();
     }

@@ -30,8 +30,9 @@ protected:
     virtual void retranslate() {}
     // Places `widget` at a logical rectangle.
     void place(QWidget* widget, int x, int y, int w, int h) const;
-    // The kit's font at `logicalPixels` × the dialog's scale.
-    QFont scaledKitFont(int logicalPixels, bool bold = false) const;
+    // Gives `widget` the kit's font at `logicalPixels` × the dialog's scale,
+    // and again after a language change (the font follows the language).
+    void setKitFont(QWidget* widget, int logicalPixels, bool bold = false) const;
     int logicalWidth() const { return m_logical.width(); }
 
     void changeEvent(QEvent* event) override;

@@ -57,6 +57,15 @@ KestKeyField::KestKeyField(QWidget* parent) : KestLineEdit(parent) {
     setObjectName(QStringLiteral("keyField"));
 }
 
+bool KestKeyField::event(QEvent* event) {
+    // A key typed here is not a shortcut of any window either.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    return KestLineEdit::event(event);
+}
+
 void KestKeyField::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
@@ -68,7 +77,7 @@ void KestKeyField::keyReleaseEvent(QKeyEvent* event) {
 KestKeyDialog::KestKeyDialog(QWidget* parent, double scale, const QSize& logicalSize)
     : KestSkinDialog(parent, scale, logicalSize), m_hook(std::make_unique<KeyboardHook>()),
       m_keyField(new KestKeyField(this)) {
-    m_keyField->setFont(scaledKitFont(15, true));
+    setKitFont(m_keyField, 15, true);
     connect(m_hook.get(), &KeyboardHook::keyEvent, this, &KestKeyDialog::onHookEvent);
 }
 
@@ -114,7 +123,7 @@ void KestKeyDialog::onHookEvent(quint32 scanCode, quint32 flags) {
 KestSingleKeyWindow::KestSingleKeyWindow(QWidget* parent, double scale, quint8 initialCode)
     : KestKeyDialog(parent, scale, QSize(360, 176)), m_hint(new KestLabel(this)),
       m_code(initialCode) {
-    m_hint->setFont(scaledKitFont(13));
+    setKitFont(m_hint, 13);
     m_hint->setTextColor(kHintColor);
     place(m_hint, kMargin, kBodyTop, 360 - 2 * kMargin, 20);
     place(keyField(), kMargin, 80, 360 - 2 * kMargin, 32);
@@ -143,7 +152,7 @@ void KestSingleKeyWindow::showKey() {
 
 KestComboKeyWindow::KestComboKeyWindow(QWidget* parent, double scale, const ButtonInfo& button)
     : KestKeyDialog(parent, scale, QSize(400, 176)), m_hint(new KestLabel(this)) {
-    m_hint->setFont(scaledKitFont(13));
+    setKitFont(m_hint, 13);
     m_hint->setTextColor(kHintColor);
     place(m_hint, kMargin, kBodyTop, 400 - 2 * kMargin, 20);
     place(keyField(), kMargin, 80, 400 - 2 * kMargin, 32);
@@ -228,7 +237,7 @@ KestFireKeyWindow::KestFireKeyWindow(QWidget* parent, double scale, quint8 res1,
     for (int i = 0; i < ChoiceCount; ++i) {
         m_boxes[i] = new QCheckBox(this);
         setKitLook(m_boxes[i], "squareBox");
-        m_boxes[i]->setFont(scaledKitFont(13));
+        setKitFont(m_boxes[i], 13);
         m_group->addButton(m_boxes[i], i);
         connect(m_boxes[i], &QCheckBox::stateChanged, this, &KestFireKeyWindow::onStateChanged);
         connect(m_boxes[i], &QCheckBox::clicked, this, &KestFireKeyWindow::checkbtn_clicked);
@@ -240,7 +249,7 @@ KestFireKeyWindow::KestFireKeyWindow(QWidget* parent, double scale, quint8 res1,
     place(keyField(), 172, 88, 200, 28);
 
     for (KestLabel* l : {m_timesLabel, m_delayLabel})
-        l->setFont(scaledKitFont(13));
+        setKitFont(l, 13);
     m_delayLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(m_timesLabel, kMargin, 132, 68, 24);
     place(m_times, 100, 130, 70, 28);
@@ -249,7 +258,7 @@ KestFireKeyWindow::KestFireKeyWindow(QWidget* parent, double scale, quint8 res1,
     for (KestLineEdit* e : {m_times, m_delay}) {
         e->setValidator(new CountValidator(e));
         e->setMaxLength(3);
-        e->setFont(scaledKitFont(13));
+        setKitFont(e, 13);
         connect(e, &QLineEdit::textChanged, this, &KestFireKeyWindow::OnEditDataChanged);
         connect(e, &QLineEdit::returnPressed, this, &KestFireKeyWindow::onEditReturn);
     }
@@ -274,6 +283,14 @@ KestFireKeyWindow::KestFireKeyWindow(QWidget* parent, double scale, quint8 res1,
     choose(initial);
     if (initial == KeyboardChoice && usageToKeyCode(res1, m_code))
         keyField()->setText(keyName(m_code));
+    // In the order they are seen.
+    for (int i = 1; i < ChoiceCount; ++i)
+        setTabOrder(m_boxes[i - 1], m_boxes[i]);
+    setTabOrder(m_boxes[KeyboardChoice], keyField());
+    setTabOrder(keyField(), m_times);
+    setTabOrder(m_times, m_delay);
+    setTabOrder(m_delay, okButton());
+    setTabOrder(okButton(), cancelButton());
     (initial == KeyboardChoice ? static_cast<QWidget*>(keyField()) : m_boxes[initial])->setFocus();
     updateOk();
     retranslate();

@@ -23,6 +23,7 @@ public:
     explicit KestKeyField(QWidget* parent = nullptr);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 };

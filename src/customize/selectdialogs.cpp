@@ -30,12 +30,11 @@ KestSniperWindow::KestSniperWindow(QWidget* parent, double scale, int sensorCode
       m_max(new KestLabel(this)) {
     m_slider->setRange(m_range.minimum, m_range.maximum);
     m_slider->setPageStep(1);
-    m_dpi->setFont(scaledKitFont(20, true));
+    setKitFont(m_dpi, 20, true);
     m_dpi->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_unit->setFont(scaledKitFont(12));
     m_unit->setText(QStringLiteral("DPI"));
     for (KestLabel* l : {m_min, m_max, m_unit}) {
-        l->setFont(scaledKitFont(11));
+        setKitFont(l, 11);
         l->setTextColor(kReadoutColor);
     }
     m_max->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -98,36 +97,48 @@ KestMacroSelect::KestMacroSelect(QWidget* parent, double scale, const QStringLis
         "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}"
         "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:none;}");
     m_list->setStyleSheet(fillStyleTemplate(listSheet, themeColor(), this->scale()));
-    m_list->setFont(scaledKitFont(13));
+    setKitFont(m_list, 13);
     m_list->setTextElideMode(Qt::ElideMiddle);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (const QString& n : names)
-        if (!n.isEmpty()) m_list->addItem(n);
-    const QList<QListWidgetItem*> found =
-        name.isEmpty() ? QList<QListWidgetItem*>() : m_list->findItems(name, Qt::MatchExactly);
-    if (!found.isEmpty()) m_list->setCurrentItem(found.first());
+    for (const QString& n : names) {
+        if (n.isEmpty()) continue;
+        // A hand-edited list may hold line breaks or tabs; the row shows them
+        // as spaces, the name stays as it is stored.
+        QString shown = n;
+        for (QChar& c : shown)
+            if (c.category() == QChar::Other_Control) c = QLatin1Char(' ');
+        auto* item = new QListWidgetItem(shown, m_list);
+        item->setData(Qt::UserRole, n);
+        item->setToolTip(shown);
+        if (n == name && !m_list->currentItem()) m_list->setCurrentItem(item);
+    }
     connect(m_list, &QListWidget::itemSelectionChanged, this, &KestMacroSelect::updateOk);
     place(m_list, kMargin, kBodyTop, 400 - 2 * kMargin, 140);
 
     for (int i = 0; i < ModeCount; ++i) {
         m_boxes[i] = new QCheckBox(this);
         setKitLook(m_boxes[i], "roundBox");
-        m_boxes[i]->setFont(scaledKitFont(12));
+        setKitFont(m_boxes[i], 12);
         m_group->addButton(m_boxes[i], i);
         place(m_boxes[i], kMargin, 206 + 28 * i, i == LoopMode ? 220 : 344, 24);
     }
-    m_mode = mode >= 0 && mode < ModeCount ? mode : LoopMode;
-    m_boxes[m_mode]->setChecked(true);
-    connect(m_group, &QButtonGroup::idClicked, this, [this](int id) { m_mode = id; });
+    m_boxes[mode >= 0 && mode < ModeCount ? mode : LoopMode]->setChecked(true);
 
     m_loops->setValidator(new CountValidator(m_loops));
     m_loops->setMaxLength(3);
-    m_loops->setFont(scaledKitFont(13));
+    setKitFont(m_loops, 13);
     m_loops->setText(QString::number(loops >= 1 && loops <= 255 ? loops : 1));
     connect(m_loops, &QLineEdit::textChanged, this, &KestMacroSelect::updateOk);
     place(m_loops, 302, 204, 70, 28);
 
+    // In the order they are seen.
+    setTabOrder(m_list, m_boxes[LoopMode]);
+    for (int i = 1; i < ModeCount; ++i)
+        setTabOrder(m_boxes[i - 1], m_boxes[i]);
+    setTabOrder(m_boxes[ModeCount - 1], m_loops);
+    setTabOrder(m_loops, okButton());
+    setTabOrder(okButton(), cancelButton());
     m_list->setFocus();
     updateOk();
     retranslate();
@@ -142,7 +153,11 @@ void KestMacroSelect::retranslate() {
 
 QString KestMacroSelect::name() const {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
+    return selected.isEmpty() ? QString() : selected.first()->data(Qt::UserRole).toString();
+}
+
+int KestMacroSelect::mode() const {
+    return m_group->checkedId();
 }
 
 int KestMacroSelect::loops() const {

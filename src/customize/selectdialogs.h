@@ -75,7 +75,7 @@ public:
     QString name() const;
     // The loop count, 0 while the field is empty.
     int loops() const;
-    int mode() const { return m_mode; }
+    int mode() const;
 
     QListWidget* list() const { return m_list; }
     KestLineEdit* loopsEdit() const { return m_loops; }
@@ -91,5 +91,4 @@ private:
     KestLineEdit* m_loops;
     QButtonGroup* m_group;
     QCheckBox* m_boxes[ModeCount];
-    int m_mode = LoopMode;
 };
