@@ -109,6 +109,8 @@ private slots:
     void keyboardAlone();
     void textsFit_data();
     void textsFit();
+    void keysLoggedOnlyWhenAsked_data();
+    void keysLoggedOnlyWhenAsked();
 };
 
 void DialogTest::singleKey_data() {
@@ -676,6 +678,34 @@ void DialogTest::textsFit() {
                                 .arg(shots, QLatin1String(kKindNames[kind]), language)
                                 .arg(scale));
     QCoreApplication::removeTranslator(&translator);
+}
+
+void DialogTest::keysLoggedOnlyWhenAsked_data() {
+    QTest::addColumn<QString>("rules");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("by default") << "" << 0;
+    QTest::newRow("all debug output on") << "*.debug=true" << 2;
+    QTest::newRow("key capture debug on") << "mousecfg.keycapture.debug=true" << 2;
+}
+
+namespace {
+QStringList loggedLines;
+void keepMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
+    loggedLines << text;
+}
+} // namespace
+
+void DialogTest::keysLoggedOnlyWhenAsked() {
+    QFETCH(QString, rules);
+    // What the user types is nobody's business unless debugging was asked for.
+    KestComboKeyWindow dialog(nullptr, 1.0, ButtonInfo());
+    QLoggingCategory::setFilterRules(rules);
+    loggedLines.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepMessage);
+    sendKeys(dialog, "25:00 25:80");
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
+    QTEST(int(loggedLines.filter(QStringLiteral("dwVCode")).size()), "lines");
 }
 
 QTEST_MAIN(DialogTest)
