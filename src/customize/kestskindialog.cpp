@@ -10,8 +10,6 @@
 namespace {
 constexpr int kButtonWidth = 110;
 constexpr int kButtonHeight = 28;
-constexpr const char* kFontPixels = "kitFontPixels";
-constexpr const char* kFontBold = "kitFontBold";
 } // namespace
 
 KestSkinDialog::KestSkinDialog(QWidget* parent, double scale, const QSize& logicalSize)
@@ -49,9 +47,12 @@ void KestSkinDialog::place(QWidget* widget, int x, int y, int w, int h) const {
     widget->setGeometry(scaledRect(QRect(x, y, w, h), scale()));
 }
 
-void KestSkinDialog::setKitFont(QWidget* widget, int logicalPixels, bool bold) const {
-    widget->setProperty(kFontPixels, logicalPixels);
-    widget->setProperty(kFontBold, bold);
+void KestSkinDialog::setKitFont(QWidget* widget, int logicalPixels, bool bold) {
+    m_fonts.push_back({widget, logicalPixels, bold});
+    applyKitFont(widget, logicalPixels, bold);
+}
+
+void KestSkinDialog::applyKitFont(QWidget* widget, int logicalPixels, bool bold) const {
     QFont f = scaledFont(kitFont(), logicalPixels, scale());
     f.setBold(bold);
     widget->setFont(f);
@@ -59,9 +60,8 @@ void KestSkinDialog::setKitFont(QWidget* widget, int logicalPixels, bool bold) c
 
 void KestSkinDialog::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
-        for (QWidget* w : findChildren<QWidget*>())
-            if (w->property(kFontPixels).isValid())
-                setKitFont(w, w->property(kFontPixels).toInt(), w->property(kFontBold).toBool());
+        for (const KitFont& f : m_fonts)
+            applyKitFont(f.widget, f.logicalPixels, f.bold);
         retranslateFrame();
         retranslate();
     }

@@ -6,6 +6,7 @@
 #include "kestdialogframe.h"
 
 #include <QIntValidator>
+#include <vector>
 
 class KestLabel;
 class KestPushButton;
@@ -32,14 +33,23 @@ protected:
     void place(QWidget* widget, int x, int y, int w, int h) const;
     // Gives `widget` the kit's font at `logicalPixels` × the dialog's scale,
     // and again after a language change (the font follows the language).
-    void setKitFont(QWidget* widget, int logicalPixels, bool bold = false) const;
+    void setKitFont(QWidget* widget, int logicalPixels, bool bold = false);
     int logicalWidth() const { return m_logical.width(); }
 
     void changeEvent(QEvent* event) override;
 
 private:
     void retranslateFrame();
+    void applyKitFont(QWidget* widget, int logicalPixels, bool bold) const;
 
+    struct KitFont {
+        QWidget* widget;
+        int logicalPixels;
+        bool bold;
+    };
+    // Not widget properties: a property change repolishes the widget, which
+    // drops the colours the labels keep in their palettes.
+    std::vector<KitFont> m_fonts;
     QSize m_logical;
     KestLabel* m_title;
     KestPushButton* m_ok;

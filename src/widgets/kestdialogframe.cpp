@@ -12,6 +12,9 @@
 KestDialogFrame::KestDialogFrame(QWidget* parent, double scale)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_scale(scale) {
     initKitResources();
+    // Before any child exists: a sheet installed while the children are being
+    // made (the first box after a change of scale) resets their colours later.
+    applyKitStyleSheet();
     setModal(true);
     setAttribute(Qt::WA_TranslucentBackground);
 }

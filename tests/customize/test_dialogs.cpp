@@ -637,6 +637,9 @@ void DialogTest::textsFit() {
     std::unique_ptr<KestSkinDialog> dialog = makeDialog(kind, scale);
     const QString englishTitle = dialog->title();
     const QString englishOk = dialog->okButton()->text();
+    QList<QPair<KestLabel*, QColor>> colours;
+    for (KestLabel* label : dialog->findChildren<KestLabel*>())
+        colours.append({label, label->palette().color(QPalette::WindowText)});
 
     // Switching the language while the dialog is open retranslates it.
     QTranslator translator;
@@ -651,6 +654,8 @@ void DialogTest::textsFit() {
     QCOMPARE(dialog->okButton()->text(),
              QCoreApplication::translate("KestSkinDialog", englishOk.toUtf8().constData()));
     if (language != QLatin1String("en")) QVERIFY(dialog->title() != englishTitle);
+    for (const auto& [label, colour] : colours)
+        QCOMPARE(label->palette().color(QPalette::WindowText), colour);
 
     const QRect inside = dialog->rect();
     for (QWidget* w : dialog->findChildren<QWidget*>()) {
