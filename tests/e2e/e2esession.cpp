@@ -58,6 +58,8 @@ E2eSession::~E2eSession() {
             writeText(m_work.filePath("mouse-log.txt"), vm({"log"}).toUtf8());
             writeText(m_work.filePath("mouse-state.txt"), vm({"state"}).toUtf8());
         }
+        // The settings as the failure left them.
+        copyTree(m_app.file(QStringLiteral("Configs")), m_work.filePath(QStringLiteral("Configs")));
         // The threads' stacks of every program still running, so a rare hang
         // can be told from a slow start or a lost click.
         if (!QStandardPaths::findExecutable(QStringLiteral("gdb")).isEmpty())
