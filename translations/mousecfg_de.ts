@@ -2,6 +2,265 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>KestBtnWindow</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>Die linke Taste kann keine Schussfunktion sein.</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Makroverwaltung</translation>
+    </message>
+    <message>
+        <source>GunFile Manager</source>
+        <translation>Schussdateien</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>LED an/aus</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>Taste aus</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alles markieren</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>Fenster wechseln</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>Arbeitsplatz</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>Desktop anzeigen</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>PC sperren</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Browser: Startseite</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>Browser: zurück</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Browser: vor</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>Browser: stopp</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>Browser: neu laden</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>Browser: suchen</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>Browser: Favoriten</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Boss Key</source>
+        <translation>Boss-Taste</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>EINZELTASTE</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>TASTENKOMBINATION</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>DAUERFEUER</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>SNIPER</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Vorheriger Titel</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Nächster Titel</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Lauter</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Leiser</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Mediaplayer</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>DPI wechseln</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>Profil wechseln</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>Profil +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>Profil -</translation>
+    </message>
+    <message>
+        <source>Rate Switch</source>
+        <translation>Rate wechseln</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>Rate +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>Rate -</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Nach oben scrollen</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Nach unten scrollen</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Medien</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>Profilmenü</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>Abfragerate</translation>
+    </message>
+</context>
+<context>
     <name>KestComboKeyWindow</name>
     <message>
         <source>Combo Key</source>

@@ -2,6 +2,265 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>KestBtnWindow</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>Le bouton gauche ne peut pas être une fonction de tir.</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Milieu</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avancer</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Gestion des macros</translation>
+    </message>
+    <message>
+        <source>GunFile Manager</source>
+        <translation>Gestion des tirs</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>Éclairage on/off</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tout sélect.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>Changer de fenêtre</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>Poste de travail</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Exécuter</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>Afficher le bureau</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>Verrouiller</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Navigateur : accueil</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>Navigateur : précédent</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Navigateur : suivant</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>Navigateur : arrêter</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>Navigateur : actualiser</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>Navigateur : rechercher</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>Navigateur : favoris</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Courrier</translation>
+    </message>
+    <message>
+        <source>Boss Key</source>
+        <translation>Touche patron</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>TOUCHE SIMPLE</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>COMBINAISON</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>TIR RAPIDE</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>SNIPER</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Piste précédente</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Piste suivante</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Lecteur multimédia</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>Changer de DPI</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>Changer de profil</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>Profil +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>Profil -</translation>
+    </message>
+    <message>
+        <source>Rate Switch</source>
+        <translation>Changer de taux</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>Taux +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>Taux -</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Défiler vers le haut</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Défiler vers le bas</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Fenêtres</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>Profils</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>Taux d'interrogation</translation>
+    </message>
+</context>
+<context>
     <name>KestComboKeyWindow</name>
     <message>
         <source>Combo Key</source>
@@ -446,7 +705,7 @@
     </message>
     <message>
         <source>Dongle Disconnect!</source>
-        <translation>Récepteur déconnecté !</translation>
+        <translation>Récepteur déconnecté&#xa0;!</translation>
     </message>
     <message>
         <source>125 HZ</source>

@@ -6,9 +6,11 @@
 #include "defaults.h"
 #include "devicetable.h"
 #include "filename.h"
+#include "customizepage.h"
 #include "dpipage.h"
 #include "inifile.h"
 #include "kestaction.h"
+#include "kestbtnwindow.h"
 #include "kestlabel.h"
 #include "kestlineedit.h"
 #include "kestmenu.h"
@@ -88,7 +90,6 @@ const QStringList kTabImages = {"/skin/tabbutton-1.png", "/skin/tabbutton-3.png"
                                 "/skin/tabbutton-2.png"};
 
 // Where the pages sit (logical), from the window's fixed design.
-const QRect kButtonPageRect(285, 342, 664, 199);
 const QRect kLightingPageRect(285, 342, 664, 199);
 const QRect kMacroPageRect(285, 74, 665, 467);
 const QRect kMouseViewRect(300, 74, 300, 266);
@@ -412,7 +413,16 @@ void MousecfgWidget::buildPages()
         return std::make_unique<LazyPage>([this, r] { return std::make_unique<EmptyPage>(this, r); });
     };
     m_pages.push_back(empty(kLightingPageRect));
-    m_pages.push_back(empty(kButtonPageRect));
+    m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
+        auto page = std::make_unique<CustomizePage>(this);
+        KestBtnWindow* w = page->buttonWindow();
+        connect(w, SIGNAL(GotoMacroTab(quint8)), this, SLOT(slotGotoMacro(quint8)));
+        connect(w, SIGNAL(PopOneClickBox()), this, SLOT(slotPopOneClickBox()));
+        connect(w, &KestBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
+        connect(w, &KestBtnWindow::assignmentChanged, this, &MousecfgWidget::refreshMarkers);
+        w->setEnabled(m_pageButtonsEnabled);
+        return page;
+    }));
     m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
         auto dpi = std::make_unique<DpiPage>(this);
         connect(dpi.get(), &DpiPage::liftChanged, this, &MousecfgWidget::slotLiftChange);
@@ -429,7 +439,16 @@ void MousecfgWidget::ensurePage(int tab)
     // The page starts from the edited settings as they stand, edits of the
     // pages already built included.
     collectPages();
-    if (page.build(*m_edited, m_scale)) setupTabOrder();
+    if (page.build(*m_edited, m_scale)) {
+        setupTabOrder();
+        if (tab == CustomizeTab) refreshMarkers();
+    }
+}
+
+KestBtnWindow* MousecfgWidget::buttonWindow() const
+{
+    const auto* page = static_cast<const CustomizePage*>(m_pages[CustomizeTab]->page());
+    return page ? page->buttonWindow() : nullptr;
 }
 
 bool MousecfgWidget::pageBuilt(int tab) const
@@ -584,6 +603,7 @@ void MousecfgWidget::refreshPages()
     const int current = m_edited->currentProfile;
     for (int i = 0; i < m_slotButtons.size(); ++i) m_slotButtons[i]->setSelected(i == current);
     for (auto& page : m_pages) page->refresh(*m_edited);
+    refreshMarkers();
 }
 
 void MousecfgWidget::collectPages()
@@ -674,8 +694,45 @@ void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
     for (int i = 0; i < group.size(); ++i) group[i]->setSelected(i == iBtn);
 }
 
+int MousecfgWidget::markerRecord(const KestPushButton* marker) const
+{
+    const KestBtnWindow* w = buttonWindow();
+    if (!w) return -1;
+    int i = m_frontMarkers.indexOf(const_cast<KestPushButton*>(marker));
+    if (i >= 0) return w->recordOfRow(i + 1);
+    // The side picture shows the two thumb buttons, rows 4 and 5.
+    i = m_sideMarkers.indexOf(const_cast<KestPushButton*>(marker));
+    if (i >= 0) return w->recordOfRow(i + 4);
+    i = m_extraMarkers.indexOf(const_cast<KestPushButton*>(marker));
+    return i >= 0 ? kWheelUpEntry + i : -1;
+}
+
+void MousecfgWidget::refreshMarkers()
+{
+    const KestBtnWindow* w = buttonWindow();
+    if (!w) return;
+    for (QList<KestPushButton*>* group : {&m_frontMarkers, &m_sideMarkers, &m_extraMarkers})
+        for (KestPushButton* m : *group) {
+            const KestPushButton* row = w->buttonForRecord(markerRecord(m));
+            m->setToolTip(row ? row->label() : QString());
+            if (group == &m_frontMarkers) m->setProperty("available", row != nullptr);
+        }
+    if (m_tab == CustomizeTab) selectTab(m_tab);
+}
+
 void MousecfgWidget::slotMouseOver(KestPushButton* btn, bool bType)
 {
+    // A row of the button window lights the marker it stands for.
+    if (const KestBtnWindow* w = buttonWindow(); w && btn && w->recordOf(btn) >= 0) {
+        const int record = w->recordOf(btn);
+        for (QList<KestPushButton*>* group : {&m_frontMarkers, &m_extraMarkers})
+            for (KestPushButton* m : *group)
+                if (markerRecord(m) == record) btn = m;
+        if (m_extraMarkers.contains(btn)) {
+            btn->setHoverLook(bType);
+            return;
+        }
+    }
     const int index = m_frontMarkers.indexOf(btn);
     if (index < 0) return;
     btn->setHoverLook(bType);
@@ -827,10 +884,13 @@ void MousecfgWidget::onButtonClicked()
         refreshPages();
     } else if (n.startsWith(QLatin1String("marker"))) {
         SelBtnChanged(quint8(m_frontMarkers.indexOf(b)), 0);
+        if (KestBtnWindow* w = buttonWindow()) w->openMenu(markerRecord(b));
     } else if (n.startsWith(QLatin1String("sideMarker"))) {
         SelBtnChanged(quint8(m_sideMarkers.indexOf(b)), 1);
+        if (KestBtnWindow* w = buttonWindow()) w->openMenu(markerRecord(b));
     } else if (n == QLatin1String("wheelUp") || n == QLatin1String("wheelDown")) {
         SelBtnChanged(quint8(m_extraMarkers.indexOf(b)), 2);
+        if (KestBtnWindow* w = buttonWindow()) w->openMenu(markerRecord(b));
     }
     showFileNotices();
 }
@@ -856,6 +916,8 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
         b->setEnabled(bEnable);
     }
     m_nameEdit->setEnabled(bEnable);
+    m_pageButtonsEnabled = bEnable;
+    if (KestBtnWindow* w = buttonWindow()) w->setEnabled(bEnable);
 }
 
 void MousecfgWidget::slotLiftChange(quint8 iLift) { m_edited->LiftHigh = iLift; }

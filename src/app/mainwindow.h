@@ -23,6 +23,7 @@ class KestLineEdit;
 
 class KestMenu;
 class KestProgressBar;
+class KestBtnWindow;
 class KestPushButton;
 class OsdNotifier;
 class QMenu;
@@ -130,6 +131,12 @@ private:
     void applyScaleFromScreen(const QScreen* screen);
     void buildControls();
     void buildPages();
+    // The CUSTOMIZE page's button window, nullptr until the tab first opens.
+    KestBtnWindow* buttonWindow() const;
+    // Names each marker after the button it stands for, with its function.
+    void refreshMarkers();
+    // The record a marker stands for (-1 for none).
+    int markerRecord(const KestPushButton* marker) const;
     // Builds the page behind `tab` if it is not built yet.
     void ensurePage(int tab);
     void setupTabOrder();
@@ -211,6 +218,8 @@ private:
     bool m_mouseImageStale = true; // the mouse view waits for its tab
     bool m_frontView = true;
     int m_selectedMarker[3] = {0, 0, 0};
+    // False while the macro page records or edits: nothing else may change.
+    bool m_pageButtonsEnabled = true;
     QStringList m_profileList;
     QStringList m_mouseNames;
 

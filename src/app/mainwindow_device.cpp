@@ -3,6 +3,8 @@
 // changes, the tray, on-screen notices and the firmware updater.
 #include "mainwindow.h"
 
+#include "customizepage.h"
+
 #include "appconfig.h"
 #include "commands.h"
 #include "devicenotifier.h"
@@ -125,6 +127,8 @@ void MousecfgWidget::reloadForMouse()
     writeDefaultProfileFile();
     selectTab(LightingTab);
     applyButtonArt();
+    if (m_pages[CustomizeTab]->built())
+        static_cast<CustomizePage*>(m_pages[CustomizeTab]->page())->relayout();
     refreshPages();
     layoutWindow();
 }

@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QString>
 #include <array>
+#include <macrofile.h>
 #include <records.h>
 #include <vector>
 
@@ -73,12 +74,6 @@ CommandReport applyBlockReport(uint8_t blockBit);
 CommandReport profileWriteReport(bool end);
 CommandReport selectProfileReport(uint8_t profile);
 
-// One macro step as the mouse stores it.
-struct MacroStep {
-    uint8_t map = 0;
-    uint8_t dataL = 0;
-    uint8_t dataH = 0;
-};
 // Steps that fit into one image; more cannot be stored.
 int macroImageBytes(const std::vector<MacroStep>& steps);
 // Encodes `steps` into `image` (zero-filled first). Returns false, leaving the

@@ -5,14 +5,11 @@
 #include "encoders.h"
 
 #include <QString>
+#include <macrofile.h>
 #include <records.h>
 #include <vector>
 
 class StatusThreadControl;
-
-// Reads a macro file's steps as the mouse stores them; a missing file gives
-// no steps. At most `limit` steps are read.
-std::vector<MacroStep> readMacroSteps(const QString& name, int limit = 1000);
 
 // Encodes the macros named in `macros` (filled by the button block) into
 // `images`. Returns 6 when a macro index is past what the mouse keeps or a

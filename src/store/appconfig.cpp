@@ -11,6 +11,7 @@ namespace {
 
 // More saved profiles than any menu can offer means a damaged list.
 constexpr int kMaxProfileListCount = 200;
+constexpr int kMacroListCount = 50;
 
 // The program's own settings files are repaired rather than refused: the
 // user's other settings in them must survive one hostile line.
@@ -161,6 +162,17 @@ int readBattery() { return mainInt("Config/Battery"); }
 int readBatteryFull() { return mainInt("Config/BatteryFull", 4200); }
 int readSensorModel() { return mainInt("MouseSenSor/1"); }
 bool writeBattery(int level) { return writeMain("Config/Battery", level); }
+
+QStringList readMacroNames()
+{
+    const IniFile ini(mainConfigPath(), IniFile::Repair);
+    QStringList names;
+    for (int i = 0; i < kMacroListCount; ++i) {
+        const QString name = ini.value(QStringLiteral("MACRO_LIST/%1").arg(i), QString()).toString();
+        if (!name.isEmpty()) names << name;
+    }
+    return names;
+}
 
 QStringList readProfileList()
 {

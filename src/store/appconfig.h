@@ -39,6 +39,9 @@ bool writeBattery(int level);
 
 // The saved-profile list of the current product.
 QStringList readProfileList();
+// The names of the saved macros ("MACRO_LIST/0" to "/49"), in list order,
+// empty ones left out.
+QStringList readMacroNames();
 bool writeProfileList(const QStringList& names);
 
 bool exportSettings(const DeviceSettings& settings, const QString& path);

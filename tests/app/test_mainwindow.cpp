@@ -5,6 +5,7 @@
 #include "devicetable.h"
 #include "inifile.h"
 #include "inprocessport.h"
+#include "kestbtnwindow.h"
 #include "kestdpiwindow.h"
 #include "kestmessagebox.h"
 #include "kestprogressbar.h"
@@ -809,6 +810,68 @@ private slots:
         w.button("btnApply")->click();
         QCOMPARE(int(w.sentSettings().current().dpi), stage);
         QCOMPARE(int(rig.mouse.dpiStage(3)), stage);
+    }
+
+    // The CUSTOMIZE tab: built on first opening, its markers named after the
+    // rows they stand for and lit from them, its picks refused while the
+    // macro page holds the window, and the macro page opened for a macro
+    // when there is none yet.
+    void customizePageAndMarkers()
+    {
+        Rig rig(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        StartedWindow w;
+        w.show();
+        QVERIFY(!w.pageBuilt(MousecfgWidget::CustomizeTab));
+        w.selectTab(MousecfgWidget::CustomizeTab);
+        auto* window = w.findChild<KestBtnWindow*>();
+        QVERIFY(window && window->isVisible());
+        const QStringList labels = {"Left", "Right", "Middle", "Forward", "Back",
+                                    "DPI Switch", "Rate Switch"};
+        for (int i = 0; i < 20; ++i) {
+            KestPushButton* marker = w.button(QStringLiteral("marker%1").arg(i));
+            QCOMPARE(marker->toolTip(), labels.value(i));
+            QCOMPARE(marker->isVisible(), i < labels.size());
+        }
+        QCOMPARE(w.button("wheelUp")->toolTip(), QStringLiteral("Scroll Up"));
+        QCOMPARE(w.button("sideMarker0")->toolTip(), QStringLiteral("Forward"));
+
+        // A row lights its marker while the pointer is on it.
+        KestPushButton* third = window->buttonForRecord(2);
+        emit third->OverSignal(third, true);
+        QCOMPARE(w.button("marker2")->visualState(), KestPushButton::Hover);
+        emit third->OverSignal(third, false);
+        QCOMPARE(w.button("marker2")->visualState(), KestPushButton::Normal);
+
+        // A pick changes the label, the marker's name and, on Apply, the mouse.
+        window->slotMouseEnter(third);
+        window->actionFor(45)->trigger(); // Mute
+        QCOMPARE(w.button("marker2")->toolTip(), QStringLiteral("Mute"));
+        w.button("btnApply")->click();
+        QCOMPARE(w.sentSettings().current().buttons[2].Fun, 45);
+
+        // While the macro page records, nothing on this page opens.
+        w.slotEnableButtons(false);
+        QVERIFY(!window->isEnabled());
+        bool opened = false;
+        QTimer::singleShot(200, [&] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                opened = true;
+                popup->close();
+            }
+        });
+        w.button("marker1")->click();
+        QTest::qWait(300);
+        QVERIFY(!opened);
+        w.slotEnableButtons(true);
+        QVERIFY(window->isEnabled());
+
+        // A macro without any macro saved goes to the macro page instead.
+        window->slotMouseEnter(window->buttonForRecord(3));
+        window->actionFor(200)->trigger();
+        QCOMPARE(w.currentTab(), int(MousecfgWidget::MacroTab));
+        QCOMPARE(w.editedSettings().current().buttons[3].Fun, 4);
+        QVERIFY(boxes.texts.isEmpty());
     }
 
     void tabReachesEveryCommandInOrder()

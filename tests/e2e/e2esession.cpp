@@ -1,6 +1,8 @@
 #include "e2esession.h"
 
 #include <QColor>
+#include <QImage>
+#include <QtTest>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -58,6 +60,8 @@ E2eSession::~E2eSession() {
             writeText(m_work.filePath("mouse-log.txt"), vm({"log"}).toUtf8());
             writeText(m_work.filePath("mouse-state.txt"), vm({"state"}).toUtf8());
         }
+        // The settings as the failure left them.
+        copyTree(m_app.file(QStringLiteral("Configs")), m_work.filePath(QStringLiteral("Configs")));
         // The threads' stacks of every program still running, so a rare hang
         // can be told from a slow start or a lost click.
         if (!QStandardPaths::findExecutable(QStringLiteral("gdb")).isEmpty())
@@ -315,6 +319,34 @@ QString configIni(const E2eSession& s) {
 
 QString profileFile(const E2eSession& s, int slot) {
     return s.appFile(QStringLiteral("Configs/Profile/Profile %1.prof").arg(slot + 1));
+}
+
+// Command codes of the reports the program sent, battery polls left out.
+QSet<QString> sentCommands(const QString& log) {
+    QSet<QString> codes;
+    const QRegularExpression out(QStringLiteral(" out 05 [0-9a-f]{2} fa ([0-9a-f]{2})"));
+    for (auto it = out.globalMatch(log); it.hasNext();) {
+        const QString code = it.next().captured(1);
+        if (code != QLatin1String("48")) codes << code;
+    }
+    return codes;
+}
+
+QImage grab(const E2eSession& s, const QString& window, const QString& name) {
+    // The pointer off the window, so no hover look gets into the picture.
+    s.xdotool({"mousemove", "--sync", "1", "1"});
+    QTest::qWait(300);
+    const QString path = s.workDir() + '/' + name;
+    return s.screenshot(window, path) ? QImage(path) : QImage();
+}
+
+bool sameLook(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.isNull()) return false;
+    int differ = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if ((qGray(a.pixel(x, y)) > 110) != (qGray(b.pixel(x, y)) > 110)) ++differ;
+    return differ * 100 <= a.width() * a.height();
 }
 
 QString profileState(const QString& state, int profile) {

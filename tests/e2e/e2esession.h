@@ -5,9 +5,11 @@
 
 #include "testutil.h"
 
+#include <QImage>
 #include <QPoint>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -120,6 +122,16 @@ QString profileState(const QString& state, int profile);
 QStringList osdTexts(const E2eSession& s);
 // Presses the mouse's DPI button; true when the program passes a notice on.
 bool hearsDpiButton(const E2eSession& s);
+
+// Command codes of the reports the program sent, battery polls left out.
+QSet<QString> sentCommands(const QString& log);
+// A picture of `window` with the pointer off it, kept in the session folder
+// as `name`; null when it could not be taken.
+QImage grab(const E2eSession& s, const QString& window, const QString& name);
+// Two pictures show the same thing when their light parts (text, marks,
+// filled boxes) cover the same pixels; the shade of a button's text, which
+// follows focus and press states, does not count.
+bool sameLook(const QImage& a, const QImage& b);
 
 // Polls `condition` every 100 ms while the event loop runs, up to `timeoutMs`.
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs);

@@ -41,37 +41,6 @@ void click(const E2eSession& s, const QString& window, QPoint at) {
     s.click(window, at.x(), at.y());
 }
 
-// Command codes of the reports the program sent, battery polls left out.
-QSet<QString> sentCommands(const QString& log) {
-    QSet<QString> codes;
-    const QRegularExpression out(QStringLiteral(" out 05 [0-9a-f]{2} fa ([0-9a-f]{2})"));
-    for (auto it = out.globalMatch(log); it.hasNext();) {
-        const QString code = it.next().captured(1);
-        if (code != QLatin1String("48")) codes << code;
-    }
-    return codes;
-}
-
-QImage grab(const E2eSession& s, const QString& window, const QString& name) {
-    // The pointer off the window, so no hover look gets into the picture.
-    s.xdotool({"mousemove", "--sync", "1", "1"});
-    QTest::qWait(300);
-    const QString path = s.workDir() + '/' + name;
-    return s.screenshot(window, path) ? QImage(path) : QImage();
-}
-
-// Two pictures show the same thing when their light parts (text, marks,
-// filled boxes) cover the same pixels; the shade of a button's text, which
-// follows focus and press states, does not count.
-bool sameLook(const QImage& a, const QImage& b) {
-    if (a.size() != b.size() || a.isNull()) return false;
-    int differ = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if ((qGray(a.pixel(x, y)) > 110) != (qGray(b.pixel(x, y)) > 110)) ++differ;
-    return differ * 100 <= a.width() * a.height();
-}
-
 } // namespace
 
 class TestE2eSettings : public QObject {

@@ -1,0 +1,78 @@
+// What a mouse button can be made to do: the catalogue of functions with their
+// codes, labels and menus, and how choosing one rewrites a button's record.
+#pragma once
+
+#include "records.h"
+
+#include <QString>
+#include <cstdint>
+
+// Where an entry is offered. `Top` entries stand in the function menu itself,
+// the others in the submenu of that name; `Hidden` entries are never offered
+// but still recognised in a stored profile.
+enum class FunctionMenu : uint8_t {
+    Top,
+    Basic,
+    Windows,
+    Advance,
+    Media,
+    Dpi,
+    ProfileMenu,
+    PollingRate,
+    Hidden,
+};
+
+// What choosing an entry writes besides the code.
+enum class FunctionKind : uint8_t {
+    Plain,
+    SingleKey,
+    ComboKey,
+    FireKey,
+    Sniper,
+    Macro,
+    GunFile,
+};
+
+struct ButtonFunction {
+    int code;
+    const char* label; // English; translated in the "KestBtnWindow" context
+    FunctionMenu menu;
+    bool wheel; // also in the wheel menu
+    FunctionKind kind;
+};
+
+constexpr int kFunctionCount = 55;
+// In catalogue order: mouse buttons and specials, then each submenu in its
+// own order, then scrolling.
+extern const ButtonFunction kButtonFunctions[kFunctionCount];
+// The wheel menu's codes in its order.
+extern const int kWheelMenuCodes[11];
+// The submenus' titles, indexed by FunctionMenu (Top and Hidden have none).
+const char* functionMenuTitle(FunctionMenu menu);
+
+constexpr int kMacroCode = 200;
+constexpr int kGunFileCode = 510;
+constexpr int kLeftCode = 1;
+
+// The catalogue entry of a code, nullptr for codes without one.
+const ButtonFunction* functionForCode(int code);
+
+// The English label a record shows, "" when its code has none. Scrolling
+// (52, 53) is only named on the wheel records; macros show their name.
+QString functionLabel(const ButtonInfo& button, int record);
+
+// False when record `record` holds the profile's last left click and would
+// lose it to `code`.
+bool keepsLeftClick(const MouseProfile& profile, int record, int code);
+
+void assignPlain(ButtonInfo& button, int code);
+void assignSingleKey(ButtonInfo& button, uint8_t keyCode);
+// `held`: Shift, Ctrl, Windows, Alt, key, each 0 when unused; `keyCode` is
+// the key slot's key.
+void assignComboKey(ButtonInfo& button, const uint8_t (&held)[5], uint8_t keyCode);
+// `choice`: 0 left, 1 right, 2 middle button, 3 the keyboard key `keyCode`.
+void assignFireKey(ButtonInfo& button, int choice, uint8_t keyCode, int times, int delay);
+void assignSniper(ButtonInfo& button, uint8_t step);
+// Copies the steps of the macro file `name` into the record (at most the 63
+// the record holds); `code` is kMacroCode or kGunFileCode.
+void assignMacro(ButtonInfo& button, int code, const QString& name, int loops, int mode);

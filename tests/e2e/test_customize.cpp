@@ -1,0 +1,108 @@
+// Buttons remapped in the real program's CUSTOMIZE tab reach the virtual
+// mouse as exactly those button records, and show again after a restart.
+#include "e2esession.h"
+
+#include <QtTest>
+
+namespace {
+
+// Window-relative positions at scale 1.0 (the X server runs at 96 DPI).
+const QPoint kCustomizeTab(300 + 96 + 46, 45);
+const QPoint kApply(848 + 48, 578 + 16);
+const QPoint kModeButton(146, 292);
+const QPoint kWheelDown(285 + 316 + 110, 342 + 8 + 38 + 15);
+// The button list: seven rows in a page 199 high, 8 apart.
+const QRect kButtonRows(285, 342, 664, 199);
+QPoint row(int number) {
+    return {285 + 56 + 110, 342 + 8 + 15 + 38 * (number - 1)};
+}
+QPoint modeItem(int slot) {
+    return {60, 323 + 25 * slot};
+}
+
+void click(const E2eSession& s, const QString& window, QPoint at) {
+    s.click(window, at.x(), at.y());
+}
+
+// Walks an open menu with the keyboard: `down` entries down from the top,
+// then into the submenu and `subDown` entries down there when `subDown` >= 0.
+void pick(const E2eSession& s, int down, int subDown = -1) {
+    QStringList keys;
+    for (int i = 0; i < down; ++i) keys << "Down";
+    if (subDown >= 0) {
+        keys << "Right";
+        for (int i = 0; i < subDown; ++i) keys << "Down";
+    }
+    keys << "Return";
+    s.keys(keys);
+}
+
+// The button lines of one profile in the mouse's state.
+QStringList buttonLines(const QString& state, int profile) {
+    QStringList lines;
+    for (const QString& line : profileState(state, profile).split('\n'))
+        if (line.startsWith(QLatin1String("    slot"))) lines << line;
+    return lines;
+}
+
+} // namespace
+
+class TestE2eCustomize : public QObject {
+    Q_OBJECT
+private slots:
+    void assignmentsReachTheMouseAndStay() {
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        QString window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        // The on-mouse profile 3, so the write has to go to the right one.
+        click(s, window, kModeButton);
+        click(s, window, modeItem(2));
+        SESSION_VERIFY(s, waitUntil([&] { return s.vm({"state"}).contains("active profile: 2\n"); },
+                                    5000));
+        const QString before = s.vm({"state"});
+
+        click(s, window, kCustomizeTab);
+        click(s, window, row(3));
+        pick(s, 9, 4); // Media, Volume Up
+        click(s, window, kWheelDown);
+        pick(s, 7); // Middle
+        const QImage shown = grab(s, window, "assigned.png");
+        QVERIFY(!shown.isNull());
+
+        s.vm({"log", "clear"});
+        click(s, window, kApply);
+        SESSION_VERIFY(s, waitUntil([&] { return sentCommands(s.vm({"log"})).contains("40"); },
+                                    10000));
+        QTest::qWait(500);
+        const QString state = s.vm({"state"});
+        const QStringList lines = buttonLines(state, 2);
+        QVERIFY2(!lines.isEmpty(), qPrintable(state));
+        QStringList expected = {
+            "    slot  0: 81 00 00 00 (left button)",  "    slot  1: 82 00 00 00 (right button)",
+            "    slot  2: 8e 01 e9 00 (media key)",    "    slot  3: 85 00 00 00 (forward button)",
+            "    slot  4: 84 00 00 00 (back button)",  "    slot  5: 88 00 00 00 (function 0x88)",
+            "    slot  6: 97 01 00 00 (function 0x97)"};
+        for (int i = 7; i < 22; ++i)
+            expected << QStringLiteral("    slot %1: 00 00 00 00 (off)").arg(i, 2);
+        expected << "    slot 22: 8b 00 00 00 (function 0x8b, wheel up)"
+                 << "    slot 23: 83 00 00 00 (middle button, wheel down)";
+        QCOMPARE(lines.mid(0, expected.size()), expected);
+        // Nothing reached the other profiles.
+        for (int p : {0, 1, 3, 4})
+            QCOMPARE(profileState(state, p), profileState(before, p));
+
+        // Ended without a goodbye, started again: the same labels.
+        s.stopPrograms();
+        SESSION_VERIFY(s, s.waitForNoWindow(E2eSession::productTitle(), 5000));
+        window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        click(s, window, kCustomizeTab);
+        const QImage again = grab(s, window, "restarted.png");
+        QVERIFY2(sameLook(shown.copy(kButtonRows), again.copy(kButtonRows)),
+                 qPrintable(s.workDir()));
+    }
+};
+
+QTEST_MAIN(TestE2eCustomize)
+#include "test_customize.moc"
