@@ -104,7 +104,8 @@ bool KestKeyDialog::typedIntoControls(quint32 scanCode) const {
 void KestKeyDialog::onHookEvent(quint32 scanCode, quint32 flags) {
     const quint8 code = keyCodeFromHook(scanCode, flags);
     qCDebug(lcKeyCapture, "%s dwVCode = %x dwFlag = %x", metaObject()->className(), code, flags);
-    if (!capturing() || typedIntoControls(scanCode)) return;
+    // No key has code 0: nothing to capture.
+    if (code == 0 || !capturing() || typedIntoControls(scanCode)) return;
     const bool up = flags & kHookKeyUp;
     // Auto-repeat sends the same pair again and again.
     if (m_havePrevious && code == m_previousCode && flags == m_previousFlags) return;

@@ -133,6 +133,7 @@ void DialogTest::singleKey_data() {
     QTest::newRow("release of a key down before opening")
         << 0x10 << "1C:80" << 0x10 << "Q" << true << 0;
     QTest::newRow("key without a name") << 0 << "56:00" << 0x56 << "" << true << 1;
+    QTest::newRow("event for no key") << 0x10 << "00:00 100:80" << 0x10 << "Q" << true << 0;
     QTest::newRow("no key yet") << 0 << "" << 0 << "" << false << 0;
     QTest::newRow("stored key") << 0x3B << "" << 0x3B << "F1" << true << 0;
 }
