@@ -2,6 +2,8 @@
 // mouse as exactly those button records, and show again after a restart.
 #include "e2esession.h"
 
+#include <QDir>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -22,6 +24,26 @@ QPoint modeItem(int slot) {
 
 void click(const E2eSession& s, const QString& window, QPoint at) {
     s.click(window, at.x(), at.y());
+}
+
+// The dialog titled `title`, "" when it does not come up.
+QString dialog(const E2eSession& s, const QString& title) {
+    QString id;
+    waitUntil(
+        [&] {
+            id = s.findWindows(title).value(0);
+            return !id.isEmpty();
+        },
+        5000);
+    return id;
+}
+
+// OK of a skinned dialog: 20 from the right, next to Cancel, 18 from the bottom.
+void pressOk(const E2eSession& s, const QString& id) {
+    const QString geometry = s.xdotool({"getwindowgeometry", "--shell", id});
+    const int w = QRegularExpression(QStringLiteral("WIDTH=(\\d+)")).match(geometry).captured(1).toInt();
+    const int h = QRegularExpression(QStringLiteral("HEIGHT=(\\d+)")).match(geometry).captured(1).toInt();
+    s.click(id, w - 197, h - 32);
 }
 
 // Walks an open menu with the keyboard: `down` entries down from the top,
@@ -53,6 +75,12 @@ private slots:
     void assignmentsReachTheMouseAndStay() {
         E2eSession s;
         SESSION_START(s, QStringList());
+        // One saved macro of four steps: two key presses and releases.
+        setIniValue(configIni(s), "MACRO_LIST/0", "burst");
+        QDir().mkpath(s.appFile("Configs/MacroDB"));
+        writeText(s.appFile("Configs/MacroDB/burst.MSMACRO"),
+                  "[Setting]\nCount=4\nMap_0=4\nDataL_0=5\nDataH_0=128\nMap_1=4\nDataL_1=5\n"
+                  "DataH_1=0\nMap_2=5\nDataL_2=5\nDataH_2=128\nMap_3=5\nDataL_3=5\nDataH_3=0\n");
         QString window = s.startProgramWindow();
         SESSION_VERIFY(s, !window.isEmpty());
         // The on-mouse profile 3, so the write has to go to the right one.
@@ -67,6 +95,39 @@ private slots:
         pick(s, 9, 4); // Media, Volume Up
         click(s, window, kWheelDown);
         pick(s, 7); // Middle
+
+        // Ctrl+Alt+K on the fourth button, typed into the combination dialog.
+        click(s, window, row(4));
+        pick(s, 8, 1); // Advance, COMBO KEY
+        QString box = dialog(s, "Combo Key");
+        SESSION_VERIFY(s, !box.isEmpty());
+        s.xdotool({"keydown", "Control_L", "keydown", "Alt_L", "key", "k", "keyup", "Alt_L",
+                   "keyup", "Control_L"});
+        QTest::qWait(300);
+        pressOk(s, box);
+        SESSION_VERIFY(s, s.waitForNoWindow("Combo Key", 5000));
+
+        // Rapid fire of the middle button, 5 times 20 apart, on the fifth.
+        click(s, window, row(5));
+        pick(s, 8, 2); // Advance, FIRE KEY
+        box = dialog(s, "FireKey Setting");
+        SESSION_VERIFY(s, !box.isEmpty());
+        s.click(box, 28 + 224 + 30, 68); // "Middle"
+        s.click(box, 135, 144);          // "Times:"
+        s.keys({"ctrl+a", "5"});
+        s.click(box, 337, 144); // "Delay:"
+        s.keys({"ctrl+a", "2", "0"});
+        pressOk(s, box);
+        SESSION_VERIFY(s, s.waitForNoWindow("FireKey Setting", 5000));
+
+        // The macro on the second button.
+        click(s, window, row(2));
+        pick(s, 12); // Macro Manager
+        box = dialog(s, "Macro Manager");
+        SESSION_VERIFY(s, !box.isEmpty());
+        s.click(box, 80, 54 + 12); // the list's first name
+        pressOk(s, box);
+        SESSION_VERIFY(s, s.waitForNoWindow("Macro Manager", 5000));
         const QImage shown = grab(s, window, "assigned.png");
         QVERIFY(!shown.isNull());
 
@@ -79,15 +140,21 @@ private slots:
         const QStringList lines = buttonLines(state, 2);
         QVERIFY2(!lines.isEmpty(), qPrintable(state));
         QStringList expected = {
-            "    slot  0: 81 00 00 00 (left button)",  "    slot  1: 82 00 00 00 (right button)",
-            "    slot  2: 8e 01 e9 00 (media key)",    "    slot  3: 85 00 00 00 (forward button)",
-            "    slot  4: 84 00 00 00 (back button)",  "    slot  5: 88 00 00 00 (function 0x88)",
+            "    slot  0: 81 00 00 00 (left button)",
+            "    slot  1: 91 00 01 00 (macro)",
+            "    slot  2: 8e 01 e9 00 (media key)",
+            "    slot  3: 8f 05 0e 00 (key with modifiers)", // Ctrl+Alt, K
+            "    slot  4: 99 84 05 02 (fire key)",          // middle, 5 times, 20 apart
+            "    slot  5: 88 00 00 00 (function 0x88)",
             "    slot  6: 97 01 00 00 (function 0x97)"};
         for (int i = 7; i < 22; ++i)
             expected << QStringLiteral("    slot %1: 00 00 00 00 (off)").arg(i, 2);
         expected << "    slot 22: 8b 00 00 00 (function 0x8b, wheel up)"
                  << "    slot 23: 83 00 00 00 (middle button, wheel down)";
         QCOMPARE(lines.mid(0, expected.size()), expected);
+        QVERIFY2(profileState(state, 2).contains(
+                     "    macro 0: 6 steps: 04 05 80, 04 05 00, 05 05 80, 05 05 00,"),
+                 qPrintable(state));
         // Nothing reached the other profiles.
         for (int p : {0, 1, 3, 4})
             QCOMPARE(profileState(state, p), profileState(before, p));
