@@ -1,15 +1,15 @@
 #include "e2esession.h"
 
 #include <QColor>
-#include <QImage>
-#include <QtTest>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QtTest>
 #include <csignal>
 #include <sys/types.h>
 

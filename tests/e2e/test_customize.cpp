@@ -41,8 +41,10 @@ QString dialog(const E2eSession& s, const QString& title) {
 // OK of a skinned dialog: 20 from the right, next to Cancel, 18 from the bottom.
 void pressOk(const E2eSession& s, const QString& id) {
     const QString geometry = s.xdotool({"getwindowgeometry", "--shell", id});
-    const int w = QRegularExpression(QStringLiteral("WIDTH=(\\d+)")).match(geometry).captured(1).toInt();
-    const int h = QRegularExpression(QStringLiteral("HEIGHT=(\\d+)")).match(geometry).captured(1).toInt();
+    const int w =
+        QRegularExpression(QStringLiteral("WIDTH=(\\d+)")).match(geometry).captured(1).toInt();
+    const int h =
+        QRegularExpression(QStringLiteral("HEIGHT=(\\d+)")).match(geometry).captured(1).toInt();
     s.click(id, w - 197, h - 32);
 }
 
@@ -50,10 +52,12 @@ void pressOk(const E2eSession& s, const QString& id) {
 // then into the submenu and `subDown` entries down there when `subDown` >= 0.
 void pick(const E2eSession& s, int down, int subDown = -1) {
     QStringList keys;
-    for (int i = 0; i < down; ++i) keys << "Down";
+    for (int i = 0; i < down; ++i)
+        keys << "Down";
     if (subDown >= 0) {
         keys << "Right";
-        for (int i = 0; i < subDown; ++i) keys << "Down";
+        for (int i = 0; i < subDown; ++i)
+            keys << "Down";
     }
     keys << "Return";
     s.keys(keys);
@@ -86,8 +90,8 @@ private slots:
         // The on-mouse profile 3, so the write has to go to the right one.
         click(s, window, kModeButton);
         click(s, window, modeItem(2));
-        SESSION_VERIFY(s, waitUntil([&] { return s.vm({"state"}).contains("active profile: 2\n"); },
-                                    5000));
+        SESSION_VERIFY(
+            s, waitUntil([&] { return s.vm({"state"}).contains("active profile: 2\n"); }, 5000));
         const QString before = s.vm({"state"});
 
         click(s, window, kCustomizeTab);
@@ -133,20 +137,19 @@ private slots:
 
         s.vm({"log", "clear"});
         click(s, window, kApply);
-        SESSION_VERIFY(s, waitUntil([&] { return sentCommands(s.vm({"log"})).contains("40"); },
-                                    10000));
+        SESSION_VERIFY(
+            s, waitUntil([&] { return sentCommands(s.vm({"log"})).contains("40"); }, 10000));
         QTest::qWait(500);
         const QString state = s.vm({"state"});
         const QStringList lines = buttonLines(state, 2);
         QVERIFY2(!lines.isEmpty(), qPrintable(state));
-        QStringList expected = {
-            "    slot  0: 81 00 00 00 (left button)",
-            "    slot  1: 91 00 01 00 (macro)",
-            "    slot  2: 8e 01 e9 00 (media key)",
-            "    slot  3: 8f 05 0e 00 (key with modifiers)", // Ctrl+Alt, K
-            "    slot  4: 99 84 05 02 (fire key)",          // middle, 5 times, 20 apart
-            "    slot  5: 88 00 00 00 (function 0x88)",
-            "    slot  6: 97 01 00 00 (function 0x97)"};
+        QStringList expected = {"    slot  0: 81 00 00 00 (left button)",
+                                "    slot  1: 91 00 01 00 (macro)",
+                                "    slot  2: 8e 01 e9 00 (media key)",
+                                "    slot  3: 8f 05 0e 00 (key with modifiers)", // Ctrl+Alt, K
+                                "    slot  4: 99 84 05 02 (fire key)", // middle, 5 times, 20 apart
+                                "    slot  5: 88 00 00 00 (function 0x88)",
+                                "    slot  6: 97 01 00 00 (function 0x97)"};
         for (int i = 7; i < 22; ++i)
             expected << QStringLiteral("    slot %1: 00 00 00 00 (off)").arg(i, 2);
         expected << "    slot 22: 8b 00 00 00 (function 0x8b, wheel up)"
