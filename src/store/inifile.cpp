@@ -201,39 +201,69 @@ void noteFilled(const QString& path, bool filled)
         g_filled.remove(path);
 }
 
+// The whole of an open file; false when it changed while it was read.
+bool readSteady(QFile& file, QByteArray* bytes, struct stat* seen)
+{
+    struct stat before {};
+    if (::fstat(file.handle(), &before) != 0 || !file.seek(0)) return false;
+    *bytes = file.readAll();
+    return ::fstat(file.handle(), seen) == 0 && sameFile(before, *seen) &&
+           seen->st_size == bytes->size();
+}
+
+// Whether the file is empty for the moment only: it had content when this
+// program last read it, and someone rewriting it in place may still be
+// writing. Waits a little once more unless `waitedMs` is used up.
+bool emptiedForNow(const QString& path, const QByteArray& bytes, int* waitedMs)
+{
+    if (!bytes.isEmpty() || *waitedMs >= kEmptiedWaitMs) return false;
+    {
+        const std::lock_guard<std::mutex> lock(g_stateMutex);
+        if (!g_filled.contains(path)) return false;
+    }
+    *waitedMs += kEmptiedPollMs;
+    std::this_thread::sleep_for(std::chrono::milliseconds(kEmptiedPollMs));
+    return true;
+}
+
 // A file's bytes as one whole: read again when it changed during the read, and
 // never the empty moment of someone else's rewrite. False when it exists but
 // cannot be read, or is no plain file (a device or pipe would never end).
-bool readWhole(const QString& path, QByteArray* bytes)
+// `open` keeps the file that was read open, `seen` its state then.
+bool readWhole(const QString& path, QByteArray* bytes, std::unique_ptr<QFile>* open = nullptr,
+               struct stat* seen = nullptr)
 {
     const QByteArray name = QFile::encodeName(path);
     int waitedMs = 0;
     for (int reread = 0;;) {
         bytes->clear();
-        struct stat before {};
-        if (::stat(name.constData(), &before) != 0) {
+        struct stat st {};
+        if (::stat(name.constData(), &st) != 0) {
             noteFilled(path, false);
             return errno == ENOENT;
         }
-        if (!S_ISREG(before.st_mode)) return false;
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) return false;
-        *bytes = file.readAll();
-        struct stat after {};
-        const bool steady = ::fstat(file.handle(), &after) == 0 && sameFile(before, after) &&
-                            after.st_size == bytes->size();
-        if (!steady && ++reread < kRereads) continue;
-        bool wasFilled;
-        {
-            const std::lock_guard<std::mutex> lock(g_stateMutex);
-            wasFilled = g_filled.contains(path);
-        }
-        if (bytes->isEmpty() && wasFilled && waitedMs < kEmptiedWaitMs) {
-            waitedMs += kEmptiedPollMs;
-            std::this_thread::sleep_for(std::chrono::milliseconds(kEmptiedPollMs));
-            continue;
-        }
+        if (!S_ISREG(st.st_mode)) return false;
+        auto file = std::make_unique<QFile>(path);
+        if (!file->open(QIODevice::ReadOnly)) return false;
+        if (!readSteady(*file, bytes, &st) && ++reread < kRereads) continue;
+        if (emptiedForNow(path, *bytes, &waitedMs)) continue;
         noteFilled(path, !bytes->isEmpty());
+        if (open) *open = std::move(file);
+        if (seen) *seen = st;
+        return true;
+    }
+}
+
+// The text someone wrote into `file` (no longer under its name) after it was
+// read as `seen`; false when nobody did.
+bool writtenSince(QFile& file, const QString& path, struct stat* seen, QByteArray* bytes)
+{
+    int waitedMs = 0;
+    for (int reread = 0;;) {
+        struct stat now {};
+        if (::fstat(file.handle(), &now) != 0 || sameFile(now, *seen)) return false;
+        if (!readSteady(file, bytes, seen) && ++reread < kRereads) continue;
+        if (emptiedForNow(path, *bytes, &waitedMs)) continue;
         return true;
     }
 }
@@ -417,20 +447,27 @@ bool IniFile::save()
     // have changed since it was read; a link's target is read, and the link
     // replaced by a file of its own.
     QByteArray current;
-    if (!readWhole(m_path, &current)) return failed();
-    if (current != m_read || !m_ini) {
-        if (!textSafe(current) || !openCopy(current, &m_copy, &m_ini)) return failed();
-        m_read = current;
+    std::unique_ptr<QFile> base;
+    struct stat seen {};
+    if (!readWhole(m_path, &current, &base, &seen)) return failed();
+    for (int round = 0;; ++round) {
+        if (current != m_read || !m_ini) {
+            if (!textSafe(current) || !openCopy(current, &m_copy, &m_ini)) return failed();
+            m_read = current;
+        }
+        for (const auto& kv : pending) m_ini->setValue(kv.first, kv.second);
+        m_ini->sync();
+        QFile written(m_copy->fileName());
+        if (m_ini->status() != QSettings::NoError || !written.open(QIODevice::ReadOnly))
+            return failed();
+        const QByteArray merged = written.readAll();
+        if (!replaceFile(m_path, merged)) return failed();
+        m_read = merged;
+        // Someone rewriting the file in place meanwhile wrote into the file
+        // just replaced: their text stays, with these values over it.
+        if (!base || round == kRereads || !writtenSince(*base, m_path, &seen, &current))
+            return true;
     }
-    for (const auto& kv : pending) m_ini->setValue(kv.first, kv.second);
-    m_ini->sync();
-    QFile written(m_copy->fileName());
-    if (m_ini->status() != QSettings::NoError || !written.open(QIODevice::ReadOnly))
-        return failed();
-    const QByteArray merged = written.readAll();
-    if (!replaceFile(m_path, merged)) return failed();
-    m_read = merged;
-    return true;
 }
 
 void addFileNotice(FileNotice::Kind kind, const QString& path)

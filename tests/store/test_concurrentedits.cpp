@@ -8,9 +8,13 @@
 #include "testutil.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtTest>
 #include <functional>
+#include <poll.h>
+#include <sys/inotify.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -47,6 +51,22 @@ void rewriteInPlace(const QString& path, const QByteArray& text,
     editor.join();
 }
 
+// Waits for an event of `mask` on the file `name` in the watched folder;
+// false after a generous bound (it never came).
+bool waitForEvent(int fd, uint32_t mask, const QString& name) {
+    alignas(inotify_event) char buffer[4096];
+    pollfd p{fd, POLLIN, 0};
+    while (::poll(&p, 1, 10000) > 0) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        for (char* at = buffer; n > 0 && at < buffer + n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(at);
+            if ((e->mask & mask) && e->len > 0 && QFile::decodeName(e->name) == name) return true;
+            at += sizeof(inotify_event) + e->len;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 class TestConcurrentEdits : public QObject {
@@ -70,6 +90,38 @@ private slots:
         QVERIFY(seen);
         QVERIFY(readText(path).contains("[FONT_LIST]"));
         QVERIFY(takeFileNotices().isEmpty());
+    }
+
+    // The editor starts its rewrite while a save of this program is under
+    // way: its text stays, with the saved value merged in.
+    void rewrittenDuringSave() {
+        TempAppDir app(PRISTINE_DATA_DIR);
+        const QString path = mainConfigPath();
+        const QByteArray edited = readText(path).replace("Debounce=8", "Debounce=4");
+        QCOMPARE(readBattery(), 0);
+        const int fd = inotify_init1(IN_CLOEXEC);
+        QVERIFY(fd >= 0);
+        QVERIFY(inotify_add_watch(fd, QFile::encodeName(QFileInfo(path).path()).constData(),
+                                  IN_CREATE | IN_ACCESS) >= 0);
+        bool started = false;
+        std::thread editor([&] {
+            // The save takes the file's lock, then reads the file.
+            const QString name = QFileInfo(path).fileName();
+            started =
+                waitForEvent(fd, IN_CREATE, name + ".lock") && waitForEvent(fd, IN_ACCESS, name);
+            QFile f(path);
+            f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            f.write(edited);
+        });
+        const bool saved = writeBattery(55);
+        editor.join();
+        ::close(fd);
+        QVERIFY(started && saved);
+        QCOMPARE(readBattery(), 55);
+        QCOMPARE(IniFile(path).value(QStringLiteral("Config/Debounce")).toString(),
+                 QStringLiteral("4"));
+        QCOMPARE(readLanguageList().count, 4);
     }
 
     // Edits that leave the size as it was come quicker than the file times
