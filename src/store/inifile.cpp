@@ -2,7 +2,6 @@
 
 #include "paths.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,8 +11,13 @@
 #include <QSettings>
 #include <QTemporaryFile>
 #include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -168,31 +172,138 @@ bool textSafe(const QByteArray& text)
     return true;
 }
 
-struct CacheEntry {
-    QDateTime modified;
-    qint64 size;
-    bool safe;
-};
-
-std::mutex g_cacheMutex;
-QHash<QString, CacheEntry> g_cache;
-
 std::mutex g_stateMutex;
 QSet<QString> g_readOnly; // files whose lock could not be taken
+QSet<QString> g_filled;   // files last read with content
 QList<FileNotice> g_notices;
 QList<FileNotice> g_announced;
+
+// How long a file that had content and reads empty may stay empty before it
+// is taken as emptied: an editor that rewrites a file in place truncates it
+// first and writes the new text a moment later.
+constexpr int kEmptiedWaitMs = 500;
+constexpr int kEmptiedPollMs = 10;
+// Rereads of a file that changed while it was read.
+constexpr int kRereads = 5;
+
+bool sameFile(const struct stat& a, const struct stat& b)
+{
+    return a.st_ino == b.st_ino && a.st_dev == b.st_dev && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+void noteFilled(const QString& path, bool filled)
+{
+    const std::lock_guard<std::mutex> lock(g_stateMutex);
+    if (filled)
+        g_filled.insert(path);
+    else
+        g_filled.remove(path);
+}
+
+// The whole of an open file; false when it changed while it was read.
+bool readSteady(QFile& file, QByteArray* bytes, struct stat* seen)
+{
+    struct stat before {};
+    if (::fstat(file.handle(), &before) != 0 || !file.seek(0)) return false;
+    *bytes = file.readAll();
+    return ::fstat(file.handle(), seen) == 0 && sameFile(before, *seen) &&
+           seen->st_size == bytes->size();
+}
+
+// Whether the file is empty for the moment only: it had content when this
+// program last read it, and someone rewriting it in place may still be
+// writing. Waits a little once more unless `waitedMs` is used up.
+bool emptiedForNow(const QString& path, const QByteArray& bytes, int* waitedMs)
+{
+    if (!bytes.isEmpty() || *waitedMs >= kEmptiedWaitMs) return false;
+    {
+        const std::lock_guard<std::mutex> lock(g_stateMutex);
+        if (!g_filled.contains(path)) return false;
+    }
+    *waitedMs += kEmptiedPollMs;
+    std::this_thread::sleep_for(std::chrono::milliseconds(kEmptiedPollMs));
+    return true;
+}
+
+// A file's bytes as one whole: read again when it changed during the read, and
+// never the empty moment of someone else's rewrite. False when it exists but
+// cannot be read, or is no plain file (a device or pipe would never end).
+// `open` keeps the file that was read open, `seen` its state then.
+bool readWhole(const QString& path, QByteArray* bytes, std::unique_ptr<QFile>* open = nullptr,
+               struct stat* seen = nullptr)
+{
+    const QByteArray name = QFile::encodeName(path);
+    int waitedMs = 0;
+    for (int reread = 0;;) {
+        bytes->clear();
+        struct stat st {};
+        if (::stat(name.constData(), &st) != 0) {
+            noteFilled(path, false);
+            return errno == ENOENT;
+        }
+        if (!S_ISREG(st.st_mode)) return false;
+        auto file = std::make_unique<QFile>(path);
+        if (!file->open(QIODevice::ReadOnly)) return false;
+        if (!readSteady(*file, bytes, &st) && ++reread < kRereads) continue;
+        if (emptiedForNow(path, *bytes, &waitedMs)) continue;
+        noteFilled(path, !bytes->isEmpty());
+        if (open) *open = std::move(file);
+        if (seen) *seen = st;
+        return true;
+    }
+}
+
+// The text someone wrote into `file` (no longer under its name) after it was
+// read as `seen`; false when nobody did.
+bool writtenSince(QFile& file, const QString& path, struct stat* seen, QByteArray* bytes)
+{
+    int waitedMs = 0;
+    for (int reread = 0;;) {
+        struct stat now {};
+        if (::fstat(file.handle(), &now) != 0 || sameFile(now, *seen)) return false;
+        if (!readSteady(file, bytes, seen) && ++reread < kRereads) continue;
+        if (emptiedForNow(path, *bytes, &waitedMs)) continue;
+        return true;
+    }
+}
+
+// The library parses a private copy of bytes already checked: what it reads
+// is what was checked, and its cache, which trusts a file whose size and
+// time are unchanged, never serves an older text of the user's file.
+bool openCopy(const QByteArray& bytes, std::unique_ptr<QTemporaryFile>* copy,
+              std::unique_ptr<QSettings>* ini)
+{
+    // Memory-backed where there is such a folder: copies need no disk sync.
+    static const QString folder = QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                      ? QStringLiteral("/dev/shm")
+                                      : QDir::tempPath();
+    ini->reset();
+    *copy = std::make_unique<QTemporaryFile>(folder + QStringLiteral("/mousecfg-ini.XXXXXX"));
+    QTemporaryFile& file = **copy;
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) return false;
+    file.close();
+    *ini = std::make_unique<QSettings>(file.fileName(), QSettings::IniFormat);
+    return true;
+}
 
 // Replaces `path` (a symbolic link included: the link itself) with `bytes`.
 bool replaceFile(const QString& path, const QByteArray& bytes)
 {
     QTemporaryFile temp(path + QStringLiteral(".XXXXXX"));
     temp.setAutoRemove(true);
-    if (!temp.open() || temp.write(bytes) != bytes.size() || !temp.flush()) return false;
+    if (!temp.open()) return false;
+    // A file of the user's keeps who may read it; a link gets the default.
+    const QFileInfo old(path);
+    if (old.exists() && !old.isSymLink()) temp.setPermissions(old.permissions());
+    if (temp.write(bytes) != bytes.size() || !temp.flush() || ::fsync(temp.handle()) != 0)
+        return false;
     temp.close();
     if (std::rename(QFile::encodeName(temp.fileName()).constData(),
                     QFile::encodeName(path).constData()) != 0)
         return false;
     temp.setAutoRemove(false);
+    noteFilled(path, !bytes.isEmpty()); // emptied by this program: nothing to wait for
     return true;
 }
 
@@ -202,18 +313,20 @@ bool readOnlyFile(const QString& path)
     return g_readOnly.contains(path);
 }
 
-// QSettings waits for "<file>.lock" without end; make sure it will get it.
-bool lockFree(const QString& path)
+// Every read-modify-write of a file holds "<file>.lock", the lock the INI
+// library's own writers take. Null when another writer kept it past the
+// bounded wait: the file is left read-only for the rest of the run.
+std::unique_ptr<QLockFile> takeLock(const QString& path)
 {
-    if (readOnlyFile(path)) return false;
-    QLockFile probe(path + QStringLiteral(".lock"));
-    if (probe.tryLock(g_lockWaitMs)) return true;
+    if (readOnlyFile(path)) return nullptr;
+    auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    if (lock->tryLock(g_lockWaitMs)) return lock;
     {
-        const std::lock_guard<std::mutex> lock(g_stateMutex);
+        const std::lock_guard<std::mutex> state(g_stateMutex);
         g_readOnly.insert(path);
     }
     addFileNotice(FileNotice::NotLocked, path);
-    return false;
+    return nullptr;
 }
 
 // Keeps `path` aside as "<path>.damaged" and leaves it without hostile lines.
@@ -221,11 +334,12 @@ bool lockFree(const QString& path)
 // second copy is ever set aside for it.
 bool repair(const QString& path)
 {
-    QFile file(path);
     const bool repaired = [&] {
-        if (!file.open(QIODevice::ReadOnly)) return false;
-        const QByteArray original = file.readAll();
-        file.close();
+        const auto lock = takeLock(path);
+        QByteArray original;
+        if (!lock || !readWhole(path, &original)) return false;
+        // Mended meanwhile by whoever damaged it.
+        if (textSafe(original)) return true;
         if (!replaceFile(freeDamagedName(path), original)) return false;
         QByteArray kept = iniWithoutHostileLines(original);
         if (!textSafe(kept)) kept.clear(); // never set aside a second copy
@@ -244,22 +358,8 @@ bool repair(const QString& path)
 
 bool iniVariantsSafe(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) return true;
-    const QDateTime modified = info.lastModified();
-    const qint64 size = info.size();
-    {
-        const std::lock_guard<std::mutex> lock(g_cacheMutex);
-        const auto it = g_cache.constFind(path);
-        if (it != g_cache.constEnd() && it->modified == modified && it->size == size)
-            return it->safe;
-    }
-    QFile file(path);
-    // What cannot be read cannot be parsed either.
-    const bool safe = !file.open(QIODevice::ReadOnly) || textSafe(file.readAll());
-    const std::lock_guard<std::mutex> lock(g_cacheMutex);
-    g_cache.insert(path, {modified, size, safe});
-    return safe;
+    QByteArray bytes;
+    return !readWhole(path, &bytes) || textSafe(bytes);
 }
 
 QByteArray iniWithoutHostileLines(const QByteArray& text)
@@ -282,10 +382,14 @@ void setIniLockWaitMs(int ms) { g_lockWaitMs = ms; }
 
 IniFile::IniFile(const QString& path, Damage onDamage) : m_path(path)
 {
-    m_intact = iniVariantsSafe(path);
-    if (!m_intact && onDamage == Repair && lockFree(path) && repair(path))
-        m_intact = iniVariantsSafe(path);
-    if (m_intact) m_ini = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    // What cannot be read cannot be parsed either: it reads as empty.
+    readWhole(path, &m_read);
+    m_intact = textSafe(m_read);
+    if (!m_intact && onDamage == Repair && repair(path)) {
+        readWhole(path, &m_read);
+        m_intact = textSafe(m_read);
+    }
+    if (m_intact && !openCopy(m_read, &m_copy, &m_ini)) m_ini.reset();
 }
 
 IniFile::~IniFile() { save(); }
@@ -330,7 +434,8 @@ bool IniFile::save()
     if (m_pending.isEmpty()) return true;
     const auto pending = std::move(m_pending);
     m_pending.clear();
-    if (!lockFree(m_path)) return false; // already told
+    const auto lock = takeLock(m_path);
+    if (!lock) return false; // already told
     auto failed = [this] {
         // Files the user chose (exports) have their own notice.
         if (m_path.startsWith(configDir())) addFileNotice(FileNotice::NotSaved, m_path);
@@ -338,19 +443,31 @@ bool IniFile::save()
     };
     if (!m_intact) return failed();
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    const QFileInfo info(m_path);
-    if (info.isSymLink()) {
-        // QSettings would write to the link's target; the link is replaced by
-        // a file of its own with the target's settings.
-        QFile target(m_path);
-        const QByteArray bytes = target.open(QIODevice::ReadOnly) ? target.readAll() : QByteArray();
-        if (!textSafe(bytes) || !replaceFile(m_path, bytes)) return failed();
-        m_ini.reset();
-        m_ini = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
+    // The values go into the file as it is now, which another program may
+    // have changed since it was read; a link's target is read, and the link
+    // replaced by a file of its own.
+    QByteArray current;
+    std::unique_ptr<QFile> base;
+    struct stat seen {};
+    if (!readWhole(m_path, &current, &base, &seen)) return failed();
+    for (int round = 0;; ++round) {
+        if (current != m_read || !m_ini) {
+            if (!textSafe(current) || !openCopy(current, &m_copy, &m_ini)) return failed();
+            m_read = current;
+        }
+        for (const auto& kv : pending) m_ini->setValue(kv.first, kv.second);
+        m_ini->sync();
+        QFile written(m_copy->fileName());
+        if (m_ini->status() != QSettings::NoError || !written.open(QIODevice::ReadOnly))
+            return failed();
+        const QByteArray merged = written.readAll();
+        if (!replaceFile(m_path, merged)) return failed();
+        m_read = merged;
+        // Someone rewriting the file in place meanwhile wrote into the file
+        // just replaced: their text stays, with these values over it.
+        if (!base || round == kRereads || !writtenSince(*base, m_path, &seen, &current))
+            return true;
     }
-    for (const auto& kv : pending) m_ini->setValue(kv.first, kv.second);
-    m_ini->sync();
-    return m_ini->status() == QSettings::NoError || failed();
 }
 
 void addFileNotice(FileNotice::Kind kind, const QString& path)

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QSettings;
+class QTemporaryFile;
 
 // True when every variant-notation value ("@Variant(...)") in the file is a
 // colour, the only form the program itself writes. QSettings' own parser
@@ -53,7 +54,9 @@ public:
 private:
     QString m_path;
     bool m_intact = true;
-    std::unique_ptr<QSettings> m_ini;
+    QByteArray m_read; // the file's bytes that m_ini holds
+    std::unique_ptr<QTemporaryFile> m_copy;
+    std::unique_ptr<QSettings> m_ini; // parses m_copy, never the file itself
     QList<QPair<QString, QVariant>> m_pending;
 };
 

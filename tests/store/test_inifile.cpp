@@ -387,6 +387,46 @@ private slots:
         QVERIFY(loadCatalogue(t, 1));
         setAppDirOverride(app.path());
     }
+
+    // A save replaces the file, but who may read it stays as the user set it.
+    void saveKeepsTheFileMode()
+    {
+        TempAppDir app;
+        const QString path = app.file("mode.ini");
+        writeText(path, "[Config]\nKey=3\n");
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0644), 0);
+        IniFile ini(path);
+        ini.setValue(QStringLiteral("Config/Key"), 4);
+        QVERIFY(ini.save());
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 0777), 0644);
+    }
+
+    // A settings name that leads to a pipe or a device reads as empty at
+    // once (reading one would never end) and is never written through.
+    void noPlainFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("link to a device") << "device";
+    }
+    void noPlainFile()
+    {
+        QFETCH(QString, kind);
+        TempAppDir app(PRISTINE_DATA_DIR);
+        const QString path = mainConfigPath();
+        QVERIFY(QFile::remove(path));
+        if (kind == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        QCOMPARE(readCurrentProductName(), QString());
+        QVERIFY(!writeDiff(1));
+        const QFileInfo info(path);
+        QCOMPARE(info.isSymLink(), kind == "device");
+        QVERIFY(!info.isFile());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestIniFile)
