@@ -4,6 +4,7 @@
 #include "singleinstance.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTimer>
 
@@ -19,6 +20,14 @@ int main(int argc, char* argv[])
     // memory than the rest of the window. A value the user set is kept.
     const bool glChosen = !qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION");
     if (!glChosen) qputenv("QT_XCB_GL_INTEGRATION", "none");
+    // With no session bus to be found, the toolkit's first accessibility and
+    // tray lookups would fork a bus launcher from a program whose workers are
+    // already running, and such a child can hang before it execs, taking the
+    // window with it. Nothing this program talks to would be on a bus
+    // launched that way, so the lookups are told at once that there is none.
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") &&
+        !QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus")))
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/dev/null/no-session-bus");
     QApplication app(argc, argv);
     // Debug lines (the packet trace among them) stay quiet unless asked for
     // with QT_LOGGING_RULES, e.g. "mousecfg.*.debug=true".

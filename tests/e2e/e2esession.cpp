@@ -136,6 +136,11 @@ QProcessEnvironment E2eSession::childEnv() const {
     // A companion the program starts itself logs to the same file.
     env.insert(QStringLiteral("OSD_LOG"), m_work.filePath(QStringLiteral("osd.log")));
     env.remove(QStringLiteral("LD_PRELOAD"));
+    // No session bus: without one the toolkit's accessibility lookup would
+    // fork a bus launcher, and a forked child of a busy sanitizer-built
+    // program can hang before it execs, leaving the window never made.
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+               QStringLiteral("unix:path=") + rt + QStringLiteral("/no-session-bus"));
     return env;
 }
 
@@ -223,7 +228,10 @@ bool E2eSession::startOsd() {
 }
 
 QProcess* E2eSession::startProgram() {
-    QProcessEnvironment env = childEnv();
+    return startProgram(childEnv());
+}
+
+QProcess* E2eSession::startProgram(QProcessEnvironment env) {
     QString preload = appFile(QStringLiteral("libvirtual-mouse-hid.so"));
 #ifdef SANITIZER_RUNTIMES
     preload.prepend(QStringLiteral(SANITIZER_RUNTIMES ":"));

@@ -37,8 +37,9 @@ public:
     bool startOsd();
 
     // Starts the program with the drop-in HID library; the returned process
-    // stays owned by the session.
+    // stays owned by the session. `env` replaces the session's environment.
     QProcess* startProgram();
+    QProcess* startProgram(QProcessEnvironment env);
     // Terminates every program this session started (SIGTERM, as a logout would).
     void stopPrograms();
     // Starts the program and waits until its window is mapped; "" on failure.
@@ -74,13 +75,15 @@ public:
     // folder but are no children of it (a companion the program started).
     void stopStrays() const;
 
+    // What every process of the session runs with: the private display,
+    // runtime folder and daemon socket.
+    QProcessEnvironment childEnv() const;
     // Terminates and reaps one process started by this session.
     static void stop(QProcess* p, int graceMs = 3000);
 
 private:
     QProcess* spawn(const QString& name, const QString& program, const QStringList& args,
                     const QProcessEnvironment& env);
-    QProcessEnvironment childEnv() const;
     QString run(const QString& program, const QStringList& args, int* status,
                 const QProcessEnvironment& env) const;
 

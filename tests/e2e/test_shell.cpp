@@ -3,6 +3,8 @@
 // followed and passed on to the companion as notices.
 #include "e2esession.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QtTest>
 
 class TestE2eShell : public QObject {
@@ -24,6 +26,28 @@ private slots:
         QTest::qWait(500);
         QCOMPARE(s.findWindows(E2eSession::productTitle()), QStringList{window});
         SESSION_VERIFY(s, hearsDpiButton(s));
+    }
+
+    // Without a session bus the program never forks a bus launcher (a
+    // launcher forked from a threaded program can hang before it runs).
+    void noBusLauncherWithoutABus() {
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        const QString bin = s.workDir() + QStringLiteral("/bin");
+        const QString mark = s.workDir() + QStringLiteral("/launcher-ran");
+        QDir().mkpath(bin);
+        writeText(bin + QStringLiteral("/dbus-launch"),
+                  "#!/bin/sh\ntouch '" + mark.toUtf8() + "'\nexit 1\n");
+        QFile(bin + QStringLiteral("/dbus-launch"))
+            .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment env = s.childEnv();
+        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        env.insert(QStringLiteral("PATH"), bin + ':' + env.value(QStringLiteral("PATH")));
+        QProcess* program = s.startProgram(env);
+        SESSION_VERIFY(s, !s.waitForWindow(E2eSession::productTitle(), 45000).isEmpty());
+        QTest::qWait(1500); // the tray comes after the first paint
+        QVERIFY(program->state() == QProcess::Running);
+        QVERIFY(!QFileInfo::exists(mark));
     }
 
     void batteryLevel_data() {
