@@ -71,6 +71,17 @@ bool XvfbServer::start()
     return true;
 }
 
+QString prepareXvfbTests(XvfbServer& xvfb)
+{
+    QString skip;
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        skip = QStringLiteral("xdotool is not installed");
+    else if (!xvfb.start())
+        skip = xvfb.error();
+    qputenv("QT_QPA_PLATFORM", skip.isEmpty() ? "xcb" : "offscreen");
+    return skip;
+}
+
 QString fixture(const QString& name) { return QStringLiteral(FIXTURES_DIR "/") + name; }
 QString dataDir() { return QStringLiteral(DATA_DIR); }
 

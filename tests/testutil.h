@@ -40,6 +40,12 @@ private:
     QByteArray m_oldDisplay;
 };
 
+// For a test program whose cases type with xdotool on a private X server:
+// starts `xvfb` and picks the matching platform (offscreen when it cannot
+// run). Returns why the X11 cases must be skipped, "" when they can run.
+// Call before the application object is made.
+QString prepareXvfbTests(XvfbServer& xvfb);
+
 QString fixture(const QString& name); // tests/fixtures/<name>
 QString dataDir();                    // the product data of data/
 

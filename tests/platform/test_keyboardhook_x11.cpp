@@ -125,12 +125,7 @@ private slots:
 int main(int argc, char** argv) {
     // The application talks to the private display, so that is started first.
     XvfbServer xvfb;
-    QString skip;
-    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-        skip = QStringLiteral("xdotool is not installed");
-    else if (!xvfb.start())
-        skip = xvfb.error();
-    qputenv("QT_QPA_PLATFORM", skip.isEmpty() ? "xcb" : "offscreen");
+    const QString skip = prepareXvfbTests(xvfb);
     QGuiApplication app(argc, argv);
     TestKeyboardHookX11 test(skip);
     return QTest::qExec(&test, argc, argv);
