@@ -656,6 +656,7 @@ void MousecfgWidget::retranslate()
         }
     }
     for (auto& page : m_pages) page->retranslate();
+    refreshMarkers();
     updateConnectionDisplay();
     layoutWindow();
 }

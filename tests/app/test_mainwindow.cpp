@@ -835,6 +835,11 @@ private slots:
         }
         QCOMPARE(w.button("wheelUp")->toolTip(), QStringLiteral("Scroll Up"));
         QCOMPARE(w.button("sideMarker0")->toolTip(), QStringLiteral("Forward"));
+        // The names follow the language.
+        QVERIFY(triggerMenuAction(w, QStringLiteral("Deutsch")));
+        QCOMPARE(w.button("marker1")->toolTip(), QStringLiteral("Rechts"));
+        QVERIFY(triggerMenuAction(w, QStringLiteral("English")));
+        QCOMPARE(w.button("marker1")->toolTip(), QStringLiteral("Right"));
 
         // A row lights its marker while the pointer is on it.
         KestPushButton* third = window->buttonForRecord(2);
