@@ -20,13 +20,11 @@ CustomizePage::CustomizePage(QWidget* parent)
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setAttribute(Qt::WA_TranslucentBackground);
     m_area->viewport()->setAutoFillBackground(false);
-    m_area->setGeometry(scaledRect(kButtonPageRect, m_scale));
-    m_area->setStyleSheet(scrollAreaStyleSheet(themeColor(), m_scale));
-    m_area->verticalScrollBar()->setStyleSheet(scrollAreaStyleSheet(themeColor(), m_scale));
     m_window = new KestBtnWindow(nullptr, nullptr, m_scale);
     m_area->setWidget(m_window);
     m_area->setWidgetResizable(false);
-    relayout();
+    // Geometry, sheet and rows come with the first applyScale, which the
+    // page gets as soon as it is built.
     m_area->hide();
 }
 
