@@ -470,6 +470,17 @@ bool IniFile::save()
     }
 }
 
+bool writeFileAtomic(const QString& path, const QByteArray& bytes) { return replaceFile(path, bytes); }
+
+bool writeIniText(const QString& path, const QByteArray& text)
+{
+    const auto lock = takeLock(path);
+    if (!lock) return false;
+    if (replaceFile(path, text)) return true;
+    if (path.startsWith(configDir())) addFileNotice(FileNotice::NotSaved, path);
+    return false;
+}
+
 void addFileNotice(FileNotice::Kind kind, const QString& path)
 {
     const std::lock_guard<std::mutex> lock(g_stateMutex);

@@ -60,6 +60,15 @@ private:
     QList<QPair<QString, QVariant>> m_pending;
 };
 
+// Replaces the file at `path` by `text` under the same lock and with the same
+// care as IniFile::save (atomic, never through a symbolic link). For files
+// whose key order matters to their readers.
+bool writeIniText(const QString& path, const QByteArray& text);
+
+// Replaces the file at `path` by `bytes` (atomic, a link replaced rather than
+// followed), for files outside the program's folders; no lock is taken.
+bool writeFileAtomic(const QString& path, const QByteArray& bytes);
+
 // What the user has to be told once: a profile reset to the factory values, a
 // file that could not be locked (read-only from then on), a settings file whose
 // hostile lines were removed, a file a save could not write.
