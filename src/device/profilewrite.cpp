@@ -16,7 +16,7 @@
 namespace {
 std::atomic<int> g_macroDelayMs{50};
 // More steps than this can never fit into one image.
-constexpr int kMaxMacroSteps = kMacroImageSize / 3;
+constexpr int kImageSteps = kMacroImageSize / 3;
 } // namespace
 
 void setMacroEncodeDelayMs(int ms) {
@@ -42,7 +42,7 @@ uint8_t encodeMacroImages(const DeviceSettings& staged, MacroIndexMap macros, Ma
             // them (or any button once the map is empty) need nothing more.
             const auto it = macros.find(b.macroname);
             if (it == macros.end()) continue;
-            const std::vector<MacroStep> steps = readMacroSteps(b.macroname, kMaxMacroSteps + 1);
+            const std::vector<MacroStep> steps = readMacroSteps(b.macroname, kImageSteps + 1);
             if (!encodeMacroImage(steps, images[size_t(it.value())])) {
                 qCDebug(lcDevice) << "macro too long for the mouse:" << b.macroname;
                 return kResultMacroOverflow;
