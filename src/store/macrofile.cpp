@@ -6,13 +6,11 @@
 
 #include <algorithm>
 
-MacroStep keyStep(uint8_t usage, bool press)
-{
+MacroStep keyStep(uint8_t usage, bool press) {
     return {uint8_t(press ? kStepPress | kStepKey : kStepKey), usage, 0};
 }
 
-MacroStep buttonStep(uint8_t bit, bool press)
-{
+MacroStep buttonStep(uint8_t bit, bool press) {
     return {uint8_t(press ? kStepPress | kStepButton : kStepButton), bit, 0};
 }
 
@@ -21,55 +19,57 @@ namespace {
 constexpr uint8_t kButtonBits[5] = {1, 4, 2, 8, 16};
 } // namespace
 
-uint8_t buttonBitFromIndex(int index)
-{
+uint8_t buttonBitFromIndex(int index) {
     return index >= 0 && index < 5 ? kButtonBits[index] : kButtonBits[0];
 }
 
-int buttonIndexFromBit(uint8_t bit)
-{
+int buttonIndexFromBit(uint8_t bit) {
     for (int i = 0; i < 5; ++i)
         if (kButtonBits[i] == bit) return i;
     return 0;
 }
 
-bool isButtonBit(uint8_t bit) { return bit == 1 || bit == 2 || bit == 4 || bit == 8 || bit == 16; }
+bool isButtonBit(uint8_t bit) {
+    return bit == 1 || bit == 2 || bit == 4 || bit == 8 || bit == 16;
+}
 
-MacroStep moveStep(MoveDirection direction, int distance)
-{
+MacroStep moveStep(MoveDirection direction, int distance) {
     const auto d = uint8_t(std::clamp(distance, 0, 255));
     const auto back = uint8_t(256 - d);
     switch (direction) {
-    case MoveDirection::Left: return {kStepMove, back, 0};
-    case MoveDirection::Right: return {kStepMove, d, 0};
-    case MoveDirection::Up: return {kStepMove, 0, back};
-    case MoveDirection::Down: return {kStepMove, 0, d};
+    case MoveDirection::Left:
+        return {kStepMove, back, 0};
+    case MoveDirection::Right:
+        return {kStepMove, d, 0};
+    case MoveDirection::Up:
+        return {kStepMove, 0, back};
+    case MoveDirection::Down:
+        return {kStepMove, 0, d};
     }
     return {kStepMove, 0, 0};
 }
 
-MoveDirection moveDirection(const MacroStep& step)
-{
-    if (step.dataH == 0) return step.dataL <= kMaxMoveDistance ? MoveDirection::Right : MoveDirection::Left;
+MoveDirection moveDirection(const MacroStep& step) {
+    if (step.dataH == 0)
+        return step.dataL <= kMaxMoveDistance ? MoveDirection::Right : MoveDirection::Left;
     return step.dataH <= kMaxMoveDistance ? MoveDirection::Down : MoveDirection::Up;
 }
 
-int moveDistance(const MacroStep& step)
-{
+int moveDistance(const MacroStep& step) {
     const uint8_t b = step.dataH == 0 ? step.dataL : step.dataH;
     return b <= kMaxMoveDistance ? b : 256 - b;
 }
 
-MacroStep delayStep(int count)
-{
+MacroStep delayStep(int count) {
     const int c = std::clamp(count, 0, kMaxDelayCount);
     return {kStepDelay, uint8_t(c & 0xFF), uint8_t(c >> 8)};
 }
 
-int delayCount(const MacroStep& step) { return step.dataH * 256 + step.dataL; }
+int delayCount(const MacroStep& step) {
+    return step.dataH * 256 + step.dataL;
+}
 
-int delayCountFromMs(int ms, int unit)
-{
+int delayCountFromMs(int ms, int unit) {
     if (unit <= 0) unit = 10;
     return std::clamp(ms / unit, 0, kMaxDelayCount);
 }
@@ -82,8 +82,7 @@ struct RawMacro {
     std::vector<MacroStep> steps;
 };
 
-RawMacro readRaw(const QString& name, int limit)
-{
+RawMacro readRaw(const QString& name, int limit) {
     RawMacro raw;
     // A name that is no plain file name would read outside the macro folder.
     if (!isValidFileName(name)) return raw;
@@ -112,13 +111,11 @@ RawMacro readRaw(const QString& name, int limit)
 }
 } // namespace
 
-std::vector<MacroStep> readMacroSteps(const QString& name, int limit)
-{
+std::vector<MacroStep> readMacroSteps(const QString& name, int limit) {
     return readRaw(name, limit).steps;
 }
 
-MacroFile readMacroFile(const QString& name)
-{
+MacroFile readMacroFile(const QString& name) {
     const RawMacro raw = readRaw(name, kMaxFileSteps);
     MacroFile macro;
     macro.name = name;
@@ -138,9 +135,14 @@ MacroFile readMacroFile(const QString& name)
             macro.steps.push_back(s.dataH == 0 ? MacroStep{kStepMove, s.dataL, 0}
                                                : MacroStep{kStepMove, 0, s.dataH});
             break;
-        case kStepDelay: macro.steps.push_back({kStepDelay, s.dataL, s.dataH}); break;
-        case kStepKey: macro.steps.push_back(keyStep(s.dataL, stepIsPress(s))); break;
-        default: break;
+        case kStepDelay:
+            macro.steps.push_back({kStepDelay, s.dataL, s.dataH});
+            break;
+        case kStepKey:
+            macro.steps.push_back(keyStep(s.dataL, stepIsPress(s)));
+            break;
+        default:
+            break;
         }
     }
     return macro;
@@ -148,8 +150,7 @@ MacroFile readMacroFile(const QString& name)
 
 namespace {
 // A string value as the INI library reads it back.
-QByteArray iniString(const QString& value)
-{
+QByteArray iniString(const QString& value) {
     QByteArray out = "\"";
     for (const QChar c : value) {
         if (c == QLatin1Char('"') || c == QLatin1Char('\\')) out += '\\';
@@ -160,8 +161,7 @@ QByteArray iniString(const QString& value)
 }
 } // namespace
 
-QByteArray macroFileText(const MacroFile& macro, const QString& path, bool markChanged)
-{
+QByteArray macroFileText(const MacroFile& macro, const QString& path, bool markChanged) {
     QByteArray t = "[Setting]\n";
     auto line = [&t](const char* key, const QByteArray& value) {
         t += key;
@@ -186,8 +186,7 @@ QByteArray macroFileText(const MacroFile& macro, const QString& path, bool markC
     return t;
 }
 
-bool writeMacroFile(const MacroFile& macro, bool markChanged)
-{
+bool writeMacroFile(const MacroFile& macro, bool markChanged) {
     if (!isValidFileName(macro.name)) return false;
     const QString path = macroFilePath(macro.name);
     if (!ensureParentFolder(path)) return false;

@@ -10,8 +10,7 @@ struct MacroStep {
     uint8_t map = 0;
     uint8_t dataL = 0;
     uint8_t dataH = 0;
-    bool operator==(const MacroStep& o) const
-    {
+    bool operator==(const MacroStep& o) const {
         return map == o.map && dataL == o.dataL && dataH == o.dataH;
     }
 };
@@ -33,8 +32,12 @@ constexpr int kMaxMoveDistance = 120;
 // More steps than any file the program writes; bounds what a damaged file costs.
 constexpr int kMaxFileSteps = 1000;
 
-inline uint8_t stepKind(const MacroStep& s) { return s.map & 0x7F; }
-inline bool stepIsPress(const MacroStep& s) { return (s.map & kStepPress) != 0; }
+inline uint8_t stepKind(const MacroStep& s) {
+    return s.map & 0x7F;
+}
+inline bool stepIsPress(const MacroStep& s) {
+    return (s.map & kStepPress) != 0;
+}
 
 MacroStep keyStep(uint8_t usage, bool press);
 // `bit` is one of the button bits below.

@@ -14,10 +14,11 @@ namespace {
 // Macro files are a few kilobytes; anything far larger is not one.
 constexpr qint64 kMaxMacroFileBytes = 1 << 20;
 
-QString slotKey(int i) { return QStringLiteral("MACRO_LIST/%1").arg(i); }
+QString slotKey(int i) {
+    return QStringLiteral("MACRO_LIST/%1").arg(i);
+}
 
-bool readSmallFile(const QString& path, QByteArray* bytes)
-{
+bool readSmallFile(const QString& path, QByteArray* bytes) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly) || f.size() > kMaxMacroFileBytes) return false;
     *bytes = f.read(kMaxMacroFileBytes + 1);
@@ -25,18 +26,19 @@ bool readSmallFile(const QString& path, QByteArray* bytes)
 }
 } // namespace
 
-QStringList readMacroSlots()
-{
+QStringList readMacroSlots() {
     const IniFile ini(mainConfigPath(), IniFile::Repair);
     QStringList names;
-    for (int i = 0; i < kMacroSlots; ++i) names << ini.value(slotKey(i), QString()).toString();
+    for (int i = 0; i < kMacroSlots; ++i)
+        names << ini.value(slotKey(i), QString()).toString();
     return names;
 }
 
-int macroCount() { return readMacroNames().size(); }
+int macroCount() {
+    return readMacroNames().size();
+}
 
-bool addToMacroList(const QString& name)
-{
+bool addToMacroList(const QString& name) {
     const int free = readMacroSlots().indexOf(QString());
     if (free < 0) return false;
     IniFile ini(mainConfigPath(), IniFile::Repair);
@@ -44,8 +46,7 @@ bool addToMacroList(const QString& name)
     return ini.save();
 }
 
-bool removeFromMacroList(const QString& name)
-{
+bool removeFromMacroList(const QString& name) {
     const int at = readMacroSlots().indexOf(name);
     if (at < 0) return true;
     IniFile ini(mainConfigPath(), IniFile::Repair);
@@ -53,8 +54,7 @@ bool removeFromMacroList(const QString& name)
     return ini.save();
 }
 
-bool renameInMacroList(const QString& from, const QString& to)
-{
+bool renameInMacroList(const QString& from, const QString& to) {
     const QStringList names = readMacroSlots();
     IniFile ini(mainConfigPath(), IniFile::Repair);
     for (int i = 0; i < names.size(); ++i)
@@ -62,25 +62,22 @@ bool renameInMacroList(const QString& from, const QString& to)
     return ini.save();
 }
 
-QString newMacroName()
-{
+QString newMacroName() {
     for (int n = 1;; ++n) {
         const QString name = QStringLiteral("name_%1").arg(n);
         if (!QFileInfo::exists(macroFilePath(name))) return name;
     }
 }
 
-QString uniqueMacroName(const QString& typed)
-{
+QString uniqueMacroName(const QString& typed) {
     QString name = typed;
-    for (int n = 2; QFileInfo::exists(macroFilePath(name)) || QFileInfo(macroFilePath(name)).isSymLink();
-         ++n)
+    for (int n = 2;
+         QFileInfo::exists(macroFilePath(name)) || QFileInfo(macroFilePath(name)).isSymLink(); ++n)
         name = QStringLiteral("%1_%2").arg(typed).arg(n);
     return name;
 }
 
-MacroOp renameMacro(const QString& from, const QString& typed, QString* renamed)
-{
+MacroOp renameMacro(const QString& from, const QString& typed, QString* renamed) {
     *renamed = from;
     if (typed == from) return MacroOp::Done;
     // The suffix may push a long name past the limit: check what is used.
@@ -94,8 +91,7 @@ MacroOp renameMacro(const QString& from, const QString& typed, QString* renamed)
     return renameInMacroList(from, to) ? MacroOp::Done : MacroOp::Failed;
 }
 
-MacroOp deleteMacro(const QString& name)
-{
+MacroOp deleteMacro(const QString& name) {
     if (!isValidFileName(name)) {
         // A hostile list entry is dropped from the list, no file is touched.
         return removeFromMacroList(name) ? MacroOp::Done : MacroOp::Failed;
@@ -107,8 +103,7 @@ MacroOp deleteMacro(const QString& name)
     return MacroOp::Done;
 }
 
-MacroOp importMacro(const QString& path, QString* imported)
-{
+MacroOp importMacro(const QString& path, QString* imported) {
     const QString name = QFileInfo(path).completeBaseName();
     *imported = name;
     if (!isValidFileName(name)) return MacroOp::InvalidName;
@@ -123,8 +118,7 @@ MacroOp importMacro(const QString& path, QString* imported)
     return addToMacroList(name) ? MacroOp::Done : MacroOp::Failed;
 }
 
-MacroOp exportMacro(const QString& name, const QString& path)
-{
+MacroOp exportMacro(const QString& name, const QString& path) {
     if (!isValidFileName(name)) return MacroOp::InvalidName;
     QByteArray bytes;
     if (!readSmallFile(macroFilePath(name), &bytes) || !writeFileAtomic(path, bytes))
@@ -132,8 +126,7 @@ MacroOp exportMacro(const QString& name, const QString& path)
     return MacroOp::Done;
 }
 
-int macroUsers(const DeviceSettings& settings, const QString& name)
-{
+int macroUsers(const DeviceSettings& settings, const QString& name) {
     int users = 0;
     for (const MouseProfile& p : settings.profiles)
         for (const ButtonInfo& b : p.buttons)
