@@ -25,9 +25,9 @@ constexpr int kRowTop = 178;
 constexpr int kRowPitch = 34;
 constexpr int kFieldHeight = 28;
 constexpr int kDelayX = 64;
-constexpr int kVerticalX = 180;
-constexpr int kHorizontalX = 296;
-constexpr int kSpinWidth = 104;
+constexpr int kVerticalX = 184;
+constexpr int kHorizontalX = 304;
+constexpr int kSpinWidth = 108;
 constexpr int kButtonWidth = 110;
 constexpr int kBulletX = 152;
 constexpr int kBulletPitch = 20;
@@ -40,12 +40,19 @@ QString bulletImageName(bool used) {
 }
 
 QString spinStyleSheet(double scale) {
-    static const QString tmpl =
-        QStringLiteral("QSpinBox{background-color:rgb(22,24,27);color:rgb(224,227,232);"
-                       "border:1@px solid rgb(62,66,72);border-radius:3@px;padding:0px 4@px;"
-                       "selection-background-color:@accent@;selection-color:rgb(18,19,22);}"
-                       "QSpinBox:focus{border:1@px solid @accent@;}"
-                       "QSpinBox:disabled{color:rgb(90,94,100);border-color:rgb(44,47,52);}");
+    static const QString tmpl = QStringLiteral(
+        "QSpinBox{background-color:rgb(22,24,27);color:rgb(224,227,232);"
+        "border:1@px solid rgb(62,66,72);border-radius:3@px;padding:0px 2@px;"
+        "selection-background-color:@accent@;selection-color:rgb(18,19,22);}"
+        "QSpinBox:focus{border:1@px solid @accent@;}"
+        "QSpinBox:disabled{color:rgb(90,94,100);border-color:rgb(44,47,52);}"
+        "QSpinBox::up-button{subcontrol-origin:border;subcontrol-position:top right;"
+        "width:16@px;border:none;background:transparent;}"
+        "QSpinBox::down-button{subcontrol-origin:border;subcontrol-position:bottom right;"
+        "width:16@px;border:none;background:transparent;}"
+        "QSpinBox::up-arrow{image:url(@skin@/spin_up.png);width:8@px;height:5@px;}"
+        "QSpinBox::down-arrow{image:url(@skin@/spin_down.png);width:8@px;height:5@px;}"
+        "QSpinBox::up-arrow:disabled,QSpinBox::down-arrow:disabled{image:none;}");
     return fillStyleTemplate(tmpl, themeColor(), scale);
 }
 
@@ -116,7 +123,7 @@ KestGunsetDialog::KestGunsetDialog(QWidget* parent, double scale)
 
     place(m_delayHeading, kDelayX, 152, kSpinWidth, 18);
     place(m_verticalHeading, kVerticalX, 152, kSpinWidth, 18);
-    place(m_horizontalHeading, kHorizontalX, 152, kSpinWidth + 16, 18);
+    place(m_horizontalHeading, kHorizontalX, 152, kSpinWidth, 18);
     for (int i = 0; i < kMaxGunShots; ++i) {
         Row& r = m_rows[i];
         r.bullet = new KestLabel(this);
@@ -130,7 +137,7 @@ KestGunsetDialog::KestGunsetDialog(QWidget* parent, double scale)
         place(r.number, kMargin, y, 28, kFieldHeight);
         place(r.delay, kDelayX, y, kSpinWidth, kFieldHeight);
         place(r.vertical, kVerticalX, y, kSpinWidth, kFieldHeight);
-        place(r.horizontal, kHorizontalX, y, kSpinWidth + 16, kFieldHeight);
+        place(r.horizontal, kHorizontalX, y, kSpinWidth, kFieldHeight);
     }
 
     const int buttonY = kHeight - 18 - kFieldHeight;

@@ -510,6 +510,20 @@ QImage bullet(bool used) {
     return cv.finish();
 }
 
+QImage spinArrow(bool up) {
+    Canvas cv(8, 5);
+    QPainter& p = cv.p();
+    QPainterPath t;
+    t.moveTo(0.5, up ? 4.5 : 0.5);
+    t.lineTo(7.5, up ? 4.5 : 0.5);
+    t.lineTo(4, up ? 0.5 : 4.5);
+    t.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(textLight().darker(115));
+    p.drawPath(t);
+    return cv.finish();
+}
+
 QImage dialogBackground() {
     Canvas cv(420, 280);
     QPainter& p = cv.p();
