@@ -8,10 +8,12 @@
 #include "kestmessagebox.h"
 #include "kestpushbutton.h"
 #include "kitscale.h"
+#include "kittheme.h"
 #include "paths.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTimer>
 #include <QTranslator>
@@ -76,6 +78,7 @@ private slots:
     void rows();
     void textsFit_data();
     void textsFit();
+    void imagesStaged();
 };
 
 void GunsetTest::steps_data() {
@@ -262,6 +265,20 @@ void GunsetTest::textsFit() {
     if (!shots.isEmpty() && QDir().mkpath(shots))
         dialog.grab().save(QStringLiteral("%1/gunset-%2-%3.png").arg(shots, language).arg(scale));
     QCoreApplication::removeTranslator(&translator);
+}
+
+// Every image the dialog names, its fields' arrows included, is staged.
+void GunsetTest::imagesStaged() {
+    KestGunsetDialog dialog(nullptr, 1.0);
+    // Opened with one shot: a lit bullet and dimmed ones.
+    QStringList paths{skinPath(dialog.bulletImage(0)->skinImage()),
+                      skinPath(dialog.bulletImage(kMaxGunShots - 1)->skinImage())};
+    const QRegularExpression url(QStringLiteral("url\\(([^)]+)\\)"));
+    for (auto it = url.globalMatch(dialog.delaySpin(0)->styleSheet()); it.hasNext();)
+        paths << it.next().captured(1);
+    QCOMPARE(paths.size(), 4);
+    for (const QString& path : paths)
+        QVERIFY2(!readSkinImage(path).isNull(), qPrintable(path));
 }
 
 QTEST_MAIN(GunsetTest)
