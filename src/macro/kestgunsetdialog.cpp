@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QSpinBox>
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
