@@ -322,6 +322,57 @@
     </message>
 </context>
 <context>
+    <name>KestGunsetDialog</name>
+    <message>
+        <source>Gun Set</source>
+        <translation>Schusseinstellung</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>SCHUSSEINSTELLUNG</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>NAME DER SCHUSSDATEI</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>SCHÜSSE</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>VERZÖG. (MS)</translation>
+    </message>
+    <message>
+        <source>Y (+DOWN)</source>
+        <translation>Y (+UNTEN)</translation>
+    </message>
+    <message>
+        <source>X (+RIGHT)</source>
+        <translation>X (+RECHTS)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>Bitte einen Dateinamen eingeben.</translation>
+    </message>
+    <message>
+        <source>Invalid macro name.</source>
+        <translation>Ungültiger Makroname.</translation>
+    </message>
+</context>
+<context>
     <name>KestMacroSelect</name>
     <message>
         <source>Macro Manager</source>

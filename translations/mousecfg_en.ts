@@ -322,6 +322,57 @@
     </message>
 </context>
 <context>
+    <name>KestGunsetDialog</name>
+    <message>
+        <source>Gun Set</source>
+        <translation>Gun Set</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>GUN SET</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>GUNFILE NAME</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>BULLETS</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>DELAY(MS)</translation>
+    </message>
+    <message>
+        <source>Y (+DOWN)</source>
+        <translation>Y (+DOWN)</translation>
+    </message>
+    <message>
+        <source>X (+RIGHT)</source>
+        <translation>X (+RIGHT)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>Please input file name.</translation>
+    </message>
+    <message>
+        <source>Invalid macro name.</source>
+        <translation>Invalid macro name.</translation>
+    </message>
+</context>
+<context>
     <name>KestMacroSelect</name>
     <message>
         <source>Macro Manager</source>

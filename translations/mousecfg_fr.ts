@@ -322,6 +322,57 @@
     </message>
 </context>
 <context>
+    <name>KestGunsetDialog</name>
+    <message>
+        <source>Gun Set</source>
+        <translation>Réglage du tir</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>RÉGLAGE DU TIR</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>NOM DU FICHIER DE TIR</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>BALLES</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>DÉLAI (MS)</translation>
+    </message>
+    <message>
+        <source>Y (+DOWN)</source>
+        <translation>Y (+BAS)</translation>
+    </message>
+    <message>
+        <source>X (+RIGHT)</source>
+        <translation>X (+DROITE)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>Veuillez saisir un nom de fichier.</translation>
+    </message>
+    <message>
+        <source>Invalid macro name.</source>
+        <translation>Nom de macro non valide.</translation>
+    </message>
+</context>
+<context>
     <name>KestMacroSelect</name>
     <message>
         <source>Macro Manager</source>

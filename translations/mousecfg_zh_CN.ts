@@ -322,6 +322,57 @@
     </message>
 </context>
 <context>
+    <name>KestGunsetDialog</name>
+    <message>
+        <source>Gun Set</source>
+        <translation>压枪设置</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>压枪设置</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>压枪文件名</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子弹数</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延时(毫秒)</translation>
+    </message>
+    <message>
+        <source>Y (+DOWN)</source>
+        <translation>Y (+向下)</translation>
+    </message>
+    <message>
+        <source>X (+RIGHT)</source>
+        <translation>X (+向右)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>请输入文件名。</translation>
+    </message>
+    <message>
+        <source>Invalid macro name.</source>
+        <translation>无效的宏名称。</translation>
+    </message>
+</context>
+<context>
     <name>KestMacroSelect</name>
     <message>
         <source>Macro Manager</source>

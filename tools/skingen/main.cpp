@@ -15,6 +15,8 @@
 //         btn_up1..4, btn_down1..4   wheel markers (odd numbers lit)
 //         bat1.png, bat2.png, lightning.png, dongle.png
 //         keybo, keydown, keyup, mouse_move, delay.png   macro step icons
+//         bullet.png, bullet_off.png  gun file shots (in use, unused)
+//         spin_up.png, spin_down.png  number field step arrows
 //         dlg.png, process.png, msg_warning.png, msg_question.png
 //         icon.ico (16-256 px), icon.png, loading.gif
 //       and for the product of each folder (its DefaultProfile.bin):

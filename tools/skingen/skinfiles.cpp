@@ -114,6 +114,10 @@ QVector<SkinFile> commonFiles() {
     f.append(
         png(QStringLiteral("skin/mouse_move.png"), [] { return macroIcon(MacroIcon::MouseMove); }));
     f.append(png(QStringLiteral("skin/delay.png"), [] { return macroIcon(MacroIcon::Delay); }));
+    f.append(png(QStringLiteral("skin/bullet.png"), [] { return bullet(true); }));
+    f.append(png(QStringLiteral("skin/bullet_off.png"), [] { return bullet(false); }));
+    f.append(png(QStringLiteral("skin/spin_up.png"), [] { return spinArrow(true); }));
+    f.append(png(QStringLiteral("skin/spin_down.png"), [] { return spinArrow(false); }));
     f.append(png(QStringLiteral("skin/dlg.png"), [] { return dialogBackground(); }));
     f.append(png(QStringLiteral("skin/process.png"), [] { return processBackground(); }));
     f.append(png(QStringLiteral("skin/msg_warning.png"), [] { return messageIcon(false); }));

@@ -479,6 +479,51 @@ QImage macroIcon(MacroIcon kind) {
     return cv.finish();
 }
 
+QImage bullet(bool used) {
+    Canvas cv(14, 36);
+    QPainter& p = cv.p();
+    const QColor edge = used ? accent() : line();
+    // The tip: an ogive over the case, lit from the left like the keycaps.
+    QPainterPath tip;
+    tip.moveTo(3, 14);
+    tip.cubicTo(3, 8, 5, 4, 7, 1.5);
+    tip.cubicTo(9, 4, 11, 8, 11, 14);
+    tip.closeSubpath();
+    QLinearGradient tipFill(3, 0, 11, 0);
+    tipFill.setColorAt(0, used ? textLight() : bgHigh());
+    tipFill.setColorAt(1, used ? lineBright() : bgRaised());
+    p.setPen(QPen(edge, 1));
+    p.setBrush(tipFill);
+    p.drawPath(tip);
+    // The case, in the accent when the shot is in use.
+    QLinearGradient body(2.5, 0, 11.5, 0);
+    body.setColorAt(0, used ? accent().lighter(130) : bgHigh());
+    body.setColorAt(0.5, used ? accent() : bgRaised());
+    body.setColorAt(1, used ? accentDeep() : bgBase());
+    p.setBrush(body);
+    p.drawRoundedRect(QRectF(2.5, 14, 9, 17), 1.2, 1.2);
+    // The rim.
+    p.setBrush(used ? accentDeep() : bgBase());
+    p.drawRoundedRect(QRectF(2, 31, 10, 3.5), 1, 1);
+    p.setPen(QPen(withAlpha(textLight(), used ? 90 : 30), 0.8));
+    p.drawLine(QPointF(4, 16), QPointF(4, 29));
+    return cv.finish();
+}
+
+QImage spinArrow(bool up) {
+    Canvas cv(8, 5);
+    QPainter& p = cv.p();
+    QPainterPath t;
+    t.moveTo(0.5, up ? 4.5 : 0.5);
+    t.lineTo(7.5, up ? 4.5 : 0.5);
+    t.lineTo(4, up ? 0.5 : 4.5);
+    t.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(textLight().darker(115));
+    p.drawPath(t);
+    return cv.finish();
+}
+
 QImage dialogBackground() {
     Canvas cv(420, 280);
     QPainter& p = cv.p();

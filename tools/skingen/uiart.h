@@ -30,6 +30,10 @@ QImage dongle();
 QImage marker(Look look);
 QImage wheelMarker(bool up, bool lit, bool square);
 QImage macroIcon(MacroIcon kind);
+// One shot of a gun file: lit for the shots in use, dimmed for the rest.
+QImage bullet(bool used);
+// The small triangle on a number field's step button.
+QImage spinArrow(bool up);
 QImage dialogBackground();
 QImage processBackground();
 QImage messageIcon(bool question);
