@@ -322,6 +322,57 @@
     </message>
 </context>
 <context>
+    <name>KestMacroItemDelegate</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>LEFT CLICK</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>RIGHT CLICK</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>MIDDLE CLICK</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>FORWARD</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>BACKWARD</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>MOVE LEFT</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>MOVE RIGHT</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>MOVE UP</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>MOVE DOWN</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Press</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>DELAY</translation>
+    </message>
+</context>
+<context>
     <name>KestMacroSelect</name>
     <message>
         <source>Macro Manager</source>
@@ -487,6 +538,17 @@
     <message>
         <source>Sniper Setting</source>
         <translation>Sniper Setting</translation>
+    </message>
+</context>
+<context>
+    <name>KestTreeWidget</name>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>PRESS DOWN</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>BOUNCE UP</translation>
     </message>
 </context>
 <context>
