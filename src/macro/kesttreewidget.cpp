@@ -80,7 +80,6 @@ void KestTreeItem::retranslate() {
 }
 
 void KestTreeItem::setScale(double scale) {
-    m_scale = scale;
     layout()->setContentsMargins(scaled(4, scale), 0, 0, 0);
     layout()->setSpacing(scaled(8, scale));
     m_button->setFixedSize(scaledSize(kMoveButton, scale));
@@ -145,6 +144,7 @@ KestTreeWidget::TreeAction KestTreeWidget::actionFor(QTreeWidgetItem* item, int*
 }
 
 void KestTreeWidget::retranslate() {
+    setFont(scaledFont(kitFont(), kFontPixels, m_scale));
     for (int i = 0; i < kButtonCount; ++i) {
         QTreeWidgetItem* item = topLevelItem(i);
         item->setText(0, buttonStepName(buttonBitFromIndex(i)));

@@ -36,7 +36,6 @@ private:
     MoveDirection m_direction;
     KestPushButton* m_button;
     KestLineEdit* m_distance;
-    double m_scale = 1.0;
 };
 
 class KestTreeWidget : public QTreeWidget {

@@ -17,19 +17,8 @@ using TreeAction = KestTreeWidget::TreeAction;
 namespace {
 
 QString actionName(TreeAction a) {
-    switch (a) {
-    case TreeAction::None:
-        return QStringLiteral("None");
-    case TreeAction::Press:
-        return QStringLiteral("Press");
-    case TreeAction::Release:
-        return QStringLiteral("Release");
-    case TreeAction::Click:
-        return QStringLiteral("Click");
-    case TreeAction::Expanded:
-        return QStringLiteral("Expanded");
-    }
-    return QString();
+    static const char* const names[] = {"None", "Press", "Release", "Click", "Expanded"};
+    return QString::fromLatin1(names[int(a)]);
 }
 
 // "2" is the third button item, "2/1" its second child, "m0" the first move row.
@@ -84,90 +73,44 @@ private slots:
     void moveRowDistance();
 };
 
+// A step's look as "icon|name|state icon|state text|delay".
+struct LookRow {
+    const char* tag;
+    int map, dataH, dataL, unit;
+    const char* look;
+};
+constexpr LookRow kLookRows[] = {
+    {"key a press", 0x84, 0, 0x04, 10, "/skin/keybo.png|A|/skin/keydown.png|Press|"},
+    {"key a release", 0x04, 0, 0x04, 10, "/skin/keybo.png|A|/skin/keyup.png|Release|"},
+    {"key without a name", 0x84, 0, 0xFF, 10, "/skin/keybo.png||/skin/keydown.png|Press|"},
+    {"left press", 0x81, 0, 1, 10, "|LEFT CLICK|/skin/keydown.png|Press|"},
+    {"left release", 0x01, 0, 1, 10, "|LEFT CLICK|/skin/keyup.png|Release|"},
+    {"right press", 0x81, 0, 2, 10, "|RIGHT CLICK|/skin/keydown.png|Press|"},
+    {"middle release", 0x01, 0, 4, 10, "|MIDDLE CLICK|/skin/keyup.png|Release|"},
+    {"forward press", 0x81, 0, 8, 10, "|FORWARD|/skin/keydown.png|Press|"},
+    {"backward release", 0x01, 0, 16, 10, "|BACKWARD|/skin/keyup.png|Release|"},
+    {"button of two bits", 0x81, 0, 3, 10, "||/skin/keydown.png|Press|"},
+    {"move left 5", 0x02, 0, 251, 10, "/skin/mouse_move.png|MOVE LEFT||5|"},
+    {"move right 5", 0x02, 0, 5, 10, "/skin/mouse_move.png|MOVE RIGHT||5|"},
+    {"move up 120", 0x02, 136, 0, 10, "/skin/mouse_move.png|MOVE UP||120|"},
+    {"move down 1", 0x02, 1, 0, 10, "/skin/mouse_move.png|MOVE DOWN||1|"},
+    {"delay 25 unit 10", 0x06, 0, 25, 10, "/skin/delay.png|DELAY|||250"},
+    {"delay 25 unit 1", 0x06, 0, 25, 1, "/skin/delay.png|DELAY|||25"},
+    {"delay both bytes", 0x06, 25, 153, 10, "/skin/delay.png|DELAY|||65530"},
+    {"longest delay", 0x06, 255, 255, 10, "/skin/delay.png|DELAY|||655350"},
+    {"delay, no unit", 0x06, 0, 3, 0, "/skin/delay.png|DELAY|||30"},
+    {"unknown kind", 0x87, 0, 4, 10, "||||"},
+    {"empty step", 0, 0, 0, 10, "||||"},
+};
+
 void MacroWidgetsTest::describeStep_data() {
     QTest::addColumn<int>("map");
     QTest::addColumn<int>("dataH");
     QTest::addColumn<int>("dataL");
     QTest::addColumn<int>("unit");
-    QTest::addColumn<QString>("icon");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("stateIcon");
-    QTest::addColumn<QString>("stateText");
-    QTest::addColumn<QString>("delay");
-
-    const QString key = "/skin/keybo.png", down = "/skin/keydown.png", up = "/skin/keyup.png";
-    const QString move = "/skin/mouse_move.png", delay = "/skin/delay.png";
-    QTest::newRow("key a press") << 0x84 << 0 << 0x04 << 10 << key << "A" << down << "Press"
-                                 << "";
-    QTest::newRow("key a release") << 0x04 << 0 << 0x04 << 10 << key << "A" << up << "Release"
-                                   << "";
-    QTest::newRow("key without a name") << 0x84 << 0 << 0xFF << 10 << key << "" << down << "Press"
-                                        << "";
-    const struct {
-        int bit;
-        const char* name;
-    } buttons[] = {{1, "LEFT CLICK"},
-                   {2, "RIGHT CLICK"},
-                   {4, "MIDDLE CLICK"},
-                   {8, "FORWARD"},
-                   {16, "BACKWARD"}};
-    for (const auto& b : buttons) {
-        QTest::addRow("button %d press", b.bit)
-            << 0x81 << 0 << b.bit << 10 << "" << b.name << down << "Press"
-            << "";
-        QTest::addRow("button %d release", b.bit)
-            << 0x01 << 0 << b.bit << 10 << "" << b.name << up << "Release"
-            << "";
-    }
-    QTest::newRow("button of two bits") << 0x81 << 0 << 3 << 10 << ""
-                                        << "" << down << "Press"
-                                        << "";
-    QTest::newRow("move left 5") << 0x02 << 0 << 251 << 10 << move << "MOVE LEFT"
-                                 << ""
-                                 << "5"
-                                 << "";
-    QTest::newRow("move right 5") << 0x02 << 0 << 5 << 10 << move << "MOVE RIGHT"
-                                  << ""
-                                  << "5"
-                                  << "";
-    QTest::newRow("move up 120") << 0x02 << 136 << 0 << 10 << move << "MOVE UP"
-                                 << ""
-                                 << "120"
-                                 << "";
-    QTest::newRow("move down 1") << 0x02 << 1 << 0 << 10 << move << "MOVE DOWN"
-                                 << ""
-                                 << "1"
-                                 << "";
-    QTest::newRow("delay 25 unit 10") << 0x06 << 0 << 25 << 10 << delay << "DELAY"
-                                      << ""
-                                      << ""
-                                      << "250";
-    QTest::newRow("delay 25 unit 1") << 0x06 << 0 << 25 << 1 << delay << "DELAY"
-                                     << ""
-                                     << ""
-                                     << "25";
-    QTest::newRow("delay both bytes") << 0x06 << 25 << 153 << 10 << delay << "DELAY"
-                                      << ""
-                                      << ""
-                                      << "65530";
-    QTest::newRow("longest delay") << 0x06 << 255 << 255 << 10 << delay << "DELAY"
-                                   << ""
-                                   << ""
-                                   << "655350";
-    QTest::newRow("delay, no unit") << 0x06 << 0 << 3 << 0 << delay << "DELAY"
-                                    << ""
-                                    << ""
-                                    << "30";
-    QTest::newRow("unknown kind") << 0x87 << 0 << 4 << 10 << ""
-                                  << ""
-                                  << ""
-                                  << ""
-                                  << "";
-    QTest::newRow("empty step") << 0 << 0 << 0 << 10 << ""
-                                << ""
-                                << ""
-                                << ""
-                                << "";
+    QTest::addColumn<QString>("look");
+    for (const LookRow& r : kLookRows)
+        QTest::newRow(r.tag) << r.map << r.dataH << r.dataL << r.unit << QString(r.look);
 }
 
 void MacroWidgetsTest::describeStep() {
@@ -175,12 +118,8 @@ void MacroWidgetsTest::describeStep() {
     QFETCH(int, dataH);
     QFETCH(int, dataL);
     QFETCH(int, unit);
-    const StepLook look = ::describeStep({uint8_t(map), uint8_t(dataL), uint8_t(dataH)}, unit);
-    QTEST(look.icon, "icon");
-    QTEST(look.name, "name");
-    QTEST(look.stateIcon, "stateIcon");
-    QTEST(look.stateText, "stateText");
-    QTEST(look.delay, "delay");
+    const StepLook l = ::describeStep({uint8_t(map), uint8_t(dataL), uint8_t(dataH)}, unit);
+    QTEST(QStringList({l.icon, l.name, l.stateIcon, l.stateText, l.delay}).join('|'), "look");
 }
 
 void MacroWidgetsTest::stepFromRow_data() {
@@ -344,22 +283,19 @@ void MacroWidgetsTest::moveRowDistance_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("distance");
-    QTest::newRow("one") << "1"
-                         << "1" << 1;
-    QTest::newRow("most") << "120"
-                          << "120" << 120;
-    QTest::newRow("zero") << "0"
-                          << "0" << 0;
-    QTest::newRow("one too far") << "121"
-                                 << "121" << 0;
-    QTest::newRow("four digits") << "1000"
-                                 << "100" << 100;
-    QTest::newRow("letters") << "ab7"
-                             << "7" << 7;
-    QTest::newRow("sign") << "-5"
-                          << "5" << 5;
-    QTest::newRow("nothing") << ""
-                             << "" << 0;
+    const struct {
+        const char *tag, *typed, *shown;
+        int distance;
+    } rows[] = {{"one", "1", "1", 1},
+                {"most", "120", "120", 120},
+                {"zero", "0", "0", 0},
+                {"one too far", "121", "121", 0},
+                {"four digits", "1000", "100", 100},
+                {"letters", "ab7", "7", 7},
+                {"sign", "-5", "5", 5},
+                {"nothing", "", "", 0}};
+    for (const auto& r : rows)
+        QTest::newRow(r.tag) << QString(r.typed) << QString(r.shown) << r.distance;
 }
 
 void MacroWidgetsTest::moveRowDistance() {
