@@ -20,6 +20,7 @@ constexpr int kFontPixels = 13;
 
 const QColor kTextColour(214, 218, 224);
 const QColor kSelectedTextColour(18, 19, 22);
+const QColor kDisabledTextColour(110, 114, 120);
 
 int usableUnit(int unit) {
     return unit > 0 ? unit : 10;
@@ -148,7 +149,9 @@ void KestMacroItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     }
     const StepLook look = describeStep(step, m_unit);
     painter->setFont(scaledFont(kitFont(), kFontPixels, m_scale));
-    painter->setPen(selected ? kSelectedTextColour : kTextColour);
+    painter->setPen(selected                               ? kSelectedTextColour
+                    : option.state & QStyle::State_Enabled ? kTextColour
+                                                           : kDisabledTextColour);
     const QFontMetrics fm = painter->fontMetrics();
     const int margin = scaled(kMargin, m_scale);
 

@@ -20,6 +20,7 @@ constexpr int kMoveCount = int(sizeof(kMoves) / sizeof(kMoves[0]));
 
 // Logical sizes.
 constexpr int kFontPixels = 13;
+constexpr int kRowFontPixels = 12;
 constexpr int kRowHeight = 30;
 constexpr int kIndent = 18;
 constexpr QSize kMoveButton(120, 24);
@@ -77,15 +78,21 @@ void KestTreeItem::press() {
 
 void KestTreeItem::retranslate() {
     m_button->setLabel(moveStepName(m_direction));
+    applyFonts(); // each language brings its own font
+}
+
+void KestTreeItem::applyFonts() {
+    m_button->refreshFont(kRowFontPixels);
+    m_distance->refreshStyle();
+    m_distance->setFont(scaledFont(kitFont(), kRowFontPixels, displayScale()));
 }
 
 void KestTreeItem::setScale(double scale) {
     layout()->setContentsMargins(scaled(4, scale), 0, 0, 0);
     layout()->setSpacing(scaled(8, scale));
     m_button->setFixedSize(scaledSize(kMoveButton, scale));
-    m_button->refreshFont(12);
     m_distance->setFixedSize(scaledSize(kDistanceField, scale));
-    m_distance->refreshStyle();
+    applyFonts();
 }
 
 // ---------------------------------------------------------------------------

@@ -33,6 +33,7 @@ signals:
     void pressed(KestTreeItem* item);
 
 private:
+    void applyFonts();
     MoveDirection m_direction;
     KestPushButton* m_button;
     KestLineEdit* m_distance;
