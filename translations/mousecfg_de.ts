@@ -370,6 +370,54 @@
     <message>
         <source>Invalid macro name.</source>
         <translation>Ungültiger Makroname.</translation>
+    <name>KestMacroItemDelegate</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>LINKSKLICK</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>RECHTSKLICK</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>MITTELKLICK</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>VORWÄRTS</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>NACH LINKS</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>NACH RECHTS</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>NACH OBEN</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>NACH UNTEN</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Drücken</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Loslassen</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>PAUSE</translation>
     </message>
 </context>
 <context>
@@ -538,6 +586,17 @@
     <message>
         <source>Sniper Setting</source>
         <translation>Sniper-Einstellung</translation>
+    </message>
+</context>
+<context>
+    <name>KestTreeWidget</name>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>LOSLASSEN</translation>
     </message>
 </context>
 <context>

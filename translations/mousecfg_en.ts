@@ -370,6 +370,54 @@
     <message>
         <source>Invalid macro name.</source>
         <translation>Invalid macro name.</translation>
+    <name>KestMacroItemDelegate</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>LEFT CLICK</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>RIGHT CLICK</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>MIDDLE CLICK</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>FORWARD</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>BACKWARD</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>MOVE LEFT</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>MOVE RIGHT</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>MOVE UP</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>MOVE DOWN</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Press</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>DELAY</translation>
     </message>
 </context>
 <context>
@@ -538,6 +586,17 @@
     <message>
         <source>Sniper Setting</source>
         <translation>Sniper Setting</translation>
+    </message>
+</context>
+<context>
+    <name>KestTreeWidget</name>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>PRESS DOWN</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>BOUNCE UP</translation>
     </message>
 </context>
 <context>

@@ -370,6 +370,54 @@
     <message>
         <source>Invalid macro name.</source>
         <translation>Nom de macro non valide.</translation>
+    <name>KestMacroItemDelegate</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>CLIC GAUCHE</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>CLIC DROIT</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>CLIC MILIEU</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>AVANCER</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>RETOUR</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>VERS LA GAUCHE</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>VERS LA DROITE</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>VERS LE HAUT</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>VERS LE BAS</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Appuyer</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Relâcher</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>DÉLAI</translation>
     </message>
 </context>
 <context>
@@ -538,6 +586,17 @@
     <message>
         <source>Sniper Setting</source>
         <translation>Mode sniper</translation>
+    </message>
+</context>
+<context>
+    <name>KestTreeWidget</name>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>ENFONCER</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>RELÂCHER</translation>
     </message>
 </context>
 <context>

@@ -370,6 +370,54 @@
     <message>
         <source>Invalid macro name.</source>
         <translation>无效的宏名称。</translation>
+    <name>KestMacroItemDelegate</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>左键单击</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>右键单击</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>中键单击</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>向左移动</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>向右移动</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>向上移动</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>向下移动</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>松开</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>延迟</translation>
     </message>
 </context>
 <context>
@@ -538,6 +586,17 @@
     <message>
         <source>Sniper Setting</source>
         <translation>狙击键设置</translation>
+    </message>
+</context>
+<context>
+    <name>KestTreeWidget</name>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>松开</translation>
     </message>
 </context>
 <context>
