@@ -370,6 +370,9 @@
     <message>
         <source>Invalid macro name.</source>
         <translation>Ungültiger Makroname.</translation>
+    </message>
+</context>
+<context>
     <name>KestMacroItemDelegate</name>
     <message>
         <source>LEFT CLICK</source>

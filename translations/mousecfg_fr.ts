@@ -370,6 +370,9 @@
     <message>
         <source>Invalid macro name.</source>
         <translation>Nom de macro non valide.</translation>
+    </message>
+</context>
+<context>
     <name>KestMacroItemDelegate</name>
     <message>
         <source>LEFT CLICK</source>

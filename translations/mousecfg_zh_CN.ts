@@ -370,6 +370,9 @@
     <message>
         <source>Invalid macro name.</source>
         <translation>无效的宏名称。</translation>
+    </message>
+</context>
+<context>
     <name>KestMacroItemDelegate</name>
     <message>
         <source>LEFT CLICK</source>
