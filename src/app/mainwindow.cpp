@@ -7,6 +7,8 @@
 #include "devicetable.h"
 #include "filename.h"
 #include "customizepage.h"
+#include "macrodialog.h"
+#include "macropage.h"
 #include "dpipage.h"
 #include "inifile.h"
 #include "kestaction.h"
@@ -91,7 +93,6 @@ const QStringList kTabImages = {"/skin/tabbutton-1.png", "/skin/tabbutton-3.png"
 
 // Where the pages sit (logical), from the window's fixed design.
 const QRect kLightingPageRect(285, 342, 664, 199);
-const QRect kMacroPageRect(285, 74, 665, 467);
 const QRect kMouseViewRect(300, 74, 300, 266);
 constexpr int kMarkerCount = 20;
 
@@ -428,7 +429,12 @@ void MousecfgWidget::buildPages()
         connect(dpi.get(), &DpiPage::liftChanged, this, &MousecfgWidget::slotLiftChange);
         return dpi;
     }));
-    m_pages.push_back(empty(kMacroPageRect));
+    m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
+        auto page = std::make_unique<MacroPage>(this);
+        connect(page->dialog(), SIGNAL(EnableButtonsSignal(bool)), this,
+                SLOT(slotEnableButtons(bool)));
+        return page;
+    }));
 }
 
 void MousecfgWidget::ensurePage(int tab)
