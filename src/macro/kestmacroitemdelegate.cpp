@@ -15,8 +15,8 @@ constexpr int kIconSize = 18;
 constexpr int kStateIconSize = 16;
 constexpr int kMargin = 8;
 constexpr int kNameWidth = 170;
-constexpr int kStateWidth = 90;
-constexpr int kFontPixels = 13;
+constexpr int kStateWidth = 85;
+constexpr int kFontPixels = 12;
 
 const QColor kTextColour(214, 218, 224);
 const QColor kSelectedTextColour(18, 19, 22);

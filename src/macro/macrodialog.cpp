@@ -38,7 +38,7 @@ const QStringList kCommandImages = {QStringLiteral("/skin/dlgbtn-1.png"),
                                     QStringLiteral("/skin/dlgbtn-3.png"),
                                     QStringLiteral("/skin/dlgbtn-2.png")};
 constexpr int kButtonFont = 12;
-constexpr int kCheckFont = 11;
+constexpr int kCheckFont = 10;
 constexpr int kListFont = 12;
 
 // The macro list and the step list: dark fields like the kit's text fields.
@@ -56,9 +56,9 @@ const QString kListSheet = QStringLiteral(
 
 // Left column: the macros (or the mouse actions); middle: the steps; right:
 // the step operations above the recording settings or the step editor.
-constexpr int kLeftX = 10, kLeftW = 170, kHalfW = 81, kHalf2X = 99;
-constexpr int kMidX = 190, kMidW = 230;
-constexpr int kRightX = 432, kRightW = 225, kOpW = 108, kOp2X = 549;
+constexpr int kLeftX = 10, kLeftW = 150, kHalfW = 72, kHalf2X = 88;
+constexpr int kMidX = 170, kMidW = 275;
+constexpr int kRightX = 457, kRightW = 200, kOpW = 97, kOp2X = 560;
 constexpr int kPanelY = 198;
 
 const char* const kStepButtons[][2] = {
@@ -318,7 +318,8 @@ void MacroDialog::applyScale(double scale) {
     m_view->setFont(scaledFont(kitFont(), kListFont, scale));
     m_view->horizontalHeader()->setFont(scaledFont(kitFont(), kCheckFont, scale));
     m_view->verticalHeader()->setDefaultSectionSize(scaled(26, scale));
-    m_view->setColumnWidth(0, scaled(150, scale));
+    m_view->setColumnWidth(0, scaled(198, scale));
+    m_view->horizontalHeader()->setStyleSheet(fillStyleTemplate(kListSheet, themeColor(), scale));
     if (auto* d = qobject_cast<KestMacroItemDelegate*>(m_view->itemDelegate())) d->setScale(scale);
     m_tree->setScale(scale);
 }
