@@ -26,6 +26,7 @@
 #include <QHeaderView>
 #include <QIntValidator>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QLoggingCategory>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
@@ -58,7 +59,7 @@ const QString kListSheet = QStringLiteral(
 // the step operations above the recording settings or the step editor.
 constexpr int kLeftX = 10, kLeftW = 150, kHalfW = 72, kHalf2X = 88;
 constexpr int kMidX = 170, kMidW = 275;
-constexpr int kRightX = 457, kRightW = 200, kOpW = 97, kOp2X = 560;
+constexpr int kRightX = 457, kRightW = 205, kOpW = 97, kOp2X = 560;
 constexpr int kPanelY = 198;
 
 const char* const kStepButtons[][2] = {
@@ -214,7 +215,7 @@ void MacroDialog::buildControls() {
     // Step operations, two to a row, GUN SET alone below.
     for (int i = 0; i < 10; ++i)
         addButton(kStepButtons[i][0], {i % 2 ? kOp2X : kRightX, 10 + 30 * (i / 2), kOpW, 26});
-    addButton("btnGunSet", {kRightX, 160, kRightW, 26});
+    addButton("btnGunSet", {kRightX, 160, 2 * kOpW + kOp2X - kRightX - kOpW, 26});
 
     // Recording settings.
     m_recordDelays = addCheck("chkRecordDelays", {kRightX, kPanelY, kRightW, 22});
@@ -314,11 +315,17 @@ void MacroDialog::applyScale(double scale) {
                           scrollAreaStyleSheet(themeColor(), scale);
     m_list->setStyleSheet(sheet);
     m_view->setStyleSheet(sheet);
+    // The application's sheet would win over the views' own for their bars.
+    const QString bar = scrollAreaStyleSheet(themeColor(), scale);
+    for (QAbstractScrollArea* area : {static_cast<QAbstractScrollArea*>(m_list),
+                                      static_cast<QAbstractScrollArea*>(m_view),
+                                      static_cast<QAbstractScrollArea*>(m_tree)})
+        area->verticalScrollBar()->setStyleSheet(bar);
     m_list->setFont(scaledFont(kitFont(), kListFont, scale));
     m_view->setFont(scaledFont(kitFont(), kListFont, scale));
     m_view->horizontalHeader()->setFont(scaledFont(kitFont(), kCheckFont, scale));
     m_view->verticalHeader()->setDefaultSectionSize(scaled(26, scale));
-    m_view->setColumnWidth(0, scaled(198, scale));
+    m_view->setColumnWidth(0, scaled(190, scale));
     m_view->horizontalHeader()->setStyleSheet(fillStyleTemplate(kListSheet, themeColor(), scale));
     if (auto* d = qobject_cast<KestMacroItemDelegate*>(m_view->itemDelegate())) d->setScale(scale);
     m_tree->setScale(scale);
