@@ -215,7 +215,7 @@ void MacroDialog::buildControls() {
     // Step operations, two to a row, GUN SET alone below.
     for (int i = 0; i < 10; ++i)
         addButton(kStepButtons[i][0], {i % 2 ? kOp2X : kRightX, 10 + 30 * (i / 2), kOpW, 26});
-    addButton("btnGunSet", {kRightX, 160, 2 * kOpW + kOp2X - kRightX - kOpW, 26});
+    addButton("btnGunSet", {kRightX, 160, kOp2X + kOpW - kRightX, 26});
 
     // Recording settings.
     m_recordDelays = addCheck("chkRecordDelays", {kRightX, kPanelY, kRightW, 22});
