@@ -603,6 +603,229 @@
     </message>
 </context>
 <context>
+    <name>MacroDialog</name>
+    <message>
+        <source>EDIT</source>
+        <translation>BEARBEITEN</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>ANFANG</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>ENDE</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>NACH OBEN</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>NACH UNTEN</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>LEEREN</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>PAUSE EINF.</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SPEICHERN</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>SCHUSSEINST.</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>MAUSAKTION</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>UMBENENNEN</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORT</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORT</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOPP</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>NACH LINKS</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>NACH RECHTS</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>LINKSKLICK</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>MITTELKLICK</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>RECHTSKLICK</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>VOR</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>WIEDERHOL. (1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>WIEDERH. SOLANGE GEDRÜCKT</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>WIEDERH. BIS ZUM DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>STAPEL</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>PAUSEN AUFZEICHNEN</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>STANDARDPAUSE</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>MAKRONAME</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>TASTE</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>MOVEMENT</source>
+        <translation>BEWEGUNG</translation>
+    </message>
+    <message>
+        <source>DISTANCE</source>
+        <translation>DISTANZ</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>MAUSBEFEHL</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>AKTION</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>PAUSE(ms)</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; could not be saved.</source>
+        <translation>Das Makro „%1“ konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>ZU VIELE MAKROS ZUM ANLEGEN!</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WARNUNG</translation>
+    </message>
+    <message>
+        <source>The macro list could not be saved.</source>
+        <translation>Die Makroliste konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Invalid macro name.</source>
+        <translation>Ungültiger Makroname.</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; could not be renamed.</source>
+        <translation>Das Makro „%1“ konnte nicht umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>Buttons using &quot;%1&quot;: %2. They would send an empty macro. Delete it anyway?</source>
+        <translation>Tasten mit „%1“: %2. Sie würden ein leeres Makro senden. Trotzdem löschen?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; could not be deleted.</source>
+        <translation>Das Makro „%1“ konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>Makrodatei laden</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>Makrodatei(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>Makro existiert bereits!</translation>
+    </message>
+    <message>
+        <source>Not copied: %1</source>
+        <translation>Nicht kopiert: %1</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>Makrodatei speichern</translation>
+    </message>
+    <message>
+        <source>A macro holds at most 63 steps.</source>
+        <translation>Ein Makro fasst höchstens 63 Schritte.</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>EINE ODER MEHRERE TASTEN WURDEN NICHT LOSGELASSEN.</translation>
+    </message>
+</context>
+<context>
     <name>MousecfgWidget</name>
     <message>
         <source>ADD</source>

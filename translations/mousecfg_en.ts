@@ -603,6 +603,229 @@
     </message>
 </context>
 <context>
+    <name>MacroDialog</name>
+    <message>
+        <source>EDIT</source>
+        <translation>EDIT</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>DELETE</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>TOP</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>BOTTOM</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>MOVE UP</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>MOVE DOWN</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>CLEAR</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>INSERT DELAY</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SAVE</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>GUN SET</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>MOUSE ACTION</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>NEW</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>CHANGE NAME</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORT</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORT</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>MOVE LEFT</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>MOVE RIGHT</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>LEFT CLICK</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>MIDDLE CLICK</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>RIGHT CLICK</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>FORWARD</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>BACKWARD</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>LOOPS TIME(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>REPEAT RUN WHEN KEY DOWN</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>REPEAT RUN UNTIL THE KEY DOWN</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>BATCH</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>RECORD DELAYS BETWEEN ACTION</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>INSERT DEFAULT DELAY</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>MACRO NAME</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>KEY</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>DELAY</translation>
+    </message>
+    <message>
+        <source>MOVEMENT</source>
+        <translation>MOVEMENT</translation>
+    </message>
+    <message>
+        <source>DISTANCE</source>
+        <translation>DISTANCE</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>MOUSE COMMAND</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>ACTION</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>DELAY(ms)</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; could not be saved.</source>
+        <translation>The macro "%1" could not be saved.</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>TOO MANY MACROS TO BE CREATE!</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WARNING</translation>
+    </message>
+    <message>
+        <source>The macro list could not be saved.</source>
+        <translation>The macro list could not be saved.</translation>
+    </message>
+    <message>
+        <source>Invalid macro name.</source>
+        <translation>Invalid macro name.</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; could not be renamed.</source>
+        <translation>The macro "%1" could not be renamed.</translation>
+    </message>
+    <message>
+        <source>Buttons using &quot;%1&quot;: %2. They would send an empty macro. Delete it anyway?</source>
+        <translation>Buttons using "%1": %2. They would send an empty macro. Delete it anyway?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; could not be deleted.</source>
+        <translation>The macro "%1" could not be deleted.</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>Load Macro File</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>Macro File(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>Macro Exist!</translation>
+    </message>
+    <message>
+        <source>Not copied: %1</source>
+        <translation>Not copied: %1</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>Save Macro File</translation>
+    </message>
+    <message>
+        <source>A macro holds at most 63 steps.</source>
+        <translation>A macro holds at most 63 steps.</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
+    </message>
+</context>
+<context>
     <name>MousecfgWidget</name>
     <message>
         <source>ADD</source>

@@ -105,31 +105,31 @@
     </message>
     <message>
         <source>Browser Home</source>
-        <translation>Navigateur : accueil</translation>
+        <translation>Navigateur&#xa0;: accueil</translation>
     </message>
     <message>
         <source>Browser Backward</source>
-        <translation>Navigateur : précédent</translation>
+        <translation>Navigateur&#xa0;: précédent</translation>
     </message>
     <message>
         <source>Browser Forward</source>
-        <translation>Navigateur : suivant</translation>
+        <translation>Navigateur&#xa0;: suivant</translation>
     </message>
     <message>
         <source>Browser Stop</source>
-        <translation>Navigateur : arrêter</translation>
+        <translation>Navigateur&#xa0;: arrêter</translation>
     </message>
     <message>
         <source>Browser Refresh</source>
-        <translation>Navigateur : actualiser</translation>
+        <translation>Navigateur&#xa0;: actualiser</translation>
     </message>
     <message>
         <source>Browser Search</source>
-        <translation>Navigateur : rechercher</translation>
+        <translation>Navigateur&#xa0;: rechercher</translation>
     </message>
     <message>
         <source>Browser Favorite</source>
-        <translation>Navigateur : favoris</translation>
+        <translation>Navigateur&#xa0;: favoris</translation>
     </message>
     <message>
         <source>Mail</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation>Taux d'interrogation</translation>
+        <translation>Taux d&apos;interrogation</translation>
     </message>
 </context>
 <context>
@@ -314,11 +314,11 @@
     </message>
     <message>
         <source>Times:</source>
-        <translation>Fois :</translation>
+        <translation>Fois&#xa0;:</translation>
     </message>
     <message>
         <source>Delay:</source>
-        <translation>Délai :</translation>
+        <translation>Délai&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -600,6 +600,229 @@
     <message>
         <source>BOUNCE UP</source>
         <translation>RELÂCHER</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>EDIT</source>
+        <translation>MODIFIER</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>SUPPRIMER</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>EN HAUT</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>EN BAS</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>MONTER</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>DESCENDRE</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>EFFACER</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>INSÉRER DÉLAI</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>ENREGISTRER</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>RÉGLAGE TIR</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>ACTION SOURIS</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>NOUVEAU</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>RENOMMER</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORTER</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTER</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>DÉMARRER</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>ARRÊTER</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>À GAUCHE</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>À DROITE</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>CLIC GAUCHE</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>CLIC MILIEU</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>CLIC DROIT</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>AVANCER</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>RECULER</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>RÉPÉTITIONS (1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>RÉPÉTER TOUCHE ENFONCÉE</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>RÉPÉTER JUSQU'À APPUI</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>LOT</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>ENREG. DÉLAIS ENTRE ACTIONS</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>DÉLAI PAR DÉFAUT</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>NOM DE LA MACRO</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>TOUCHE</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>DÉLAI</translation>
+    </message>
+    <message>
+        <source>MOVEMENT</source>
+        <translation>MOUVEMENT</translation>
+    </message>
+    <message>
+        <source>DISTANCE</source>
+        <translation>DISTANCE</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>COMMANDE SOURIS</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>ACTION</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>DÉLAI(ms)</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; could not be saved.</source>
+        <translation>La macro « %1 » n'a pas pu être enregistrée.</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>TROP DE MACROS POUR EN CRÉER !</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>AVERTISSEMENT</translation>
+    </message>
+    <message>
+        <source>The macro list could not be saved.</source>
+        <translation>La liste des macros n'a pas pu être enregistrée.</translation>
+    </message>
+    <message>
+        <source>Invalid macro name.</source>
+        <translation>Nom de macro invalide.</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; could not be renamed.</source>
+        <translation>La macro « %1 » n'a pas pu être renommée.</translation>
+    </message>
+    <message>
+        <source>Buttons using &quot;%1&quot;: %2. They would send an empty macro. Delete it anyway?</source>
+        <translation>Boutons utilisant « %1 » : %2. Ils enverraient une macro vide. La supprimer quand même ?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; could not be deleted.</source>
+        <translation>La macro « %1 » n'a pas pu être supprimée.</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>Charger un fichier macro</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>Fichier macro(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>La macro existe déjà !</translation>
+    </message>
+    <message>
+        <source>Not copied: %1</source>
+        <translation>Non copié : %1</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>Enregistrer le fichier macro</translation>
+    </message>
+    <message>
+        <source>A macro holds at most 63 steps.</source>
+        <translation>Une macro contient au plus 63 étapes.</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>UNE OU PLUSIEURS TOUCHES N'ONT PAS ÉTÉ RELÂCHÉES.</translation>
     </message>
 </context>
 <context>

@@ -603,6 +603,229 @@
     </message>
 </context>
 <context>
+    <name>MacroDialog</name>
+    <message>
+        <source>EDIT</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>置顶</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>置底</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>插入延迟</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>枪械设置</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>鼠标动作</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>停止录制</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>左移</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>右移</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>中键</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住时重复</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>重复直到再次按下</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>批量</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>记录动作间延迟</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>插入默认延迟</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>宏名称</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>延迟</translation>
+    </message>
+    <message>
+        <source>MOVEMENT</source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>DISTANCE</source>
+        <translation>距离</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>鼠标命令</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>动作</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>延迟(ms)</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; could not be saved.</source>
+        <translation>无法保存宏“%1”。</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>宏数量过多，无法创建！</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The macro list could not be saved.</source>
+        <translation>无法保存宏列表。</translation>
+    </message>
+    <message>
+        <source>Invalid macro name.</source>
+        <translation>无效的宏名称。</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; could not be renamed.</source>
+        <translation>无法重命名宏“%1”。</translation>
+    </message>
+    <message>
+        <source>Buttons using &quot;%1&quot;: %2. They would send an empty macro. Delete it anyway?</source>
+        <translation>使用“%1”的按键：%2 个。它们将发送空宏。仍要删除吗？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; could not be deleted.</source>
+        <translation>无法删除宏“%1”。</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>加载宏文件</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>宏文件(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>宏已存在！</translation>
+    </message>
+    <message>
+        <source>Not copied: %1</source>
+        <translation>未复制：%1</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>保存宏文件</translation>
+    </message>
+    <message>
+        <source>A macro holds at most 63 steps.</source>
+        <translation>一个宏最多包含 63 个步骤。</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>有一个或多个按键未释放。</translation>
+    </message>
+</context>
+<context>
     <name>MousecfgWidget</name>
     <message>
         <source>ADD</source>
