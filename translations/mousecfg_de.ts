@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>Release</source>
-        <translation>Loslassen</translation>
+        <translation>Lösen</translation>
     </message>
     <message>
         <source>DELAY</source>

@@ -610,7 +610,7 @@
     </message>
     <message>
         <source>DELETE</source>
-        <translation>SUPPRIMER</translation>
+        <translation>SUPPR.</translation>
     </message>
     <message>
         <source>TOP</source>
