@@ -40,7 +40,9 @@ int main(int argc, char* argv[])
     const struct {
         const char* name;
         int tab;
-    } pages[] = {{"CUSTOMIZE", MousecfgWidget::CustomizeTab}, {"DPI", MousecfgWidget::DpiTab}};
+    } pages[] = {{"CUSTOMIZE", MousecfgWidget::CustomizeTab},
+                 {"DPI", MousecfgWidget::DpiTab},
+                 {"MACRO", MousecfgWidget::MacroTab}};
     for (const auto& page : pages) {
         std::vector<double> ms;
         for (int r = 0; r < rounds; ++r) {

@@ -6,6 +6,7 @@
 #include "defaults.h"
 #include "filename.h"
 #include "language.h"
+#include "macrofile.h"
 #include "paths.h"
 #include "productdef.h"
 #include "profilefile.h"
@@ -285,6 +286,18 @@ QString productDefinition(const Box& box, const QByteArray&) {
 QString macroFile(const Box&, const QByteArray&) {
     for (int limit : {0, 1, 63, 1000})
         if (int(readMacroSteps("m", limit).size()) > limit) return "macro steps past the limit";
+    // What the editor reads it can show, and saving it loses nothing.
+    MacroFile shown = readMacroFile("m");
+    for (const MacroStep& st : shown.steps) {
+        const uint8_t kind = stepKind(st);
+        if (kind != kStepButton && kind != kStepMove && kind != kStepKey && kind != kStepDelay)
+            return "the editor kept a step it cannot show";
+        if (kind == kStepButton && !isButtonBit(st.dataL)) return "a button step without a button";
+        if (kind == kStepMove && st.dataH != 0 && st.dataL != 0) return "a move on two axes";
+    }
+    shown.name = "m2";
+    if (!writeMacroFile(shown) || !(readMacroFile("m2").steps == shown.steps))
+        return "saving the macro changed its steps";
     DeviceSettings live, sent;
     live.profiles[0].buttons[3].Fun = sent.profiles[0].buttons[3].Fun = 200;
     live.profiles[0].buttons[3].macroname = sent.profiles[0].buttons[3].macroname = "m";
@@ -359,7 +372,11 @@ const Reader kReaders[] = {
     {"product configuration", "app/Configs/" + kProduct + "/Config.ini", {}, {}, profileList},
     {"language configuration", "app/Configs/LangConfig.ini", {}, {}, languages},
     {"product definition", "app/DefaultProfile.bin", {}, {}, productDefinition},
-    {"macro file", "app/Configs/MacroDB/m.MSMACRO", macroSeed, {}, macroFile},
+    {"macro file",
+     "app/Configs/MacroDB/m.MSMACRO",
+     macroSeed,
+     {"app/Configs/MacroDB/m2.MSMACRO"},
+     macroFile},
     {"exported settings", "work/import.conf", exportSeed, {}, exportedSettings},
     {"imported profile",
      "work/import.prof",
