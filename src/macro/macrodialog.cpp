@@ -857,7 +857,8 @@ void MacroDialog::onHookKey(quint32 scanCode, quint32 flags) {
             if (flags & kHookKeyUp) m_lastKey = -1;
             return;
         }
-        const uint8_t code = keyCodeFromHook(scanCode, flags);
+        // Alt held changes nothing about which key it is.
+        const uint8_t code = keyCodeFromHook(scanCode, flags & (kHookExtended | kHookKeyUp));
         if (code == m_lastKey) return; // the key's auto-repeat
         m_lastKey = code;
         uint8_t usage = 0;
@@ -917,6 +918,9 @@ void MacroDialog::showStepEditor(int row) {
         m_keyName->setText(usageToKeyCode(s.dataL, code) ? keyName(code) : QString());
         shown = {m_keyCaption, m_keyName};
         keyEdit = true;
+        // The next key is the step's new key; it must not also move through
+        // the step list or type into a field.
+        m_focusSink->setFocus(Qt::OtherFocusReason);
         break;
     }
     case kStepDelay:
@@ -948,9 +952,10 @@ void MacroDialog::showStepEditor(int row) {
 void MacroDialog::EditDelayChanged(const QString& text) {
     const int row = currentRow();
     if (!m_editing || row < 0 || stepKind(stepAt(row)) != kStepDelay) return;
+    // A number still being typed ("6" on the way to "65535") is not taken.
     bool ok = false;
     const int ms = text.toInt(&ok);
-    if (!ok) return;
+    if (!ok || ms < 10) return;
     setStepAt(row, delayStep(delayCountFromMs(ms, m_unit)));
 }
 

@@ -219,6 +219,8 @@ void TestMacroPage::editingSteps() {
     QCOMPARE(delay->text(), QStringLiteral("10"));
     page.EditDelayChanged(QStringLiteral("65535"));
     QCOMPARE(stepsText({page.steps()[1]}), QStringLiteral("6,25,153"));
+    page.EditDelayChanged(QStringLiteral("6")); // on the way to another number
+    QCOMPARE(stepsText({page.steps()[1]}), QStringLiteral("6,25,153"));
 
     // The move: a new distance keeps its direction, a new direction its distance.
     page.SelectRow(2);
@@ -240,12 +242,14 @@ void TestMacroPage::editingSteps() {
     page.onHookKey(kScanB, 0);
     page.onHookKey(kScanB, kHookKeyUp);
     QCOMPARE(stepsText({page.steps()[0]}), QStringLiteral("132,0,5"));
+    page.onHookKey(0x47, kHookAltDown); // keypad 7 with Alt held, not Home
+    QCOMPARE(stepsText({page.steps()[0]}), QStringLiteral("132,0,95"));
 
     press(page, "btnSave");
     QVERIFY(!page.editing());
     QCOMPARE(enable.last().at(0).toBool(), true);
     QCOMPARE(stepsText(readMacroFile(QStringLiteral("m")).steps),
-             QStringLiteral("132,0,5 6,25,153 2,249,0 1,0,4"));
+             QStringLiteral("132,0,95 6,25,153 2,249,0 1,0,4"));
 }
 
 void TestMacroPage::cancelRestoresTheFileAfterARename() {
