@@ -677,34 +677,6 @@
         <translation>STOPP</translation>
     </message>
     <message>
-        <source>MOVE LEFT</source>
-        <translation>NACH LINKS</translation>
-    </message>
-    <message>
-        <source>MOVE RIGHT</source>
-        <translation>NACH RECHTS</translation>
-    </message>
-    <message>
-        <source>LEFT CLICK</source>
-        <translation>LINKSKLICK</translation>
-    </message>
-    <message>
-        <source>MIDDLE CLICK</source>
-        <translation>MITTELKLICK</translation>
-    </message>
-    <message>
-        <source>RIGHT CLICK</source>
-        <translation>RECHTSKLICK</translation>
-    </message>
-    <message>
-        <source>FORWARD</source>
-        <translation>VOR</translation>
-    </message>
-    <message>
-        <source>BACKWARD</source>
-        <translation>ZURÜCK</translation>
-    </message>
-    <message>
         <source>LOOPS TIME(1-255)</source>
         <translation>WIEDERHOL. (1-255)</translation>
     </message>

@@ -677,34 +677,6 @@
         <translation>STOP</translation>
     </message>
     <message>
-        <source>MOVE LEFT</source>
-        <translation>MOVE LEFT</translation>
-    </message>
-    <message>
-        <source>MOVE RIGHT</source>
-        <translation>MOVE RIGHT</translation>
-    </message>
-    <message>
-        <source>LEFT CLICK</source>
-        <translation>LEFT CLICK</translation>
-    </message>
-    <message>
-        <source>MIDDLE CLICK</source>
-        <translation>MIDDLE CLICK</translation>
-    </message>
-    <message>
-        <source>RIGHT CLICK</source>
-        <translation>RIGHT CLICK</translation>
-    </message>
-    <message>
-        <source>FORWARD</source>
-        <translation>FORWARD</translation>
-    </message>
-    <message>
-        <source>BACKWARD</source>
-        <translation>BACKWARD</translation>
-    </message>
-    <message>
         <source>LOOPS TIME(1-255)</source>
         <translation>LOOPS TIME(1-255)</translation>
     </message>
@@ -762,7 +734,7 @@
     </message>
     <message>
         <source>The macro &quot;%1&quot; could not be saved.</source>
-        <translation>The macro "%1" could not be saved.</translation>
+        <translation>The macro &quot;%1&quot; could not be saved.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
@@ -782,11 +754,11 @@
     </message>
     <message>
         <source>The macro &quot;%1&quot; could not be renamed.</source>
-        <translation>The macro "%1" could not be renamed.</translation>
+        <translation>The macro &quot;%1&quot; could not be renamed.</translation>
     </message>
     <message>
         <source>Buttons using &quot;%1&quot;: %2. They would send an empty macro. Delete it anyway?</source>
-        <translation>Buttons using "%1": %2. They would send an empty macro. Delete it anyway?</translation>
+        <translation>Buttons using &quot;%1&quot;: %2. They would send an empty macro. Delete it anyway?</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -794,7 +766,7 @@
     </message>
     <message>
         <source>The macro &quot;%1&quot; could not be deleted.</source>
-        <translation>The macro "%1" could not be deleted.</translation>
+        <translation>The macro &quot;%1&quot; could not be deleted.</translation>
     </message>
     <message>
         <source>Load Macro File</source>

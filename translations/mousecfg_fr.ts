@@ -677,34 +677,6 @@
         <translation>ARRÊTER</translation>
     </message>
     <message>
-        <source>MOVE LEFT</source>
-        <translation>À GAUCHE</translation>
-    </message>
-    <message>
-        <source>MOVE RIGHT</source>
-        <translation>À DROITE</translation>
-    </message>
-    <message>
-        <source>LEFT CLICK</source>
-        <translation>CLIC GAUCHE</translation>
-    </message>
-    <message>
-        <source>MIDDLE CLICK</source>
-        <translation>CLIC MILIEU</translation>
-    </message>
-    <message>
-        <source>RIGHT CLICK</source>
-        <translation>CLIC DROIT</translation>
-    </message>
-    <message>
-        <source>FORWARD</source>
-        <translation>AVANCER</translation>
-    </message>
-    <message>
-        <source>BACKWARD</source>
-        <translation>RECULER</translation>
-    </message>
-    <message>
         <source>LOOPS TIME(1-255)</source>
         <translation>RÉPÉTITIONS (1-255)</translation>
     </message>
@@ -714,7 +686,7 @@
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU'À APPUI</translation>
+        <translation>RÉPÉTER JUSQU&apos;À APPUI</translation>
     </message>
     <message>
         <source>BATCH</source>
@@ -762,11 +734,11 @@
     </message>
     <message>
         <source>The macro &quot;%1&quot; could not be saved.</source>
-        <translation>La macro « %1 » n'a pas pu être enregistrée.</translation>
+        <translation>La macro «&#xa0;%1&#xa0;» n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation>TROP DE MACROS POUR EN CRÉER !</translation>
+        <translation>TROP DE MACROS POUR EN CRÉER&#xa0;!</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -774,7 +746,7 @@
     </message>
     <message>
         <source>The macro list could not be saved.</source>
-        <translation>La liste des macros n'a pas pu être enregistrée.</translation>
+        <translation>La liste des macros n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>Invalid macro name.</source>
@@ -782,11 +754,11 @@
     </message>
     <message>
         <source>The macro &quot;%1&quot; could not be renamed.</source>
-        <translation>La macro « %1 » n'a pas pu être renommée.</translation>
+        <translation>La macro «&#xa0;%1&#xa0;» n&apos;a pas pu être renommée.</translation>
     </message>
     <message>
         <source>Buttons using &quot;%1&quot;: %2. They would send an empty macro. Delete it anyway?</source>
-        <translation>Boutons utilisant « %1 » : %2. Ils enverraient une macro vide. La supprimer quand même ?</translation>
+        <translation>Boutons utilisant «&#xa0;%1&#xa0;»&#xa0;: %2. Ils enverraient une macro vide. La supprimer quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -794,7 +766,7 @@
     </message>
     <message>
         <source>The macro &quot;%1&quot; could not be deleted.</source>
-        <translation>La macro « %1 » n'a pas pu être supprimée.</translation>
+        <translation>La macro «&#xa0;%1&#xa0;» n&apos;a pas pu être supprimée.</translation>
     </message>
     <message>
         <source>Load Macro File</source>
@@ -806,11 +778,11 @@
     </message>
     <message>
         <source>Macro Exist!</source>
-        <translation>La macro existe déjà !</translation>
+        <translation>La macro existe déjà&#xa0;!</translation>
     </message>
     <message>
         <source>Not copied: %1</source>
-        <translation>Non copié : %1</translation>
+        <translation>Non copié&#xa0;: %1</translation>
     </message>
     <message>
         <source>Save Macro File</source>
@@ -822,7 +794,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation>UNE OU PLUSIEURS TOUCHES N'ONT PAS ÉTÉ RELÂCHÉES.</translation>
+        <translation>UNE OU PLUSIEURS TOUCHES N&apos;ONT PAS ÉTÉ RELÂCHÉES.</translation>
     </message>
 </context>
 <context>

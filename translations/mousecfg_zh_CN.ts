@@ -677,34 +677,6 @@
         <translation>停止录制</translation>
     </message>
     <message>
-        <source>MOVE LEFT</source>
-        <translation>左移</translation>
-    </message>
-    <message>
-        <source>MOVE RIGHT</source>
-        <translation>右移</translation>
-    </message>
-    <message>
-        <source>LEFT CLICK</source>
-        <translation>左键</translation>
-    </message>
-    <message>
-        <source>MIDDLE CLICK</source>
-        <translation>中键</translation>
-    </message>
-    <message>
-        <source>RIGHT CLICK</source>
-        <translation>右键</translation>
-    </message>
-    <message>
-        <source>FORWARD</source>
-        <translation>前进</translation>
-    </message>
-    <message>
-        <source>BACKWARD</source>
-        <translation>后退</translation>
-    </message>
-    <message>
         <source>LOOPS TIME(1-255)</source>
         <translation>循环次数(1-255)</translation>
     </message>

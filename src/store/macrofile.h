@@ -49,7 +49,12 @@ uint8_t buttonBitFromIndex(int index); // 0..4 -> 1, 4, 2, 8, 16
 int buttonIndexFromBit(uint8_t bit);   // unknown bits -> 0
 bool isButtonBit(uint8_t bit);
 
+// In the editor's order: MOVE LEFT, MOVE RIGHT, MOVE UP, MOVE DOWN.
 enum class MoveDirection { Left, Right, Up, Down };
+inline MoveDirection moveDirectionAt(int index)
+{
+    return MoveDirection(index < 0 ? 0 : index > 3 ? 3 : index);
+}
 // A move along one axis; the distance is a signed byte on the wire.
 MacroStep moveStep(MoveDirection direction, int distance);
 MoveDirection moveDirection(const MacroStep& step);
