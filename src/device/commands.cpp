@@ -2,6 +2,7 @@
 
 #include "transport.h"
 
+#include <lightinggroup.h>
 #include <productdef.h>
 
 uint8_t sendPackets(const std::vector<CommandReport>& packets) {
@@ -42,7 +43,8 @@ uint8_t CommitBlock(uint8_t command) {
 }
 
 uint8_t WriteSettingsBlock(const DeviceSettings& staged) {
-    return sendPackets(settingsPackets(encodeSettingsBlock(staged, syncMode())));
+    return sendPackets(
+        settingsPackets(encodeSettingsBlock(staged, syncMode(), &lightingProfile(staged))));
 }
 
 uint8_t WriteDpiBlock(const DeviceSettings& staged, int profile) {
@@ -60,5 +62,5 @@ uint8_t WriteButtonBlock(DeviceSettings& staged, MacroIndexMap& macros) {
 }
 
 uint8_t WriteLightingBlock(const DeviceSettings& staged) {
-    return sendPackets(lightingPackets(encodeLightingBlock(staged.current())));
+    return sendPackets(lightingPackets(encodeLightingBlock(lightingProfile(staged))));
 }

@@ -33,9 +33,11 @@ uint8_t deviceLedMode(uint8_t ledMode) {
     return uint8_t(kLedModeRecord[ledMode] + 1);
 }
 
-SettingsBlock encodeSettingsBlock(const DeviceSettings& s, int syncMode) {
+SettingsBlock encodeSettingsBlock(const DeviceSettings& s, int syncMode,
+                                  const MouseProfile* lighting) {
     SettingsBlock b{};
     const MouseProfile& cur = s.current();
+    const MouseProfile& light = lighting ? *lighting : cur;
     for (int p = 0; p < kProfileCount; ++p) {
         b[size_t(p)] = s.profiles[p].scrollspeed;
         b[size_t(11 + p)] = s.profiles[p].pollrate;
@@ -48,13 +50,13 @@ SettingsBlock encodeSettingsBlock(const DeviceSettings& s, int syncMode) {
     }
     b[5] = flags;
     b[6] = s.currentProfile;
-    b[7] = cur.LedMoveOFF;
-    b[8] = cur.LedSleepTime;
+    b[7] = light.LedMoveOFF;
+    b[8] = light.LedSleepTime;
     b[9] = s.Debounce;
     b[10] = uint8_t(s.SensorMode | (s.Wake ? 0x80 : 0));
     b[16] = 0x1F;
     b[17] = cur.dpi;
-    b[18] = deviceLedMode(cur.LedMode);
+    b[18] = deviceLedMode(light.LedMode);
     return b;
 }
 

@@ -39,8 +39,10 @@ using MacroIndexMap = QMap<QString, int>;
 uint8_t deviceLedMode(uint8_t ledMode);
 
 // The settings block. The per-profile lighting values come from the current
-// profile: the block itself makes that profile the mouse's active one.
-SettingsBlock encodeSettingsBlock(const DeviceSettings& settings, int syncMode);
+// profile (the block itself makes that profile the mouse's active one), or
+// from `lighting` for products whose one lighting setting serves every profile.
+SettingsBlock encodeSettingsBlock(const DeviceSettings& settings, int syncMode,
+                                  const MouseProfile* lighting = nullptr);
 
 // Bytes 1-4 of a DPI stage record: the X and Y step values encoded for the
 // sensor, in the order the sensor expects them.

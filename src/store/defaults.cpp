@@ -2,6 +2,7 @@
 
 #include "filename.h"
 #include "inifile.h"
+#include "lightinggroup.h"
 #include "paths.h"
 #include "productdef.h"
 #include "profilefile.h"
@@ -165,8 +166,10 @@ int compareSettings(const DeviceSettings& live, const DeviceSettings& sent)
     if (!general) {
         const MouseProfile& a = live.current();
         const MouseProfile& b = sent.current();
-        general = a.dpi != b.dpi || a.LedMode != b.LedMode || a.LedMoveOFF != b.LedMoveOFF ||
-                  a.LedSleepTime != b.LedSleepTime;
+        const MouseProfile& la = lightingProfile(live);
+        const MouseProfile& lb = lightingProfile(sent);
+        general = a.dpi != b.dpi || la.LedMode != lb.LedMode || la.LedMoveOFF != lb.LedMoveOFF ||
+                  la.LedSleepTime != lb.LedSleepTime;
     }
     if (general) mask |= ChangeGeneral;
 

@@ -122,6 +122,7 @@ private slots:
     void eightStepMacro();
     void repeatedMacro();
     void blocksFromCurrentProfile();
+    void sharedLightingFromProfileZero();
     void statusThreadRestarted_data();
     void statusThreadRestarted();
     void stoppedWorkerSignalsNothing();
@@ -331,6 +332,40 @@ void TestUpload::blocksFromCurrentProfile() {
     QCOMPARE(int(settings[7]), 1);
     QCOMPARE(int(settings[8]), 9);
     QVERIFY(u.link->mouse.block(0, 2).empty());
+}
+
+void TestUpload::sharedLightingFromProfileZero() {
+    // A product whose one lighting setting serves every profile: whatever
+    // profile is current, the lighting and its settings bytes come from
+    // profile 0, and a change there alone is sent.
+    Upload u;
+    QVERIFY(writeCurrentProductName(QStringLiteral("Qorv Halo")));
+    u.working->currentProfile = 3;
+    MouseProfile& shared = u.working->profiles[0];
+    shared.LedMode = 2;
+    shared.ledModes[2].RGB = QColor(0x12, 0xab, 0x34);
+    shared.ledModes[2].breath = 4;
+    shared.LedSleepTime = 3;
+    shared.LedMoveOFF = 0;
+    MouseProfile& own = u.working->profiles[3];
+    own.LedMode = 4;
+    own.LedSleepTime = 7;
+    own.LedMoveOFF = 255;
+    QCOMPARE(u.run(true), 0);
+    auto check = [&] {
+        const std::vector<uint8_t> lighting = u.link->mouse.block(3, 4);
+        const LightingBlock expected = encodeLightingBlock(shared);
+        QVERIFY(std::equal(expected.begin(), expected.end(), lighting.begin(), lighting.end()));
+        const std::vector<uint8_t> settings = u.link->mouse.block(3, 1);
+        QCOMPARE(int(settings[7]), 0);
+        QCOMPARE(int(settings[8]), int(shared.LedSleepTime));
+        QCOMPARE(int(settings[18]), int(deviceLedMode(2)));
+    };
+    check();
+    shared.LedSleepTime = 5;
+    shared.ledModes[2].breath = 2;
+    QCOMPARE(u.run(false), 0);
+    check();
 }
 
 void TestUpload::statusThreadRestarted_data() {
