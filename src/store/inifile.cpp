@@ -262,8 +262,13 @@ bool writtenSince(QFile& file, const QString& path, struct stat* seen, QByteArra
     for (int reread = 0;;) {
         struct stat now {};
         if (::fstat(file.handle(), &now) != 0 || sameFile(now, *seen)) return false;
-        if (!readSteady(file, bytes, seen) && ++reread < kRereads) continue;
+        // `seen` stays the state this program read until the new text is
+        // taken: compared with the emptied moment instead, a file still
+        // waiting for its text would pass for one nobody wrote.
+        struct stat read {};
+        if (!readSteady(file, bytes, &read) && ++reread < kRereads) continue;
         if (emptiedForNow(path, *bytes, &waitedMs)) continue;
+        *seen = read;
         return true;
     }
 }
