@@ -386,14 +386,14 @@ void ColorAreaTest::textsFit() {
         QVERIFY2(w->fontMetrics().horizontalAdvance(text) <= room,
                  qPrintable(QStringLiteral("\"%1\" is cut").arg(text)));
     }
-    dialog.hField()->setValue(360);
-    for (QSpinBox* f : {dialog.hField(), dialog.rField()})
-        QVERIFY(f->sizeHint().width() <= f->width());
-
     // For a look at it: MOUSECFG_DIALOG_SHOTS=<folder>.
     const QString shots = qEnvironmentVariable("MOUSECFG_DIALOG_SHOTS");
     if (!shots.isEmpty() && QDir().mkpath(shots))
         dialog.grab().save(QStringLiteral("%1/color-%2-%3.png").arg(shots, language).arg(scale));
+    dialog.hField()->setValue(360);
+    for (QSpinBox* f : {dialog.hField(), dialog.rField()})
+        QVERIFY(f->sizeHint().width() <= f->width());
+
     QCoreApplication::removeTranslator(&translator);
 }
 
