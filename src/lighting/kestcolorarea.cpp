@@ -73,6 +73,15 @@ QSpinBox* makeSpin(QWidget* parent, int maximum, const QString& prefix, double s
     return spin;
 }
 
+// One pixel of black round `r`, drawn as four edges so that it is there at
+// any size, one pixel included.
+void drawFrame(QPainter& p, const QRect& r) {
+    p.fillRect(r.x(), r.y(), r.width(), 1, Qt::black);
+    p.fillRect(r.x(), r.bottom(), r.width(), 1, Qt::black);
+    p.fillRect(r.x(), r.y(), 1, r.height(), Qt::black);
+    p.fillRect(r.right(), r.y(), 1, r.height(), Qt::black);
+}
+
 } // namespace
 
 int svPositionFromValue(int value, double scale) {
@@ -323,8 +332,7 @@ void PreviewColorArea::svChangedSlot(int h, int sPos, int vPos) {
 void PreviewColorArea::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), m_color);
-    p.setPen(Qt::black);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawFrame(p, rect());
 }
 
 // ---- swatch ----
@@ -341,8 +349,7 @@ void DefaultColorArea::setColor(const QColor& colour) {
 void DefaultColorArea::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), m_color);
-    p.setPen(Qt::black);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawFrame(p, rect());
     // The keyboard's place, in whichever of black and white stands out.
     if (hasFocus() && width() > 6 && height() > 6) {
         p.setPen(QPen(m_color.lightness() > 128 ? Qt::black : Qt::white, 1, Qt::DotLine));

@@ -71,6 +71,7 @@ private slots:
     void keyboardReachesEverything();
     void result_data();
     void result();
+    void swatchAnySize();
     void textsFit_data();
     void textsFit();
 };
@@ -347,6 +348,20 @@ void ColorAreaTest::result() {
     if (result == QDialog::Accepted) QCOMPARE(rgb(dialog.color()), QStringLiteral("170,187,204"));
     // Enter finishes the text before it accepts.
     if (how == QLatin1String("enter")) QCOMPARE(dialog.hexEdit()->text(), QStringLiteral("aabbcc"));
+}
+
+// The page's swatch is the same widget at 64 x 64 units, at any scale.
+void ColorAreaTest::swatchAnySize() {
+    for (const QSize size : {QSize(1, 1), QSize(3, 3), QSize(64, 64), QSize(320, 320)}) {
+        DefaultColorArea swatch;
+        swatch.setColor(QColor(18, 171, 52));
+        swatch.resize(size);
+        const QImage image = swatch.grab().toImage();
+        QCOMPARE(image.size(), size);
+        QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black));
+        if (size.width() > 2)
+            QCOMPARE(image.pixelColor(size.width() / 2, size.height() / 2), QColor(18, 171, 52));
+    }
 }
 
 void ColorAreaTest::textsFit_data() {
