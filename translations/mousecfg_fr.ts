@@ -261,6 +261,25 @@
     </message>
 </context>
 <context>
+    <name>KestColorArea</name>
+    <message>
+        <source>Color Edit</source>
+        <translation>Modifier la couleur</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>COULEUR</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>KestComboKeyWindow</name>
     <message>
         <source>Combo Key</source>

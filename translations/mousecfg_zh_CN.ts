@@ -261,6 +261,25 @@
     </message>
 </context>
 <context>
+    <name>KestColorArea</name>
+    <message>
+        <source>Color Edit</source>
+        <translation>颜色编辑</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>KestComboKeyWindow</name>
     <message>
         <source>Combo Key</source>

@@ -200,6 +200,23 @@ QString scrollAreaStyleSheet(const QColor& accent, double scale) {
     return fillStyleTemplate(tmpl, accent, scale);
 }
 
+QString spinBoxStyleSheet(const QColor& accent, double scale) {
+    static const QString tmpl = QStringLiteral(
+        "QSpinBox{background-color:rgb(22,24,27);color:rgb(224,227,232);"
+        "border:1@px solid rgb(62,66,72);border-radius:3@px;padding:0px 2@px;"
+        "selection-background-color:@accent@;selection-color:rgb(18,19,22);}"
+        "QSpinBox:focus{border:1@px solid @accent@;}"
+        "QSpinBox:disabled{color:rgb(90,94,100);border-color:rgb(44,47,52);}"
+        "QSpinBox::up-button{subcontrol-origin:border;subcontrol-position:top right;"
+        "width:16@px;border:none;background:transparent;}"
+        "QSpinBox::down-button{subcontrol-origin:border;subcontrol-position:bottom right;"
+        "width:16@px;border:none;background:transparent;}"
+        "QSpinBox::up-arrow{image:url(@skin@/spin_up.png);width:8@px;height:5@px;}"
+        "QSpinBox::down-arrow{image:url(@skin@/spin_down.png);width:8@px;height:5@px;}"
+        "QSpinBox::up-arrow:disabled,QSpinBox::down-arrow:disabled{image:none;}");
+    return fillStyleTemplate(tmpl, accent, scale);
+}
+
 namespace {
 // A sheet written for a whole type, narrowed to the controls that carry the
 // kit's look: every "type" selector becomes "selector".

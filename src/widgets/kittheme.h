@@ -68,6 +68,8 @@ QString progressStyleSheet(const QColor& accent, double scale, bool off, int fon
 QString checkBoxStyleSheet(const QString& uncheckedImage, const QString& checkedImage,
                            double scale);
 QString scrollAreaStyleSheet(const QColor& accent, double scale);
+// Number fields of the skinned dialogs, with the skin's step arrows.
+QString spinBoxStyleSheet(const QColor& accent, double scale);
 
 // The one sheet of every skinned control. It is installed on the application,
 // so the window, its menus and its dialogs all cascade from it: the kit's own
