@@ -280,6 +280,93 @@
     </message>
 </context>
 <context>
+    <name>KestColorWindow</name>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>DAUERLICHT</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>ATMEN</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>7-FARBEN-ATMEN</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>REGENBOGEN</translation>
+    </message>
+    <message>
+        <source>FLASH</source>
+        <translation>BLITZ</translation>
+    </message>
+    <message>
+        <source>Horizontal WAVE</source>
+        <translation>Horizontale Welle</translation>
+    </message>
+    <message>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>Horizontal spurlos</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Regentropfen</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>WELLE</translation>
+    </message>
+    <message>
+        <source>GO WITHOUT TRACE</source>
+        <translation>SPURLOS</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>REAKTIV</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>Jo-Jo</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>Murmeln</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFEKT</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>HELLIGKEIT</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>GESCHWINDIGKEIT</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>FARBE</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>RUHEZUSTAND NACH</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>LED AUS BEI BEWEGUNG</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> MIN.</translation>
+    </message>
+</context>
+<context>
     <name>KestComboKeyWindow</name>
     <message>
         <source>Combo Key</source>

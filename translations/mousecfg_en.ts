@@ -280,6 +280,93 @@
     </message>
 </context>
 <context>
+    <name>KestColorWindow</name>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>FULL LIGHTED</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>BREATHING</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>7 COLOR BREATHING</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>RAINBOW</translation>
+    </message>
+    <message>
+        <source>FLASH</source>
+        <translation>FLASH</translation>
+    </message>
+    <message>
+        <source>Horizontal WAVE</source>
+        <translation>Horizontal WAVE</translation>
+    </message>
+    <message>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>Horizontal GO WITHOUT TRACE</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Raindrop</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>WAVE</translation>
+    </message>
+    <message>
+        <source>GO WITHOUT TRACE</source>
+        <translation>GO WITHOUT TRACE</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>REACTIVE</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>yo-yo</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>Marbles</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFECT</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>BRIGHTNESS</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>SPEED</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>COLOR</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>SLEEP TIME</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>MOVE TO LIGHT OFF</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> MINUTE</translation>
+    </message>
+</context>
+<context>
     <name>KestComboKeyWindow</name>
     <message>
         <source>Combo Key</source>

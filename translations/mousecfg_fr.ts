@@ -280,6 +280,93 @@
     </message>
 </context>
 <context>
+    <name>KestColorWindow</name>
+    <message>
+        <source>OFF</source>
+        <translation>ÉTEINT</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>ALLUMAGE FIXE</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>RESPIRATION</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>RESPIRATION 7 COULEURS</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>ARC-EN-CIEL</translation>
+    </message>
+    <message>
+        <source>FLASH</source>
+        <translation>CLIGNOTEMENT</translation>
+    </message>
+    <message>
+        <source>Horizontal WAVE</source>
+        <translation>Vague horizontale</translation>
+    </message>
+    <message>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>Passage horizontal sans trace</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Goutte de pluie</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>VAGUE</translation>
+    </message>
+    <message>
+        <source>GO WITHOUT TRACE</source>
+        <translation>PASSAGE SANS TRACE</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>RÉACTIF</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>yo-yo</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>Billes</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFET</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>LUMINOSITÉ</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>VITESSE</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>COULEUR</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>MISE EN VEILLE</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>ÉTEINT EN MOUVEMENT</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> MIN</translation>
+    </message>
+</context>
+<context>
     <name>KestComboKeyWindow</name>
     <message>
         <source>Combo Key</source>

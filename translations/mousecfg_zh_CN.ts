@@ -280,6 +280,93 @@
     </message>
 </context>
 <context>
+    <name>KestColorWindow</name>
+    <message>
+        <source>OFF</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>常亮</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>呼吸</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>七彩呼吸</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>彩虹</translation>
+    </message>
+    <message>
+        <source>FLASH</source>
+        <translation>闪烁</translation>
+    </message>
+    <message>
+        <source>Horizontal WAVE</source>
+        <translation>水平波浪</translation>
+    </message>
+    <message>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>水平无痕</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>雨滴</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>波浪</translation>
+    </message>
+    <message>
+        <source>GO WITHOUT TRACE</source>
+        <translation>无痕</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>触发</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>悠悠球</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>弹珠</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>灯效</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>休眠时间</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>移动时关闭灯光</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> 分钟</translation>
+    </message>
+</context>
+<context>
     <name>KestComboKeyWindow</name>
     <message>
         <source>Combo Key</source>

@@ -7,6 +7,8 @@
 #include "devicetable.h"
 #include "filename.h"
 #include "customizepage.h"
+#include "kestcolorwindow.h"
+#include "lightingpage.h"
 #include "macrodialog.h"
 #include "macropage.h"
 #include "dpipage.h"
@@ -92,7 +94,6 @@ const QStringList kTabImages = {"/skin/tabbutton-1.png", "/skin/tabbutton-3.png"
                                 "/skin/tabbutton-2.png"};
 
 // Where the pages sit (logical), from the window's fixed design.
-const QRect kLightingPageRect(285, 342, 664, 199);
 const QRect kMouseViewRect(300, 74, 300, 266);
 constexpr int kMarkerCount = 20;
 
@@ -410,10 +411,12 @@ void MousecfgWidget::buildControls()
 void MousecfgWidget::buildPages()
 {
     m_pages.clear();
-    auto empty = [this](const QRect& r) {
-        return std::make_unique<LazyPage>([this, r] { return std::make_unique<EmptyPage>(this, r); });
-    };
-    m_pages.push_back(empty(kLightingPageRect));
+    m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
+        auto page = std::make_unique<LightingPage>(this);
+        connect(page->window(), &KestColorWindow::lightingChanged, this,
+                &MousecfgWidget::onLightingChanged);
+        return page;
+    }));
     m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
         auto page = std::make_unique<CustomizePage>(this);
         KestBtnWindow* w = page->buttonWindow();
@@ -903,6 +906,8 @@ void MousecfgWidget::onButtonClicked()
 }
 
 void MousecfgWidget::slotGotoMacro(quint8 iBtn) { selectTab(iBtn); }
+
+void MousecfgWidget::onLightingChanged() {}
 
 void MousecfgWidget::slotPopOneClickBox()
 {

@@ -125,6 +125,8 @@ private slots:
     void onLanguageAction(QAction* action);
     void loadLanguage(int index);
     void onQuitRequested();
+    // The lighting page changed what the mouse picture shows.
+    void onLightingChanged();
 
 private:
     // Construction pieces, in the order the constructor runs them.

@@ -51,18 +51,3 @@ private:
     Factory m_make;
     std::unique_ptr<TabPage> m_page;
 };
-
-// A page still to come: one empty widget at its logical place.
-class EmptyPage : public TabPage {
-public:
-    EmptyPage(QWidget* parent, const QRect& logicalGeometry);
-    QList<QWidget*> widgets() const override { return {m_widget}; }
-    void refresh(DeviceSettings&) override {}
-    void collect(DeviceSettings&) override {}
-    void retranslate() override {}
-    void applyScale(double scale) override;
-
-private:
-    QWidget* m_widget;
-    QRect m_geometry;
-};
