@@ -113,6 +113,8 @@ private slots:
     void decodedState();
     void blockDecoders_data();
     void blockDecoders();
+    void lightingMarksModeInUse_data();
+    void lightingMarksModeInUse();
     void controlCommands_data();
     void controlCommands();
 };
@@ -597,6 +599,42 @@ void TestVirtualMouse::blockDecoders_data() {
     light[8] = char(0x80);
     light[9] = char(0xFF);
     QTest::newRow("lighting record") << 4 << light << "mode 2: 80 ff 00 00 00 00 00 00";
+    // Each record names its effects and reads only the fields it carries.
+    const QByteArray lit = QByteArray::fromHex("8000000000000000"
+                                               "8012ab3401000203"
+                                               "80fe01020109047f"
+                                               "8033333301040103"
+                                               "8000000001020801"
+                                               "8000000005030102"
+                                               "8000000007000003"
+                                               "8000000006050001"
+                                               "8000000008010002"
+                                               "8000000009040003");
+    QTest::newRow("off") << 4 << lit << "mode 1: 80 00 00 00 00 00 00 00\n      OFF\n";
+    QTest::newRow("full lighted") << 4 << lit
+                                  << "\n      FULL LIGHTED: colour #12ab34, brightness 3\n";
+    QTest::newRow("breathing") << 4 << lit << "\n      BREATHING: colour #fe0102, speed 9\n";
+    QTest::newRow("7 colour breathing: no colour")
+        << 4 << lit << "\n      7 COLOR BREATHING: speed 4\n";
+    QTest::newRow("rainbow") << 4 << lit << "\n      RAINBOW: brightness 1, speed 2\n";
+    QTest::newRow("the shared record")
+        << 4 << lit
+        << "\n      FLASH / Horizontal WAVE / Horizontal GO WITHOUT TRACE / Raindrop / WAVE: "
+           "brightness 2, speed 3\n";
+    QTest::newRow("reactive: no speed") << 4 << lit << "\n      REACTIVE: brightness 3\n";
+    QTest::newRow("go without trace")
+        << 4 << lit << "\n      GO WITHOUT TRACE: brightness 1, speed 5\n";
+    QTest::newRow("yo-yo") << 4 << lit << "\n      yo-yo: brightness 2, speed 1\n";
+    QTest::newRow("marbles")
+        << 4 << lit << "mode 10: 80 00 00 00 09 04 00 03\n      Marbles: brightness 3, speed 4\n";
+    QTest::newRow("cut block reads zeros")
+        << 4 << lit.left(10)
+        << "mode 2: 80 12 00 00 00 00 00 00\n      FULL LIGHTED: colour #120000, brightness 0\n";
+    QTest::newRow("mode named") << 1 << settings << "lighting mode: 7 (REACTIVE)\n";
+    settings[18] = 0;
+    QTest::newRow("mode 0") << 1 << settings << "lighting mode: 0 (no such record)\n";
+    settings[18] = 11;
+    QTest::newRow("mode 11") << 1 << settings << "lighting mode: 11 (no such record)\n";
     QByteArray macros(4000, 0);
     macros.replace(400, 6, QByteArray("\x01\x04\x00\x02\x04\x00", 6));
     QTest::newRow("macro image 2") << 5 << macros << "macro 2: 2 steps: 01 04 00, 02 04 00";
@@ -614,6 +652,41 @@ void TestVirtualMouse::blockDecoders() {
     const std::vector<uint8_t> bytesIn(data.begin(), data.end());
     const QString text = QString::fromStdString(decoders[block - 1](bytesIn));
     QVERIFY2(text.contains(expected), qPrintable(text));
+}
+
+// The record the profile's own settings select is marked, and only that one.
+void TestVirtualMouse::lightingMarksModeInUse_data() {
+    QTest::addColumn<int>("mode"); // -1: no settings block
+    QTest::addColumn<QString>("marked");
+    QTest::newRow("off") << 1 << "      OFF (current)\n";
+    QTest::newRow("breathing") << 3 << "      BREATHING: colour #000000, speed 0 (current)\n";
+    QTest::newRow("shared record") << 6 << "Raindrop / WAVE: brightness 0, speed 0 (current)\n";
+    QTest::newRow("last record") << 10 << "      Marbles: brightness 0, speed 0 (current)\n";
+    QTest::newRow("no such record") << 11 << "";
+    QTest::newRow("mode 0") << 0 << "";
+    QTest::newRow("settings never written") << -1 << "";
+}
+
+void TestVirtualMouse::lightingMarksModeInUse() {
+    QFETCH(int, mode);
+    QFETCH(QString, marked);
+    MouseSnapshot snapshot;
+    for (ProfileBlocks& p : snapshot.profiles) {
+        p.blocks[kCmdLighting - 1].assign(80, 0);
+        p.blocks[kCmdSettings - 1].assign(19, 0);
+        p.blocks[kCmdSettings - 1][18] = 2; // other profiles use their own mode
+    }
+    std::vector<uint8_t>& settings = snapshot.profiles[3].blocks[kCmdSettings - 1];
+    if (mode < 0)
+        settings.clear();
+    else
+        settings[18] = uint8_t(mode);
+    const QString all = QString::fromStdString(describeMouse(snapshot));
+    const int from = all.indexOf("profile 3:");
+    const QString profile = all.mid(from, all.indexOf("profile 4:") - from);
+    QCOMPARE(profile.count("(current)"), marked.isEmpty() ? 0 : 1);
+    QVERIFY2(profile.contains(marked), qPrintable(profile));
+    QCOMPARE(all.count("      FULL LIGHTED: colour #000000, brightness 0 (current)\n"), 4);
 }
 
 void TestVirtualMouse::controlCommands_data() {
