@@ -69,17 +69,22 @@ QPixmap tintedSkinPixmap(const QString& picture, const QString& mask, const QSiz
                          const LightTint& tint) {
     const QPixmap plain = scaledSkinPixmap(picture, size);
     if (plain.isNull() || tint.kind == LightTint::Plain) return plain;
-    const QString key = QStringLiteral("tint:%1|%2|%3x%4|%5|%6")
+    // One look kept, not one per colour: a colour dragged through the editor
+    // would fill the pixmap cache with looks never shown again.
+    static const QString kLast = QStringLiteral("mousetint:last");
+    static QString lastKey;
+    const QString key = QStringLiteral("%1|%2|%3x%4|%5|%6")
                             .arg(skinPath(picture), skinPath(mask))
                             .arg(size.width())
                             .arg(size.height())
                             .arg(int(tint.kind))
                             .arg(tint.colour.rgba(), 0, 16);
     QPixmap pm;
-    if (QPixmapCache::find(key, &pm)) return pm;
+    if (key == lastKey && QPixmapCache::find(kLast, &pm)) return pm;
     const QPixmap lights = scaledSkinPixmap(mask, size);
     if (lights.isNull()) return plain;
     pm = QPixmap::fromImage(tintedMouse(plain.toImage(), lights.toImage(), tint));
-    QPixmapCache::insert(key, pm);
+    QPixmapCache::insert(kLast, pm);
+    lastKey = key;
     return pm;
 }

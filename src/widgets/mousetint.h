@@ -29,8 +29,8 @@ LightTint lightTintFor(int ledMode, const QColor& colour);
 QImage tintedMouse(const QImage& base, const QImage& mask, const LightTint& tint);
 
 // The skin picture `picture` scaled to fit `size` (as scaledSkinPixmap) with
-// the lights the skin image `mask` marks tinted; cached per look, so the
-// hover pictures and a profile switched back and forth cost nothing again.
-// A missing or unreadable mask gives the plain picture.
+// the lights the skin image `mask` marks tinted; the last look is kept, so
+// redrawing an unchanged view costs nothing. A missing or unreadable mask
+// gives the plain picture.
 QPixmap tintedSkinPixmap(const QString& picture, const QString& mask, const QSize& size,
                          const LightTint& tint);
