@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <iterator>
 
 namespace vm {
 
@@ -89,6 +90,36 @@ const char* rateText(int code) {
     }
 }
 
+// The lighting records as the mouse reads them: which effects each serves
+// (the host sends effects 5 to 9 through one record) and which of the colour
+// (bytes 1-3), speed (byte 5) and brightness (byte 7) it carries.
+struct LightingRecord {
+    const char* effects;
+    bool colour;
+    bool speed;
+    bool brightness;
+};
+constexpr LightingRecord kLightingRecords[] = {
+    {"OFF", false, false, false},
+    {"FULL LIGHTED", true, false, true},
+    {"BREATHING", true, true, false},
+    {"7 COLOR BREATHING", false, true, false},
+    {"RAINBOW", false, true, true},
+    {"FLASH / Horizontal WAVE / Horizontal GO WITHOUT TRACE / Raindrop / WAVE", false, true, true},
+    {"REACTIVE", false, false, true},
+    {"GO WITHOUT TRACE", false, true, true},
+    {"yo-yo", false, true, true},
+    {"Marbles", false, true, true},
+};
+constexpr int kLightingRecordCount = int(std::size(kLightingRecords));
+constexpr size_t kLightingRecordSize = 8;
+
+// The settings block names records from 1; anything else selects none.
+const char* lightingModeName(int mode) {
+    return mode >= 1 && mode <= kLightingRecordCount ? kLightingRecords[mode - 1].effects
+                                                     : "no such record";
+}
+
 } // namespace
 
 std::string describeSettingsBlock(const std::vector<uint8_t>& b) {
@@ -108,8 +139,8 @@ std::string describeSettingsBlock(const std::vector<uint8_t>& b) {
     for (size_t i = 11; i < 16; ++i)
         t += format(" %d (%s)", at(b, i), rateText(at(b, i)));
     t += "\n";
-    t += format("    marker: %02x, DPI stage: %d, lighting mode: %d\n", at(b, 16), at(b, 17),
-                at(b, 18));
+    t += format("    marker: %02x, DPI stage: %d, lighting mode: %d (%s)\n", at(b, 16), at(b, 17),
+                at(b, 18), lightingModeName(at(b, 18)));
     return t;
 }
 
@@ -139,10 +170,25 @@ std::string describeButtonBlock(const std::vector<uint8_t>& b) {
 }
 
 std::string describeLightingBlock(const std::vector<uint8_t>& b) {
+    return describeLightingBlock(b, 0);
+}
+
+std::string describeLightingBlock(const std::vector<uint8_t>& b, int currentMode) {
     if (b.empty()) return kNever;
     std::string t;
-    for (int r = 0; r < 10; ++r)
-        t += format("    mode %d: %s\n", r + 1, hexBytes(b, 8 * size_t(r), 8).c_str());
+    for (int r = 0; r < kLightingRecordCount; ++r) {
+        const LightingRecord& rec = kLightingRecords[r];
+        const size_t o = kLightingRecordSize * size_t(r);
+        t += format("    mode %d: %s\n", r + 1, hexBytes(b, o, kLightingRecordSize).c_str());
+        std::string fields;
+        if (rec.colour)
+            fields += format(", colour #%02x%02x%02x", at(b, o + 1), at(b, o + 2), at(b, o + 3));
+        if (rec.brightness) fields += format(", brightness %d", at(b, o + 7));
+        if (rec.speed) fields += format(", speed %d", at(b, o + 5));
+        if (!fields.empty()) fields[0] = ':';
+        t += format("      %s%s%s\n", rec.effects, fields.c_str(),
+                    r + 1 == currentMode ? " (current)" : "");
+    }
     return t;
 }
 
@@ -191,9 +237,14 @@ std::string describeMouse(const MouseSnapshot& s) {
         t += format("profile %d%s: DPI stage %d, report rate %d (%s)\n", p,
                     p == s.activeProfile ? " (active)" : "", s.dpiStage[p], s.rate[p],
                     rateText(s.rate[p]));
+        const std::vector<uint8_t>& settings = s.profiles[p].blocks[kCmdSettings - 1];
         for (int k = 0; k < kBlockCount; ++k) {
             t += format("  %s:\n", kSections[k].title);
-            t += kSections[k].describe(s.profiles[p].blocks[k]);
+            // The lighting mode in use is kept with the settings.
+            t += k == kCmdLighting - 1
+                     ? describeLightingBlock(s.profiles[p].blocks[k],
+                                             settings.empty() ? 0 : at(settings, 18))
+                     : kSections[k].describe(s.profiles[p].blocks[k]);
         }
     }
     return t;

@@ -29,6 +29,9 @@ std::string describeSettingsBlock(const std::vector<uint8_t>& block);
 std::string describeDpiBlock(const std::vector<uint8_t>& block);
 std::string describeButtonBlock(const std::vector<uint8_t>& block);
 std::string describeLightingBlock(const std::vector<uint8_t>& block);
+// `currentMode`: the settings block's lighting mode (1-10), whose record is
+// marked as the one in use; 0 marks none.
+std::string describeLightingBlock(const std::vector<uint8_t>& block, int currentMode);
 std::string describeMacroBlock(const std::vector<uint8_t>& block);
 
 } // namespace vm

@@ -26,6 +26,7 @@
 #include "kitthemewatcher.h"
 #include "language.h"
 #include "mousestatus.h"
+#include "mousetint.h"
 #include "paths.h"
 #include "pointerspeed.h"
 #include "productdef.h"
@@ -363,6 +364,7 @@ void MousecfgWidget::buildControls()
 
     // The mouse views and their markers (customise tab).
     m_mouseImage = new KestLabel(this);
+    m_mouseImage->setObjectName(QStringLiteral("mouseView"));
     m_mouseImage->setAlignment(Qt::AlignCenter);
     m_mouseImage->setProperty("logicalRect", kMouseViewRect);
     makeButton(QStringLiteral("btnFront"), kTabImages, QRect(620, 300, 80, 26));
@@ -550,13 +552,16 @@ void MousecfgWidget::selectTab(int index)
     if (index == LightingTab && ledDisable()) index = CustomizeTab;
     if (index < 0 || index > MacroTab) return;
     ensurePage(index);
+    const int shownTab = m_tab;
     m_tab = index;
     for (int i = 0; i < m_tabButtons.size(); ++i) m_tabButtons[i]->setSelected(i == index);
     for (size_t i = 0; i < m_pages.size(); ++i)
         for (QWidget* w : m_pages[i]->widgets()) w->setVisible(int(i) == index);
     const bool customise = index == CustomizeTab;
-    if (customise && m_mouseImageStale) loadMouseImages();
-    m_mouseImage->setVisible(customise);
+    // LIGHTING shows the front view too, with the lights in their colour.
+    const bool pictured = customise || index == LightingTab;
+    if (pictured && (m_mouseImageStale || index != shownTab)) loadMouseImages();
+    m_mouseImage->setVisible(pictured);
     button(QStringLiteral("btnFront"))->setVisible(customise);
     button(QStringLiteral("btnSide"))->setVisible(customise);
     for (KestPushButton* m : std::as_const(m_frontMarkers))
@@ -587,11 +592,14 @@ void MousecfgWidget::showMouseView(bool front)
 void MousecfgWidget::loadMouseImages()
 {
     if (!m_mouseImage) return;
-    // Decoded when the customise tab shows them, not before.
-    m_mouseImageStale = m_tab != CustomizeTab;
+    // Decoded when a tab shows them, not before; the first page shown waits
+    // for the first paint.
+    const bool lighting = m_tab == LightingTab;
+    m_mouseImageStale = m_tab != CustomizeTab && !(lighting && m_painted);
     if (m_mouseImageStale) return;
     const QString product = readCurrentProductName();
-    if (m_frontView)
+    m_mouseLit = ledDisable() == 0;
+    if (m_frontView || lighting)
         setMouseImage(QStringLiteral("/skin/mouse/%1/Mouse.png").arg(product));
     else
         setMouseImage(QStringLiteral("/skin/mouse/%1_Side.png").arg(product));
@@ -599,9 +607,26 @@ void MousecfgWidget::loadMouseImages()
 
 void MousecfgWidget::setMouseImage(const QString& file)
 {
-    const QSize box = m_frontView ? QSize(300, 400) : QSize(300, 300);
+    m_mouseFile = file;
+    const bool front = m_frontView || m_tab == LightingTab;
+    const QSize box = front ? QSize(300, 400) : QSize(300, 300);
     const QSize target = scaledSize(box, m_scale).boundedTo(m_mouseImage->size());
-    m_mouseImage->setPixmap(scaledSkinPixmap(file, target));
+    if (!front || !m_mouseLit) {
+        m_mouseImage->setPixmap(scaledSkinPixmap(file, target));
+        return;
+    }
+    // The lights in the lighting Apply sends; the mask lies beside the picture.
+    const MouseProfile& p = m_edited->current();
+    const QColor colour = p.LedMode < kLedModeCount ? p.ledModes[p.LedMode].RGB : QColor();
+    m_mouseImage->setPixmap(tintedSkinPixmap(file, QFileInfo(file).path() + "/Mouse_light.png",
+                                             target, lightTintFor(p.LedMode, colour)));
+}
+
+void MousecfgWidget::refreshMouseTint()
+{
+    // A view still to be loaded takes the lighting of its time.
+    if (!m_mouseImageStale && !m_mouseFile.isEmpty() && (m_frontView || m_tab == LightingTab))
+        setMouseImage(m_mouseFile);
 }
 
 void MousecfgWidget::refreshPages()
@@ -613,6 +638,7 @@ void MousecfgWidget::refreshPages()
     for (int i = 0; i < m_slotButtons.size(); ++i) m_slotButtons[i]->setSelected(i == current);
     for (auto& page : m_pages) page->refresh(*m_edited);
     refreshMarkers();
+    refreshMouseTint();
 }
 
 void MousecfgWidget::collectPages()
@@ -794,6 +820,9 @@ void MousecfgWidget::paintEvent(QPaintEvent*)
     // The mouse is looked for once the window is on screen.
     if (!m_painted) {
         m_painted = true;
+        QTimer::singleShot(0, this, [this] {
+            if (m_mouseImageStale && m_tab == LightingTab) loadMouseImages();
+        });
         QTimer::singleShot(0, this, &MousecfgWidget::startDevices);
     }
 }

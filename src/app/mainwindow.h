@@ -137,6 +137,9 @@ private:
     KestBtnWindow* buttonWindow() const;
     // Names each marker after the button it stands for, with its function.
     void refreshMarkers();
+    // Redraws the front view's lights in the current profile's lighting; call
+    // whenever the effect or its colour may have changed.
+    void refreshMouseTint();
     // The record a marker stands for (-1 for none).
     int markerRecord(const KestPushButton* marker) const;
     // Builds the page behind `tab` if it is not built yet.
@@ -219,6 +222,8 @@ private:
     bool m_batteryKnown = false; // a battery report arrived in this run
     bool m_mouseImageStale = true; // the mouse view waits for its tab
     bool m_frontView = true;
+    bool m_mouseLit = false;  // the product has lighting for the front view to show
+    QString m_mouseFile;      // the picture the mouse view shows
     int m_selectedMarker[3] = {0, 0, 0};
     // False while the macro page records or edits: nothing else may change.
     bool m_pageButtonsEnabled = true;

@@ -24,10 +24,12 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QSet>
 #include <QSettings>
 #include <QtTest>
 #include <QMutex>
@@ -1068,6 +1070,87 @@ private slots:
         QVERIFY(waitFor([&] { return !boxes.texts.isEmpty(); }));
         QCOMPARE(boxes.texts.last(), QStringLiteral("The file is damaged and was not loaded."));
         QVERIFY(s.profiles[1] == before);
+    }
+
+    // The front view shows the lighting of the profile in use: its colour on
+    // the lit parts, no light for OFF, the drawn light where the product has
+    // no lighting or the picture no mask.
+    void mouseViewFollowsLighting_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("effect");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QString>("expected");
+        const QColor green(0, 255, 0);
+        const int lighting = MousecfgWidget::LightingTab;
+        const int customise = MousecfgWidget::CustomizeTab;
+        QTest::newRow("FULL LIGHTED") << lighting << 1 << green << "" << "colour";
+        QTest::newRow("CUSTOMIZE, FULL LIGHTED") << customise << 1 << green << "" << "colour";
+        QTest::newRow("OFF") << lighting << 0 << green << "" << "dark";
+        QTest::newRow("RAINBOW") << lighting << 4 << green << "" << "spectrum";
+        QTest::newRow("no lighting") << customise << 1 << green << "nolight" << "drawn";
+        QTest::newRow("mask missing") << lighting << 1 << green << "nomask" << "drawn";
+        QTest::newRow("mask damaged") << lighting << 1 << green << "badmask" << "drawn";
+    }
+    void mouseViewFollowsLighting()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, effect);
+        QFETCH(QColor, colour);
+        QFETCH(QString, trouble);
+        QFETCH(QString, expected);
+        Rig rig(vm::Link::Receiver);
+        const QString mask =
+            rig.app.file("skin/mouse/" + readCurrentProductName() + "/Mouse_light.png");
+        QVERIFY(QFile::exists(mask));
+        if (trouble == "nolight")
+            writeText(productDefinitionPath(), readText(productDefinitionPath())
+                                                   .replace("ledDisable=0", "ledDisable=1"));
+        if (trouble == "nomask") QFile::remove(mask);
+        if (trouble == "badmask") writeText(mask, randomBytes(5000, 7));
+        BoxAnswerer boxes;
+        StartedWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.selectTab(tab);
+        // Another profile's lighting first: the switch must bring this one's.
+        MouseProfile& p = w.editedSettings().profiles[2];
+        p.LedMode = uint8_t(effect);
+        p.ledModes[effect].RGB = colour;
+        w.editedSettings().profiles[1].LedMode = 1;
+        w.editedSettings().profiles[1].ledModes[1].RGB = QColor(255, 0, 0);
+        w.switchSlot(1, false);
+        w.switchSlot(2, false);
+        const auto* view = w.findChild<QLabel*>("mouseView");
+        QVERIFY(view);
+        QVERIFY(waitFor([&] { return !view->pixmap(Qt::ReturnByValue).isNull(); }));
+        QVERIFY(view->isVisible());
+        const QImage shown =
+            view->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_ARGB32);
+        // The lit pixels: saturated and bright; the drawn light is cyan.
+        int drawnLight = 0, lit = 0, inColour = 0;
+        QSet<int> sectors;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor c = QColor::fromRgba(shown.pixel(x, y));
+                if (c.alpha() < 128 || c.hsvSaturation() < 100 || c.value() < 100) continue;
+                const int h = c.hsvHue();
+                ++lit;
+                sectors << h / 60;
+                drawnLight += h >= 170 && h <= 210;
+                inColour += std::abs(h - colour.hsvHue()) <= 20;
+            }
+        const QString counts = QStringLiteral("lit %1, drawn %2, in colour %3, hues %4")
+                                   .arg(lit)
+                                   .arg(drawnLight)
+                                   .arg(inColour)
+                                   .arg(sectors.size());
+        const int match = expected == "colour" ? inColour : expected == "drawn" ? drawnLight : lit;
+        if (expected == "spectrum")
+            QVERIFY2(sectors.size() >= 3, qPrintable(counts));
+        else
+            QVERIFY2(match == lit && (expected == "dark") == (lit == 0), qPrintable(counts));
     }
 
 private:

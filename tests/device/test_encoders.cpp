@@ -3,6 +3,7 @@
 #include "devicetestutil.h"
 #include "encoders.h"
 #include "sensortables.h"
+#include "statedecoder.h"
 
 #include <QtTest>
 
@@ -60,6 +61,8 @@ private slots:
     void buttonBlockLayout();
     void macroIndexesInOrderOfUse();
     void lightingBlock();
+    void lightingAsTheMouseReadsIt_data();
+    void lightingAsTheMouseReadsIt();
     void blockChunking_data();
     void blockChunking();
     void macroImages_data();
@@ -419,6 +422,55 @@ void TestEncoders::lightingBlock() {
                                     "80 00 00 00 08 20 00 0D"
                                     "80 00 00 00 09 21 00 0E");
     QCOMPARE(bytesOf(encodeLightingBlock(p)).toHex(' '), expected.toHex(' '));
+}
+
+// What the host sends for each effect is what the virtual mouse names as the
+// lighting in use: the settings block's mode picks the record that carries
+// the effect's own colour, brightness and speed.
+void TestEncoders::lightingAsTheMouseReadsIt_data() {
+    QTest::addColumn<int>("effect");
+    QTest::addColumn<QString>("shown");
+    const QString shared =
+        "FLASH / Horizontal WAVE / Horizontal GO WITHOUT TRACE / Raindrop / WAVE: "
+        "brightness 1, speed 5";
+    const QString rows[] = {
+        "OFF",
+        "FULL LIGHTED: colour #112131, brightness 2",
+        "BREATHING: colour #122232, speed 3",
+        "7 COLOR BREATHING: speed 4",
+        "RAINBOW: brightness 2, speed 5",
+        shared,
+        shared,
+        shared,
+        shared,
+        shared,
+        "GO WITHOUT TRACE: brightness 2, speed 1",
+        "REACTIVE: brightness 3",
+        "yo-yo: brightness 1, speed 3",
+        "Marbles: brightness 2, speed 4",
+    };
+    for (int e = 0; e < kLedModeCount; ++e)
+        QTest::addRow("effect %d", e) << e << rows[e];
+    QTest::newRow("effect 200") << 200 << shared;
+}
+
+void TestEncoders::lightingAsTheMouseReadsIt() {
+    QFETCH(int, effect);
+    QFETCH(QString, shown);
+    DeviceSettings s = settingsSample();
+    MouseProfile& p = s.current();
+    p.LedMode = uint8_t(effect);
+    for (int e = 0; e < kLedModeCount; ++e) {
+        p.ledModes[e].RGB = QColor(0x10 + e, 0x20 + e, 0x30 + e);
+        p.ledModes[e].bright = uint32_t(1 + e % 3);
+        p.ledModes[e].breath = uint32_t(1 + e % 5);
+    }
+    const LightingBlock light = encodeLightingBlock(p);
+    const std::string text = vm::describeLightingBlock(
+        std::vector<uint8_t>(light.begin(), light.end()), encodeSettingsBlock(s, 0)[18]);
+    const QString all = QString::fromStdString(text);
+    QCOMPARE(all.count("(current)"), 1);
+    QVERIFY2(all.contains("      " + shown + " (current)\n"), qPrintable(all));
 }
 
 void TestEncoders::blockChunking_data() {

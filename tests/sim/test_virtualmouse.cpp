@@ -113,6 +113,8 @@ private slots:
     void decodedState();
     void blockDecoders_data();
     void blockDecoders();
+    void lightingMarksModeInUse_data();
+    void lightingMarksModeInUse();
     void controlCommands_data();
     void controlCommands();
 };
@@ -597,6 +599,16 @@ void TestVirtualMouse::blockDecoders_data() {
     light[8] = char(0x80);
     light[9] = char(0xFF);
     QTest::newRow("lighting record") << 4 << light << "mode 2: 80 ff 00 00 00 00 00 00";
+    // A cut block reads as zeros; which fields each record carries is checked
+    // against the host's encoder in the device tests.
+    QTest::newRow("cut lighting block")
+        << 4 << QByteArray::fromHex("80000000000000008012")
+        << "mode 2: 80 12 00 00 00 00 00 00\n      FULL LIGHTED: colour #120000, brightness 0\n";
+    QTest::newRow("mode named") << 1 << settings << "lighting mode: 7 (REACTIVE)\n";
+    settings[18] = 0;
+    QTest::newRow("mode 0") << 1 << settings << "lighting mode: 0 (no such record)\n";
+    settings[18] = 11;
+    QTest::newRow("mode 11") << 1 << settings << "lighting mode: 11 (no such record)\n";
     QByteArray macros(4000, 0);
     macros.replace(400, 6, QByteArray("\x01\x04\x00\x02\x04\x00", 6));
     QTest::newRow("macro image 2") << 5 << macros << "macro 2: 2 steps: 01 04 00, 02 04 00";
@@ -614,6 +626,39 @@ void TestVirtualMouse::blockDecoders() {
     const std::vector<uint8_t> bytesIn(data.begin(), data.end());
     const QString text = QString::fromStdString(decoders[block - 1](bytesIn));
     QVERIFY2(text.contains(expected), qPrintable(text));
+}
+
+// The record the profile's own settings select is marked, and only that one.
+void TestVirtualMouse::lightingMarksModeInUse_data() {
+    QTest::addColumn<int>("mode"); // -1: no settings block
+    QTest::addColumn<QString>("marked");
+    QTest::newRow("first record") << 1 << "      OFF (current)\n";
+    QTest::newRow("last record") << 10 << "      Marbles: brightness 0, speed 0 (current)\n";
+    QTest::newRow("no such record") << 11 << "";
+    QTest::newRow("mode 0") << 0 << "";
+    QTest::newRow("settings never written") << -1 << "";
+}
+
+void TestVirtualMouse::lightingMarksModeInUse() {
+    QFETCH(int, mode);
+    QFETCH(QString, marked);
+    MouseSnapshot snapshot;
+    for (ProfileBlocks& p : snapshot.profiles) {
+        p.blocks[kCmdLighting - 1].assign(80, 0);
+        p.blocks[kCmdSettings - 1].assign(19, 0);
+        p.blocks[kCmdSettings - 1][18] = 2; // other profiles use their own mode
+    }
+    std::vector<uint8_t>& settings = snapshot.profiles[3].blocks[kCmdSettings - 1];
+    if (mode < 0)
+        settings.clear();
+    else
+        settings[18] = uint8_t(mode);
+    const QString all = QString::fromStdString(describeMouse(snapshot));
+    const int from = all.indexOf("profile 3:");
+    const QString profile = all.mid(from, all.indexOf("profile 4:") - from);
+    QCOMPARE(profile.count("(current)"), marked.isEmpty() ? 0 : 1);
+    QVERIFY2(profile.contains(marked), qPrintable(profile));
+    QCOMPARE(all.count("      FULL LIGHTED: colour #000000, brightness 0 (current)\n"), 4);
 }
 
 void TestVirtualMouse::controlCommands_data() {

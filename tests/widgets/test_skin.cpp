@@ -123,6 +123,8 @@ void SkinTest::productImages() {
     const QString dir = staged(QStringLiteral("skin/mouse/") + p.name);
     const QImage front(dir + QStringLiteral("/Mouse.png"));
     QCOMPARE(front.size(), QSize(600, 800));
+    // The window tints the lights through this mask, pixel for pixel.
+    QCOMPARE(QImage(dir + QStringLiteral("/Mouse_light.png")).size(), front.size());
     const QImage side(dir + QStringLiteral("_Side.png"));
     QCOMPARE(side.size(), QSize(600, 600));
     QList<QByteArray> seen{fileBytes(dir + QStringLiteral("/Mouse.png"))};

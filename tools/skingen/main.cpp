@@ -20,7 +20,8 @@
 //         dlg.png, process.png, msg_warning.png, msg_question.png
 //         icon.ico (16-256 px), icon.png, loading.gif
 //       and for the product of each folder (its DefaultProfile.bin):
-//         skin/mouse/<product>/Mouse.png, mouse_<n>.png (button n lit),
+//         skin/mouse/<product>/Mouse.png, Mouse_light.png (where its lights
+//         are), mouse_<n>.png (button n lit),
 //         skin/mouse/<product>_Side.png
 //   skingen --resources <dir>
 //       writes loading.gif, yes_Btn.png and no_Btn.png for the widget kit.

@@ -107,7 +107,20 @@ void lightUp(QPainter& p, const QPainterPath& area) {
     p.drawPath(area);
 }
 
-void hexHoles(QPainter& p, const QPainterPath& clip) {
+// A hexagon standing on a point, as the honeycomb and the logo draw it.
+QPainterPath hexagon(const QPointF& c, double r) {
+    QPainterPath h;
+    for (int i = 0; i < 6; ++i) {
+        const double a = qDegreesToRadians(60.0 * i - 90.0);
+        const QPointF pt(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
+        i == 0 ? h.moveTo(pt) : h.lineTo(pt);
+    }
+    h.closeSubpath();
+    return h;
+}
+
+// The mask marks each hole whole: the light fills it to its dark rim.
+void hexHoles(QPainter& p, const QPainterPath& clip, bool mask = false) {
     p.save();
     p.setClipPath(clip);
     const double r = 7.5;
@@ -116,13 +129,13 @@ void hexHoles(QPainter& p, const QPainterPath& clip) {
     int row = 0;
     for (double y = 196; y < 372; y += dy, ++row) {
         for (double x = 84 + (row % 2 ? dx / 2 : 0); x < 220; x += dx) {
-            QPainterPath h;
-            for (int i = 0; i < 6; ++i) {
-                const double a = qDegreesToRadians(60.0 * i - 90.0);
-                const QPointF pt(x + r * std::cos(a), y + r * std::sin(a));
-                i == 0 ? h.moveTo(pt) : h.lineTo(pt);
+            const QPainterPath h = hexagon(QPointF(x, y), r);
+            if (mask) {
+                p.setPen(Qt::NoPen);
+                p.setBrush(Qt::white);
+                p.drawPath(h);
+                continue;
             }
-            h.closeSubpath();
             QRadialGradient g(QPointF(x, y + 2), r * 1.2);
             g.setColorAt(0, withAlpha(accent(), 120));
             g.setColorAt(1, QColor(8, 9, 11));
@@ -134,14 +147,14 @@ void hexHoles(QPainter& p, const QPainterPath& clip) {
     p.restore();
 }
 
-void logoOn(QPainter& p, const QPointF& c, double r, int alpha) {
-    QPainterPath hex;
-    for (int i = 0; i < 6; ++i) {
-        const double a = qDegreesToRadians(60.0 * i - 90.0);
-        const QPointF pt(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
-        i == 0 ? hex.moveTo(pt) : hex.lineTo(pt);
-    }
-    hex.closeSubpath();
+constexpr QPointF kLogoCentre(150, 300);
+constexpr double kLogoRadius = 14;
+constexpr double kStripGlow = 5;
+
+void logoOn(QPainter& p, int alpha) {
+    const QPointF& c = kLogoCentre;
+    const double r = kLogoRadius;
+    const QPainterPath hex = hexagon(c, r);
     glow(p, hex, withAlpha(accent(), alpha), r * 0.5);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(withAlpha(accent(), qMin(255, alpha + 60)), r * 0.16, Qt::SolidLine, Qt::RoundCap,
@@ -154,6 +167,40 @@ void logoOn(QPainter& p, const QPointF& c, double r, int alpha) {
     p.setPen(
         QPen(QColor(220, 226, 232, alpha), r * 0.16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(v);
+}
+
+// The top view and its lighting mask are drawn through one transform.
+void topTransform(QPainter& p, const MouseStyle& style) {
+    p.translate(150, 205);
+    p.scale(style.widthScale, style.lengthScale);
+    p.translate(-150, -205);
+}
+
+// The parts of the top view that carry the mouse's lighting.
+QPainterPath wheelRing() {
+    return roundedRect(QRectF(140.5, 55, 19, 60), 8.5);
+}
+
+QPainterPath sideStrip(int side) {
+    QPainterPath strip;
+    const double x0 = side ? 217.5 : 82.5;
+    const double bend = side ? 5.0 : -5.0;
+    strip.moveTo(x0, 198);
+    strip.cubicTo(x0 + bend, 240, x0 + bend, 300, x0 + bend * 2.2, 338);
+    return strip;
+}
+
+// Where the honeycomb shows the light inside: the rear of the shell, short
+// of its rim and of the logo.
+QPainterPath perforatedArea() {
+    const QPainterPath body = topBody();
+    QPainterPath rear;
+    rear.addRect(QRectF(0, 190, kW, kH));
+    QPainterPathStroker rim;
+    rim.setWidth(18);
+    QPainterPath logoDisc;
+    logoDisc.addEllipse(kLogoCentre, 24, 24);
+    return rear.intersected(body).subtracted(rim.createStroke(body)).subtracted(logoDisc);
 }
 
 } // namespace
@@ -179,9 +226,7 @@ MouseStyle mouseStyleFor(const QString& product, int buttons) {
 QImage mouseTop(const MouseStyle& style, int lit) {
     Canvas cv(kW, kH);
     QPainter& p = cv.p();
-    p.translate(150, 205);
-    p.scale(style.widthScale, style.lengthScale);
-    p.translate(-150, -205);
+    topTransform(p, style);
 
     const QPainterPath body = topBody();
     const int count = qBound(1, style.buttons, kMaxDrawnButtons);
@@ -212,15 +257,7 @@ QImage mouseTop(const MouseStyle& style, int lit) {
     p.setBrush(sheen);
     p.drawPath(body);
 
-    if (style.perforated) {
-        QPainterPath rear;
-        rear.addRect(QRectF(0, 190, kW, kH));
-        QPainterPathStroker rim;
-        rim.setWidth(18);
-        QPainterPath logoDisc;
-        logoDisc.addEllipse(QPointF(150, 300), 24, 24);
-        hexHoles(p, rear.intersected(body).subtracted(rim.createStroke(body)).subtracted(logoDisc));
-    }
+    if (style.perforated) hexHoles(p, perforatedArea());
 
     // Main buttons: separate caps with a groove between and behind them.
     for (int n = 1; n <= 2; ++n) {
@@ -268,24 +305,20 @@ QImage mouseTop(const MouseStyle& style, int lit) {
         p.restore();
         p.setPen(QPen(withAlpha(accent(), 150), 1.0));
         p.setBrush(Qt::NoBrush);
-        p.drawPath(roundedRect(QRectF(140.5, 55, 19, 60), 8.5));
+        p.drawPath(wheelRing());
     }
     for (int n = 6; n <= qMin(count, 7); ++n)
         drawButtonCap(p, buttonArea(n));
 
     if (style.sideStrips) {
         for (int side = 0; side < 2; ++side) {
-            QPainterPath strip;
-            const double x0 = side ? 217.5 : 82.5;
-            const double bend = side ? 5.0 : -5.0;
-            strip.moveTo(x0, 198);
-            strip.cubicTo(x0 + bend, 240, x0 + bend, 300, x0 + bend * 2.2, 338);
-            glow(p, strip, withAlpha(accent(), 170), 5);
+            const QPainterPath strip = sideStrip(side);
+            glow(p, strip, withAlpha(accent(), 170), kStripGlow);
             p.setPen(QPen(accent().lighter(125), 1.6, Qt::SolidLine, Qt::RoundCap));
             p.drawPath(strip);
         }
     }
-    logoOn(p, QPointF(150, 300), 14, style.perforated ? 120 : 200);
+    logoOn(p, style.perforated ? 120 : 200);
 
     // Rim light and outline.
     p.setBrush(Qt::NoBrush);
@@ -293,6 +326,32 @@ QImage mouseTop(const MouseStyle& style, int lit) {
     p.drawPath(body);
 
     if (lit >= 1 && lit <= count) lightUp(p, buttonArea(lit));
+    return cv.finish();
+}
+
+QImage mouseLightMask(const MouseStyle& style) {
+    Canvas cv(kW, kH);
+    QPainter& p = cv.p();
+    topTransform(p, style);
+    const QColor white(255, 255, 255);
+    // Solid over each light and its whole glow, fading just beyond: a glow
+    // half tinted would keep a fringe of the drawn colour.
+    auto light = [&p, &white](const QPainterPath& path, double width, double fade) {
+        glow(p, path, white, width / 2 + fade);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(white, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(path);
+    };
+    if (style.perforated) hexHoles(p, perforatedArea(), true);
+    if (qBound(1, style.buttons, kMaxDrawnButtons) >= 3) light(wheelRing(), 2.4, 1);
+    if (style.sideStrips)
+        for (int side = 0; side < 2; ++side)
+            light(sideStrip(side), 2 * kStripGlow, 2);
+    const QPainterPath hex = hexagon(kLogoCentre, kLogoRadius);
+    p.setPen(Qt::NoPen);
+    p.setBrush(white);
+    p.drawPath(hex); // the sign inside lights up too
+    light(hex, kLogoRadius, 3);
     return cv.finish();
 }
 

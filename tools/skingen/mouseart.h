@@ -22,6 +22,10 @@ MouseStyle mouseStyleFor(const QString& product, int buttons);
 
 // Logical 300 × 400. `lit` 1..buttons lights that button, 0 none.
 QImage mouseTop(const MouseStyle& style, int lit);
+// Logical 300 × 400, white where the top view shows the mouse's own
+// lighting (its alpha is how much of a pixel the light makes), transparent
+// elsewhere; the window tints those parts with the chosen colour.
+QImage mouseLightMask(const MouseStyle& style);
 // Logical 300 × 300, front to the left.
 QImage mouseSide(const MouseStyle& style);
 

@@ -138,6 +138,8 @@ QVector<SkinFile> productFiles(const QString& product, int buttons) {
     const MouseStyle style = mouseStyleFor(product, buttons);
     const QString dir = QStringLiteral("skin/mouse/") + product;
     f.append(png(dir + QStringLiteral("/Mouse.png"), [style] { return mouseTop(style, 0); }));
+    f.append(
+        png(dir + QStringLiteral("/Mouse_light.png"), [style] { return mouseLightMask(style); }));
     for (int n = 1; n <= style.buttons; ++n)
         f.append(png(dir + QStringLiteral("/mouse_%1.png").arg(n),
                      [style, n] { return mouseTop(style, n); }));

@@ -23,7 +23,8 @@ QByteArray icoBytes(const QVector<QImage>& sizes);
 
 // Everything under skin/ that does not depend on a product.
 QVector<SkinFile> commonFiles();
-// skin/mouse/<product>/Mouse.png, mouse_1..mouse_<buttons>.png and
+// skin/mouse/<product>/Mouse.png, its lighting mask Mouse_light.png,
+// mouse_1..mouse_<buttons>.png and
 // skin/mouse/<product>_Side.png.
 QVector<SkinFile> productFiles(const QString& product, int buttons);
 // The images compiled into the widget kit.
