@@ -8,6 +8,7 @@
 #include "filename.h"
 #include "customizepage.h"
 #include "kestcolorwindow.h"
+#include "lightinggroup.h"
 #include "lightingpage.h"
 #include "macrodialog.h"
 #include "macropage.h"
@@ -96,6 +97,8 @@ const QStringList kTabImages = {"/skin/tabbutton-1.png", "/skin/tabbutton-3.png"
 
 // Where the pages sit (logical), from the window's fixed design.
 const QRect kMouseViewRect(300, 74, 300, 266);
+// On LIGHTING the picture stands right of the effect controls.
+const QRect kLightingMouseViewRect(640, 96, 300, 420);
 constexpr int kMarkerCount = 20;
 
 // Products whose wheel markers use the second set of arrow images.
@@ -560,6 +563,12 @@ void MousecfgWidget::selectTab(int index)
     const bool customise = index == CustomizeTab;
     // LIGHTING shows the front view too, with the lights in their colour.
     const bool pictured = customise || index == LightingTab;
+    const QRect view = index == LightingTab ? kLightingMouseViewRect : kMouseViewRect;
+    if (m_mouseImage->property("logicalRect").toRect() != view) {
+        m_mouseImage->setProperty("logicalRect", view);
+        m_mouseImage->setGeometry(scaledRect(view, m_scale));
+        m_mouseImageStale = true;
+    }
     if (pictured && (m_mouseImageStale || index != shownTab)) loadMouseImages();
     m_mouseImage->setVisible(pictured);
     button(QStringLiteral("btnFront"))->setVisible(customise);
@@ -616,7 +625,7 @@ void MousecfgWidget::setMouseImage(const QString& file)
         return;
     }
     // The lights in the lighting Apply sends; the mask lies beside the picture.
-    const MouseProfile& p = m_edited->current();
+    const MouseProfile& p = lightingProfile(*m_edited);
     const QColor colour = p.LedMode < kLedModeCount ? p.ledModes[p.LedMode].RGB : QColor();
     m_mouseImage->setPixmap(tintedSkinPixmap(file, QFileInfo(file).path() + "/Mouse_light.png",
                                              target, lightTintFor(p.LedMode, colour)));
@@ -936,7 +945,7 @@ void MousecfgWidget::onButtonClicked()
 
 void MousecfgWidget::slotGotoMacro(quint8 iBtn) { selectTab(iBtn); }
 
-void MousecfgWidget::onLightingChanged() {}
+void MousecfgWidget::onLightingChanged() { refreshMouseTint(); }
 
 void MousecfgWidget::slotPopOneClickBox()
 {
