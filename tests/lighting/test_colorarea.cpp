@@ -1,6 +1,7 @@
 // The colour editor: the hexadecimal field's length rules, the square's
 // value/position mapping, the presets, one change per user action, the
 // keyboard path, the result, and its texts in every language.
+#include "dialoglayout.h"
 #include "kestcolorarea.h"
 #include "kestlineedit.h"
 #include "kestpushbutton.h"
@@ -386,21 +387,8 @@ void ColorAreaTest::textsFit() {
     QCOMPARE(dialog.heading(), QCoreApplication::translate("KestColorArea", "Color Edit"));
     if (language != QLatin1String("en")) QVERIFY(dialog.heading() != QLatin1String("Color Edit"));
 
-    const QRect inside = dialog.rect();
-    for (QWidget* w : dialog.findChildren<QWidget*>()) {
-        if (w->parentWidget() != &dialog || !w->isVisibleTo(&dialog)) continue;
-        QVERIFY2(inside.contains(w->geometry()), qPrintable(w->metaObject()->className()));
-        QString text;
-        int room = w->width();
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            text = label->text();
-        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-            text = button->text();
-            room -= button->iconSize().width() + scaled(16, scale);
-        }
-        QVERIFY2(w->fontMetrics().horizontalAdvance(text) <= room,
-                 qPrintable(QStringLiteral("\"%1\" is cut").arg(text)));
-    }
+    const QString problem = dialogLayoutProblem(dialog, scale);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
     // For a look at it: MOUSECFG_DIALOG_SHOTS=<folder>.
     const QString shots = qEnvironmentVariable("MOUSECFG_DIALOG_SHOTS");
     if (!shots.isEmpty() && QDir().mkpath(shots))

@@ -1,5 +1,6 @@
 // Gun files: the steps a recoil pattern becomes, the dialog's name checks,
 // its shot rows as the user drives them, and its texts in every language.
+#include "dialoglayout.h"
 #include "kestaction.h"
 #include "kestgunsetdialog.h"
 #include "kestlabel.h"
@@ -240,21 +241,8 @@ void GunsetTest::textsFit() {
     QCOMPARE(dialog.heading(), QCoreApplication::translate("KestGunsetDialog", "GUN SET"));
     if (language != QLatin1String("en")) QVERIFY(dialog.heading() != englishHeading);
 
-    const QRect inside = dialog.rect();
-    for (QWidget* w : dialog.findChildren<QWidget*>()) {
-        if (w->parentWidget() != &dialog || !w->isVisibleTo(&dialog)) continue;
-        QVERIFY2(inside.contains(w->geometry()), qPrintable(w->metaObject()->className()));
-        QString text;
-        int room = w->width();
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            text = label->text();
-        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-            text = button->text();
-            room -= button->iconSize().width() + scaled(16, scale);
-        }
-        QVERIFY2(w->fontMetrics().horizontalAdvance(text) <= room,
-                 qPrintable(QStringLiteral("\"%1\" is cut").arg(text)));
-    }
+    const QString problem = dialogLayoutProblem(dialog, scale);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
     // Three digits and a sign fit every field.
     QSpinBox* widest = dialog.verticalSpin(0);
     widest->setValue(-100);
