@@ -377,6 +377,13 @@ void DefaultColorArea::keyPressEvent(QKeyEvent* event) {
 
 // ---- the editor ----
 
+KestColorArea::~KestColorArea() {
+    // The children outlive this part of the dialog while the base classes
+    // delete them; a field losing its focus then must not reach a slot here.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
+
 KestColorArea::KestColorArea(QWidget* parent, double scale)
     : KestDialogFrame(parent, scale), m_title(new KestLabel(this)),
       m_strip(new HColorArea(this, scale)), m_square(new SVColorArea(this, scale)),

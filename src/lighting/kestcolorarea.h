@@ -161,6 +161,7 @@ class KestColorArea : public KestDialogFrame {
     Q_OBJECT
 public:
     KestColorArea(QWidget* parent, double scale);
+    ~KestColorArea() override;
 
     // Shows `colour` everywhere; ignored while a preset is being written.
     void setColor(const QColor& colour);
