@@ -1157,5 +1157,9 @@
         <source>The file is damaged and was not loaded.</source>
         <translation>Die Datei ist beschädigt und wurde nicht geladen.</translation>
     </message>
+    <message>
+        <source>&amp;Start with the desktop</source>
+        <translation>Mit dem &amp;Desktop starten</translation>
+    </message>
 </context>
 </TS>

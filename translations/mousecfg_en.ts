@@ -1157,5 +1157,9 @@
         <source>The file is damaged and was not loaded.</source>
         <translation>The file is damaged and was not loaded.</translation>
     </message>
+    <message>
+        <source>&amp;Start with the desktop</source>
+        <translation>&amp;Start with the desktop</translation>
+    </message>
 </context>
 </TS>

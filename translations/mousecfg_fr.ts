@@ -1157,5 +1157,9 @@
         <source>The file is damaged and was not loaded.</source>
         <translation>Le fichier est endommagé et n’a pas été chargé.</translation>
     </message>
+    <message>
+        <source>&amp;Start with the desktop</source>
+        <translation>&amp;Démarrer avec le bureau</translation>
+    </message>
 </context>
 </TS>

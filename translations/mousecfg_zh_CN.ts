@@ -1157,5 +1157,9 @@
         <source>The file is damaged and was not loaded.</source>
         <translation>文件已损坏，未载入。</translation>
     </message>
+    <message>
+        <source>&amp;Start with the desktop</source>
+        <translation>随桌面启动(&amp;S)</translation>
+    </message>
 </context>
 </TS>

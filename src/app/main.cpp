@@ -1,19 +1,54 @@
 // Process entry: one copy per product, then the main window and the event loop.
 #include "mainwindow.h"
+#include "paths.h"
 #include "productdef.h"
 #include "singleinstance.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTimer>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 constexpr int kDeviceStartFallbackMs = 500;
+
+constexpr char kHelp[] =
+    "Usage: mousecfg [options]\n"
+    "Sets up the wireless gaming mouse: DPI, buttons, macros, lighting and profiles.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help             Show this help and exit.\n"
+    "  -v, --version          Show the version and exit.\n"
+    "  --minimized            Start in the tray without showing the window.\n"
+    "  --config-dir <folder>  Keep the settings in <folder> (created and filled\n"
+    "                         with the defaults when new).\n";
+
+// Help and version are answered before the toolkit starts, so they work in a
+// terminal without a display.
+int answeredAtOnce(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (!std::strcmp(argv[i], "--version") || !std::strcmp(argv[i], "-v")) {
+            std::printf("mousecfg %s\n", MOUSECFG_VERSION);
+            return 0;
+        }
+    }
+    return -1;
+}
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    const int answered = answeredAtOnce(argc, argv);
+    if (answered >= 0) return answered;
     // The window paints with the raster engine only; without this the X11
     // platform loads the OpenGL stack (a software renderer on many machines)
     // when the first window is made, which costs more start-up time and
@@ -29,25 +64,59 @@ int main(int argc, char* argv[])
         !QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus")))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/dev/null/no-session-bus");
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("mousecfg"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MOUSECFG_VERSION));
+    // The toolkit took its own options out of the arguments already.
+    QCommandLineParser parser;
+    const QCommandLineOption minimized(QStringLiteral("minimized"));
+    const QCommandLineOption configDirOption(QStringLiteral("config-dir"), QString(),
+                                             QStringLiteral("folder"));
+    parser.addOptions({minimized, configDirOption});
+    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+        const QString error = parser.errorText().isEmpty()
+                                  ? QStringLiteral("unexpected argument '%1'")
+                                        .arg(parser.positionalArguments().value(0))
+                                  : parser.errorText();
+        std::fprintf(stderr, "mousecfg: %s\nTry 'mousecfg --help'.\n", qPrintable(error));
+        return 1;
+    }
+    if (parser.isSet(configDirOption)) {
+        const QString dir = parser.value(configDirOption);
+        if (dir.isEmpty() || !QDir().mkpath(dir)) {
+            std::fprintf(stderr, "mousecfg: cannot create the settings folder '%s'\n",
+                         qPrintable(dir));
+            return 1;
+        }
+        setConfigDirOverride(dir);
+    }
     // Debug lines (the packet trace among them) stay quiet unless asked for
     // with QT_LOGGING_RULES, e.g. "mousecfg.*.debug=true".
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     // Qt's own high-DPI scaling stays off: the window scales its geometry and
     // fonts itself from the screen's logical DPI.
-    // Closing the window hides it; the program ends from the tray's "Quit".
+    // Closing the window hides it into the tray; the program ends from the
+    // tray's "Quit" (or from the window's own close where there is no tray).
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QString product = productName();
     const SingleInstance instance(SingleInstance::mutexNameFor(product));
     if (!instance.isFirst()) return 1;
+    // An installed program's first start copies the default settings into
+    // the user's folder; what cannot be copied shows up as unsaved files.
+    seedConfigDir();
 
     int result = 0;
     {
         // The window comes first; the mouse is looked for right after its
         // first paint, and the connection warning follows when none is there.
         MousecfgWidget window;
-        window.show();
+        window.setStartMinimized(parser.isSet(minimized));
+        QStringList autostartArgs{QStringLiteral("--minimized")};
+        if (parser.isSet(configDirOption))
+            autostartArgs << QStringLiteral("--config-dir") << configDir();
+        window.setAutostartArguments(autostartArgs);
+        if (!parser.isSet(minimized)) window.show();
         // The platform read it when the window was made; programs started
         // from here get the environment as it was.
         if (!glChosen) qunsetenv("QT_XCB_GL_INTEGRATION");

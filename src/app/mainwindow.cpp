@@ -133,7 +133,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     setObjectName(QStringLiteral("MousecfgWidget"));
     // The product's name from the first map on, not the class name.
     setWindowTitle(productName());
-    m_appDir = appDir();
+    m_appDir = productDataDir();
     // The slow reads of start-up run beside the rest of the construction:
     // the settings with the profile in use, and the large background image.
     // The other four profiles follow after the first paint.
@@ -261,6 +261,13 @@ void MousecfgWidget::startDevices()
         malloc_trim(0);
     });
     QTimer::singleShot(300, this, [this] { showFileNotices(); });
+    if (m_startMinimized) {
+        // Started with the desktop: stay in the tray, and say nothing of a
+        // mouse that is not there yet. Without a tray the window waits
+        // minimised instead.
+        if (!(m_tray && QSystemTrayIcon::isSystemTrayAvailable())) showMinimized();
+        return;
+    }
     if (m_connectedMice == 0) QTimer::singleShot(0, this, &MousecfgWidget::slotWarning);
 }
 
@@ -693,11 +700,9 @@ void MousecfgWidget::retranslate()
     const int lang = currentLanguageIndex();
     if (lang >= 0 && lang < kMaxLanguages) m_languageButton->setLabel(languages.names[lang]);
     if (m_trayMenu) {
-        const auto actions = m_trayMenu->actions();
-        if (actions.size() == 2) {
-            actions[0]->setText(tr("&Load Config"));
-            actions[1]->setText(tr("&Quit"));
-        }
+        m_loadAction->setText(tr("&Load Config"));
+        m_autostartAction->setText(tr("&Start with the desktop"));
+        m_quitAction->setText(tr("&Quit"));
     }
     for (auto& page : m_pages) page->retranslate();
     refreshMarkers();
@@ -982,10 +987,15 @@ int MousecfgWidget::showMessage(int kind, const QString& text, const QString& ti
 
 void MousecfgWidget::showFileNotices(const QString& unsavedFile)
 {
+    // Settings beside the program are named from its folder, the user's own
+    // from their home.
     const QDir app(m_appDir);
+    const QString home = QDir::homePath() + QLatin1Char('/');
     auto shown = [&](const QString& path) {
-        return QDir::toNativeSeparators(path.startsWith(m_appDir) ? app.relativeFilePath(path)
-                                                                  : path);
+        if (path.startsWith(m_appDir + QLatin1Char('/')))
+            return QDir::toNativeSeparators(app.relativeFilePath(path));
+        if (path.startsWith(home)) return QStringLiteral("~/") + path.mid(home.size());
+        return QDir::toNativeSeparators(path);
     };
     QStringList lines;
     for (const FileNotice& n : takeFileNotices()) {
@@ -1013,13 +1023,13 @@ void MousecfgWidget::showFileNotices(const QString& unsavedFile)
 
 void MousecfgWidget::closeEvent(QCloseEvent* event)
 {
-    // Closing hides the window into the tray; without a tray the window is
-    // minimised instead, so it can always be reached again.
+    // Closing hides the window into the tray; without a tray nothing could
+    // bring it back, so closing quits.
     event->ignore();
     if (m_tray && QSystemTrayIcon::isSystemTrayAvailable())
         hide();
     else
-        showMinimized();
+        onQuitRequested();
 }
 
 void MousecfgWidget::onQuitRequested() { QCoreApplication::quit(); }

@@ -48,6 +48,11 @@ public:
     // first paint (or at once when called; later calls do nothing).
     void startDevices();
     bool devicesStarted() const { return m_devicesStarted; }
+    // Set before the window starts its devices: start in the tray (hidden,
+    // no connection warning), as the desktop's autostart does.
+    void setStartMinimized(bool on) { m_startMinimized = on; }
+    // What the autostart entry passes after the program's path.
+    void setAutostartArguments(const QStringList& args) { m_autostartArguments = args; }
 
     // State the tests and the start-up code look at.
     int connectedMice() const { return m_connectedMice; }
@@ -125,6 +130,7 @@ private slots:
     void onLanguageAction(QAction* action);
     void loadLanguage(int index);
     void onQuitRequested();
+    void setStartWithDesktop(bool on);
     // The lighting page changed what the mouse picture shows.
     void onLightingChanged();
 
@@ -258,6 +264,11 @@ private:
     QTranslator* m_qtTranslator = nullptr; // Qt's own dialogs
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;
+    QAction* m_loadAction = nullptr;
+    QAction* m_autostartAction = nullptr;
+    QAction* m_quitAction = nullptr;
+    bool m_startMinimized = false;
+    QStringList m_autostartArguments{QStringLiteral("--minimized")};
 
     std::vector<std::unique_ptr<LazyPage>> m_pages; // one per tab
 };

@@ -6,6 +6,7 @@
 #include "customizepage.h"
 
 #include "appconfig.h"
+#include "autostart.h"
 #include "commands.h"
 #include "devicenotifier.h"
 #include "devicetable.h"
@@ -33,6 +34,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QProcess>
@@ -327,12 +329,24 @@ void MousecfgWidget::buildTray()
 {
     if (m_tray) return;
     m_trayMenu = new QMenu(this);
-    auto* load = new KestAction(tr("&Load Config"), m_trayMenu);
-    auto* quit = new KestAction(tr("&Quit"), m_trayMenu);
-    m_trayMenu->addAction(load);
-    m_trayMenu->addAction(quit);
-    connect(load, &QAction::triggered, this, &MousecfgWidget::slotWarning);
-    connect(quit, &QAction::triggered, this, &MousecfgWidget::onQuitRequested);
+    m_loadAction = new KestAction(tr("&Load Config"), m_trayMenu);
+    m_autostartAction = new KestAction(tr("&Start with the desktop"), m_trayMenu);
+    m_autostartAction->setCheckable(true);
+    m_autostartAction->setChecked(autostartEnabled());
+    m_quitAction = new KestAction(tr("&Quit"), m_trayMenu);
+    m_trayMenu->addAction(m_loadAction);
+    m_trayMenu->addAction(m_autostartAction);
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(m_quitAction);
+    connect(m_loadAction, &QAction::triggered, this, &MousecfgWidget::slotWarning);
+    connect(m_autostartAction, &QAction::toggled, this, &MousecfgWidget::setStartWithDesktop);
+    connect(m_quitAction, &QAction::triggered, this, &MousecfgWidget::onQuitRequested);
+    // The menu opens on the entry as it is now: the user may have removed it
+    // in the desktop's own settings meanwhile.
+    connect(m_trayMenu, &QMenu::aboutToShow, this, [this] {
+        const QSignalBlocker block(m_autostartAction);
+        m_autostartAction->setChecked(autostartEnabled());
+    });
     m_tray = new QSystemTrayIcon(QIcon(skinPixmap(QStringLiteral("/skin/icon.png"))), this);
     m_tray->setContextMenu(m_trayMenu);
     m_tray->setToolTip(readCurrentProductName());
@@ -340,9 +354,18 @@ void MousecfgWidget::buildTray()
     m_tray->show();
 }
 
+void MousecfgWidget::setStartWithDesktop(bool on)
+{
+    if (setAutostart(on, QCoreApplication::applicationFilePath(), m_autostartArguments)) return;
+    const QSignalBlocker block(m_autostartAction);
+    m_autostartAction->setChecked(autostartEnabled());
+    showMessage(KestMessageBox::Notice,
+                tr("%1 could not be saved.").arg(QDir::toNativeSeparators(autostartEntryPath())));
+}
+
 void MousecfgWidget::sendOsdMessage(const QString& text)
 {
-    if (!m_osd) m_osd = new OsdNotifier(m_appDir, osdServerName(), this);
+    if (!m_osd) m_osd = new OsdNotifier(companionDir(), osdServerName(), this);
     m_osd->post(text, themeColor());
 }
 

@@ -47,7 +47,7 @@ bool loadCatalogue(QTranslator& translator, int index)
     const LanguageList list = readLanguageList();
     // The catalogue is a plain name inside the program's own lang folder.
     if (!isValidFileName(list.files[index])) return false;
-    return translator.load(appDir() + "/lang/" + list.files[index] + ".qm");
+    return translator.load(productDataDir() + "/lang/" + list.files[index] + ".qm");
 }
 
 namespace {

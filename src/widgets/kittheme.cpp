@@ -35,7 +35,8 @@ QColor themeColor() {
 QString skinPath(const QString& name) {
     if (name.startsWith(QLatin1Char(':'))) return name;
     if (name.startsWith(QLatin1String("/skin/")) || !QFileInfo(name).isAbsolute())
-        return appDir() + (name.startsWith(QLatin1Char('/')) ? name : QLatin1Char('/') + name);
+        return productDataDir() +
+               (name.startsWith(QLatin1Char('/')) ? name : QLatin1Char('/') + name);
     return name;
 }
 
@@ -110,7 +111,7 @@ QString fillStyleTemplate(const QString& tmpl, const QColor& accent, double scal
     out.replace(
         QLatin1String("@accent@"),
         QStringLiteral("rgb(%1,%2,%3)").arg(accent.red()).arg(accent.green()).arg(accent.blue()));
-    out.replace(QLatin1String("@skin@"), appDir() + QStringLiteral("/skin"));
+    out.replace(QLatin1String("@skin@"), productDataDir() + QStringLiteral("/skin"));
     static const QRegularExpression px(QStringLiteral("(\\d+)@px"));
     QString result;
     int last = 0;
@@ -273,7 +274,7 @@ void applyKitStyleSheet() {
     static InstalledSheet installed;
     const QColor accent = themeColor();
     const double scale = displayScale();
-    const QString skin = appDir();
+    const QString skin = productDataDir();
     if (installed.set && installed.accent == accent && installed.scale == scale &&
         installed.skin == skin)
         return;

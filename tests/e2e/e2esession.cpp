@@ -78,6 +78,7 @@ E2eSession::~E2eSession() {
     for (auto it = m_programs.rbegin(); it != m_programs.rend(); ++it)
         stop(it->get());
     stop(m_osd.get());
+    stop(m_tray.get());
     if (m_daemon) {
         vm({QStringLiteral("stop")});
         stop(m_daemon.get());
@@ -227,18 +228,32 @@ bool E2eSession::startOsd() {
     return up;
 }
 
+bool E2eSession::startTray() {
+    m_tray.reset(spawn(QStringLiteral("tray"), QStringLiteral(FAKE_TRAY), {}, childEnv()));
+    const bool up = waitUntil(
+        [&] { return readText(m_work.filePath(QStringLiteral("tray.out"))).contains("ready"); },
+        5000);
+    if (!up) m_error = QStringLiteral("the tray did not come up");
+    return up;
+}
+
 QProcess* E2eSession::startProgram() {
     return startProgram(childEnv());
 }
 
-QProcess* E2eSession::startProgram(QProcessEnvironment env) {
+QProcess* E2eSession::startProgram(QProcessEnvironment env, const QStringList& args) {
+    return startProgram(appFile(QStringLiteral("mousecfg")), args, std::move(env));
+}
+
+QProcess* E2eSession::startProgram(const QString& program, const QStringList& args,
+                                   QProcessEnvironment env) {
     QString preload = appFile(QStringLiteral("libvirtual-mouse-hid.so"));
 #ifdef SANITIZER_RUNTIMES
     preload.prepend(QStringLiteral(SANITIZER_RUNTIMES ":"));
 #endif
     env.insert(QStringLiteral("LD_PRELOAD"), preload);
     m_programs.emplace_back(
-        spawn(QStringLiteral("mousecfg"), appFile(QStringLiteral("mousecfg")), {}, env));
+        spawn(QStringLiteral("mousecfg"), program, args, env));
     return m_programs.back().get();
 }
 

@@ -35,11 +35,16 @@ public:
     bool startDisplay();
     bool startMouse(const QStringList& daemonArgs = {});
     bool startOsd();
+    // A notification area on the display (a bare X server has none).
+    bool startTray();
 
     // Starts the program with the drop-in HID library; the returned process
     // stays owned by the session. `env` replaces the session's environment.
     QProcess* startProgram();
-    QProcess* startProgram(QProcessEnvironment env);
+    QProcess* startProgram(QProcessEnvironment env, const QStringList& args = {});
+    // Another executable of the program (an installed copy), same preload.
+    QProcess* startProgram(const QString& program, const QStringList& args,
+                           QProcessEnvironment env);
     // Terminates every program this session started (SIGTERM, as a logout would).
     void stopPrograms();
     // Starts the program and waits until its window is mapped; "" on failure.
@@ -94,6 +99,7 @@ private:
     std::unique_ptr<QProcess> m_xvfb;
     std::unique_ptr<QProcess> m_daemon;
     std::unique_ptr<QProcess> m_osd;
+    std::unique_ptr<QProcess> m_tray;
     std::vector<std::unique_ptr<QProcess>> m_programs;
     QStringList m_logs;
     bool m_companion = true;

@@ -50,6 +50,51 @@ private slots:
         QVERIFY(!QFileInfo::exists(mark));
     }
 
+    // The standard options answer at once and start nothing; a wrong one is
+    // refused with the way to the help.
+    void commandLineOptions_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "mousecfg " MOUSECFG_VERSION "\n";
+        QTest::newRow("help") << QStringList{"-h"} << 0 << "--config-dir <folder>";
+        QTest::newRow("unknown") << QStringList{"--bogus"} << 1 << "Try 'mousecfg --help'.";
+        QTest::newRow("stray word") << QStringList{"now"} << 1 << "unexpected argument 'now'";
+        QTest::newRow("no folder") << QStringList{"--config-dir"} << 1 << "Try 'mousecfg --help'.";
+    }
+    void commandLineOptions() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        E2eSession s;
+        SESSION_VERIFY(s, s.startDisplay());
+        QProcess p;
+        p.setProcessEnvironment(s.childEnv());
+        p.start(s.appFile("mousecfg"), args);
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), status);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+        QVERIFY2(out.contains(said), qPrintable(out));
+        QVERIFY(s.findWindows(E2eSession::productTitle()).isEmpty());
+    }
+
+    // Started with the desktop: the program finds its mouse and sits in the
+    // tray without mapping its window or warning of anything.
+    void minimizedStartStaysInTheTray() {
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        SESSION_VERIFY(s, s.startTray());
+        QProcess* program = s.startProgram(s.childEnv(), {"--minimized"});
+        SESSION_VERIFY(s, program->waitForStarted(5000));
+        // Listening once it has asked the mouse for its state.
+        SESSION_VERIFY(s, waitUntil([&] { return s.vm({"log"}).contains(" out "); }, 45000));
+        QTest::qWait(500);
+        SESSION_VERIFY(s, hearsDpiButton(s));
+        QVERIFY(s.findWindows(E2eSession::productTitle()).isEmpty());
+        QVERIFY(s.findWindows(QStringLiteral("Warning")).isEmpty());
+        QCOMPARE(program->state(), QProcess::Running);
+    }
+
     void batteryLevel_data() {
         QTest::addColumn<int>("millivolts");
         QTest::addColumn<QString>("batteryFull"); // "" keeps the product's value
