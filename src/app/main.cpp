@@ -1,4 +1,5 @@
 // Process entry: one copy per product, then the main window and the event loop.
+#include "inifile.h"
 #include "mainwindow.h"
 #include "paths.h"
 #include "productdef.h"
@@ -103,8 +104,9 @@ int main(int argc, char* argv[])
     const SingleInstance instance(SingleInstance::mutexNameFor(product));
     if (!instance.isFirst()) return 1;
     // An installed program's first start copies the default settings into
-    // the user's folder; what cannot be copied shows up as unsaved files.
-    seedConfigDir();
+    // the user's folder. A folder that cannot be filled is named in the
+    // window's first notice: nothing the user changes could be kept.
+    if (!seedConfigDir()) addFileNotice(FileNotice::NotSaved, QDir::toNativeSeparators(configDir()));
 
     int result = 0;
     {
