@@ -1,5 +1,6 @@
-// The udev rule that gives the seat's user the mouse, generated from the
-// product definitions.
+// The files installed for the desktop: the udev rule that gives the seat's
+// user the mouse (generated from the product definitions), the menu entry and
+// the software-centre description.
 #include "paths.h"
 #include "productdef.h"
 #include "testutil.h"
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -41,6 +43,9 @@ private slots:
     void shippedRule();
     void generator_data();
     void generator();
+    void validators_data();
+    void validators();
+    void metainfoMatchesBuild();
 };
 
 // The rule that is installed names exactly the devices the program opens.
@@ -104,6 +109,48 @@ void InstallFilesTest::generator() {
     }
     QVERIFY2(gen.exitStatus() == QProcess::NormalExit && gen.exitCode() == 0, err.constData());
     QCOMPARE(rulePairs(args[0]), pairs);
+}
+
+void InstallFilesTest::validators_data() {
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QStringList>("args");
+    const QString desktop = QStringLiteral(DESKTOP_DIR "/io.mousecfg.mousecfg.desktop");
+    const QString metainfo = QStringLiteral(DESKTOP_DIR "/io.mousecfg.mousecfg.metainfo.xml");
+    QTest::newRow("desktop entry") << "desktop-file-validate" << QStringList{desktop};
+    QTest::newRow("metainfo") << "appstreamcli" << QStringList{"validate", "--no-net", metainfo};
+}
+
+void InstallFilesTest::validators() {
+    QFETCH(QString, tool);
+    QFETCH(QStringList, args);
+    const QString exe = QStandardPaths::findExecutable(tool);
+    if (exe.isEmpty()) QSKIP(qPrintable(tool + " is not installed"));
+    QProcess p;
+    p.start(exe, args);
+    QVERIFY(p.waitForFinished(60000));
+    const QByteArray out = p.readAllStandardOutput() + p.readAllStandardError();
+    QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, out.constData());
+    // desktop-file-validate reports its hints with status 0.
+    QVERIFY2(!out.contains("error:") && !out.contains("warning:"), out.constData());
+}
+
+// The description names this version as its newest release and the mice the
+// rule opens, so a version bump or a new product cannot leave it behind.
+void InstallFilesTest::metainfoMatchesBuild() {
+    const QString xml = QString::fromUtf8(
+        readText(QStringLiteral(DESKTOP_DIR "/io.mousecfg.mousecfg.metainfo.xml")));
+    const QRegularExpressionMatch release =
+        QRegularExpression(QStringLiteral("<release version=\"([^\"]+)\"")).match(xml);
+    QVERIFY(release.hasMatch());
+    QCOMPARE(release.captured(1), QStringLiteral(PROJECT_VERSION));
+    QStringList aliases;
+    auto it = QRegularExpression(QStringLiteral("<modalias>usb:v(\\w{4})p(\\w{4})d\\*</modalias>"))
+                  .globalMatch(xml);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        aliases << (m.captured(1) + ':' + m.captured(2)).toLower();
+    }
+    QCOMPARE(aliases, rulePairs(QStringLiteral(UDEV_RULES)));
 }
 
 QTEST_MAIN(InstallFilesTest)
