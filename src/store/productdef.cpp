@@ -8,7 +8,8 @@
 namespace {
 
 struct Reader {
-    IniFile ini{productDefinitionPath()};
+    IniFile ini;
+    explicit Reader(const QString& path = productDefinitionPath()) : ini(path) {}
     int i(const QString& key, int def = 0) const { return ini.value("PROFILE/" + key, def).toInt(); }
     QString s(const QString& key) const { return ini.value("PROFILE/" + key, QString()).toString(); }
 };
@@ -18,6 +19,12 @@ int readInt(const char* key, int def = 0) { return Reader().i(QLatin1String(key)
 bool fileExists() { return QFileInfo::exists(productDefinitionPath()); }
 
 QString indexed(const char* pattern, int i) { return QString::asprintf(pattern, i); }
+
+UsbIds usbIdsOf(const Reader& r)
+{
+    return {r.i("vid1", kDefaultVid), r.i("pid1", kDefaultPid1), r.i("vid2", kDefaultVid),
+            r.i("pid2", kDefaultPid2)};
+}
 
 } // namespace
 
@@ -52,11 +59,16 @@ SleepRange sleepRange()
     return {r.i("SleepMin", 1), r.i("SleepMax", 9)};
 }
 
-UsbIds usbIds()
+UsbIds usbIds() { return usbIdsOf(Reader()); }
+
+std::optional<UsbIds> usbIdsIn(const QString& path)
 {
-    Reader r;
-    return {r.i("vid1", kDefaultVid), r.i("pid1", kDefaultPid1), r.i("vid2", kDefaultVid),
-            r.i("pid2", kDefaultPid2)};
+    if (!QFileInfo(path).isFile()) return std::nullopt;
+    const Reader r(path);
+    if (!r.ini.intact()) return std::nullopt;
+    for (const char* key : {"vid1", "pid1", "vid2", "pid2"})
+        if (r.ini.contains(QLatin1String("PROFILE/") + QLatin1String(key))) return usbIdsOf(r);
+    return std::nullopt;
 }
 
 int buttonSlotMap(uint8_t (&slotTable)[kProductButtonCount])

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 constexpr int kDefaultVid = 0x248A;
 constexpr int kDefaultPid1 = 0xFA02;
@@ -37,6 +38,10 @@ struct UsbIds {
     int pid2 = kDefaultPid2;
 };
 UsbIds usbIds();
+// The IDs the program will look for with the product definition at `path`
+// (undeclared ones take the defaults, as above); nothing when the file cannot
+// be read or declares none of them.
+std::optional<UsbIds> usbIdsIn(const QString& path);
 
 // The table readers return -1 without touching their output when the file
 // does not exist.

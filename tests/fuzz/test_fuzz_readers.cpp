@@ -271,7 +271,7 @@ QString profileList(const Box&, const QByteArray&) {
 QString productDefinition(const Box& box, const QByteArray&) {
     productName(), productVersion(), buttonCount(), dpiStageCount(), disableMacro(), showSleep();
     scrollReverse(), minDelay(), sensorFlag33254(), colorMode(), ledDisable(), syncMode();
-    frenchLanguage(), sleepRange(), usbIds();
+    frenchLanguage(), sleepRange(), usbIds(), usbIdsIn(productDefinitionPath());
     uint8_t slotTable[kProductButtonCount];
     int8_t layout[kProductButtonCount];
     uint8_t options[7];

@@ -58,6 +58,8 @@ private slots:
     void gifRejectsBadFrames_data();
     void gifRejectsBadFrames();
     void iconHasEverySize();
+    void themeIcons_data();
+    void themeIcons();
     void loadingAnimationPlays();
 };
 
@@ -236,6 +238,20 @@ void SkinTest::iconHasEverySize() {
         sizes << img.width();
     }
     QCOMPARE(sizes, (QList<int>{16, 24, 32, 48, 64, 128, 256}));
+}
+
+void SkinTest::themeIcons_data() {
+    QTest::addColumn<int>("px");
+    for (int px : skin::kThemeIconSizes)
+        QTest::newRow(qPrintable(QString::number(px))) << px;
+}
+
+// The icon theme finds an icon by its folder's size and trusts it.
+void SkinTest::themeIcons() {
+    QFETCH(int, px);
+    QImageReader reader(QStringLiteral(ICON_DIR "/hicolor/%1x%1/apps/mousecfg.png").arg(px));
+    QCOMPARE(reader.format(), QByteArray("png"));
+    QCOMPARE(reader.read().size(), QSize(px, px));
 }
 
 void SkinTest::loadingAnimationPlays() {

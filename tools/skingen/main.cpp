@@ -25,6 +25,9 @@
 //         skin/mouse/<product>_Side.png
 //   skingen --resources <dir>
 //       writes loading.gif, yes_Btn.png and no_Btn.png for the widget kit.
+//   skingen --icons <dir>
+//       writes <dir>/hicolor/<N>x<N>/apps/mousecfg.png for the desktop's
+//       icon theme.
 #include "paths.h"
 #include "productdef.h"
 #include "skinfiles.h"
@@ -37,9 +40,12 @@ int main(int argc, char* argv[]) {
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 2 && args[0] == QLatin1String("--resources"))
         return skin::writeFiles(args[1], skin::resourceFiles()) ? 0 : 1;
+    if (args.size() == 2 && args[0] == QLatin1String("--icons"))
+        return skin::writeFiles(args[1], skin::themeIcons()) ? 0 : 1;
     if (args.isEmpty() || args[0].startsWith(QLatin1String("--"))) {
         std::fprintf(stderr, "usage: skingen <app dir> [<product folder>...]\n"
-                             "       skingen --resources <dir>\n");
+                             "       skingen --resources <dir>\n"
+                             "       skingen --icons <dir>\n");
         return 2;
     }
     const QString out = args[0];

@@ -153,6 +153,14 @@ QVector<SkinFile> resourceFiles() {
             png(QStringLiteral("no_Btn.png"), [] { return confirmIcon(false); })};
 }
 
+QVector<SkinFile> themeIcons() {
+    QVector<SkinFile> f;
+    for (int px : kThemeIconSizes)
+        f.append(png(QStringLiteral("hicolor/%1x%1/apps/mousecfg.png").arg(px),
+                     [px] { return appIcon(px); }));
+    return f;
+}
+
 bool writeFiles(const QString& root, const QVector<SkinFile>& files) {
     for (const SkinFile& sf : files) {
         const QString path = root + QLatin1Char('/') + sf.path;

@@ -30,6 +30,12 @@ QVector<SkinFile> productFiles(const QString& product, int buttons);
 // The images compiled into the widget kit.
 QVector<SkinFile> resourceFiles();
 
+// The sizes desktops look for in the icon theme.
+constexpr int kThemeIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+// hicolor/<N>x<N>/apps/mousecfg.png, the program's icon in the desktop's
+// icon theme.
+QVector<SkinFile> themeIcons();
+
 // Writes the files below `root`; false (with a message on stderr) on the
 // first file that cannot be written.
 bool writeFiles(const QString& root, const QVector<SkinFile>& files);

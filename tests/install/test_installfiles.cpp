@@ -1,0 +1,153 @@
+// The files installed for the desktop: the udev rule that gives the seat's
+// user the mouse (generated from the product definitions), the menu entry and
+// the software-centre description.
+#include "paths.h"
+#include "productdef.h"
+#include "testutil.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// The only line form the rule may hold: no MODE, no GROUP, no other subsystem.
+const char kRuleLine[] = R"re(^SUBSYSTEM=="hidraw", ATTRS\{idVendor\}=="([0-9a-f]{4})", )re"
+                         R"re(ATTRS\{idProduct\}=="([0-9a-f]{4})", TAG\+="uaccess"$)re";
+
+// The "vvvv:pppp" pairs of a rules file, in order; a line of any other form
+// is returned as "bad: <line>" so the comparison shows it.
+QStringList rulePairs(const QString& path) {
+    QStringList pairs;
+    for (const QByteArray& raw : readText(path).split('\n')) {
+        const QString line = QString::fromUtf8(raw);
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+        const QRegularExpressionMatch m = QRegularExpression(kRuleLine).match(line);
+        pairs << (m.hasMatch() ? m.captured(1) + ':' + m.captured(2) : "bad: " + line);
+    }
+    return pairs;
+}
+
+QString pair(int vid, int pid) {
+    return QString::asprintf("%04x:%04x", vid, pid);
+}
+
+} // namespace
+
+class InstallFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void shippedRule();
+    void generator_data();
+    void generator();
+    void validators_data();
+    void validators();
+    void metainfoMatchesBuild();
+};
+
+// The rule that is installed names exactly the devices the program opens.
+void InstallFilesTest::shippedRule() {
+    setAppDirOverride(dataDir());
+    const UsbIds ids = usbIds();
+    setAppDirOverride(QString());
+    QStringList expect{pair(ids.vid1, ids.pid1)};
+    if (!expect.contains(pair(ids.vid2, ids.pid2))) expect << pair(ids.vid2, ids.pid2);
+    QCOMPARE(rulePairs(QStringLiteral(UDEV_RULES)), expect);
+}
+
+void InstallFilesTest::generator_data() {
+    QTest::addColumn<QStringList>("products"); // file contents, or a fixture folder
+    QTest::addColumn<QStringList>("pairs");    // empty: the build must fail
+    // Another product's receiver changes the rule; its cable PID equals its
+    // receiver's and is written once.
+    QTest::newRow("other product") << QStringList{"@orbit"} << QStringList{"248a:fa03"};
+    QTest::newRow("same IDs in two products")
+        << QStringList{"@data", "@aero"} << QStringList{"248a:fa02", "248a:fb01"};
+    QTest::newRow("undeclared cable takes the default")
+        << QStringList{"[PROFILE]\nvid1=4660\npid1=22136\n"}
+        << QStringList{"1234:5678", "248a:fb01"};
+    QTest::newRow("no IDs") << QStringList{"[PROFILE]\nProductName=X\n"} << QStringList();
+    QTest::newRow("missing file") << QStringList{"@noproduct"} << QStringList();
+    QTest::newRow("one bad of two") << QStringList{"@data", "[OTHER]\nvid1=1\n"} << QStringList();
+    QTest::newRow("ID past 16 bits")
+        << QStringList{"[PROFILE]\nvid1=9354\npid1=70000\n"} << QStringList();
+    QTest::newRow("hostile value")
+        << QStringList{"[PROFILE]\nvid1=9354\nName=" + kHostileStringList + '\n'} << QStringList();
+}
+
+void InstallFilesTest::generator() {
+    QFETCH(QStringList, products);
+    QFETCH(QStringList, pairs);
+    QTemporaryDir dir;
+    QStringList args{dir.filePath(QStringLiteral("60-mousecfg.rules"))};
+    for (int i = 0; i < products.size(); ++i) {
+        const QString& p = products[i];
+        if (p.startsWith('@')) {
+            const QString folder = p == "@data" ? dataDir() : fixture(p.mid(1));
+            args << folder + QStringLiteral("/DefaultProfile.bin");
+        } else {
+            args << dir.filePath(QStringLiteral("product%1.bin").arg(i));
+            writeText(args.last(), p.toUtf8());
+        }
+    }
+    QProcess gen;
+    gen.start(QStringLiteral(UDEVGEN), args);
+    QVERIFY(gen.waitForFinished(30000));
+    const QByteArray err = gen.readAllStandardError();
+    if (pairs.isEmpty()) {
+        QCOMPARE(gen.exitCode(), 1);
+        QVERIFY2(err.startsWith("udevgen: "), err.constData()); // says why
+        QVERIFY(!QFile::exists(args[0]));
+        return;
+    }
+    QVERIFY2(gen.exitStatus() == QProcess::NormalExit && gen.exitCode() == 0, err.constData());
+    QCOMPARE(rulePairs(args[0]), pairs);
+}
+
+void InstallFilesTest::validators_data() {
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QStringList>("args");
+    const QString desktop = QStringLiteral(DESKTOP_DIR "/io.mousecfg.mousecfg.desktop");
+    const QString metainfo = QStringLiteral(DESKTOP_DIR "/io.mousecfg.mousecfg.metainfo.xml");
+    QTest::newRow("desktop entry") << "desktop-file-validate" << QStringList{desktop};
+    QTest::newRow("metainfo") << "appstreamcli" << QStringList{"validate", "--no-net", metainfo};
+}
+
+void InstallFilesTest::validators() {
+    QFETCH(QString, tool);
+    QFETCH(QStringList, args);
+    const QString exe = QStandardPaths::findExecutable(tool);
+    if (exe.isEmpty()) QSKIP(qPrintable(tool + " is not installed"));
+    QProcess p;
+    p.start(exe, args);
+    QVERIFY(p.waitForFinished(60000));
+    const QByteArray out = p.readAllStandardOutput() + p.readAllStandardError();
+    QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, out.constData());
+    // desktop-file-validate reports its hints with status 0.
+    QVERIFY2(!out.contains("error:") && !out.contains("warning:"), out.constData());
+}
+
+// The description names this version as its newest release and the mice the
+// rule opens, so a version bump or a new product cannot leave it behind.
+void InstallFilesTest::metainfoMatchesBuild() {
+    const QString xml = QString::fromUtf8(
+        readText(QStringLiteral(DESKTOP_DIR "/io.mousecfg.mousecfg.metainfo.xml")));
+    const QRegularExpressionMatch release =
+        QRegularExpression(QStringLiteral("<release version=\"([^\"]+)\"")).match(xml);
+    QVERIFY(release.hasMatch());
+    QCOMPARE(release.captured(1), QStringLiteral(PROJECT_VERSION));
+    QStringList aliases;
+    auto it = QRegularExpression(QStringLiteral("<modalias>usb:v(\\w{4})p(\\w{4})d\\*</modalias>"))
+                  .globalMatch(xml);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        aliases << (m.captured(1) + ':' + m.captured(2)).toLower();
+    }
+    QCOMPARE(aliases, rulePairs(QStringLiteral(UDEV_RULES)));
+}
+
+QTEST_MAIN(InstallFilesTest)
+#include "test_installfiles.moc"
