@@ -67,6 +67,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("mousecfg"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MOUSECFG_VERSION));
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.mousecfg.mousecfg"));
     // The toolkit took its own options out of the arguments already.
     QCommandLineParser parser;
     const QCommandLineOption minimized(QStringLiteral("minimized"));
