@@ -361,10 +361,6 @@ void TestDeviceTable::accessDiagnosis() {
     QCOMPARE(int(d.access), access);
     QCOMPARE(d.deniedPaths, paths);
     QCOMPARE(link.port.openCount(), access == int(MouseAccess::Open) ? 2 : 0);
-    // Granted later, the same open goes through.
-    link.mouse.setAccessDenied(false);
-    OpenDeviceByName(name.toLatin1());
-    QCOMPARE(lastOpenDiagnosis().access == MouseAccess::Open, access != int(MouseAccess::NotFound));
 }
 
 void TestDeviceTable::deniedCommand_data() {
@@ -377,8 +373,6 @@ void TestDeviceTable::deniedCommand_data() {
     QTest::newRow("spaces and quotes") << QStringList{"/dev/a b", "/dev/it's;rm"} << "Jo Ann"
                                        << "sudo setfacl -m 'u:Jo Ann:rw' '/dev/a b' "
                                           "'/dev/it'\\''s;rm'";
-    QTest::newRow("command substitution") << QStringList{"/dev/$(reboot)"} << "ann"
-                                          << "sudo setfacl -m u:ann:rw '/dev/$(reboot)'";
 }
 
 void TestDeviceTable::deniedCommand() {
