@@ -38,6 +38,7 @@ std::string controlUsage() {
            "  battery <mV> [charging]\n"
            "  write-status <0-255>         variant <0-255>\n"
            "  sleep                        wake\n"
+           "  access deny|allow            (deny: opens fail as without permission)\n"
            "  fault <kind> <count>         fault clear\n"
            "  motion <ms>                  (0: no movement reports)\n"
            "  log [clear]                  state\n"
@@ -100,6 +101,12 @@ ControlResult runControl(VirtualMouse& mouse, const std::vector<std::string>& ar
     }
     if ((cmd == "sleep" || cmd == "wake") && argc == 1) {
         mouse.setAsleep(cmd == "sleep");
+        return {};
+    }
+    if (cmd == "access" && argc == 2) {
+        if (args[1] != "deny" && args[1] != "allow")
+            return bad("access: expected deny or allow, not '" + args[1] + "'");
+        mouse.setAccessDenied(args[1] == "deny");
         return {};
     }
     if (cmd == "fault" && argc == 2 && args[1] == "clear") {

@@ -7,6 +7,7 @@
 #include <hidapi/hidapi.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -111,7 +112,8 @@ int unsupported(hid_device* dev) {
     return -1;
 }
 
-bool openChannel(const char* path, Channel* channel) {
+// `denied` is set when the daemon refused the open as a node without permission.
+bool openChannel(const char* path, Channel* channel, bool* denied) {
     const int fd = vmwire::connectTo(vmwire::socketPath());
     if (fd < 0) {
         setGlobalError(L"the virtual mouse daemon is not running");
@@ -128,7 +130,8 @@ bool openChannel(const char* path, Channel* channel) {
     const int32_t handle = r.i32();
     if (!r.ok() || handle <= 0) {
         ::close(fd);
-        setGlobalError(L"no such device");
+        *denied = r.ok() && handle == vmwire::kOpenDenied;
+        setGlobalError(*denied ? L"Permission denied" : L"no such device");
         return false;
     }
     channel->fd = fd;
@@ -190,10 +193,13 @@ HID_API_EXPORT hid_device* HID_API_CALL hid_open_path(const char* path) {
     std::vector<vmwire::WireCollection> list;
     enumerateAll(0, 0, &list);
     auto* dev = new hid_device_;
-    if (!openChannel(path, &dev->reader) || !openChannel(path, &dev->writer)) {
+    bool denied = false;
+    if (!openChannel(path, &dev->reader, &denied) || !openChannel(path, &dev->writer, &denied)) {
         closeChannel(&dev->reader);
         closeChannel(&dev->writer);
         delete dev;
+        // Last, as hidraw's open leaves it for the caller to read.
+        if (denied) errno = EACCES;
         return nullptr;
     }
     for (const auto& c : list) {

@@ -50,11 +50,17 @@ std::vector<HidDeviceRecord> InProcessHidPort::enumerate(uint16_t vid, uint16_t 
 HidDevice* InProcessHidPort::openPath(const char* path) {
     if (!path) return nullptr;
     const int id = m_mouse.open(path);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_lastOpenDenied = id == vm::kOpenDenied;
     if (id < 0) return nullptr;
     auto* h = new Handle{id};
-    std::lock_guard<std::mutex> lock(m_mutex);
     m_open.insert(h);
     return reinterpret_cast<HidDevice*>(h);
+}
+
+bool InProcessHidPort::lastOpenDenied() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_lastOpenDenied;
 }
 
 InProcessHidPort::Handle* InProcessHidPort::handleOf(HidDevice* device) const {

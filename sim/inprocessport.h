@@ -17,6 +17,7 @@ public:
     int exit() override;
     std::vector<HidDeviceRecord> enumerate(uint16_t vid, uint16_t pid) override;
     HidDevice* openPath(const char* path) override;
+    bool lastOpenDenied() const override;
     void close(HidDevice* device) override;
     int write(HidDevice* device, const uint8_t* data, size_t length) override;
     int readTimeout(HidDevice* device, uint8_t* data, size_t length, int milliseconds) override;
@@ -35,5 +36,6 @@ private:
     mutable std::mutex m_mutex;
     std::set<Handle*> m_open;
     bool m_initFails = false;
+    bool m_lastOpenDenied = false;
     int m_initCount = 0;
 };

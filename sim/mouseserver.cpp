@@ -64,6 +64,7 @@ void serveClient(std::shared_ptr<vm::VirtualMouse> mouse, int fd, MouseServer* s
             break;
         }
         case vmwire::OpOpen: {
+            static_assert(vm::kOpenDenied == vmwire::kOpenDenied, "one answer for a refused open");
             const int id = mouse->open(in.str());
             if (id > 0) handles.insert(id);
             out.i32(id);

@@ -135,6 +135,7 @@ int VirtualMouse::open(const std::string& path) {
     std::lock_guard<std::mutex> lock(m_mutex);
     for (int i = 0; i < kLinkCount; ++i) {
         if (m_plugged[i] && path == devicePath(Link(i))) {
+            if (m_accessDenied) return kOpenDenied;
             const int id = m_nextHandle++;
             m_handles[id] = Handle{Link(i), m_generation[i], {}};
             return id;
@@ -456,6 +457,11 @@ bool VirtualMouse::plugged(Link link) const {
 void VirtualMouse::setAsleep(bool asleep) {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_asleep = asleep;
+}
+
+void VirtualMouse::setAccessDenied(bool denied) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_accessDenied = denied;
 }
 
 bool VirtualMouse::asleep() const {

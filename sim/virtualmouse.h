@@ -16,6 +16,9 @@
 namespace vm {
 
 enum class Link { Receiver = 0, Cable = 1 };
+
+// What open() answers for a present node this user may not open.
+constexpr int kOpenDenied = -2;
 constexpr int kLinkCount = 2;
 
 enum class Fault {
@@ -69,7 +72,8 @@ public:
 
     // Host side: the calls a HID library makes.
     std::vector<Collection> enumerate(uint16_t vid = 0, uint16_t pid = 0) const;
-    int open(const std::string& path); // a handle > 0, or -1
+    // A handle > 0, kOpenDenied while access is denied, or -1 (no such device).
+    int open(const std::string& path);
     void close(int handle);
     // Returns the length written, or -1 (unplugged, failed write fault, bad report).
     int write(int handle, const uint8_t* data, size_t length);
@@ -85,6 +89,9 @@ public:
     bool plugged(Link link) const;
     void setAsleep(bool asleep);
     bool asleep() const;
+    // Refuses new opens as a node without permission does; the devices stay
+    // listed and handles already open keep working.
+    void setAccessDenied(bool denied);
     // Each press wakes a sleeping mouse and sends a status report.
     void pressProfileButton();
     void pressDpiButton();
@@ -156,6 +163,7 @@ private:
     unsigned m_generation[kLinkCount] = {1, 1};
     unsigned m_plugCount[kLinkCount] = {0, 0};
     bool m_asleep = false;
+    bool m_accessDenied = false;
 
     std::map<int, Handle> m_handles;
     int m_nextHandle = 1;

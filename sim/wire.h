@@ -11,12 +11,15 @@ namespace vmwire {
 
 enum Op : uint8_t {
     OpEnumerate = 1, // u16 vid, u16 pid -> u32 count, records
-    OpOpen = 2,      // string path -> i32 handle
+    OpOpen = 2,      // string path -> i32 handle, kOpenDenied, or -1 (no such device)
     OpClose = 3,     // i32 handle -> i32 0
     OpWrite = 4,     // i32 handle, bytes -> i32 result
     OpRead = 5,      // i32 handle, u32 length, i32 timeout -> i32 result, bytes
     OpControl = 6,   // u32 argc, strings -> i32 exit status, string text
 };
+
+// The open answer for a node this user may not open.
+constexpr int32_t kOpenDenied = -2;
 
 // VIRTUAL_MOUSE_SOCKET, else $XDG_RUNTIME_DIR/virtual-mouse.sock, else a
 // per-user name under /tmp, so that two users never share one daemon.

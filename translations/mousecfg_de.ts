@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
+        <translation>Die Maus wurde gefunden, aber Benutzer %1 darf sie nicht öffnen. Installieren Sie die udev-Regel des Programms als %2 und stecken Sie die Maus neu ein, oder führen Sie bis zum nächsten Einstecken aus:</translation>
+    </message>
+</context>
+<context>
     <name>KestBtnWindow</name>
     <message>
         <source>Warning</source>
@@ -1160,6 +1167,10 @@
     <message>
         <source>&amp;Start with the desktop</source>
         <translation>Mit dem &amp;Desktop starten</translation>
+    </message>
+    <message>
+        <source>Access denied</source>
+        <translation>Zugriff verweigert</translation>
     </message>
 </context>
 </TS>

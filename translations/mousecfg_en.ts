@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
+        <translation>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</translation>
+    </message>
+</context>
+<context>
     <name>KestBtnWindow</name>
     <message>
         <source>Warning</source>
@@ -1160,6 +1167,10 @@
     <message>
         <source>&amp;Start with the desktop</source>
         <translation>&amp;Start with the desktop</translation>
+    </message>
+    <message>
+        <source>Access denied</source>
+        <translation>Access denied</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
+        <translation>La souris a été trouvée, mais l’utilisateur %1 ne peut pas l’ouvrir. Installez la règle udev du programme sous %2 et rebranchez la souris, ou, jusqu’au prochain rebranchement, exécutez&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>KestBtnWindow</name>
     <message>
         <source>Warning</source>
@@ -1160,6 +1167,10 @@
     <message>
         <source>&amp;Start with the desktop</source>
         <translation>&amp;Démarrer avec le bureau</translation>
+    </message>
+    <message>
+        <source>Access denied</source>
+        <translation>Accès refusé</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
+        <translation>已找到鼠标，但用户 %1 无权打开它。请将本程序的 udev 规则安装为 %2 并重新插入鼠标，或者在下次重新插入之前运行：</translation>
+    </message>
+</context>
+<context>
     <name>KestBtnWindow</name>
     <message>
         <source>Warning</source>
@@ -1160,6 +1167,10 @@
     <message>
         <source>&amp;Start with the desktop</source>
         <translation>随桌面启动(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Access denied</source>
+        <translation>访问被拒绝</translation>
     </message>
 </context>
 </TS>

@@ -32,6 +32,7 @@ class StatusThreadControl;
 class LazyPage;
 class KestGetBatteryThread;
 class QScreen;
+class QTimer;
 
 class MousecfgWidget : public QWidget {
     Q_OBJECT
@@ -162,7 +163,13 @@ private:
     // Device side.
     void startStatusThread();
     void stopStatusThread();
+    // Opens the current mouse and tells the user once when its nodes refuse them.
     void openCurrentDevice();
+    void checkMouseAccess();
+    void showAccessNotice();
+    // While access is denied nothing is plugged or pulled, so the opens are
+    // tried again until a granted permission lets them through.
+    void retryDeniedOpen();
     void rebuildMouseList();
     void updateConnectionDisplay();
     void reloadForMouse();
@@ -222,6 +229,9 @@ private:
     int m_batteryFull = 4200;
     bool m_charging = false;
     bool m_warningBoxOpen = false;
+    bool m_accessDenied = false;       // the last open of the current mouse was refused
+    bool m_accessNoticeShown = false;  // since the mouse was last opened or gone
+    QTimer* m_accessRetry = nullptr;
     QPointer<KestMessageBox> m_warningBox;
     bool m_devicesStarted = false;
     bool m_painted = false;

@@ -8,6 +8,7 @@
 #include "appconfig.h"
 #include "autostart.h"
 #include "commands.h"
+#include "deviceaccess.h"
 #include "devicenotifier.h"
 #include "devicetable.h"
 #include "dpi.h"
@@ -60,7 +61,56 @@ void MousecfgWidget::startStatusThread() { m_status->start(); }
 
 void MousecfgWidget::stopStatusThread() { m_status->stop(); }
 
-void MousecfgWidget::openCurrentDevice() { OpenDeviceByName(readCurrentProductName().toLatin1()); }
+void MousecfgWidget::openCurrentDevice()
+{
+    OpenDeviceByName(readCurrentProductName().toLatin1());
+    checkMouseAccess();
+}
+
+void MousecfgWidget::checkMouseAccess()
+{
+    m_accessDenied = lastOpenDiagnosis().access == MouseAccess::Denied;
+    if (!m_accessDenied) {
+        m_accessNoticeShown = false;
+        if (m_accessRetry) m_accessRetry->stop();
+        return;
+    }
+    if (!m_accessRetry) {
+        m_accessRetry = new QTimer(this);
+        m_accessRetry->setInterval(DeviceNotifier::kDefaultFallbackMs);
+        connect(m_accessRetry, &QTimer::timeout, this, &MousecfgWidget::retryDeniedOpen);
+    }
+    if (!m_accessRetry->isActive()) m_accessRetry->start();
+    if (m_accessNoticeShown) return;
+    m_accessNoticeShown = true;
+    // Posted: opens happen inside device-change handling, which a modal box
+    // must not interrupt.
+    QTimer::singleShot(0, this, &MousecfgWidget::showAccessNotice);
+}
+
+void MousecfgWidget::showAccessNotice()
+{
+    const AccessDiagnosis d = lastOpenDiagnosis();
+    if (d.access != MouseAccess::Denied) return; // granted meanwhile
+    show();
+    const QString text = accessDeniedText(d.deniedPaths, currentUserName());
+    KestMessageBox box(this, tr("Access denied"), text, KestMessageBox::Notice);
+    box.setTextSelectable(true); // the command is there to be copied
+    box.exec();
+}
+
+void MousecfgWidget::retryDeniedOpen()
+{
+    if (!m_accessDenied || m_connectedMice == 0) {
+        m_accessRetry->stop();
+        return;
+    }
+    // Nothing is open while access is denied, so there is nothing to close.
+    openCurrentDevice();
+    if (m_accessDenied) return;
+    startStatusThread();
+    updateConnectionDisplay();
+}
 
 void MousecfgWidget::rebuildMouseList()
 {
@@ -75,6 +125,8 @@ void MousecfgWidget::rebuildMouseList()
         menu->addAction(new KestAction(name, menu));
     }
     m_connectedMice = m_mouseNames.size();
+    // A mouse plugged in again deserves the access notice again.
+    if (m_connectedMice == 0) m_accessNoticeShown = false;
     if (m_mouseNames.size() < 2) {
         m_mouseButton->hide();
         delete menu;
@@ -112,6 +164,7 @@ void MousecfgWidget::slot_show_mousename(QAction* action)
     m_mouseButton->setLabel(action->text());
     writeCurrentProductName(action->text());
     OpenDeviceByName(action->text().toLatin1());
+    checkMouseAccess();
     QThread::msleep(50);
     reloadForMouse();
     startStatusThread();

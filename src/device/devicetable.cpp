@@ -1,5 +1,6 @@
 #include "devicetable.h"
 
+#include "deviceaccess.h"
 #include "devicelog.h"
 
 #include <QRegularExpression>
@@ -12,6 +13,7 @@ namespace {
 DeviceTable g_table;
 uint16_t g_cableRelease = 0;
 std::mutex g_commandMutex;
+AccessDiagnosis g_access; // guarded by g_commandMutex
 
 const QByteArray kPathPrefix = QByteArrayLiteral("\\\\?\\");
 
@@ -185,30 +187,47 @@ bool needsRefresh(const DeviceEntry& e) {
     return false;
 }
 
-HidHandle openPath(const char* path) {
+// A refused node is noted in `denied`, so the user can be told which nodes to grant.
+HidHandle openPath(const char* path, QStringList& denied) {
     HidPort& port = hidPort();
     HidDevice* d = port.openPath(path);
+    if (!d && port.lastOpenDenied()) {
+        const QString p = QString::fromLocal8Bit(path);
+        if (!denied.contains(p)) denied << p;
+    }
     return HidHandle(d ? &port : nullptr, d);
 }
 
 } // namespace
 
 void OpenDeviceByName(const QByteArray& name) {
-    if (hidPort().init() < 0 || g_table.count == 0) return;
     std::lock_guard<std::mutex> lock(g_commandMutex);
+    g_access = AccessDiagnosis();
+    if (hidPort().init() < 0 || g_table.count == 0) return;
+    QStringList denied;
     for (uint32_t i = 0; i < g_table.count && i < uint32_t(kDeviceTableCapacity); ++i) {
         DeviceEntry& e = g_table.entries[i];
         if (!fieldEquals(e.mouseName, kMouseNameSize, name)) continue;
         if (needsRefresh(e)) refreshPaths(e);
         if (e.receiverMouseFound && e.receiverCommandFound) {
-            deviceHandles().receiverMouse = openPath(e.receiverMousePath);
-            deviceHandles().receiverCommand = openPath(e.receiverCommandPath);
+            deviceHandles().receiverMouse = openPath(e.receiverMousePath, denied);
+            deviceHandles().receiverCommand = openPath(e.receiverCommandPath, denied);
         }
         if (e.cableMouseFound && e.cableCommandFound) {
-            deviceHandles().cableMouse = openPath(e.cableMousePath);
-            deviceHandles().cableCommand = openPath(e.cableCommandPath);
+            deviceHandles().cableMouse = openPath(e.cableMousePath, denied);
+            deviceHandles().cableCommand = openPath(e.cableCommandPath, denied);
         }
     }
+    // Only a refusal that leaves no way to the mouse is worth telling.
+    if (commandHandle())
+        g_access.access = MouseAccess::Open;
+    else if (!denied.isEmpty())
+        g_access = {MouseAccess::Denied, denied};
+}
+
+AccessDiagnosis lastOpenDiagnosis() {
+    std::lock_guard<std::mutex> lock(g_commandMutex);
+    return g_access;
 }
 
 void CloseDevices() {

@@ -3,6 +3,7 @@
 #include "hidport.h"
 
 #include <atomic>
+#include <cerrno>
 #include <hidapi.h>
 
 namespace {
@@ -32,8 +33,14 @@ public:
     }
 
     HidDevice* openPath(const char* path) override {
-        return reinterpret_cast<HidDevice*>(hid_open_path(path));
+        errno = 0;
+        hid_device* d = hid_open_path(path);
+        // Read at once: hidapi keeps only a text, and later calls reuse errno.
+        const int error = errno;
+        m_denied = !d && (error == EACCES || error == EPERM);
+        return reinterpret_cast<HidDevice*>(d);
     }
+    bool lastOpenDenied() const override { return m_denied.load(); }
     void close(HidDevice* device) override { hid_close(native(device)); }
     int write(HidDevice* device, const uint8_t* data, size_t length) override {
         return hid_write(native(device), data, length);
@@ -44,6 +51,8 @@ public:
 
 private:
     static hid_device* native(HidDevice* d) { return reinterpret_cast<hid_device*>(d); }
+
+    std::atomic<bool> m_denied{false};
 };
 
 std::atomic<HidPort*> g_port{nullptr};

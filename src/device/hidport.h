@@ -29,6 +29,10 @@ public:
     // vid/pid 0 list every device.
     virtual std::vector<HidDeviceRecord> enumerate(uint16_t vid, uint16_t pid) = 0;
     virtual HidDevice* openPath(const char* path) = 0;
+    // Whether the last failed openPath() was refused for lack of permission
+    // rather than because the device is gone. The device layer opens under
+    // one lock, so this answers for its own last open.
+    virtual bool lastOpenDenied() const { return false; }
     virtual void close(HidDevice* device) = 0;
     virtual int write(HidDevice* device, const uint8_t* data, size_t length) = 0;
     virtual int readTimeout(HidDevice* device, uint8_t* data, size_t length, int milliseconds) = 0;

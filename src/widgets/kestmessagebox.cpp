@@ -54,6 +54,10 @@ void KestMessageBox::setIconImage(const QString& name) {
     m_icon->setSkinImage(name);
 }
 
+void KestMessageBox::setTextSelectable(bool selectable) {
+    m_text->setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+}
+
 void KestMessageBox::setConnectionProbe(std::function<bool()> probeFn) {
     m_probe = std::move(probeFn);
 }

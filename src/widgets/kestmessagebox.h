@@ -30,6 +30,8 @@ public:
     KestPushButton* acceptButton() const { return m_accept; }
     KestPushButton* rejectButton() const { return m_reject; }
     void setIconImage(const QString& name);
+    // Lets the user select and copy the text.
+    void setTextSelectable(bool selectable);
 
     // For the disconnect warning: asked when the box shows and at each
     // recheckConnection(); the box accepts itself the first time it answers

@@ -1,5 +1,6 @@
 // The device table: the enumeration rule, the device-change rule, and opening
-// and closing the handle set on the virtual mouse.
+// and closing the handle set on the virtual mouse, and why an open failed.
+#include "deviceaccess.h"
 #include "devicetestutil.h"
 #include "encoders.h"
 #include "testutil.h"
@@ -52,6 +53,10 @@ private slots:
     void openOnVirtualMouse();
     void failedInitFindsNothing();
     void notifiedPathsReopenOnThisPlatform();
+    void accessDiagnosis_data();
+    void accessDiagnosis();
+    void deniedCommand_data();
+    void deniedCommand();
 };
 
 void TestDeviceTable::loadTable() {
@@ -315,6 +320,70 @@ void TestDeviceTable::notifiedPathsReopenOnThisPlatform() {
     QCOMPARE(link.port.openCount(), 2);
     QCOMPARE(int(SendCommand(profileWriteReport(false))), 0);
     QVERIFY(!QByteArray(entry().cableCommandPath).startsWith("\\\\?\\"));
+}
+
+void TestDeviceTable::accessDiagnosis_data() {
+    QTest::addColumn<bool>("receiver");
+    QTest::addColumn<bool>("cable");
+    QTest::addColumn<bool>("denied");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("access");
+    QTest::addColumn<QStringList>("paths");
+    const int open = int(MouseAccess::Open), refused = int(MouseAccess::Denied),
+              notFound = int(MouseAccess::NotFound);
+    const QString r = QStringLiteral("/dev/virtual-mouse/receiver-1");
+    const QString c = QStringLiteral("/dev/virtual-mouse/cable-1");
+    QTest::newRow("allowed") << true << false << false << "Qorv Aero" << open << QStringList();
+    // Both collections share one node: it is named once.
+    QTest::newRow("receiver refused")
+        << true << false << true << "Qorv Aero" << refused << QStringList{r};
+    QTest::newRow("both links refused")
+        << true << true << true << "Qorv Aero" << refused << QStringList{r, c};
+    QTest::newRow("nothing plugged")
+        << false << false << true << "Qorv Aero" << notFound << QStringList();
+    QTest::newRow("other mouse") << true << false << true << "Qorv Aer" << notFound
+                                 << QStringList();
+}
+
+void TestDeviceTable::accessDiagnosis() {
+    QFETCH(bool, receiver);
+    QFETCH(bool, cable);
+    QFETCH(bool, denied);
+    QFETCH(QString, name);
+    QFETCH(int, access);
+    QFETCH(QStringList, paths);
+    TempAppDir app(fixture(QStringLiteral("aero")));
+    VirtualLink link(receiver, cable);
+    CloseDevices();
+    link.mouse.setAccessDenied(denied);
+    OpenDeviceByName(name.toLatin1());
+    const AccessDiagnosis d = lastOpenDiagnosis();
+    QCOMPARE(int(d.access), access);
+    QCOMPARE(d.deniedPaths, paths);
+    QCOMPARE(link.port.openCount(), access == int(MouseAccess::Open) ? 2 : 0);
+}
+
+void TestDeviceTable::deniedCommand_data() {
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("hidraw nodes") << QStringList{"/dev/hidraw3", "/dev/hidraw4"} << "ann"
+                                  << "sudo setfacl -m u:ann:rw /dev/hidraw3 /dev/hidraw4";
+    // Pasted into a shell, odd names must stay one word each and run nothing.
+    QTest::newRow("spaces and quotes") << QStringList{"/dev/a b", "/dev/it's;rm"} << "Jo Ann"
+                                       << "sudo setfacl -m 'u:Jo Ann:rw' '/dev/a b' "
+                                          "'/dev/it'\\''s;rm'";
+}
+
+void TestDeviceTable::deniedCommand() {
+    QFETCH(QStringList, paths);
+    QFETCH(QString, user);
+    QFETCH(QString, command);
+    const QStringList lines = accessDeniedText(paths, user).split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].contains(user));
+    QVERIFY(lines[0].contains(QLatin1String(kUdevRulePath)));
+    QCOMPARE(lines[1], command);
 }
 
 QTEST_GUILESS_MAIN(TestDeviceTable)

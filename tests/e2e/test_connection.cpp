@@ -1,11 +1,26 @@
 // The real program under a private X server against the virtual mouse: the
 // "Dongle Disconnect!" warning coming and going with the receiver, a start
-// with no mouse, the command link following the cable and the receiver, and
-// the companion started on demand or missing.
+// with no mouse, a mouse the user may not open, the command link following the
+// cable and the receiver, and the companion started on demand or missing.
 #include "e2esession.h"
 
 #include <QRegularExpression>
 #include <QtTest>
+
+namespace {
+// Clicks a message box's rightmost button: 20 from the right, 18 from the bottom.
+void closeBox(const E2eSession& s, const QString& box) {
+    const QString geometry = s.xdotool({"getwindowgeometry", "--shell", box});
+    auto value = [&](const char* key) {
+        return QRegularExpression(QLatin1String(key) + QStringLiteral("=(\\d+)"))
+            .match(geometry)
+            .captured(1)
+            .toInt();
+    };
+    const int w = value("WIDTH"), h = value("HEIGHT");
+    s.click(box, w - 68, h - 32);
+}
+} // namespace
 
 class TestE2eConnection : public QObject {
     Q_OBJECT
@@ -65,6 +80,41 @@ private slots:
         SESSION_VERIFY(s, waitUntil([&] { return s.vm({"log"}).contains(poll); }, 5000));
         SESSION_VERIFY(s, hearsDpiButton(s));
         QCOMPARE(program->state(), QProcess::Running);
+    }
+
+    // A mouse whose nodes refuse the user: one notice naming the cause instead
+    // of the disconnect warning, the mouse taken up once access is granted,
+    // and the notice again when a replugged mouse is refused anew.
+    void accessDenied() {
+        const QString notice = QStringLiteral("Access denied");
+        const QString warning = QStringLiteral("Warning");
+        const QRegularExpression poll(QStringLiteral(" out 05 [0-9a-f]{2} fa 48 "));
+
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        s.vm({"access", "deny"});
+        SESSION_VERIFY(s, !s.startProgramWindow().isEmpty());
+        const QString box = s.waitForWindow(notice, 8000);
+        SESSION_VERIFY(s, !box.isEmpty());
+        QVERIFY(s.findWindows(warning).isEmpty());
+        closeBox(s, box);
+        SESSION_VERIFY(s, s.waitForNoWindow(notice, 3000));
+        // The program keeps trying every 2 s; two rounds bring no second notice.
+        QTest::qWait(4500);
+        QVERIFY(s.findWindows(notice).isEmpty());
+        QVERIFY(s.findWindows(warning).isEmpty());
+        QVERIFY(!s.vm({"log"}).contains(poll));
+
+        s.vm({"access", "allow"});
+        SESSION_VERIFY(s, waitUntil([&] { return s.vm({"log"}).contains(poll); }, 6000));
+        SESSION_VERIFY(s, hearsDpiButton(s));
+
+        s.vm({"access", "deny"});
+        s.vm({"unplug", "receiver"});
+        SESSION_VERIFY(s, !s.waitForWindow(warning, 8000).isEmpty());
+        s.vm({"plug", "receiver"});
+        SESSION_VERIFY(s, s.waitForNoWindow(warning, 8000));
+        SESSION_VERIFY(s, !s.waitForWindow(notice, 8000).isEmpty());
     }
 
     void companionOnDemand_data() {

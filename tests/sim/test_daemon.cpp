@@ -117,6 +117,8 @@ void TestDaemon::subcommands_data() {
                                      << "count";
     QTest::newRow("bad link") << QStringList{"plug", "hub"} << 2 << ""
                               << "receiver or cable";
+    QTest::newRow("bad access") << QStringList{"access", "maybe"} << 2 << ""
+                                << "deny or allow";
     QTest::newRow("unknown command") << QStringList{"jump"} << 2 << ""
                                      << "unknown command";
     QTest::newRow("no command") << QStringList{} << 2 << ""
