@@ -42,19 +42,6 @@ private slots:
         QCOMPARE(readText(outside), QByteArray("mine"));
         setConfigDirOverride(QString());
     }
-
-    // Where the settings go: the override first, then the application folder.
-    void configFolderChoice() {
-        TempAppDir app;
-        QCOMPARE(configDir(), app.path() + "/Configs");
-        QCOMPARE(productDataDir(), app.path());
-        setConfigDirOverride(app.path() + "/x/../elsewhere");
-        QCOMPARE(configDir(), app.path() + "/elsewhere");
-        QCOMPARE(mainConfigPath(), app.path() + "/elsewhere/Config.ini");
-        QCOMPARE(productDefinitionPath(), app.path() + "/DefaultProfile.bin");
-        setConfigDirOverride(QString());
-        QCOMPARE(configDir(), app.path() + "/Configs");
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPaths)
