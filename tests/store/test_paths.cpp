@@ -40,6 +40,10 @@ private slots:
         QVERIFY(QFile::link(outside, languageConfigPath()));
         seedConfigDir();
         QCOMPARE(readText(outside), QByteArray("mine"));
+
+        // A folder that cannot be made is reported, not taken as seeded.
+        setConfigDirOverride(outside + "/cfg");
+        QVERIFY(!seedConfigDir());
         setConfigDirOverride(QString());
     }
 };
