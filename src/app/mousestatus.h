@@ -1,12 +1,10 @@
-// How the main window reads the mouse's reports and the screen: battery level,
-// connection display state, report-rate notices, and the width rule of the display scale.
+// How the main window reads the mouse's reports and the screen: connection
+// display state, report-rate notices, and the width rule of the display scale.
 #pragma once
 
-#include <QString>
+#include "batteryreading.h"
 
-// Battery level 10-100 shown for a raw battery value (high*256 + low);
-// `fullMillivolts` is "Config/BatteryFull".
-int batteryLevel(int raw, int fullMillivolts);
+#include <QString>
 
 // Connection display state 0-3 from the command interfaces present and the
 // charging flag: 0 cable only, 1 receiver while charging or also cabled,

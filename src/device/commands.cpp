@@ -21,9 +21,14 @@ uint8_t EndProfileWrite() {
 }
 
 uint8_t SelectProfile(uint8_t profile) {
-    SendCommand(selectProfileReport(profile));
-    ApplyBlock(0x01);
+    TrySelectProfile(profile);
     return 1;
+}
+
+uint8_t TrySelectProfile(uint8_t profile) {
+    const uint8_t selected = SendCommand(selectProfileReport(profile));
+    const uint8_t applied = ApplyBlock(0x01);
+    return selected != kResultOk ? selected : applied;
 }
 
 uint8_t ApplyBlock(uint8_t blockBit) {

@@ -11,6 +11,8 @@ uint8_t EndProfileWrite();
 // Selects an on-mouse profile and applies the settings block; the results are
 // of no use to the callers, so this always returns 1.
 uint8_t SelectProfile(uint8_t profile);
+// The same packets, returning the first failing result, or 0.
+uint8_t TrySelectProfile(uint8_t profile);
 uint8_t ApplyBlock(uint8_t blockBit);
 // Apply in the order buttons, settings, DPI, lighting, macros.
 uint8_t ApplyAllBlocks();

@@ -7,6 +7,7 @@
 #include "transport.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <chrono>
 #include <cstring>
 
@@ -50,9 +51,44 @@ void KestGetBatteryThread::pause(int ms) {
 }
 
 void KestGetBatteryThread::handleBattery(const uint8_t* report) {
-    setLastBatteryVariant(report[10]);
-    emit RefreshBatteryStatus(report[6], report[4], report[5]);
-    if (report[4] || report[5] || report[6]) emit RefreshWriteStatus(report[7]);
+    const BatteryReport b = batteryReportFrom(report);
+    setLastBatteryVariant(b.variant);
+    emit RefreshBatteryStatus(b.charge, b.low, b.high);
+    if (!b.mouseOff()) emit RefreshWriteStatus(b.writeStatus);
+}
+
+int statusRead(bool poll, uint8_t* buf, const StatusTiming& t) {
+    std::lock_guard<std::mutex> lock(commandHandleMutex());
+    const HidHandle* h = commandHandle();
+    if (!h) return kNoCommandHandle;
+    std::memset(buf, 0, 64);
+    if (poll) {
+        const CommandReport report = statusPollReport();
+        if (h->port()->write(h->get(), report.bytes.data(), kReportSize) < 0)
+            qCDebug(lcDevice, "Unable to send a feature report.");
+        QThread::msleep(unsigned(t.pollSettleMs));
+    }
+    return readCommandReport(*h->port(), h->get(), buf, t.readTimeoutMs);
+}
+
+bool pollBatteryOnce(BatteryReport* report, int waitMs) {
+    const StatusTiming t = statusTiming();
+    QElapsedTimer clock;
+    clock.start();
+    uint8_t buf[64];
+    bool poll = true;
+    for (;;) {
+        const int r = statusRead(poll, buf, t);
+        if (r == kNoCommandHandle) return false;
+        poll = false;
+        if (r > 0 && buf[kPosCommand] == kCmdStatusPoll) {
+            *report = batteryReportFrom(buf);
+            setLastBatteryVariant(report->variant);
+            // An all-zero answer means the same as none.
+            return !report->mouseOff();
+        }
+        if (r < 0 || clock.elapsed() >= waitMs) return false;
+    }
 }
 
 void KestGetBatteryThread::run() {
@@ -60,21 +96,11 @@ void KestGetBatteryThread::run() {
     const StatusTiming t = statusTiming();
     int cycle = 0;
     uint8_t buf[64];
-    // One read on the command handle under the command lock; false when no
-    // command handle is open any more.
+    // False when no command handle is open any more.
     auto readOnce = [&](bool poll, int& result) {
-        std::lock_guard<std::mutex> lock(commandHandleMutex());
-        const HidHandle* h = commandHandle();
-        if (!h) return false;
-        std::memset(buf, 0, sizeof buf);
-        if (poll) {
-            const CommandReport report = statusPollReport();
-            if (h->port()->write(h->get(), report.bytes.data(), kReportSize) < 0)
-                qCDebug(lcDevice, "Unable to send a feature report.");
-            ++m_polls;
-            QThread::msleep(unsigned(t.pollSettleMs));
-        }
-        result = readCommandReport(*h->port(), h->get(), buf, t.readTimeoutMs);
+        result = statusRead(poll, buf, t);
+        if (result == kNoCommandHandle) return false;
+        if (poll) ++m_polls;
         ++m_reads;
         return true;
     };

@@ -2,6 +2,8 @@
 // mouse sends when its own buttons change profile, DPI stage or report rate.
 #pragma once
 
+#include "batteryreading.h"
+
 #include <QThread>
 #include <atomic>
 #include <condition_variable>
@@ -22,6 +24,20 @@ void setStatusTiming(const StatusTiming& timing);
 
 // Reads per battery poll.
 constexpr int kReadsPerPoll = 57;
+
+// What statusRead returns when no command handle is open.
+constexpr int kNoCommandHandle = -1000;
+
+// One look at the command handle, under the command lock: the battery poll
+// first when `poll`, then one read into `buffer` (64 bytes). Returns the
+// read's result (length, 0 on timeout, negative on failure).
+int statusRead(bool poll, uint8_t* buffer, const StatusTiming& timing);
+
+// Polls the battery once, for a caller with no status thread running, and
+// waits up to `waitMs` for the answer; status reports that come first are
+// skipped. False when no answer came (the mouse is asleep or off) or no
+// command handle is open.
+bool pollBatteryOnce(BatteryReport* report, int waitMs);
 
 class KestGetBatteryThread : public QThread {
     Q_OBJECT

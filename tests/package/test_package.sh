@@ -30,6 +30,7 @@ listing="$(dpkg-deb -c "$deb" | sed -E 's/^([^ ]+) ([^ ]+) +[^ ]+ [^ ]+ [^ ]+ /\
 # What the agreed installed layout puts where.
 expected=(
     usr/bin/mousecfg
+    usr/bin/mousecfg-cli
     usr/libexec/mousecfg/OSD
     usr/share/mousecfg/DefaultProfile.bin
     usr/share/mousecfg/Configs/Config.ini

@@ -1,0 +1,333 @@
+#include "clicommands.h"
+
+#include "appconfig.h"
+#include "commands.h"
+#include "deviceaccess.h"
+#include "devicetable.h"
+#include "dpi.h"
+#include "paths.h"
+#include "productdef.h"
+#include "records.h"
+#include "statusthread.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <memory>
+
+namespace {
+
+// The status thread's pace answers a poll well within this; a mouse asleep
+// behind its receiver never does.
+constexpr int kBatteryWaitMs = 500;
+
+struct CommandSpec {
+    const char* name;
+    const char* arguments;
+    const char* summary;
+    int minArgs;
+    int maxArgs;
+};
+
+constexpr CommandSpec kCommands[] = {
+    {"list", "", "The connected mice, one line each.", 0, 0},
+    {"battery", "", "Battery level and charging, e.g. \"85% charging\".", 0, 0},
+    {"status", "", "One line: mouse, connection, battery, profile, DPI stage, report rate.", 0, 0},
+    {"profile", "[1-5]", "Show the on-mouse profile, or select profile N.", 0, 1},
+};
+
+const CommandSpec* findCommand(const QString& name) {
+    for (const CommandSpec& c : kCommands)
+        if (name == QLatin1String(c.name)) return &c;
+    return nullptr;
+}
+
+void print(FILE* f, const QString& text) {
+    std::fputs(text.toUtf8().constData(), f);
+}
+
+QJsonObject batteryObject(const MouseReading& m) {
+    QJsonObject o;
+    o[QStringLiteral("off")] = !m.answered;
+    if (m.answered) {
+        o[QStringLiteral("level")] = m.level;
+        o[QStringLiteral("charging")] = m.battery.charge != 0;
+    }
+    return o;
+}
+
+QJsonObject statusObject(const MouseReading& m) {
+    QJsonObject o;
+    o[QStringLiteral("name")] = m.name;
+    o[QStringLiteral("connection")] =
+        m.cable ? QStringLiteral("cable") : QStringLiteral("receiver");
+    o[QStringLiteral("battery")] = batteryObject(m);
+    o[QStringLiteral("profile")] = m.profile + 1;
+    o[QStringLiteral("dpiStage")] = m.dpiStage + 1;
+    o[QStringLiteral("dpi")] = m.dpi;
+    o[QStringLiteral("reportRate")] = m.rateHz;
+    return o;
+}
+
+QByteArray compact(const QJsonDocument& d) {
+    return d.toJson(QJsonDocument::Compact) + '\n';
+}
+
+// Opens the mouse as the window does at start: the table from the product
+// data, an enumeration, then the current product's collections.
+class MouseSession {
+public:
+    ~MouseSession() {
+        CloseDevices();
+        ShutdownHid();
+    }
+
+    // An exit code other than kExitDone when the mouse cannot be used.
+    int open(FILE* err) {
+        if (!usbIdsIn(productDefinitionPath())) {
+            print(err, QStringLiteral("mousecfg-cli: cannot read the product data '%1'\n")
+                           .arg(QDir::toNativeSeparators(productDefinitionPath())));
+            return kExitBadFile;
+        }
+        LoadDeviceTable();
+        if (EnumerateDevices() < 0) {
+            print(err, QStringLiteral("mousecfg-cli: the HID library cannot start\n"));
+            return kExitNoMouse;
+        }
+        const DeviceTable& table = deviceTable();
+        QStringList names;
+        for (uint32_t i = 0; i < table.count && i < uint32_t(kDeviceTableCapacity); ++i) {
+            const DeviceEntry& e = table.entries[i];
+            if (e.receiverConnected() || e.cableConnected())
+                names << QString::fromLatin1(e.mouseName);
+        }
+        if (names.isEmpty()) {
+            print(err, QStringLiteral("mousecfg-cli: no mouse connected\n"));
+            return kExitNoMouse;
+        }
+        // The window makes a connected mouse the current product when the
+        // last one is gone; the same files then serve both.
+        m_name = readCurrentProductName();
+        if (!names.contains(m_name)) {
+            m_name = names.first();
+            writeCurrentProductName(m_name);
+        }
+        OpenDeviceByName(m_name.toLatin1());
+        const AccessDiagnosis d = lastOpenDiagnosis();
+        if (d.access == MouseAccess::Denied) {
+            print(err, accessDeniedText(d.deniedPaths, currentUserName()) + QLatin1Char('\n'));
+            return kExitAccessDenied;
+        }
+        if (d.access != MouseAccess::Open) {
+            print(err, QStringLiteral("mousecfg-cli: no mouse connected\n"));
+            return kExitNoMouse;
+        }
+        return kExitDone;
+    }
+
+    MouseReading read(bool withBattery) const {
+        MouseReading m;
+        m.name = m_name;
+        m.cable = deviceHandles().cableCommand.isOpen();
+        if (withBattery && pollBatteryOnce(&m.battery, kBatteryWaitMs)) {
+            m.answered = true;
+            m.level = batteryLevel(m.battery.raw(), readBatteryFull());
+        }
+        // Profile, DPI stage and rate as the window last recorded them: the
+        // mouse tells them only when its own buttons change them.
+        auto s = std::make_unique<DeviceSettings>();
+        loadCurrentSettings(*s);
+        m.profile = s->currentProfile % kProfileCount;
+        const MouseProfile& p = s->current();
+        m.dpiStage = p.dpi < kDpiStageCount ? p.dpi : 0;
+        m.dpi = dpiFromStep(p.stages[m.dpiStage].y, readSensorModel());
+        m.rateHz = reportRateHz(p.pollrate);
+        return m;
+    }
+
+private:
+    QString m_name;
+};
+
+int selectProfile(int profile, bool json, FILE* out, FILE* err) {
+    // As the window's profile menu does: select, then apply every block.
+    uint8_t r = TrySelectProfile(uint8_t(profile));
+    if (r == kResultOk) r = ApplyAllBlocks();
+    if (r != kResultOk) {
+        print(err,
+              QStringLiteral("mousecfg-cli: writing to the mouse failed (result %1)\n").arg(r));
+        return kExitWriteFailed;
+    }
+    if (!saveCurrentProfileId(profile))
+        print(err, QStringLiteral("mousecfg-cli: '%1' could not be saved\n")
+                       .arg(QDir::toNativeSeparators(mainConfigPath())));
+    if (json)
+        std::fputs(compact(QJsonDocument(QJsonObject{{QStringLiteral("profile"), profile + 1}})),
+                   out);
+    else
+        print(out, QStringLiteral("profile %1\n").arg(profile + 1));
+    return kExitDone;
+}
+
+} // namespace
+
+bool parseCommandLine(const QStringList& arguments, CliOptions* o, QString* error) {
+    *o = CliOptions();
+    QStringList positional;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
+            o->help = true;
+        } else if (a == QLatin1String("-v") || a == QLatin1String("--version")) {
+            o->version = true;
+        } else if (a == QLatin1String("--json")) {
+            o->json = true;
+        } else if (a == QLatin1String("--config-dir") || a.startsWith("--config-dir=")) {
+            if (a.contains(QLatin1Char('='))) {
+                o->configDir = a.mid(a.indexOf(QLatin1Char('=')) + 1);
+            } else if (i + 1 < arguments.size()) {
+                o->configDir = arguments[++i];
+            } else {
+                *error = QStringLiteral("--config-dir needs a folder");
+                return false;
+            }
+            if (o->configDir.isEmpty()) {
+                *error = QStringLiteral("--config-dir needs a folder");
+                return false;
+            }
+        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1 &&
+                   !(a.size() == 2 && a[1].isDigit())) {
+            *error = QStringLiteral("unknown option '%1'").arg(a);
+            return false;
+        } else {
+            positional << a;
+        }
+    }
+    if (o->help || o->version) return true;
+    if (positional.isEmpty()) {
+        *error = QStringLiteral("no command given");
+        return false;
+    }
+    o->command = positional.takeFirst();
+    o->args = positional;
+    const CommandSpec* c = findCommand(o->command);
+    if (!c) {
+        *error = QStringLiteral("unknown command '%1'").arg(o->command);
+        return false;
+    }
+    if (o->args.size() < c->minArgs || o->args.size() > c->maxArgs) {
+        *error = QStringLiteral("wrong number of arguments for '%1'").arg(o->command);
+        return false;
+    }
+    if (o->command == QLatin1String("profile") && !o->args.isEmpty()) {
+        bool ok = false;
+        const int n = o->args[0].toInt(&ok);
+        if (!ok || n < 1 || n > kProfileCount) {
+            *error = QStringLiteral("profile: expected a number from 1 to %1, not '%2'")
+                         .arg(kProfileCount)
+                         .arg(o->args[0]);
+            return false;
+        }
+    }
+    return true;
+}
+
+QString usageText() {
+    QString text = QStringLiteral(
+        "Usage: mousecfg-cli [options] <command> [arguments]\n"
+        "Reads and sets the wireless gaming mouse from scripts, status bars and launchers.\n"
+        "\nCommands:\n");
+    for (const CommandSpec& c : kCommands) {
+        const QString head =
+            QStringLiteral("%1 %2").arg(QLatin1String(c.name), QLatin1String(c.arguments));
+        text += QStringLiteral("  %1%2\n").arg(head.trimmed().leftJustified(22), c.summary);
+    }
+    text +=
+        QStringLiteral("\nOptions:\n"
+                       "  --json                Print the answer as one line of JSON.\n"
+                       "  --config-dir <folder> Use the settings in <folder>, as the window does.\n"
+                       "  -h, --help            Show this help and exit.\n"
+                       "  -v, --version         Show the version and exit.\n"
+                       "\nExit status: 0 done, 1 wrong usage, 2 no mouse, 3 access denied,\n"
+                       "4 writing to the mouse failed, 5 a file could not be read.\n");
+    return text;
+}
+
+QString batteryLine(const MouseReading& m) {
+    if (!m.answered) return QStringLiteral("off");
+    return QStringLiteral("%1%").arg(m.level) +
+           (m.battery.charge ? QStringLiteral(" charging") : QString());
+}
+
+QString statusLine(const MouseReading& m) {
+    return QStringLiteral("%1 %2 %3 profile %4 dpi %5 %6Hz")
+        .arg(m.name, m.cable ? QStringLiteral("cable") : QStringLiteral("receiver"), batteryLine(m))
+        .arg(m.profile + 1)
+        .arg(m.dpiStage + 1)
+        .arg(m.rateHz);
+}
+
+QByteArray batteryJson(const MouseReading& m) {
+    return compact(QJsonDocument(batteryObject(m)));
+}
+
+QByteArray statusJson(const MouseReading& m) {
+    return compact(QJsonDocument(statusObject(m)));
+}
+
+int runCommand(const CliOptions& o, FILE* out, FILE* err) {
+    if (o.help) {
+        print(out, usageText());
+        return kExitDone;
+    }
+    if (o.version) {
+        std::printf("mousecfg-cli %s\n", MOUSECFG_VERSION);
+        return kExitDone;
+    }
+    if (!o.configDir.isEmpty()) {
+        if (!QDir().mkpath(o.configDir)) {
+            print(err, QStringLiteral("mousecfg-cli: cannot create the settings folder '%1'\n")
+                           .arg(o.configDir));
+            return kExitUsage;
+        }
+        setConfigDirOverride(o.configDir);
+    }
+    // A first run before the window's fills the user's folder the same way.
+    seedConfigDir();
+
+    MouseSession session;
+    const int opened = session.open(err);
+    if (opened != kExitDone) return opened;
+
+    if (o.command == QLatin1String("profile") && !o.args.isEmpty())
+        return selectProfile(o.args[0].toInt() - 1, o.json, out, err);
+
+    const bool withBattery = o.command != QLatin1String("profile");
+    const MouseReading m = session.read(withBattery);
+    if (o.command == QLatin1String("battery")) {
+        if (o.json)
+            std::fputs(batteryJson(m), out);
+        else
+            print(out, batteryLine(m) + QLatin1Char('\n'));
+    } else if (o.command == QLatin1String("status")) {
+        if (o.json)
+            std::fputs(statusJson(m), out);
+        else
+            print(out, statusLine(m) + QLatin1Char('\n'));
+    } else if (o.command == QLatin1String("list")) {
+        // The device table holds one product; a second entry would list here.
+        if (o.json)
+            std::fputs(compact(QJsonDocument(QJsonArray{statusObject(m)})), out);
+        else
+            print(out, statusLine(m) + QLatin1Char('\n'));
+    } else if (o.command == QLatin1String("profile")) {
+        if (o.json)
+            std::fputs(
+                compact(QJsonDocument(QJsonObject{{QStringLiteral("profile"), m.profile + 1}})),
+                out);
+        else
+            print(out, QStringLiteral("profile %1\n").arg(m.profile + 1));
+    }
+    return kExitDone;
+}
