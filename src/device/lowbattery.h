@@ -6,9 +6,10 @@
 enum class LowBatteryWarning { None, Low, Critical };
 
 // Levels in percent at or below which a warning is due; 0 switches it off.
+// The configuration holds them ("Config/BatteryWarn", "Config/BatteryCritical").
 struct LowBatteryThresholds {
-    int low = 20;
-    int critical = 10;
+    int low;
+    int critical;
 };
 
 // What was already said in the current discharge.
