@@ -1161,5 +1161,13 @@
         <source>&amp;Start with the desktop</source>
         <translation>Mit dem &amp;Desktop starten</translation>
     </message>
+    <message>
+        <source>Mouse battery very low: %1%, charge it now</source>
+        <translation>Akku der Maus fast leer: %1&#xa0;%, jetzt aufladen</translation>
+    </message>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Akku der Maus schwach: %1&#xa0;%</translation>
+    </message>
 </context>
 </TS>

@@ -1161,5 +1161,13 @@
         <source>&amp;Start with the desktop</source>
         <translation>&amp;Start with the desktop</translation>
     </message>
+    <message>
+        <source>Mouse battery very low: %1%, charge it now</source>
+        <translation>Mouse battery very low: %1%, charge it now</translation>
+    </message>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Mouse battery low: %1%</translation>
+    </message>
 </context>
 </TS>

@@ -1161,5 +1161,13 @@
         <source>&amp;Start with the desktop</source>
         <translation>&amp;Démarrer avec le bureau</translation>
     </message>
+    <message>
+        <source>Mouse battery very low: %1%, charge it now</source>
+        <translation>Batterie de la souris très faible&#xa0;: %1&#xa0;%, rechargez-la maintenant</translation>
+    </message>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Batterie de la souris faible&#xa0;: %1&#xa0;%</translation>
+    </message>
 </context>
 </TS>

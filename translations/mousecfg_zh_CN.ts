@@ -1161,5 +1161,13 @@
         <source>&amp;Start with the desktop</source>
         <translation>随桌面启动(&amp;S)</translation>
     </message>
+    <message>
+        <source>Mouse battery very low: %1%, charge it now</source>
+        <translation>鼠标电量极低：%1%，请立即充电</translation>
+    </message>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>鼠标电量低：%1%</translation>
+    </message>
 </context>
 </TS>

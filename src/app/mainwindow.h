@@ -3,6 +3,7 @@
 #pragma once
 
 #include "kestmessagebox.h"
+#include "lowbattery.h"
 #include "records.h"
 
 #include <QPixmap>
@@ -168,6 +169,7 @@ private:
     void reloadForMouse();
     void connectStatusThread(KestGetBatteryThread* thread);
     void sendOsdMessage(const QString& text);
+    void warnLowBattery(LowBatteryWarning warning, int level);
     void watchDevices();
     void startFirmwareUpdate(bool cableSeen);
 
@@ -221,6 +223,8 @@ private:
     int m_batteryLevel = 10;
     int m_batteryFull = 4200;
     bool m_charging = false;
+    LowBatteryThresholds m_batteryThresholds{20, 10};
+    LowBatteryState m_lowBattery;
     bool m_warningBoxOpen = false;
     QPointer<KestMessageBox> m_warningBox;
     bool m_devicesStarted = false;
