@@ -42,6 +42,20 @@ private slots:
         QTest::qWait(1000); // and nothing more comes
         QCOMPARE(osdTexts(s), discharge + discharge);
     }
+
+    // Where the desktop has a tray the warning is the tray's message; the
+    // companion, which still takes the DPI notice, gets none.
+    void trayTakesTheWarning() {
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        SESSION_VERIFY(s, s.startTray());
+        QCOMPARE(s.vm({"battery", "3300"}), QString());
+        SESSION_VERIFY(s, !s.startProgramWindow().isEmpty());
+        SESSION_VERIFY(
+            s, waitUntil([&] { return iniValue(configIni(s), "Config/Battery") == "20"; }, 20000));
+        SESSION_VERIFY(s, hearsDpiButton(s));
+        QCOMPARE(osdTexts(s).filter(QStringLiteral("battery")), QStringList());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestE2eBattery)
