@@ -1172,5 +1172,13 @@
         <source>Access denied</source>
         <translation>Zugriff verweigert</translation>
     </message>
+    <message>
+        <source>Mouse battery very low: %1%, charge it now</source>
+        <translation>Akku der Maus fast leer: %1&#xa0;%, jetzt aufladen</translation>
+    </message>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Akku der Maus schwach: %1&#xa0;%</translation>
+    </message>
 </context>
 </TS>

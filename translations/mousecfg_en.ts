@@ -1172,5 +1172,13 @@
         <source>Access denied</source>
         <translation>Access denied</translation>
     </message>
+    <message>
+        <source>Mouse battery very low: %1%, charge it now</source>
+        <translation>Mouse battery very low: %1%, charge it now</translation>
+    </message>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Mouse battery low: %1%</translation>
+    </message>
 </context>
 </TS>

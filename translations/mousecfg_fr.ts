@@ -1172,5 +1172,13 @@
         <source>Access denied</source>
         <translation>Accès refusé</translation>
     </message>
+    <message>
+        <source>Mouse battery very low: %1%, charge it now</source>
+        <translation>Batterie de la souris très faible&#xa0;: %1&#xa0;%, rechargez-la maintenant</translation>
+    </message>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Batterie de la souris faible&#xa0;: %1&#xa0;%</translation>
+    </message>
 </context>
 </TS>

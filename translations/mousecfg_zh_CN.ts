@@ -1172,5 +1172,13 @@
         <source>Access denied</source>
         <translation>访问被拒绝</translation>
     </message>
+    <message>
+        <source>Mouse battery very low: %1%, charge it now</source>
+        <translation>鼠标电量极低：%1%，请立即充电</translation>
+    </message>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>鼠标电量低：%1%</translation>
+    </message>
 </context>
 </TS>

@@ -179,6 +179,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
 
     m_profileList = readProfileList();
     m_batteryFull = readBatteryFull();
+    m_batteryThresholds = {readBatteryWarn(), readBatteryCritical()};
     m_batteryLevel = qBound(10, readBattery(), 100);
     m_sent = settingsLoad.get();
     *m_edited = *m_sent;

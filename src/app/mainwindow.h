@@ -3,6 +3,7 @@
 #pragma once
 
 #include "kestmessagebox.h"
+#include "lowbattery.h"
 #include "records.h"
 
 #include <QPixmap>
@@ -175,6 +176,7 @@ private:
     void reloadForMouse();
     void connectStatusThread(KestGetBatteryThread* thread);
     void sendOsdMessage(const QString& text);
+    void warnLowBattery(LowBatteryWarning warning, int level);
     void watchDevices();
     void startFirmwareUpdate(bool cableSeen);
 
@@ -228,6 +230,8 @@ private:
     int m_batteryLevel = 10;
     int m_batteryFull = 4200;
     bool m_charging = false;
+    LowBatteryThresholds m_batteryThresholds{20, 10};
+    LowBatteryState m_lowBattery;
     bool m_warningBoxOpen = false;
     bool m_accessDenied = false;       // the last open of the current mouse was refused
     bool m_accessNoticeShown = false;  // since the mouse was last opened or gone

@@ -172,6 +172,9 @@ void MousecfgWidget::slot_show_mousename(QAction* action)
 
 void MousecfgWidget::reloadForMouse()
 {
+    // Another mouse, or the same one back after a while: its battery is told
+    // afresh.
+    m_lowBattery = LowBatteryState();
     loadMouseImages();
     loadSettings(*m_sent);
     *m_edited = *m_sent;
@@ -314,6 +317,22 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
     }
     m_battery->setValue(wired ? 100 : level);
     updateConnectionDisplay();
+    // On the cable the mouse runs on it and charges.
+    warnLowBattery(nextLowBatteryWarning(m_lowBattery, m_batteryThresholds, level,
+                                         m_charging || wired),
+                   level);
+}
+
+void MousecfgWidget::warnLowBattery(LowBatteryWarning warning, int level)
+{
+    if (warning == LowBatteryWarning::None) return;
+    const QString text = warning == LowBatteryWarning::Critical
+                             ? tr("Mouse battery very low: %1%, charge it now").arg(level)
+                             : tr("Mouse battery low: %1%").arg(level);
+    if (m_tray && QSystemTrayIcon::isSystemTrayAvailable())
+        m_tray->showMessage(readCurrentProductName(), text, QSystemTrayIcon::Warning);
+    else
+        sendOsdMessage(text);
 }
 
 void MousecfgWidget::updateConnectionDisplay()

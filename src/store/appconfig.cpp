@@ -20,6 +20,18 @@ int mainInt(const char* key, int def = 0)
     return IniFile(mainConfigPath(), IniFile::Repair).value(QLatin1String(key), def).toInt();
 }
 
+// A percentage the user may have written by hand: anything that is no whole
+// number from 0 to 100 gives the default, so a typo never silences a warning.
+int mainPercent(const char* key, int def)
+{
+    bool ok = false;
+    const int v = IniFile(mainConfigPath(), IniFile::Repair)
+                      .value(QLatin1String(key), def)
+                      .toString()
+                      .toInt(&ok);
+    return ok && v >= 0 && v <= 100 ? v : def;
+}
+
 QString mainString(const char* key)
 {
     return IniFile(mainConfigPath(), IniFile::Repair)
@@ -160,6 +172,8 @@ QString readMouseList0() { return mainString("Mouse_List/0"); }
 int readGColorId() { return mainInt("Config/GColorID"); }
 int readBattery() { return mainInt("Config/Battery"); }
 int readBatteryFull() { return mainInt("Config/BatteryFull", 4200); }
+int readBatteryWarn() { return mainPercent("Config/BatteryWarn", 20); }
+int readBatteryCritical() { return mainPercent("Config/BatteryCritical", 10); }
 int readSensorModel() { return mainInt("MouseSenSor/1"); }
 bool writeBattery(int level) { return writeMain("Config/Battery", level); }
 

@@ -34,6 +34,10 @@ QString readMouseList0();
 int readGColorId();
 int readBattery();
 int readBatteryFull();
+// Levels at or below which the user is warned (0: never); 20 and 10 unless
+// the file holds a whole number from 0 to 100.
+int readBatteryWarn();
+int readBatteryCritical();
 int readSensorModel();
 bool writeBattery(int level);
 

@@ -259,6 +259,8 @@ QString mainConfiguration(const Box& box, const QByteArray& input) {
         if (!isValidFileName(name)) return "bound name \"" + name + "\" is no usable file name";
     for (auto f : {readDiff, readGColorId, readBattery, readBatteryFull, readSensorModel})
         f();
+    for (auto f : {readBatteryWarn, readBatteryCritical})
+        if (f() < 0 || f() > 100) return "battery threshold out of range";
     for (auto f : {readCurrentProductName, readModel, readMouseList0})
         f();
     return languages(box, input);

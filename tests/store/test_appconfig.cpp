@@ -191,6 +191,36 @@ private slots:
         QCOMPARE(readBattery(), 70);
     }
 
+    // Hand-written thresholds: what the file says and what the warning uses.
+    void batteryThresholds_data()
+    {
+        QTest::addColumn<QByteArray>("lines"); // the [Config] group's lines
+        QTest::addColumn<int>("warn");
+        QTest::addColumn<int>("critical");
+        QTest::newRow("absent") << QByteArray() << 20 << 10;
+        QTest::newRow("set") << QByteArray("BatteryWarn=35\nBatteryCritical=15\n") << 35 << 15;
+        QTest::newRow("switched off") << QByteArray("BatteryWarn=0\nBatteryCritical=0\n") << 0 << 0;
+        QTest::newRow("bounds")
+            << QByteArray("BatteryWarn=100\nBatteryCritical=101\n") << 100 << 10;
+        QTest::newRow("negative or huge")
+            << QByteArray("BatteryWarn=-5\nBatteryCritical=4294967306\n") << 20 << 10;
+        QTest::newRow("not a number")
+            << QByteArray("BatteryWarn=low\nBatteryCritical=1e1\n") << 20 << 10;
+        QTest::newRow("empty or a list")
+            << QByteArray("BatteryWarn=\nBatteryCritical=5, 6\n") << 20 << 10;
+    }
+    void batteryThresholds()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(int, warn);
+        QFETCH(int, critical);
+        TempAppDir app;
+        writeText(mainConfigPath(), "[Config]\nBattery=50\n" + lines);
+        QCOMPARE(readBatteryWarn(), warn);
+        QCOMPARE(readBatteryCritical(), critical);
+        QCOMPARE(readBattery(), 50); // a bad line costs no other setting
+    }
+
     void exportImport()
     {
         TempAppDir app(fixture("aero"));
