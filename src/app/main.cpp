@@ -44,12 +44,29 @@ int answeredAtOnce(int argc, char* argv[])
     }
     return -1;
 }
+
+// Without any display the toolkit would abort with a page about plugins; a
+// user on a text console gets one line instead.
+bool noDisplay(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        if (!std::strcmp(argv[i], "-platform")) return false;
+    return qEnvironmentVariableIsEmpty("DISPLAY") &&
+           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+           qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
 } // namespace
 
 int main(int argc, char* argv[])
 {
     const int answered = answeredAtOnce(argc, argv);
     if (answered >= 0) return answered;
+    if (noDisplay(argc, argv)) {
+        std::fputs("mousecfg: no display to show the window on (DISPLAY is not set).\n"
+                   "The command-line tool mousecfg-cli works without one.\n",
+                   stderr);
+        return 1;
+    }
     // The window paints with the raster engine only; without this the X11
     // platform loads the OpenGL stack (a software renderer on many machines)
     // when the first window is made, which costs more start-up time and

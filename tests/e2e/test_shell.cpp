@@ -61,6 +61,7 @@ private slots:
         QTest::newRow("unknown") << QStringList{"--bogus"} << 1 << "Try 'mousecfg --help'.";
         QTest::newRow("stray word") << QStringList{"now"} << 1 << "unexpected argument 'now'";
         QTest::newRow("no folder") << QStringList{"--config-dir"} << 1 << "Try 'mousecfg --help'.";
+        QTest::newRow("no display") << QStringList{"DISPLAY="} << 1 << "no display to show";
     }
     void commandLineOptions() {
         QFETCH(QStringList, args);
@@ -69,7 +70,12 @@ private slots:
         E2eSession s;
         SESSION_VERIFY(s, s.startDisplay());
         QProcess p;
-        p.setProcessEnvironment(s.childEnv());
+        QProcessEnvironment env = s.childEnv();
+        if (args == QStringList{"DISPLAY="}) {
+            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+            args.clear();
+        }
+        p.setProcessEnvironment(env);
         p.start(s.appFile("mousecfg"), args);
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(p.exitCode(), status);
