@@ -4,6 +4,7 @@
 
 #include "appconfig.h"
 #include "defaults.h"
+#include "devicelender.h"
 #include "devicetable.h"
 #include "filename.h"
 #include "customizepage.h"
@@ -33,6 +34,7 @@
 #include "productdef.h"
 #include "profilefile.h"
 #include "settingsrange.h"
+#include "singleinstance.h"
 #include "statusthread.h"
 #include "tabpage.h"
 
@@ -249,6 +251,11 @@ void MousecfgWidget::startDevices()
     if (readCurrentProductName() != productBefore) reloadForMouse();
     updateConnectionDisplay();
     buildTray();
+    // Writes from the command-line tool come through here while the window
+    // runs, so the two never talk to the mouse at once.
+    m_lender = new DeviceLender(SingleInstance::mutexNameFor(productName()), this);
+    connect(m_lender, &DeviceLender::lendRequested, this, &MousecfgWidget::lendDevice);
+    connect(m_lender, &DeviceLender::returned, this, &MousecfgWidget::takeDeviceBack);
     // A new accent or font in Config.ini restyles the window the way a
     // language change does.
     connect(new KitThemeWatcher(this), &KitThemeWatcher::themeChanged, this,

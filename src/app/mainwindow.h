@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QStringList>
 #include <QSystemTrayIcon>
+
+class DeviceLender;
 #include <QWidget>
 #include <array>
 #include <future>
@@ -133,6 +135,9 @@ private slots:
     void loadLanguage(int index);
     void onQuitRequested();
     void setStartWithDesktop(bool on);
+    // The command-line tool borrows the mouse for a write, then gives it back.
+    void lendDevice();
+    void takeDeviceBack();
     // The lighting page changed what the mouse picture shows.
     void onLightingChanged();
 
@@ -278,6 +283,7 @@ private:
     QTranslator* m_qtTranslator = nullptr; // Qt's own dialogs
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;
+    DeviceLender* m_lender = nullptr;
     QAction* m_loadAction = nullptr;
     QAction* m_autostartAction = nullptr;
     QAction* m_quitAction = nullptr;

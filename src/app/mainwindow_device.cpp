@@ -9,6 +9,7 @@
 #include "autostart.h"
 #include "commands.h"
 #include "deviceaccess.h"
+#include "devicelender.h"
 #include "devicenotifier.h"
 #include "devicetable.h"
 #include "dpi.h"
@@ -168,6 +169,26 @@ void MousecfgWidget::slot_show_mousename(QAction* action)
     QThread::msleep(50);
     reloadForMouse();
     startStatusThread();
+}
+
+void MousecfgWidget::lendDevice()
+{
+    stopStatusThread();
+    CloseDevices();
+    m_lender->confirmLent();
+}
+
+void MousecfgWidget::takeDeviceBack()
+{
+    openCurrentDevice();
+    // What the tool wrote is in the files now; the window shows it.
+    loadSettings(*m_sent);
+    *m_edited = *m_sent;
+    m_slotMenuButton->setLabel(m_slotActions[m_edited->currentProfile]->text());
+    m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
+    refreshPages();
+    if (m_connectedMice > 0 && !m_accessDenied) startStatusThread();
+    updateConnectionDisplay();
 }
 
 void MousecfgWidget::reloadForMouse()
