@@ -38,6 +38,8 @@ constexpr int kScanMs = 2000;
 // The window waits as long after a plug before it opens the mouse: the
 // nodes are not always ready at once.
 constexpr int kReopenDelayMs = 200;
+// Longer than the status thread's pause between its reads.
+constexpr int kOffConfirmMs = 1500;
 
 // One connection as a scan saw it; a new path is a replug between scans.
 struct Link {
@@ -66,6 +68,15 @@ public:
         m_reopen.setSingleShot(true);
         m_reopen.setInterval(kReopenDelayMs);
         connect(&m_reopen, &QTimer::timeout, this, [this] { reopen(); });
+        // A poll answered after the thread's short read looks like a sleeping
+        // mouse until the answer arrives a moment later: only a silence that
+        // lasts is told.
+        m_offPending.setSingleShot(true);
+        m_offPending.setInterval(kOffConfirmMs);
+        connect(&m_offPending, &QTimer::timeout, this, [this] {
+            m_level = kOff;
+            line(QStringLiteral("battery off"), {{"event", "battery"}, {"off", true}});
+        });
     }
 
     ~Watcher() override {
@@ -117,11 +128,10 @@ private:
         b.low = low;
         b.high = high;
         if (b.mouseOff()) {
-            if (m_level != kOff)
-                line(QStringLiteral("battery off"), {{"event", "battery"}, {"off", true}});
-            m_level = kOff;
+            if (m_level != kOff && !m_offPending.isActive()) m_offPending.start();
             return;
         }
+        m_offPending.stop();
         const int level = batteryLevel(b.raw(), m_full);
         const bool charging = charge != 0;
         if (level != m_level)
@@ -234,6 +244,7 @@ private:
     std::unique_ptr<DeviceTable> m_scratch = std::make_unique<DeviceTable>();
     QTimer m_scan;
     QTimer m_reopen;
+    QTimer m_offPending;
     StatusThreadControl m_status{[this](KestGetBatteryThread* t) {
         // Queued to this thread: the lines are printed from the event loop only.
         connect(t, &KestGetBatteryThread::RefreshBatteryStatus, this, &Watcher::onBattery);

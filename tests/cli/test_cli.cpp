@@ -159,6 +159,7 @@ private slots:
                    {"battery 3100;unplug receiver", "unplugged receiver"},
                    {"plug receiver", "plugged receiver", "battery 10%", "battery very low 10%"},
                    {"battery 3900 charging;plug cable", "plugged cable", "battery 60%", "charging"},
+                   {"sleep;unplug cable", "unplugged cable", "battery off"},
                };
         QTest::newRow("json") << QStringList{"--json", "watch"}
                               << QList<QStringList>{
