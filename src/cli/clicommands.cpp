@@ -1,5 +1,7 @@
 #include "clicommands.h"
 
+#include "cliwatch.h"
+
 #include "appconfig.h"
 #include "commands.h"
 #include "deviceaccess.h"
@@ -35,6 +37,8 @@ constexpr CommandSpec kCommands[] = {
     {"battery", "", "Battery level and charging, e.g. \"85% charging\".", 0, 0},
     {"status", "", "One line: mouse, connection, battery, profile, DPI stage, report rate.", 0, 0},
     {"profile", "[1-5]", "Show the on-mouse profile, or select profile N.", 0, 1},
+    {"watch", "", "One line per change (battery, profile, DPI, rate, plugging) until stopped.", 0,
+     0},
 };
 
 const CommandSpec* findCommand(const QString& name) {
@@ -295,6 +299,8 @@ int runCommand(const CliOptions& o, FILE* out, FILE* err) {
     }
     // A first run before the window's fills the user's folder the same way.
     seedConfigDir();
+    // It waits for a mouse that is not there yet, so it opens its own.
+    if (o.command == QLatin1String("watch")) return runWatch(o, out, err);
 
     MouseSession session;
     const int opened = session.open(err);

@@ -14,10 +14,7 @@ struct CliRun {
     QString err;
 };
 
-// %W in an argument stands for the session's work folder.
-CliRun runCli(const E2eSession& s, QStringList args) {
-    for (QString& a : args)
-        a.replace(QStringLiteral("%W"), s.workDir());
+QProcessEnvironment cliEnv(const E2eSession& s) {
     QProcessEnvironment env = s.childEnv();
     env.remove(QStringLiteral("DISPLAY")); // it must need none
     QString preload = s.appFile(QStringLiteral("libvirtual-mouse-hid.so"));
@@ -25,8 +22,15 @@ CliRun runCli(const E2eSession& s, QStringList args) {
     preload.prepend(QStringLiteral(SANITIZER_RUNTIMES ":"));
 #endif
     env.insert(QStringLiteral("LD_PRELOAD"), preload);
+    return env;
+}
+
+// %W in an argument stands for the session's work folder.
+CliRun runCli(const E2eSession& s, QStringList args) {
+    for (QString& a : args)
+        a.replace(QStringLiteral("%W"), s.workDir());
     QProcess p;
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(cliEnv(s));
     p.start(s.appFile(QStringLiteral("mousecfg-cli")), args);
     CliRun r;
     if (!p.waitForFinished(15000)) {
@@ -136,6 +140,71 @@ private slots:
         QCOMPARE(iniValue(s.workDir() + QStringLiteral("/cfg/Config.ini"), "Config/ProfileID"),
                  QStringLiteral("4"));
         QCOMPARE(iniValue(configIni(s), "Config/ProfileID"), QStringLiteral("1"));
+    }
+
+    // `watch` while the mouse is used: each step's `virtual-mouse` commands,
+    // then the lines they must bring, in order and nothing else; SIGTERM ends it.
+    void watch_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QList<QStringList>>("steps"); // commands (';' between), lines...
+
+        QTest::newRow("text")
+            << QStringList{"watch"}
+            << QList<QStringList>{
+                   {"", "battery 20%", "discharging", "battery low 20%"},
+                   // The new profile has its own stage.
+                   {"press profile", "profile 2", "dpi 1"},
+                   {"press dpi", "dpi 2"},
+                   {"press rate", "rate 500Hz"},
+                   {"battery 3100;unplug receiver", "unplugged receiver"},
+                   {"plug receiver", "plugged receiver", "battery 10%", "battery very low 10%"},
+                   {"battery 3900 charging;plug cable", "plugged cable", "battery 60%", "charging"},
+                   {"sleep;unplug cable", "unplugged cable", "battery off"},
+               };
+        QTest::newRow("json") << QStringList{"--json", "watch"}
+                              << QList<QStringList>{
+                                     {"", R"({"event":"battery","level":20})",
+                                      R"({"event":"discharging"})",
+                                      R"({"event":"battery low","level":20})"},
+                                     // The value the window shows for that stage.
+                                     {"press dpi", R"({"dpi":800,"event":"dpi","stage":2})"},
+                                     {"unplug receiver",
+                                      R"({"connection":"receiver","event":"unplugged"})"},
+                                 };
+    }
+    void watch() {
+        QFETCH(QStringList, args);
+        QFETCH(QList<QStringList>, steps);
+        E2eSession s;
+        SESSION_VERIFY(s, s.startMouse());
+        QCOMPARE(s.vm({"battery", "3300"}), QString());
+        QProcess p;
+        p.setProcessEnvironment(cliEnv(s));
+        p.start(s.appFile(QStringLiteral("mousecfg-cli")), args);
+        QVERIFY(p.waitForStarted());
+        QStringList expected;
+        QByteArray out;
+        for (const QStringList& step : steps) {
+            for (const QString& c : step[0].split(QLatin1Char(';'), Qt::SkipEmptyParts))
+                QCOMPARE(s.vm(c.split(QLatin1Char(' '))), QString());
+            expected += step.mid(1);
+            // The battery is polled at start and on plugging, plugging is
+            // seen within 2 s: each step's lines come well within this.
+            QElapsedTimer clock;
+            clock.start();
+            while (out.count('\n') < expected.size() && clock.elapsed() < 10000) {
+                p.waitForReadyRead(100);
+                out += p.readAllStandardOutput();
+            }
+            QCOMPARE(QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+        }
+        QTest::qWait(500); // and nothing more comes
+        p.terminate();
+        QVERIFY(p.waitForFinished(5000));
+        out += p.readAllStandardOutput();
+        QCOMPARE(QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
     }
 
     void accessDenied() {

@@ -31,6 +31,8 @@ listing="$(dpkg-deb -c "$deb" | sed -E 's/^([^ ]+) ([^ ]+) +[^ ]+ [^ ]+ [^ ]+ /\
 expected=(
     usr/bin/mousecfg
     usr/bin/mousecfg-cli
+    usr/share/man/man1/mousecfg-cli.1.gz
+    usr/share/bash-completion/completions/mousecfg-cli
     usr/libexec/mousecfg/OSD
     usr/share/mousecfg/DefaultProfile.bin
     usr/share/mousecfg/Configs/Config.ini
