@@ -239,17 +239,8 @@ void MousecfgWidget::exportConfig()
     const QString path = QFileDialog::getSaveFileName(this, tr("Save Config File"), QString(),
                                                       tr("Config File(*.conf)"));
     if (path.isEmpty()) return;
-    // Write into a fresh file: stale groups of an older file must not survive.
-    const QString temp = path + QStringLiteral(".part");
-    QFile::remove(temp);
-    const bool written =
-        writeProductTag(temp, readCurrentProductName()) && exportSettings(*m_edited, temp);
-    const bool ok = written && QFileInfo::exists(temp) &&
-                    (!QFileInfo::exists(path) || QFile::remove(path)) && QFile::rename(temp, path);
-    if (!ok) {
-        QFile::remove(temp);
+    if (!exportSettingsFile(*m_edited, readCurrentProductName(), path))
         showMessage(KestMessageBox::Notice, tr("The configuration file could not be saved."));
-    }
 }
 
 void MousecfgWidget::importConfig()
@@ -257,10 +248,9 @@ void MousecfgWidget::importConfig()
     const QString path = QFileDialog::getOpenFileName(this, tr("Load Config File"), QString(),
                                                       tr("Config File(*.conf)"));
     if (path.isEmpty()) return;
-    // A hostile file reads as carrying no product: say why it is refused.
-    const bool damaged = !iniVariantsSafe(path);
-    if (!damaged && readProductTag(path) != readCurrentProductName()) return;
-    if (damaged || !importSettings(*m_edited, path)) {
+    const SettingsImport read = importSettingsFile(*m_edited, readCurrentProductName(), path);
+    if (read == SettingsImport::OtherProduct) return;
+    if (read == SettingsImport::Damaged) {
         showMessage(KestMessageBox::Notice, tr("The file is damaged and was not loaded."));
         return;
     }

@@ -3,6 +3,7 @@
 #include "cliwatch.h"
 
 #include "appconfig.h"
+#include "clisettings.h"
 #include "commands.h"
 #include "deviceaccess.h"
 #include "devicetable.h"
@@ -37,6 +38,24 @@ constexpr CommandSpec kCommands[] = {
     {"battery", "", "Battery level and charging, e.g. \"85% charging\".", 0, 0},
     {"status", "", "One line: mouse, connection, battery, profile, DPI stage, report rate.", 0, 0},
     {"profile", "[1-5]", "Show the on-mouse profile, or select profile N.", 0, 1},
+    {"dpi", "[DPI...]",
+     "Show or set the DPI stages in use, e.g. \"dpi 400 800 1600\";\n"
+     "                        with --stage N only stage N.",
+     0, kDpiStageCount},
+    {"rate", "[Hz]", "Show or set the report rate (125, 250, 500 or 1000).", 0, 1},
+    {"lift", "[1|2]", "Show or set the lift-off distance in mm.", 0, 1},
+    {"debounce", "[1-255]", "Show or set the key response time.", 0, 1},
+    {"angle-snap", "[on|off]", "Show or set angle snapping.", 0, 1},
+    {"motion-sync", "[on|off]", "Show or set motion sync.", 0, 1},
+    {"jitter", "[on|off]", "Show or set the jitter filter.", 0, 1},
+    {"wake", "[on|off]", "Show or set motion wake.", 0, 1},
+    {"sensor-mode", "[MODE]", "Show or set the sensor mode: eco, standard or competitive.", 0, 1},
+    {"apply", "FILE.prof", "Write a profile file to an on-mouse profile.", 1, 1},
+    {"export", "FILE", "Save a profile (FILE.prof) or all settings (FILE.conf) to a file.", 1, 1},
+    {"import", "FILE",
+     "Load FILE.prof into the profile list and onto a profile, or all settings from\n"
+     "                        FILE.conf, and write them to the mouse.",
+     1, 1},
     {"watch", "", "One line per change (battery, profile, DPI, rate, plugging) until stopped.", 0,
      0},
 };
@@ -155,6 +174,12 @@ private:
 };
 
 int selectProfile(int profile, bool json, FILE* out, FILE* err) {
+    WriterLock lock;
+    const QString refused = lock.take();
+    if (!refused.isEmpty()) {
+        print(err, QStringLiteral("mousecfg-cli: %1\n").arg(refused));
+        return kExitWriteFailed;
+    }
     // As the window's profile menu does: select, then apply every block.
     uint8_t r = TrySelectProfile(uint8_t(profile));
     if (r == kResultOk) r = ApplyAllBlocks();
@@ -200,6 +225,25 @@ bool parseCommandLine(const QStringList& arguments, CliOptions* o, QString* erro
                 *error = QStringLiteral("--config-dir needs a folder");
                 return false;
             }
+        } else if (a == QLatin1String("--profile") || a.startsWith("--profile=") ||
+                   a == QLatin1String("--stage") || a.startsWith("--stage=")) {
+            const bool isProfile = a.startsWith(QLatin1String("--profile"));
+            const int count = isProfile ? kProfileCount : kDpiStageCount;
+            QString value;
+            if (a.contains(QLatin1Char('=')))
+                value = a.mid(a.indexOf(QLatin1Char('=')) + 1);
+            else if (i + 1 < arguments.size())
+                value = arguments[++i];
+            bool ok = false;
+            const int n = value.toInt(&ok);
+            if (!ok || n < 1 || n > count) {
+                *error = QStringLiteral("%1: expected a number from 1 to %2, not '%3'")
+                             .arg(a.section(QLatin1Char('='), 0, 0))
+                             .arg(count)
+                             .arg(value);
+                return false;
+            }
+            (isProfile ? o->profile : o->stage) = n - 1;
         } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1 &&
                    !(a.size() == 2 && a[1].isDigit())) {
             *error = QStringLiteral("unknown option '%1'").arg(a);
@@ -222,6 +266,24 @@ bool parseCommandLine(const QStringList& arguments, CliOptions* o, QString* erro
     }
     if (o->args.size() < c->minArgs || o->args.size() > c->maxArgs) {
         *error = QStringLiteral("wrong number of arguments for '%1'").arg(o->command);
+        return false;
+    }
+    const bool fileCommand =
+        o->command == QLatin1String("export") || o->command == QLatin1String("import");
+    if (fileCommand && !isProfileFile(o->args[0]) && !isSettingsFile(o->args[0])) {
+        *error = QStringLiteral("%1: the file name must end in .prof or .conf").arg(o->command);
+        return false;
+    }
+    const bool perProfile =
+        o->command == QLatin1String("dpi") || o->command == QLatin1String("rate") ||
+        o->command == QLatin1String("apply") || (fileCommand && isProfileFile(o->args[0]));
+    if (o->profile >= 0 && !perProfile) {
+        *error = QStringLiteral("--profile goes with dpi, rate, apply and profile files; "
+                                "the other settings are shared by all profiles");
+        return false;
+    }
+    if (o->stage >= 0 && (o->command != QLatin1String("dpi") || o->args.size() != 1)) {
+        *error = QStringLiteral("--stage goes with 'dpi' and one value");
         return false;
     }
     if (o->command == QLatin1String("profile") && !o->args.isEmpty()) {
@@ -247,14 +309,21 @@ QString usageText() {
             QStringLiteral("%1 %2").arg(QLatin1String(c.name), QLatin1String(c.arguments));
         text += QStringLiteral("  %1%2\n").arg(head.trimmed().leftJustified(22), c.summary);
     }
-    text +=
-        QStringLiteral("\nOptions:\n"
-                       "  --json                Print the answer as one line of JSON.\n"
-                       "  --config-dir <folder> Use the settings in <folder>, as the window does.\n"
-                       "  -h, --help            Show this help and exit.\n"
-                       "  -v, --version         Show the version and exit.\n"
-                       "\nExit status: 0 done, 1 wrong usage, 2 no mouse, 3 access denied,\n"
-                       "4 writing to the mouse failed, 5 a file could not be read.\n");
+    text += QStringLiteral(
+        "\nOptions:\n"
+        "  --json                Print the answer as one line of JSON.\n"
+        "  --config-dir <folder> Use the settings in <folder>, as the window does.\n"
+        "  --profile <1-5>       The on-mouse profile dpi, rate, apply, and export and\n"
+        "                        import of .prof files work on\n"
+        "                        (default: the one in use). The other sensor\n"
+        "                        settings are shared by all profiles.\n"
+        "  --stage <N>           With dpi and one value: set only stage N.\n"
+        "  -h, --help            Show this help and exit.\n"
+        "  -v, --version         Show the version and exit.\n"
+        "\nA setting given a value is checked, written to the mouse and saved for the\n"
+        "window; nothing is written while the window runs.\n"
+        "\nExit status: 0 done, 1 wrong usage, 2 no mouse, 3 access denied,\n"
+        "4 writing to the mouse failed, 5 a file could not be read.\n");
     return text;
 }
 
@@ -302,10 +371,12 @@ int runCommand(const CliOptions& o, FILE* out, FILE* err) {
     // It waits for a mouse that is not there yet, so it opens its own.
     if (o.command == QLatin1String("watch")) return runWatch(o, out, err);
 
+    if (o.command == QLatin1String("export")) return runExportCommand(o, out, err);
     MouseSession session;
     const int opened = session.open(err);
     if (opened != kExitDone) return opened;
 
+    if (isSettingCommand(o.command)) return runSettingCommand(o, out, err);
     if (o.command == QLatin1String("profile") && !o.args.isEmpty())
         return selectProfile(o.args[0].toInt() - 1, o.json, out, err);
 

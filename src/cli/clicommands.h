@@ -24,6 +24,8 @@ struct CliOptions {
     bool help = false;
     bool version = false;
     QString configDir; // empty: the window's own folder
+    int profile = -1;  // --profile, 0-based; -1: the current one
+    int stage = -1;    // --stage, 0-based; -1: all stages
 };
 
 // Parses argv (without the program name). On a usage error returns false

@@ -7,6 +7,9 @@
 #include "productdef.h"
 #include "profilefile.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace {
 
 // More saved profiles than any menu can offer means a damaged list.
@@ -250,4 +253,26 @@ bool writeProductTag(const QString& path, const QString& name)
 QString readProductTag(const QString& path)
 {
     return IniFile(path).value(QStringLiteral("MouseName/Name"), QString()).toString();
+}
+
+bool exportSettingsFile(const DeviceSettings& settings, const QString& product,
+                        const QString& path)
+{
+    // Write into a fresh file: stale groups of an older file must not survive.
+    const QString temp = path + QStringLiteral(".part");
+    QFile::remove(temp);
+    const bool written = writeProductTag(temp, product) && exportSettings(settings, temp);
+    const bool ok = written && QFileInfo::exists(temp) &&
+                    (!QFileInfo::exists(path) || QFile::remove(path)) && QFile::rename(temp, path);
+    if (!ok) QFile::remove(temp);
+    return ok;
+}
+
+SettingsImport importSettingsFile(DeviceSettings& settings, const QString& product,
+                                  const QString& path)
+{
+    // A hostile file reads as carrying no product: it is called damaged instead.
+    if (!iniVariantsSafe(path)) return SettingsImport::Damaged;
+    if (readProductTag(path) != product) return SettingsImport::OtherProduct;
+    return importSettings(settings, path) ? SettingsImport::Done : SettingsImport::Damaged;
 }

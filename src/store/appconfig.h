@@ -52,4 +52,13 @@ bool exportSettings(const DeviceSettings& settings, const QString& path);
 // Leaves `settings` unchanged and returns false when the file is damaged.
 bool importSettings(DeviceSettings& settings, const QString& path);
 bool writeProductTag(const QString& path, const QString& name);
+
+// Exported settings files as the user handles them: a fresh file carrying the
+// product's name, replacing `path` only once it is whole.
+bool exportSettingsFile(const DeviceSettings& settings, const QString& product,
+                        const QString& path);
+enum class SettingsImport { Done, Damaged, OtherProduct };
+// Leaves `settings` unchanged unless the file is whole and of `product`.
+SettingsImport importSettingsFile(DeviceSettings& settings, const QString& product,
+                                  const QString& path);
 QString readProductTag(const QString& path);

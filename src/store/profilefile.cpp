@@ -131,43 +131,53 @@ struct ReadVisitor {
     const IniFile& ini;
     QString group;
     bool& whole;
+    ProfileFault* fault = nullptr;
+    void refuse(const QString& k, const QString& what) const
+    {
+        if (whole && fault) *fault = {k, what};
+        whole = false;
+    }
     // The value, or an invalid variant (and the group not whole) when absent.
     QVariant get(const QString& k) const
     {
         const QVariant v = ini.value(group + k);
-        if (!v.isValid()) whole = false;
+        if (!v.isValid()) refuse(k, QStringLiteral("is missing"));
         return v;
     }
-    qint64 integer(const QVariant& v, qint64 low, qint64 high) const
+    qint64 integer(const QString& k, const QVariant& v, qint64 low, qint64 high) const
     {
         if (!v.isValid()) return 0;
         bool ok = false;
         const qint64 n = v.toLongLong(&ok);
-        if (!ok || n < low || n > high) whole = false;
+        if (!ok || n < low || n > high)
+            refuse(k, QStringLiteral("holds '%1', not a number from %2 to %3")
+                          .arg(v.toString().left(40))
+                          .arg(low)
+                          .arg(high));
         return n;
     }
     void u8(const QString& k, uint8_t& f, int def = 0) const
     {
         // A field with a default of its own may be absent.
         const QVariant v = def != 0 ? ini.value(group + k, def) : get(k);
-        f = uint8_t(integer(v, 0, 255));
+        f = uint8_t(integer(k, v, 0, 255));
     }
     void u32(const QString& k, uint32_t& f) const
     {
-        f = uint32_t(integer(get(k), 0, std::numeric_limits<uint32_t>::max()));
+        f = uint32_t(integer(k, get(k), 0, std::numeric_limits<uint32_t>::max()));
     }
     void i32(const QString& k, int32_t& f) const
     {
         constexpr qint64 low = std::numeric_limits<int32_t>::min();
         constexpr qint64 high = std::numeric_limits<int32_t>::max();
-        const qint64 n = integer(get(k), low, high);
+        const qint64 n = integer(k, get(k), low, high);
         f = n < low || n > high ? 0 : int32_t(n);
     }
     void str(const QString& k, QString& f) const { f = get(k).toString(); }
     void color(const QString& k, QColor& f) const
     {
         const QVariant v = get(k);
-        if (v.isValid() && v.userType() != QMetaType::QColor) whole = false;
+        if (v.isValid() && v.userType() != QMetaType::QColor) refuse(k, QStringLiteral("is no colour"));
         f = v.value<QColor>();
     }
 };
@@ -184,11 +194,12 @@ bool writeGroup(const MouseProfile& profile, const QString& path, const QString&
 }
 
 bool readGroup(MouseProfile& profile, const QString& path, const QString& group,
-               bool exportedLayout)
+               bool exportedLayout, ProfileFault* fault = nullptr)
 {
     const IniFile ini(path);
     bool whole = ini.intact();
-    visitProfile(profile, exportedLayout, ReadVisitor{ini, group + '/', whole},
+    if (!whole && fault) *fault = {QString(), QStringLiteral("holds a value the program never writes")};
+    visitProfile(profile, exportedLayout, ReadVisitor{ini, group + '/', whole, fault},
                  KeyNames(exportedLayout));
     return whole;
 }
@@ -209,6 +220,11 @@ bool writeProfile(const MouseProfile& profile, const QString& path)
 bool readProfile(MouseProfile& profile, const QString& path)
 {
     return readGroup(profile, path, QStringLiteral("PROFILE"), false);
+}
+
+bool readProfile(MouseProfile& profile, const QString& path, ProfileFault* fault)
+{
+    return readGroup(profile, path, QStringLiteral("PROFILE"), false, fault);
 }
 
 bool writeExportedProfile(int index, const MouseProfile& profile, const QString& path)

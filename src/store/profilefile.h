@@ -21,6 +21,12 @@ bool writeProfile(const MouseProfile& profile, const QString& path);
 // Fields whose keys are absent get the file defaults. True only when the file
 // is whole: every key present with a value its field can hold.
 bool readProfile(MouseProfile& profile, const QString& path);
+// What made a file not whole: the first key (after the group) at fault.
+struct ProfileFault {
+    QString key;
+    QString what; // "is missing", "holds 'x', not a number from 0 to 255", ...
+};
+bool readProfile(MouseProfile& profile, const QString& path, ProfileFault* fault);
 
 bool writeExportedProfile(int index, const MouseProfile& profile, const QString& path);
 bool readExportedProfile(int index, MouseProfile& profile, const QString& path);

@@ -2,9 +2,13 @@
 // library, a private virtual mouse daemon and a copy of the staged folder.
 #include "deviceaccess.h"
 #include "e2esession.h"
+#include "profilefile.h"
+#include "singleinstance.h"
 
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 
@@ -41,6 +45,37 @@ CliRun runCli(const E2eSession& s, QStringList args) {
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+// The blocks (settings 01, DPI 02, buttons 03, lighting 04) the log shows sent.
+QString blocksSent(const QString& log) {
+    QStringList blocks;
+    for (const QString& c : sentCommands(log))
+        if (c >= QLatin1String("01") && c <= QLatin1String("04")) blocks << c;
+    std::sort(blocks.begin(), blocks.end());
+    return blocks.join(QLatin1Char(' '));
+}
+
+// A profile the factory never made: stages 800 and 3200 on the staged
+// sensor (50 DPI a step from 50), stage 2 in use, 500 Hz.
+void writeFixtureProfile(const QString& path) {
+    auto p = std::make_unique<MouseProfile>();
+    p->buttons[0].Fun = kFunLeftClick;
+    p->pollrate = 2;
+    p->dpi = 1;
+    p->stages[0] = {1, 0, 15, 15, 15};
+    p->stages[1] = {1, 0, 63, 63, 63};
+    QVERIFY(writeProfile(*p, path));
+}
+
+// The same with one value no field can hold; returns its line.
+int writeDamagedProfile(const QString& path) {
+    writeFixtureProfile(path);
+    QByteArray text = readText(path);
+    const int at = text.indexOf("\nmousespeed=");
+    text.insert(at + 12, "fast");
+    writeText(path, text);
+    return int(text.left(at + 1).count('\n')) + 1;
 }
 
 } // namespace
@@ -205,6 +240,166 @@ private slots:
         QCOMPARE(QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), 0);
+    }
+
+    void writes_data() {
+        QTest::addColumn<QStringList>("mouseSetup");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");    // regular expression stderr must contain
+        QTest::addColumn<QString>("blocks"); // blocksSent() of the log
+        QTest::addColumn<QString>("state");  // text the mouse's state must contain
+
+        const QStringList none;
+        QTest::newRow("dpi on profile 3")
+            << none << QStringList{"dpi", "--profile", "3", "400", "800", "1600"} << 0 << QString()
+            << QStringLiteral("01 02")
+            << QStringLiteral("profile 2: [^\n]*\n  settings:\n(    [^\n]*\n)*"
+                              "  DPI stages:\n    stage count: \\d\n"
+                              "    stage 0: used 1, x 07 00 \\(7\\), y 07 00 \\(7\\)\n"
+                              "    stage 1: used 1, x 0f 00 \\(15\\), y 0f 00 \\(15\\)\n"
+                              "    stage 2: used 1, x 1f 00 \\(31\\), y 1f 00 \\(31\\)\n"
+                              "    stage 3: used 0,");
+        QTest::newRow("one stage")
+            << none << QStringList{"dpi", "--stage", "2", "3200"} << 0 << QString()
+            << QStringLiteral("01 02") << QStringLiteral("    stage 1: used 1, x 3f 00 \\(63\\)");
+        QTest::newRow("rate") << none << QStringList{"rate", "250"} << 0 << QString()
+                              << QStringLiteral("01")
+                              << QStringLiteral("profile 3 \\(active\\): DPI stage \\d, "
+                                                "report rate 4 ");
+        QTest::newRow("sensor mode")
+            << none << QStringList{"sensor-mode", "eco"} << 0 << QString() << QStringLiteral("01")
+            << QStringLiteral("    sensor mode: 0,");
+        QTest::newRow("apply") << none << QStringList{"apply", "%W/fixture.prof", "--profile", "2"}
+                               << 0 << QString() << QStringLiteral("01 02 03 04")
+                               << QStringLiteral("profile 1: DPI stage 1, report rate 2 .*"
+                                                 "    stage 1: used 1, x 3f 00 \\(63\\)");
+        QTest::newRow("dpi out of range")
+            << none << QStringList{"dpi", "400", "30000"} << 1 << QStringLiteral("50 to 26000")
+            << QString() << QString();
+        QTest::newRow("rate not offered")
+            << none << QStringList{"rate", "300"} << 1 << QStringLiteral("125, 250, 500, 1000")
+            << QString() << QString();
+        QTest::newRow("damaged profile file")
+            << none << QStringList{"apply", "%W/damaged.prof"} << 5
+            << QStringLiteral("damaged.prof:%L: 'mousespeed' holds 'fast0'") << QString()
+            << QString();
+        QTest::newRow("write fails")
+            << QStringList{"fault write-fail 100"} << QStringList{"dpi", "800"} << 4
+            << QStringLiteral("result 4") << QString() << QString();
+        QTest::newRow("window running")
+            << QStringList{"window"} << QStringList{"rate", "500"} << 4
+            << QStringLiteral("window is running") << QString() << QString();
+        QTest::newRow("profile select, window running")
+            << QStringList{"window"} << QStringList{"profile", "2"} << 4
+            << QStringLiteral("window is running") << QString() << QString();
+    }
+    void writes() {
+        QFETCH(QStringList, mouseSetup);
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        QFETCH(QString, blocks);
+        QFETCH(QString, state);
+
+        E2eSession s;
+        setIniValue(configIni(s), "Config/ProfileID", 3);
+        SESSION_VERIFY(s, s.startMouse());
+        writeFixtureProfile(s.workDir() + QStringLiteral("/fixture.prof"));
+        err.replace(QStringLiteral("%L"),
+                    QString::number(writeDamagedProfile(s.workDir() + "/damaged.prof")));
+        // The window's instance lock, held as a running window holds it.
+        QLockFile window(s.childEnv().value(QStringLiteral("XDG_RUNTIME_DIR")) + QLatin1Char('/') +
+                         SingleInstance::mutexNameFor(E2eSession::productTitle()) +
+                         QStringLiteral(".lock"));
+        for (const QString& c : mouseSetup) {
+            if (c == QLatin1String("window"))
+                QVERIFY(window.tryLock(0));
+            else
+                QCOMPARE(s.vm(c.split(QLatin1Char(' '))), QString());
+        }
+        QMap<QString, QByteArray> before = filesBelow(s.appFile(QStringLiteral("Configs")));
+        QCOMPARE(s.vm({"log", "clear"}), QString());
+
+        const CliRun r = runCli(s, args);
+        QVERIFY2(r.status == status, qPrintable(QStringLiteral("exit %1, stdout '%2', stderr '%3'")
+                                                    .arg(r.status)
+                                                    .arg(r.out, r.err)));
+        QVERIFY2(r.err.contains(QRegularExpression(err)), qPrintable(r.err));
+        QCOMPARE(blocksSent(s.vm({"log"})), blocks);
+        const QString mouse = s.vm({"state"});
+        QVERIFY2(mouse.contains(
+                     QRegularExpression(state, QRegularExpression::DotMatchesEverythingOption)),
+                 qPrintable(mouse));
+        QMap<QString, QByteArray> after = filesBelow(s.appFile(QStringLiteral("Configs")));
+        if (status == 0) {
+            // Saved where the window reads it, the value read back the same.
+            QCOMPARE(iniValue(configIni(s), "Config/Diff"), QStringLiteral("0"));
+            QVERIFY(after != before);
+            if (args[0] != QLatin1String("apply"))
+                QVERIFY(!runCli(s, args.mid(0, 1)).out.isEmpty());
+            return;
+        }
+        // A failed write leaves the files as the mouse had them, marked unsent.
+        if (r.err.contains(QStringLiteral("writing to the mouse failed"))) {
+            QCOMPARE(iniValue(configIni(s), "Config/Diff"), QStringLiteral("1"));
+            after.remove(QStringLiteral("Config.ini"));
+            before.remove(QStringLiteral("Config.ini"));
+        }
+        QCOMPARE(after.keys(), before.keys());
+        QVERIFY(after == before);
+    }
+
+    void exportsAndImports() {
+        E2eSession s;
+        SESSION_VERIFY(s, s.startMouse());
+        QCOMPARE(runCli(s, {"rate", "500"}).status, 0);
+        QCOMPARE(runCli(s, {"dpi", "--profile", "2", "1600", "3200"}).status, 0);
+        // A settings file holds every profile; a profile file the one asked for.
+        QCOMPARE(runCli(s, {"export", "%W/all.conf"}).status, 0);
+        QCOMPARE(runCli(s, {"export", "--profile", "2", "%W/Travel.prof"}).status, 0);
+        QCOMPARE(iniValue(s.workDir() + "/Travel.prof", "MouseName/Name"),
+                 E2eSession::productTitle());
+
+        QCOMPARE(runCli(s, {"rate", "125"}).status, 0);
+        QCOMPARE(runCli(s, {"import", "%W/all.conf"}).out,
+                 QStringLiteral("profile 1: Profile 1\n"));
+        QCOMPARE(runCli(s, {"rate"}).out, QStringLiteral("500\n"));
+
+        // The profile file joins the list and is bound where it was asked to go.
+        QCOMPARE(s.vm({"log", "clear"}), QString());
+        const CliRun r = runCli(s, {"import", "--profile", "4", "%W/Travel.prof"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QStringLiteral("profile 4: Travel\n"));
+        QCOMPARE(iniValue(configIni(s), "Config/Profile4"), QStringLiteral("Travel"));
+        QVERIFY(s.vm({"state"}).contains(
+            QRegularExpression("profile 3: .*    stage 1: used 1, x 3f 00 \\(63\\)",
+                               QRegularExpression::DotMatchesEverythingOption)));
+        QCOMPARE(runCli(s, {"dpi", "--profile", "4"}).out, QStringLiteral("1600 3200\n"));
+        // A second import of the same name is refused, nothing written.
+        QCOMPARE(s.vm({"log", "clear"}), QString());
+        QCOMPARE(runCli(s, {"import", "%W/Travel.prof"}).status, 5);
+        QCOMPARE(blocksSent(s.vm({"log"})), QString());
+    }
+
+    // With the window running, a write goes through it: the window lets go
+    // of the mouse, the tool writes, the window takes the mouse back and
+    // keeps what was written.
+    void writeWhileTheWindowRuns() {
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        SESSION_VERIFY(s, !s.startProgramWindow().isEmpty());
+        QTest::qWait(500); // the window is listening to its mouse
+        const CliRun r = runCli(s, {"rate", "250"});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QVERIFY(s.vm({"state"}).contains(
+            QRegularExpression(QStringLiteral("\\(active\\): DPI stage \\d, report rate 4 "))));
+        // The window has its mouse back (a press made while it was taking it
+        // back may go unheard, so a second one is allowed).
+        SESSION_VERIFY(s, hearsDpiButton(s) || hearsDpiButton(s));
+        // The window wrote its own state since (the DPI press): the rate stays.
+        s.stopPrograms();
+        QCOMPARE(runCli(s, {"rate"}).out, QStringLiteral("250\n"));
     }
 
     void accessDenied() {
