@@ -382,6 +382,24 @@ private slots:
         QCOMPARE(blocksSent(s.vm({"log"})), QString());
     }
 
+    // Two tools writing at once take turns: each write's begin and end come
+    // together on the wire, never one inside the other.
+    void writesTakeTurns() {
+        E2eSession s;
+        SESSION_VERIFY(s, s.startMouse());
+        QProcess a, b;
+        for (QProcess* p : {&a, &b}) p->setProcessEnvironment(cliEnv(s));
+        a.start(s.appFile(QStringLiteral("mousecfg-cli")), {"rate", "250"});
+        b.start(s.appFile(QStringLiteral("mousecfg-cli")), {"dpi", "800", "1600"});
+        QVERIFY(a.waitForFinished(30000) && b.waitForFinished(30000));
+        QCOMPARE(a.exitCode() + b.exitCode(), 0);
+        QString marks;
+        const QRegularExpression write(QStringLiteral(" out 05 [0-9a-f]{2} fa 46 ([0-9a-f]{2})"));
+        for (auto it = write.globalMatch(s.vm({"log"})); it.hasNext();)
+            marks += it.next().captured(1) == QLatin1String("00") ? 'B' : 'E';
+        QCOMPARE(marks, QStringLiteral("BEBE"));
+    }
+
     // With the window running, a write goes through it: the window lets go
     // of the mouse, the tool writes, the window takes the mouse back and
     // keeps what was written.
