@@ -56,6 +56,11 @@ constexpr CommandSpec kCommands[] = {
      "Load FILE.prof into the profile list and onto a profile, or all settings from\n"
      "                        FILE.conf, and write them to the mouse.",
      1, 1},
+    {"button", "[N FUNCTION]",
+     "List the buttons' functions, or set button N (as the window numbers them) to\n"
+     "                        FUNCTION: a name from the list (e.g. dpi-switch) or key:NAME.",
+     0, 2},
+    {"macro", "[show NAME]", "List the saved macros, or show the steps of one.", 0, 2},
     {"watch", "", "One line per change (battery, profile, DPI, rate, plugging) until stopped.", 0,
      0},
 };
@@ -274,11 +279,21 @@ bool parseCommandLine(const QStringList& arguments, CliOptions* o, QString* erro
         *error = QStringLiteral("%1: the file name must end in .prof or .conf").arg(o->command);
         return false;
     }
+    if (o->command == QLatin1String("button") && o->args.size() == 1) {
+        *error = QStringLiteral("button: expected a button number and a function");
+        return false;
+    }
+    if (o->command == QLatin1String("macro") && !o->args.isEmpty() &&
+        (o->args.size() != 2 || o->args[0] != QLatin1String("show"))) {
+        *error = QStringLiteral("macro: expected 'macro show NAME'");
+        return false;
+    }
     const bool perProfile =
         o->command == QLatin1String("dpi") || o->command == QLatin1String("rate") ||
-        o->command == QLatin1String("apply") || (fileCommand && isProfileFile(o->args[0]));
+        o->command == QLatin1String("button") || o->command == QLatin1String("apply") ||
+        (fileCommand && isProfileFile(o->args[0]));
     if (o->profile >= 0 && !perProfile) {
-        *error = QStringLiteral("--profile goes with dpi, rate, apply and profile files; "
+        *error = QStringLiteral("--profile goes with dpi, rate, button, apply and profile files; "
                                 "the other settings are shared by all profiles");
         return false;
     }
@@ -313,8 +328,8 @@ QString usageText() {
         "\nOptions:\n"
         "  --json                Print the answer as one line of JSON.\n"
         "  --config-dir <folder> Use the settings in <folder>, as the window does.\n"
-        "  --profile <1-5>       The on-mouse profile dpi, rate, apply, and export and\n"
-        "                        import of .prof files work on\n"
+        "  --profile <1-5>       The on-mouse profile dpi, rate, button, apply, and\n"
+        "                        export and import of .prof files work on\n"
         "                        (default: the one in use). The other sensor\n"
         "                        settings are shared by all profiles.\n"
         "  --stage <N>           With dpi and one value: set only stage N.\n"
@@ -372,6 +387,7 @@ int runCommand(const CliOptions& o, FILE* out, FILE* err) {
     if (o.command == QLatin1String("watch")) return runWatch(o, out, err);
 
     if (o.command == QLatin1String("export")) return runExportCommand(o, out, err);
+    if (o.command == QLatin1String("macro")) return runMacroCommand(o, out, err);
     MouseSession session;
     const int opened = session.open(err);
     if (opened != kExitDone) return opened;

@@ -4,10 +4,14 @@
 
 #include "appconfig.h"
 #include "batteryreading.h"
+#include "buttonfunctions.h"
 #include "commands.h"
 #include "defaults.h"
 #include "dpi.h"
 #include "inifile.h"
+#include "keycodes.h"
+#include "macrofile.h"
+#include "paths.h"
 #include "productdef.h"
 #include "profilefile.h"
 #include "profilelibrary.h"
@@ -294,6 +298,148 @@ int writeSettings(const DeviceSettings& edited, const DeviceSettings& sent, int 
     return kExitDone;
 }
 
+// The catalogue's label as one word for the command line: "Play/Pause" is
+// play-pause, "DPI +" dpi-plus.
+QString functionSlug(const ButtonFunction& f) {
+    QString label = QString::fromLatin1(f.label).toLower();
+    label.replace(QLatin1Char('+'), QStringLiteral(" plus"));
+    label.replace(QLatin1Char('-'), QStringLiteral(" minus"));
+    QString slug;
+    for (const QChar c : label) {
+        if (c.isLetterOrNumber())
+            slug += c;
+        else if (!slug.isEmpty() && !slug.endsWith(QLatin1Char('-')))
+            slug += QLatin1Char('-');
+    }
+    while (slug.endsWith(QLatin1Char('-')))
+        slug.chop(1);
+    return slug;
+}
+
+// What the window's function menu offers a list button without a dialog.
+bool settableFunction(const ButtonFunction& f) {
+    return f.kind == FunctionKind::Plain && f.menu != FunctionMenu::Hidden &&
+           f.menu != FunctionMenu::ProfileMenu;
+}
+
+QString settableSlugs() {
+    QStringList slugs;
+    for (const ButtonFunction& f : kButtonFunctions)
+        if (settableFunction(f)) slugs << functionSlug(f);
+    return slugs.join(QStringLiteral(", "));
+}
+
+// The records of the buttons the customize page numbers 1, 2, ...
+std::vector<int> numberedButtons() {
+    int8_t map[kProductButtonCount];
+    const int count = std::clamp(buttonLayoutMap(map), 0, kProductButtonCount);
+    std::vector<int> records;
+    for (int i = 0; i < count; ++i)
+        if (map[i] != -1) records.push_back(i);
+    return records;
+}
+
+// The key code named `name` in either name set, case aside.
+bool keyCodeNamed(const QString& name, uint8_t* code) {
+    for (const KeyRow& k : kKeyRows) {
+        if (k.usage < 0) continue; // the mouse cannot send it
+        if (name.compare(QString::fromUtf8(k.name), Qt::CaseInsensitive) == 0 ||
+            (k.french && name.compare(QString::fromUtf8(k.french), Qt::CaseInsensitive) == 0)) {
+            *code = k.code;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString buttonText(const ButtonInfo& b, int record) {
+    if (b.Fun == 6) {
+        const QString key = keyName(b.Res1, false);
+        return QStringLiteral("key:%1").arg(key.isEmpty() ? QString::number(b.Res1) : key);
+    }
+    const QString label = functionLabel(b, record);
+    return label.isEmpty() ? QStringLiteral("code %1").arg(b.Fun) : label;
+}
+
+// Sets button `number` of `p` as the customize page would; false with why not.
+bool setButton(MouseProfile& p, const QString& number, const QString& function, QString* error) {
+    const std::vector<int> records = numberedButtons();
+    bool ok = false;
+    const int n = number.toInt(&ok);
+    if (!ok || n < 1 || n > int(records.size())) {
+        *error = QStringLiteral("button: expected a button number from 1 to %1, not '%2'")
+                     .arg(records.size())
+                     .arg(number);
+        return false;
+    }
+    const int record = records[size_t(n - 1)];
+    int code = -1;
+    uint8_t key = 0;
+    if (function.startsWith(QLatin1String("key:"), Qt::CaseInsensitive)) {
+        if (!keyCodeNamed(function.mid(4), &key)) {
+            *error = QStringLiteral("button: no key is named '%1'").arg(function.mid(4));
+            return false;
+        }
+        code = 6;
+    } else {
+        for (const ButtonFunction& f : kButtonFunctions)
+            if (functionSlug(f) == function.toLower()) {
+                if (!settableFunction(f)) {
+                    *error = QStringLiteral("button: '%1' needs the window").arg(function);
+                    return false;
+                }
+                code = f.code;
+            }
+        if (code < 0) {
+            *error = QStringLiteral("button: unknown function '%1'; the functions are %2 and "
+                                    "key:NAME")
+                         .arg(function, settableSlugs());
+            return false;
+        }
+    }
+    if (!keepsLeftClick(p, record, code)) {
+        *error = QStringLiteral("button: button %1 holds the last left click").arg(n);
+        return false;
+    }
+    if (code == 6)
+        assignSingleKey(p.buttons[record], key);
+    else
+        assignPlain(p.buttons[record], code);
+    return true;
+}
+
+QString stepText(const MacroStep& s) {
+    const QString updown = stepIsPress(s) ? QStringLiteral("down") : QStringLiteral("up");
+    switch (stepKind(s)) {
+    case kStepKey: {
+        uint8_t code = 0;
+        const QString name = usageToKeyCode(s.dataL, code) ? keyName(code, false) : QString();
+        return QStringLiteral("key %1 %2")
+            .arg(name.isEmpty() ? QStringLiteral("0x%1").arg(s.dataL, 2, 16, QLatin1Char('0'))
+                                : name,
+                 updown);
+    }
+    case kStepButton: {
+        static const char* const kNames[5] = {"left", "middle", "right", "forward", "back"};
+        const QString name = isButtonBit(s.dataL)
+                                 ? QLatin1String(kNames[buttonIndexFromBit(s.dataL)])
+                                 : QStringLiteral("0x%1").arg(s.dataL, 2, 16, QLatin1Char('0'));
+        return QStringLiteral("button %1 %2").arg(name, updown);
+    }
+    case kStepMove: {
+        static const char* const kDirections[4] = {"left", "right", "up", "down"};
+        return QStringLiteral("move %1 %2")
+            .arg(QLatin1String(kDirections[int(moveDirection(s))]))
+            .arg(moveDistance(s));
+    }
+    case kStepDelay:
+        return QStringLiteral("delay %1").arg(delayCount(s));
+    default:
+        break;
+    }
+    return QStringLiteral("step %1 %2 %3").arg(s.map).arg(s.dataL).arg(s.dataH);
+}
+
 QByteArray compact(const QJsonObject& o) {
     return QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
 }
@@ -325,7 +471,8 @@ QString WriterLock::take() {
 
 bool isSettingCommand(const QString& name) {
     return findOption(name) || name == QLatin1String("dpi") || name == QLatin1String("rate") ||
-           name == QLatin1String("apply") || name == QLatin1String("import");
+           name == QLatin1String("apply") || name == QLatin1String("import") ||
+           name == QLatin1String("button");
 }
 
 bool isProfileFile(const QString& path) {
@@ -470,6 +617,11 @@ int runSettingCommand(const CliOptions& o, FILE* out, FILE* err) {
         if (!setDpi(p, o, range, &error)) return usage(error);
     }
 
+    if (o.command == QLatin1String("button") && !o.args.isEmpty()) {
+        QString error;
+        if (!setButton(p, o.args[0], o.args[1], &error)) return usage(error);
+    }
+
     if (!o.args.isEmpty()) {
         const int r = writeSettings(*edited, *sent, target, forced, err);
         if (r != kExitDone) return r;
@@ -507,11 +659,58 @@ int runSettingCommand(const CliOptions& o, FILE* out, FILE* err) {
             print(out, QStringLiteral("profile %1: %2\n")
                            .arg(target + 1)
                            .arg(edited->profileNames[target]));
+    } else if (o.command == QLatin1String("button")) {
+        QJsonArray buttons;
+        const std::vector<int> records = numberedButtons();
+        for (size_t i = 0; i < records.size(); ++i) {
+            const QString text = buttonText(p.buttons[records[i]], records[i]);
+            if (o.json)
+                buttons.append(QJsonObject{{QStringLiteral("button"), int(i) + 1},
+                                           {QStringLiteral("function"), text}});
+            else
+                print(out, QStringLiteral("%1 %2\n").arg(i + 1).arg(text));
+        }
+        if (o.json)
+            std::fputs(compact({{QStringLiteral("profile"), target + 1},
+                                {QStringLiteral("buttons"), buttons}}),
+                       out);
     } else if (o.command == QLatin1String("apply")) {
         if (o.json)
             std::fputs(compact({{QStringLiteral("profile"), target + 1}}), out);
         else
             print(out, QStringLiteral("profile %1 written\n").arg(target + 1));
     }
+    return kExitDone;
+}
+
+int runMacroCommand(const CliOptions& o, FILE* out, FILE* err) {
+    const QStringList names = readMacroNames();
+    if (o.args.isEmpty()) {
+        if (o.json)
+            std::fputs(
+                QJsonDocument(QJsonArray::fromStringList(names)).toJson(QJsonDocument::Compact) +
+                    '\n',
+                out);
+        else
+            for (const QString& n : names)
+                print(out, n + QLatin1Char('\n'));
+        return kExitDone;
+    }
+    const QString& name = o.args[1];
+    if (!names.contains(name) || !QFileInfo(macroFilePath(name)).isFile()) {
+        print(err, QStringLiteral("mousecfg-cli: no macro is named '%1'\n").arg(name));
+        return kExitBadFile;
+    }
+    const std::vector<MacroStep> steps = readMacroSteps(name);
+    QJsonArray lines;
+    for (const MacroStep& s : steps) {
+        if (o.json)
+            lines.append(stepText(s));
+        else
+            print(out, stepText(s) + QLatin1Char('\n'));
+    }
+    if (o.json)
+        std::fputs(compact({{QStringLiteral("name"), name}, {QStringLiteral("steps"), lines}}),
+                   out);
     return kExitDone;
 }

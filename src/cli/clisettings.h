@@ -36,5 +36,7 @@ bool isProfileFile(const QString& path);  // *.prof
 bool isSettingsFile(const QString& path); // *.conf
 // Writes a profile file or a settings file from the saved settings; needs no mouse.
 int runExportCommand(const CliOptions& options, FILE* out, FILE* err);
+// Lists the saved macros or shows one's steps; needs no mouse.
+int runMacroCommand(const CliOptions& options, FILE* out, FILE* err);
 // Runs one of them against the opened mouse; prints and returns the exit code.
 int runSettingCommand(const CliOptions& options, FILE* out, FILE* err);

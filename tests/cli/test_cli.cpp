@@ -2,6 +2,7 @@
 // library, a private virtual mouse daemon and a copy of the staged folder.
 #include "deviceaccess.h"
 #include "e2esession.h"
+#include "macrofile.h"
 #include "profilefile.h"
 #include "singleinstance.h"
 
@@ -116,6 +117,10 @@ private slots:
             << QString();
         QTest::newRow("profile shown") << none << none << QStringList{"profile"} << 0
                                        << QStringLiteral("profile 4\n") << QString();
+        QTest::newRow("buttons shown")
+            << none << none << QStringList{"button"} << 0
+            << QStringLiteral("1 Left\n2 Right\n3 Middle\n4 Forward\n5 Back\n6 DPI Switch\n.*")
+            << QString();
         QTest::newRow("no mouse") << none << QStringList{"unplug receiver"} << QStringList{"status"}
                                   << 2 << QString() << QStringLiteral("no mouse connected");
         QTest::newRow("write fails")
@@ -274,6 +279,21 @@ private slots:
                                << 0 << QString() << QStringLiteral("01 02 03 04")
                                << QStringLiteral("profile 1: DPI stage 1, report rate 2 .*"
                                                  "    stage 1: used 1, x 3f 00 \\(63\\)");
+        QTest::newRow("button") << none << QStringList{"button", "4", "dpi-switch"} << 0
+                                << QString() << QStringLiteral("01 03")
+                                << QStringLiteral(
+                                       "profile 3 \\(active\\).*    slot  3: 88 00 00 00 "
+                                       "\\(function 0x88\\)\n    slot  4: 84");
+        QTest::newRow("button to a key")
+            << none << QStringList{"button", "--profile", "4", "5", "key:f5"} << 0 << QString()
+            << QStringLiteral("01 03") << QStringLiteral("    slot  4: 90 00 3e 00 \\(key\\)");
+        QTest::newRow("button unknown function")
+            << none << QStringList{"button", "4", "teleport"} << 1
+            << QStringLiteral("unknown function 'teleport'.* dpi-switch,") << QString()
+            << QString();
+        QTest::newRow("button loses the last left click")
+            << none << QStringList{"button", "1", "right"} << 1 << QStringLiteral("last left click")
+            << QString() << QString();
         QTest::newRow("dpi out of range")
             << none << QStringList{"dpi", "400", "30000"} << 1 << QStringLiteral("50 to 26000")
             << QString() << QString();
@@ -348,6 +368,28 @@ private slots:
         }
         QCOMPARE(after.keys(), before.keys());
         QVERIFY(after == before);
+    }
+
+    // A macro saved by the window, listed and shown step by step.
+    void macros() {
+        E2eSession s;
+        MacroFile m;
+        m.name = QStringLiteral("reload");
+        m.steps = {keyStep(0x15, true), delayStep(12), keyStep(0x15, false),
+                   buttonStep(buttonBitFromIndex(2), true)};
+        const QString path = s.appFile(QStringLiteral("Configs/MacroDB/reload.MSMACRO"));
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(macroFileText(m, path, false));
+        f.close();
+        setIniValue(configIni(s), "MACRO_LIST/0", m.name);
+
+        QCOMPARE(runCli(s, {"macro", "--json"}).out, QStringLiteral("[\"reload\"]\n"));
+        const CliRun shown = runCli(s, {"macro", "show", "reload"});
+        QCOMPARE(shown.status, 0);
+        QCOMPARE(shown.out, QStringLiteral("key R down\ndelay 12\nkey R up\nbutton right down\n"));
+        QCOMPARE(runCli(s, {"macro", "show", "../Config"}).status, 5);
     }
 
     void exportsAndImports() {
