@@ -36,7 +36,10 @@ struct CommandSpec {
 constexpr CommandSpec kCommands[] = {
     {"list", "", "The connected mice, one line each.", 0, 0},
     {"battery", "", "Battery level and charging, e.g. \"85% charging\".", 0, 0},
-    {"status", "", "One line: mouse, connection, battery, profile, DPI stage, report rate.", 0, 0},
+    {"status", "",
+     "One line: mouse, connection, battery, profile, DPI stage and\n"
+     "                        report rate.",
+     0, 0},
     {"profile", "[1-5]", "Show the on-mouse profile, or select profile N.", 0, 1},
     {"dpi", "[DPI...]",
      "Show or set the DPI stages in use, e.g. \"dpi 400 800 1600\";\n"
@@ -53,16 +56,19 @@ constexpr CommandSpec kCommands[] = {
     {"apply", "FILE.prof", "Write a profile file to an on-mouse profile.", 1, 1},
     {"export", "FILE", "Save a profile (FILE.prof) or all settings (FILE.conf) to a file.", 1, 1},
     {"import", "FILE",
-     "Load FILE.prof into the profile list and onto a profile, or all settings from\n"
-     "                        FILE.conf, and write them to the mouse.",
+     "Load FILE.prof into the profile list and onto a profile, or all\n"
+     "                        settings from FILE.conf, and write them to the mouse.",
      1, 1},
     {"button", "[N FUNCTION]",
-     "List the buttons' functions, or set button N (as the window numbers them) to\n"
-     "                        FUNCTION: a name from the list (e.g. dpi-switch) or key:NAME.",
+     "List the buttons' functions, or set button N (as the window\n"
+     "                        numbers them) to FUNCTION: a name from the list\n"
+     "                        (e.g. dpi-switch) or key:NAME.",
      0, 2},
     {"macro", "[show NAME]", "List the saved macros, or show the steps of one.", 0, 2},
-    {"watch", "", "One line per change (battery, profile, DPI, rate, plugging) until stopped.", 0,
-     0},
+    {"watch", "",
+     "One line per change (battery, profile, DPI, rate, plugging)\n"
+     "                        until stopped.",
+     0, 0},
 };
 
 const CommandSpec* findCommand(const QString& name) {
@@ -336,7 +342,8 @@ QString usageText() {
         "  -h, --help            Show this help and exit.\n"
         "  -v, --version         Show the version and exit.\n"
         "\nA setting given a value is checked, written to the mouse and saved for the\n"
-        "window; nothing is written while the window runs.\n"
+        "window. While the window runs, it lends the mouse for the write and then\n"
+        "shows what was written.\n"
         "\nExit status: 0 done, 1 wrong usage, 2 no mouse, 3 access denied,\n"
         "4 writing to the mouse failed, 5 a file could not be read.\n");
     return text;

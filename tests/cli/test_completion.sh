@@ -41,6 +41,11 @@ check "battery " ""
 mkdir -p "${TMPDIR:-/tmp}/cli-completion.$$/settings"
 check "--config-dir ${TMPDIR:-/tmp}/cli-completion.$$/set" "${TMPDIR:-/tmp}/cli-completion.$$/settings"
 check "--config-dir ${TMPDIR:-/tmp}/cli-completion.$$/settings wat" "watch"
+check "--profile " "1 2 3 4 5"
+check "--stage " ""
+check "debounce " ""
+touch "${TMPDIR:-/tmp}/cli-completion.$$/my games.prof"
+check "apply ${TMPDIR:-/tmp}/cli-completion.$$/my" "${TMPDIR:-/tmp}/cli-completion.$$/my games.prof"
 rm -rf "${TMPDIR:-/tmp}/cli-completion.$$"
 
 if command -v groff >/dev/null; then
@@ -51,6 +56,13 @@ for c in $commands; do
     # roff writes a name's hyphens as \-.
     zcat "$manpage" | grep -qF "\\fB${c//-/\\-}\\fR" || { echo "FAIL: the manual page lacks $c"; failures=$((failures + 1)); }
 done
+
+# A summary running over two help lines stays one entry.
+entries="$(zcat "$manpage" | sed -n '/^\.SH COMMANDS/,/^\.SH OPTIONS/p' | grep -c '^\.TP')"
+[ "$entries" -eq "$(wc -w <<<"$commands")" ] ||
+    { echo "FAIL: the manual page has $entries command entries"; failures=$((failures + 1)); }
+zcat "$manpage" | grep -qF 'e.g. "dpi 400 800 1600"; with \-\-stage N only stage N.' ||
+    { echo "FAIL: the manual page cuts the dpi summary"; failures=$((failures + 1)); }
 
 [ "$failures" -eq 0 ] && echo "PASS"
 exit $((failures > 0))
