@@ -181,11 +181,14 @@ void MousecfgWidget::lendDevice()
 void MousecfgWidget::takeDeviceBack()
 {
     openCurrentDevice();
-    // What the tool wrote is in the files now; the window shows it.
+    // What the tool wrote is in the files now, an imported profile perhaps in
+    // the list too; the window shows it and keeps it when it next saves.
     loadSettings(*m_sent);
     *m_edited = *m_sent;
     m_slotMenuButton->setLabel(m_slotActions[m_edited->currentProfile]->text());
     m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
+    m_profileList = readProfileList();
+    rebuildProfileMenu();
     refreshPages();
     if (m_connectedMice > 0 && !m_accessDenied) startStatusThread();
     updateConnectionDisplay();

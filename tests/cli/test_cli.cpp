@@ -445,21 +445,66 @@ private slots:
     // With the window running, a write goes through it: the window lets go
     // of the mouse, the tool writes, the window takes the mouse back and
     // keeps what was written.
+    // A DPI stage set while the window runs reaches the mouse and the profile
+    // file, and the window's DPI tab shows it as a fresh start would.
     void writeWhileTheWindowRuns() {
+        const QPoint dpiTab(300 + 96 * 2 + 46, 45);
+        const QRect stage0Label(330, 118, 130, 34);
         E2eSession s;
         SESSION_START(s, QStringList());
-        SESSION_VERIFY(s, !s.startProgramWindow().isEmpty());
-        QTest::qWait(500); // the window is listening to its mouse
-        const CliRun r = runCli(s, {"rate", "250"});
+        QString window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        s.click(window, dpiTab.x(), dpiTab.y());
+        const QImage before = grab(s, window, "before.png").copy(stage0Label);
+        QVERIFY(!before.isNull());
+
+        const CliRun r = runCli(s, {"dpi", "--stage", "1", "5000"});
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        QVERIFY(s.vm({"state"}).contains(
-            QRegularExpression(QStringLiteral("\\(active\\): DPI stage \\d, report rate 4 "))));
-        // The window has its mouse back (a press made while it was taking it
-        // back may go unheard, so a second one is allowed).
+        const QRegularExpression stage0(QStringLiteral("stage 0: used 1, x .. .. \\((\\d+)\\)"));
+        const QString raw = stage0.match(profileState(s.vm({"state"}), 0)).captured(1);
+        QVERIFY(!raw.isEmpty());
+        const QString profile = s.appFile(QStringLiteral("Configs/Profile/Profile 1.prof"));
+        QCOMPARE(iniValue(profile, "PROFILE/DPI_INFO_0_x"), raw);
+
+        // The window takes its mouse back and rereads what was written.
+        QImage shown;
+        SESSION_VERIFY(s, waitUntil(
+                              [&] {
+                                  shown = grab(s, window, "written.png").copy(stage0Label);
+                                  return !sameLook(shown, before);
+                              },
+                              10000));
         SESSION_VERIFY(s, hearsDpiButton(s) || hearsDpiButton(s));
-        // The window wrote its own state since (the DPI press): the rate stays.
+        QTest::qWait(500); // the stage highlight follows the press
+        shown = grab(s, window, "pressed.png").copy(stage0Label);
+
+        // The window saved its own state since (the DPI press): the stage stays
+        // the tool's, and a new start shows what the running window showed.
         s.stopPrograms();
-        QCOMPARE(runCli(s, {"rate"}).out, QStringLiteral("250\n"));
+        SESSION_VERIFY(s, s.waitForNoWindow(E2eSession::productTitle(), 5000));
+        QCOMPARE(iniValue(profile, "PROFILE/DPI_INFO_0_x"), raw);
+        window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        s.click(window, dpiTab.x(), dpiTab.y());
+        QVERIFY2(sameLook(grab(s, window, "restarted.png").copy(stage0Label), shown),
+                 qPrintable(s.workDir()));
+
+        // A profile imported through the window stays in the list when the
+        // window next changes it (ADD).
+        const QString list = s.appFile("Configs/" + E2eSession::productTitle() + "/Config.ini");
+        const int count = iniValue(list, "PROFILE_LIST/Count").toInt();
+        QCOMPARE(runCli(s, {"export", "%W/Travel.prof"}).status, 0);
+        QCOMPARE(runCli(s, {"import", "%W/Travel.prof"}).status, 0);
+        QTest::qWait(1000); // the window rereads the files
+        s.click(window, 62, 420);
+        SESSION_VERIFY(s, waitUntil(
+                              [&] {
+                                  return iniValue(list, "PROFILE_LIST/Count").toInt() ==
+                                         count + 2;
+                              },
+                              5000));
+        QCOMPARE(iniValue(list, QStringLiteral("PROFILE_LIST/%1").arg(count + 1)),
+                 QStringLiteral("Travel"));
     }
 
     void accessDenied() {
