@@ -179,6 +179,8 @@ private:
     void rebuildMouseList();
     void updateConnectionDisplay();
     void reloadForMouse();
+    // The settings and the profile list as the files hold them, edits dropped.
+    void rereadSettings();
     void connectStatusThread(KestGetBatteryThread* thread);
     void sendOsdMessage(const QString& text);
     void warnLowBattery(LowBatteryWarning warning, int level);

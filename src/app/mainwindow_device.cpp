@@ -183,15 +183,20 @@ void MousecfgWidget::takeDeviceBack()
     openCurrentDevice();
     // What the tool wrote is in the files now, an imported profile perhaps in
     // the list too; the window shows it and keeps it when it next saves.
+    rereadSettings();
+    refreshPages();
+    if (m_connectedMice > 0 && !m_accessDenied) startStatusThread();
+    updateConnectionDisplay();
+}
+
+void MousecfgWidget::rereadSettings()
+{
     loadSettings(*m_sent);
     *m_edited = *m_sent;
     m_slotMenuButton->setLabel(m_slotActions[m_edited->currentProfile]->text());
     m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
     m_profileList = readProfileList();
     rebuildProfileMenu();
-    refreshPages();
-    if (m_connectedMice > 0 && !m_accessDenied) startStatusThread();
-    updateConnectionDisplay();
 }
 
 void MousecfgWidget::reloadForMouse()
@@ -200,12 +205,7 @@ void MousecfgWidget::reloadForMouse()
     // afresh.
     m_lowBattery = LowBatteryState();
     loadMouseImages();
-    loadSettings(*m_sent);
-    *m_edited = *m_sent;
-    m_slotMenuButton->setLabel(m_slotActions[m_edited->currentProfile]->text());
-    m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
-    m_profileList = readProfileList();
-    rebuildProfileMenu();
+    rereadSettings();
     writeDefaultProfileFile();
     selectTab(LightingTab);
     applyButtonArt();

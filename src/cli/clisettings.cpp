@@ -353,7 +353,7 @@ bool keyCodeNamed(const QString& name, uint8_t* code) {
 }
 
 QString buttonText(const ButtonInfo& b, int record) {
-    if (b.Fun == 6) {
+    if (b.Fun == kSingleKeyCode) {
         const QString key = keyName(b.Res1, false);
         return QStringLiteral("key:%1").arg(key.isEmpty() ? QString::number(b.Res1) : key);
     }
@@ -380,7 +380,7 @@ bool setButton(MouseProfile& p, const QString& number, const QString& function, 
             *error = QStringLiteral("button: no key is named '%1'").arg(function.mid(4));
             return false;
         }
-        code = 6;
+        code = kSingleKeyCode;
     } else {
         for (const ButtonFunction& f : kButtonFunctions)
             if (functionSlug(f) == function.toLower()) {
@@ -401,7 +401,7 @@ bool setButton(MouseProfile& p, const QString& number, const QString& function, 
         *error = QStringLiteral("button: button %1 holds the last left click").arg(n);
         return false;
     }
-    if (code == 6)
+    if (code == kSingleKeyCode)
         assignSingleKey(p.buttons[record], key);
     else
         assignPlain(p.buttons[record], code);

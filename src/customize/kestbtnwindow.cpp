@@ -358,7 +358,7 @@ KestBtnWindow::Outcome KestBtnWindow::assign(int record, int code)
         assignPlain(b, code);
         return Outcome::Assigned;
     case FunctionKind::SingleKey: {
-        KestSingleKeyWindow dialog(this, m_scale, b.Fun == 6 ? b.Res1 : 0);
+        KestSingleKeyWindow dialog(this, m_scale, b.Fun == kSingleKeyCode ? b.Res1 : 0);
         if (dialog.exec() != QDialog::Accepted) return Outcome::Cancelled;
         assignSingleKey(b, dialog.keyCode());
         return Outcome::Assigned;

@@ -53,6 +53,7 @@ const char* functionMenuTitle(FunctionMenu menu);
 constexpr int kMacroCode = 200;
 constexpr int kGunFileCode = 510;
 constexpr int kLeftCode = 1;
+constexpr int kSingleKeyCode = 6;
 
 // The catalogue entry of a code, nullptr for codes without one.
 const ButtonFunction* functionForCode(int code);
