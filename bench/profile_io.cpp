@@ -10,8 +10,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     setAppDirOverride(dir.path());

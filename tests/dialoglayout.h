@@ -10,8 +10,7 @@
 #include <QWidget>
 
 // "" when the dialog's own controls fit; otherwise what does not.
-inline QString dialogLayoutProblem(QWidget& dialog, double scale)
-{
+inline QString dialogLayoutProblem(QWidget& dialog, double scale) {
     const QRect inside = dialog.rect();
     for (QWidget* w : dialog.findChildren<QWidget*>()) {
         if (w->parentWidget() != &dialog || !w->isVisibleTo(&dialog)) continue;

@@ -10,8 +10,7 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
-TempAppDir::TempAppDir(const QString& source)
-{
+TempAppDir::TempAppDir(const QString& source) {
     if (!source.isEmpty()) copyTree(source, m_dir.path());
     // The staged program folder may carry a configuration changed by running
     // the program there; tests start from the configuration as shipped.
@@ -22,8 +21,7 @@ TempAppDir::TempAppDir(const QString& source)
     setAppDirOverride(m_dir.path());
 }
 
-TempAppDir::~TempAppDir()
-{
+TempAppDir::~TempAppDir() {
     // Make everything writable again so the folder can be removed.
     QDirIterator it(m_dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                     QDirIterator::Subdirectories);
@@ -37,8 +35,7 @@ TempAppDir::~TempAppDir()
 
 XvfbServer::XvfbServer() : m_process(new QProcess), m_oldDisplay(qgetenv("DISPLAY")) {}
 
-XvfbServer::~XvfbServer()
-{
+XvfbServer::~XvfbServer() {
     if (m_process->state() != QProcess::NotRunning) {
         m_process->terminate();
         if (!m_process->waitForFinished(3000)) m_process->kill();
@@ -48,8 +45,7 @@ XvfbServer::~XvfbServer()
     qputenv("DISPLAY", m_oldDisplay);
 }
 
-bool XvfbServer::start()
-{
+bool XvfbServer::start() {
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
     if (xvfb.isEmpty()) {
         m_error = QStringLiteral("Xvfb is not installed");
@@ -57,8 +53,8 @@ bool XvfbServer::start()
     }
     // -displayfd picks a free display and tells us its number; -noreset keeps
     // the server's settings when short-lived connections close.
-    m_process->start(xvfb, {"-displayfd", "1", "-noreset", "-nolisten", "tcp", "-screen", "0",
-                            "1280x800x24"});
+    m_process->start(
+        xvfb, {"-displayfd", "1", "-noreset", "-nolisten", "tcp", "-screen", "0", "1280x800x24"});
     if (!m_process->waitForStarted() || !m_process->waitForReadyRead(10000)) {
         m_error = QStringLiteral("Xvfb did not start");
         return false;
@@ -71,8 +67,7 @@ bool XvfbServer::start()
     return true;
 }
 
-QString prepareXvfbTests(XvfbServer& xvfb)
-{
+QString prepareXvfbTests(XvfbServer& xvfb) {
     QString skip;
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         skip = QStringLiteral("xdotool is not installed");
@@ -82,11 +77,14 @@ QString prepareXvfbTests(XvfbServer& xvfb)
     return skip;
 }
 
-QString fixture(const QString& name) { return QStringLiteral(FIXTURES_DIR "/") + name; }
-QString dataDir() { return QStringLiteral(DATA_DIR); }
+QString fixture(const QString& name) {
+    return QStringLiteral(FIXTURES_DIR "/") + name;
+}
+QString dataDir() {
+    return QStringLiteral(DATA_DIR);
+}
 
-bool copyTree(const QString& from, const QString& to)
-{
+bool copyTree(const QString& from, const QString& to) {
     QDir().mkpath(to);
     QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                     QDirIterator::Subdirectories);
@@ -102,21 +100,18 @@ bool copyTree(const QString& from, const QString& to)
     return ok;
 }
 
-void writeText(const QString& path, const QByteArray& text)
-{
+void writeText(const QString& path, const QByteArray& text) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(text);
 }
 
-QByteArray readText(const QString& path)
-{
+QByteArray readText(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QMap<QString, QByteArray> filesBelow(const QString& root)
-{
+QMap<QString, QByteArray> filesBelow(const QString& root) {
     QMap<QString, QByteArray> files;
     QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -126,19 +121,18 @@ QMap<QString, QByteArray> filesBelow(const QString& root)
     return files;
 }
 
-QByteArray randomBytes(int size, quint32 seed)
-{
+QByteArray randomBytes(int size, quint32 seed) {
     QRandomGenerator rng(seed);
     QByteArray bytes(size, '\0');
-    for (char& c : bytes) c = char(rng.bounded(256));
+    for (char& c : bytes)
+        c = char(rng.bounded(256));
     return bytes;
 }
 
 const QByteArray kHostileStringList = R"(@Variant(\0\0\0\v\0\x7f\xff\xff\xff))";
 const QByteArray kHostilePolygon = R"(@Variant(\0\0\0G\0\x7f\xff\xff\xff))";
 
-bool sameSettings(const DeviceSettings& a, const DeviceSettings& b)
-{
+bool sameSettings(const DeviceSettings& a, const DeviceSettings& b) {
     for (int i = 0; i < kProfileCount; ++i)
         if (a.profiles[i] != b.profiles[i] || a.profileNames[i] != b.profileNames[i]) return false;
     return a.currentProfile == b.currentProfile && a.AngleValue == b.AngleValue &&

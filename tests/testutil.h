@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QMap>
-#include <QString>
 #include <QProcess>
+#include <QString>
 #include <QTemporaryDir>
 
 struct DeviceSettings;

@@ -9,7 +9,7 @@
     </message>
 </context>
 <context>
-    <name>KestBtnWindow</name>
+    <name>ButtonPanel</name>
     <message>
         <source>Warning</source>
         <translation>Warnung</translation>
@@ -268,7 +268,7 @@
     </message>
 </context>
 <context>
-    <name>KestColorArea</name>
+    <name>ColorEditorDialog</name>
     <message>
         <source>Color Edit</source>
         <translation>Farbe bearbeiten</translation>
@@ -287,7 +287,7 @@
     </message>
 </context>
 <context>
-    <name>KestColorWindow</name>
+    <name>LightingPanel</name>
     <message>
         <source>OFF</source>
         <translation>AUS</translation>
@@ -374,7 +374,7 @@
     </message>
 </context>
 <context>
-    <name>KestComboKeyWindow</name>
+    <name>ComboKeyDialog</name>
     <message>
         <source>Combo Key</source>
         <translation>Tastenkombination</translation>
@@ -385,7 +385,7 @@
     </message>
 </context>
 <context>
-    <name>KestDPIWindow</name>
+    <name>DpiStagePanel</name>
     <message>
         <source>DPI</source>
         <translation>DPI</translation>
@@ -404,7 +404,7 @@
     </message>
 </context>
 <context>
-    <name>KestFireKeyWindow</name>
+    <name>FireKeyDialog</name>
     <message>
         <source>FireKey Setting</source>
         <translation>Schnellfeuer</translation>
@@ -435,7 +435,7 @@
     </message>
 </context>
 <context>
-    <name>KestGunsetDialog</name>
+    <name>GunFileDialog</name>
     <message>
         <source>Gun Set</source>
         <translation>Schusseinstellung</translation>
@@ -486,7 +486,7 @@
     </message>
 </context>
 <context>
-    <name>KestMacroItemDelegate</name>
+    <name>MacroStepDelegate</name>
     <message>
         <source>LEFT CLICK</source>
         <translation>LINKSKLICK</translation>
@@ -537,7 +537,7 @@
     </message>
 </context>
 <context>
-    <name>KestMacroSelect</name>
+    <name>MacroSelectDialog</name>
     <message>
         <source>Macro Manager</source>
         <translation>Makroverwaltung</translation>
@@ -571,7 +571,7 @@
     </message>
 </context>
 <context>
-    <name>KestPointSpeed</name>
+    <name>PointerSpeedPanel</name>
     <message>
         <source>Key Response</source>
         <translation>Tastenreaktion</translation>
@@ -630,7 +630,7 @@
     </message>
 </context>
 <context>
-    <name>KestReportRate</name>
+    <name>ReportRatePanel</name>
     <message>
         <source>REPORT RATE</source>
         <translation>ABFRAGERATE</translation>
@@ -665,7 +665,7 @@
     </message>
 </context>
 <context>
-    <name>KestSingleDPI</name>
+    <name>DpiStageRow</name>
     <message>
         <source>Link XY</source>
         <translation>XY gleich</translation>
@@ -676,7 +676,7 @@
     </message>
 </context>
 <context>
-    <name>KestSingleKeyWindow</name>
+    <name>SingleKeyDialog</name>
     <message>
         <source>Single Key</source>
         <translation>Einzeltaste</translation>
@@ -687,7 +687,7 @@
     </message>
 </context>
 <context>
-    <name>KestSkinDialog</name>
+    <name>SkinDialog</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -698,14 +698,14 @@
     </message>
 </context>
 <context>
-    <name>KestSniperWindow</name>
+    <name>SniperDialog</name>
     <message>
         <source>Sniper Setting</source>
         <translation>Sniper-Einstellung</translation>
     </message>
 </context>
 <context>
-    <name>KestTreeWidget</name>
+    <name>MouseActionTree</name>
     <message>
         <source>PRESS DOWN</source>
         <translation>DRÜCKEN</translation>
@@ -716,7 +716,7 @@
     </message>
 </context>
 <context>
-    <name>MacroDialog</name>
+    <name>MacroPanel</name>
     <message>
         <source>EDIT</source>
         <translation>BEARBEITEN</translation>
@@ -911,7 +911,7 @@
     </message>
 </context>
 <context>
-    <name>MousecfgWidget</name>
+    <name>MainWindow</name>
     <message>
         <source>ADD</source>
         <translation>NEU</translation>

@@ -15,8 +15,7 @@
 #include <vector>
 
 namespace {
-void copyTree(const QString& from, const QString& to)
-{
+void copyTree(const QString& from, const QString& to) {
     QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString src = it.next();
@@ -29,8 +28,7 @@ void copyTree(const QString& from, const QString& to)
 }
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
@@ -40,13 +38,13 @@ int main(int argc, char* argv[])
     const struct {
         const char* name;
         int tab;
-    } pages[] = {{"CUSTOMIZE", MousecfgWidget::CustomizeTab},
-                 {"DPI", MousecfgWidget::DpiTab},
-                 {"MACRO", MousecfgWidget::MacroTab}};
+    } pages[] = {{"CUSTOMIZE", MainWindow::CustomizeTab},
+                 {"DPI", MainWindow::DpiTab},
+                 {"MACRO", MainWindow::MacroTab}};
     for (const auto& page : pages) {
         std::vector<double> ms;
         for (int r = 0; r < rounds; ++r) {
-            MousecfgWidget w;
+            MainWindow w;
             w.show();
             QApplication::processEvents();
             QElapsedTimer t;

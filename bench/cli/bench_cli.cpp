@@ -2,7 +2,7 @@
 // own wait for one status report and the time the virtual mouse took to
 // answer the poll (from the daemon's report log).
 #include "e2esession.h"
-#include "statusthread.h"
+#include "statuspollthread.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>

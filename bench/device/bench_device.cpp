@@ -4,7 +4,7 @@
 #include "devicetable.h"
 #include "inprocessport.h"
 #include "profilewrite.h"
-#include "statusthread.h"
+#include "statuspollthread.h"
 #include "testutil.h"
 #include "transport.h"
 #include "virtualmouse.h"

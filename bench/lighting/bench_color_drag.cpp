@@ -2,7 +2,7 @@
 // on the square, the preview, the six fields and the hexadecimal text, then
 // the painting of what changed in the shown editor. Prints median (min-max) microseconds per
 // update over 1,000 positions, once without and once with painting.
-#include "kestcolorarea.h"
+#include "coloreditordialog.h"
 #include "kitscale.h"
 #include "paths.h"
 
@@ -21,7 +21,7 @@ constexpr int kPositions = 1000;
 
 // One pass over the square along a spiral, so every update moves both
 // saturation and value.
-double passMicroseconds(KestColorArea& dialog, bool paint) {
+double passMicroseconds(ColorEditorDialog& dialog, bool paint) {
     SVColorArea* square = dialog.square();
     const int side = square->side();
     QElapsedTimer timer;
@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
     // The staged skin, only read: the editor paints as it does in the program.
     setAppDirOverride(QStringLiteral(BENCH_APP_DIR));
 
-    KestColorArea dialog(nullptr, displayScale());
+    ColorEditorDialog dialog(nullptr, displayScale());
     dialog.setColor(QColor(18, 171, 52));
     dialog.show();
     QApplication::processEvents();

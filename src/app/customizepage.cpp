@@ -1,6 +1,6 @@
 #include "customizepage.h"
 
-#include "kestbtnwindow.h"
+#include "buttonpanel.h"
 #include "kitscale.h"
 #include "kittheme.h"
 
@@ -12,15 +12,14 @@ const QRect kButtonPageRect(285, 342, 664, 199);
 } // namespace
 
 CustomizePage::CustomizePage(QWidget* parent)
-    : m_area(new QScrollArea(parent)), m_scale(displayScale())
-{
+    : m_area(new QScrollArea(parent)), m_scale(displayScale()) {
     m_area->setObjectName(QStringLiteral("buttonPage"));
     m_area->setFrameShape(QFrame::NoFrame);
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setAttribute(Qt::WA_TranslucentBackground);
     m_area->viewport()->setAutoFillBackground(false);
-    m_window = new KestBtnWindow(nullptr, nullptr, m_scale);
+    m_window = new ButtonPanel(nullptr, nullptr, m_scale);
     m_area->setWidget(m_window);
     m_area->setWidgetResizable(false);
     // Geometry, sheet and rows come with the first applyScale, which the
@@ -28,14 +27,19 @@ CustomizePage::CustomizePage(QWidget* parent)
     m_area->hide();
 }
 
-QList<QWidget*> CustomizePage::widgets() const { return {m_area}; }
+QList<QWidget*> CustomizePage::widgets() const {
+    return {m_area};
+}
 
-void CustomizePage::refresh(DeviceSettings& edited) { m_window->setProfile(&edited.current()); }
+void CustomizePage::refresh(DeviceSettings& edited) {
+    m_window->setProfile(&edited.current());
+}
 
-void CustomizePage::retranslate() { m_window->retranslate(); }
+void CustomizePage::retranslate() {
+    m_window->retranslate();
+}
 
-void CustomizePage::applyScale(double scale)
-{
+void CustomizePage::applyScale(double scale) {
     m_scale = scale;
     m_area->setGeometry(scaledRect(kButtonPageRect, scale));
     m_area->setStyleSheet(scrollAreaStyleSheet(themeColor(), scale));
@@ -45,15 +49,13 @@ void CustomizePage::applyScale(double scale)
     fitWindow();
 }
 
-void CustomizePage::relayout()
-{
+void CustomizePage::relayout() {
     m_window->resize(m_area->viewport()->size());
     m_window->layoutButtons();
     fitWindow();
 }
 
-void CustomizePage::fitWindow()
-{
+void CustomizePage::fitWindow() {
     // The rows are spread over the visible height; a list that needs more
     // makes the window taller and the area scrolls.
     const int width = m_area->width() - m_area->verticalScrollBar()->sizeHint().width();

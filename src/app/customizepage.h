@@ -4,7 +4,7 @@
 
 #include "tabpage.h"
 
-class KestBtnWindow;
+class ButtonPanel;
 class QScrollArea;
 class QWidget;
 
@@ -18,7 +18,7 @@ public:
     void retranslate() override;
     void applyScale(double scale) override;
 
-    KestBtnWindow* buttonWindow() const { return m_window; }
+    ButtonPanel* buttonWindow() const { return m_window; }
     // Lays the rows out again after the product may have changed.
     void relayout();
 
@@ -26,6 +26,6 @@ private:
     void fitWindow();
 
     QScrollArea* m_area;
-    KestBtnWindow* m_window;
+    ButtonPanel* m_window;
     double m_scale = 1.0;
 };

@@ -1,10 +1,10 @@
 #include "dpipage.h"
 
 #include "appconfig.h"
-#include "kestdpiwindow.h"
-#include "kestpointspeed.h"
-#include "kestreportrate.h"
+#include "dpistagepanel.h"
 #include "kitscale.h"
+#include "pointerspeedpanel.h"
+#include "reportratepanel.h"
 
 #include <algorithm>
 #include <iterator>
@@ -16,21 +16,22 @@ const QRect kReportRateRect(746, 75, 149, 200);
 } // namespace
 
 DpiPage::DpiPage(QWidget* parent)
-    : m_dpi(new KestDPIWindow(parent)), m_point(new KestPointSpeed(parent)),
-      m_rate(new KestReportRate(parent))
-{
+    : m_dpi(new DpiStagePanel(parent)), m_point(new PointerSpeedPanel(parent)),
+      m_rate(new ReportRatePanel(parent)) {
     // The lift shows in both panels; they stay in step so the value on
     // screen is the value sent.
     linkLiftControls(m_rate, m_point);
-    connect(m_rate, &KestReportRate::RefreshLift, this, &DpiPage::liftChanged);
-    connect(m_point, &KestPointSpeed::RefreshLift, this, &DpiPage::liftChanged);
-    for (QWidget* w : widgets()) w->hide();
+    connect(m_rate, &ReportRatePanel::RefreshLift, this, &DpiPage::liftChanged);
+    connect(m_point, &PointerSpeedPanel::RefreshLift, this, &DpiPage::liftChanged);
+    for (QWidget* w : widgets())
+        w->hide();
 }
 
-QList<QWidget*> DpiPage::widgets() const { return {m_dpi, m_point, m_rate}; }
+QList<QWidget*> DpiPage::widgets() const {
+    return {m_dpi, m_point, m_rate};
+}
 
-void DpiPage::refresh(DeviceSettings& edited)
-{
+void DpiPage::refresh(DeviceSettings& edited) {
     MouseProfile& p = edited.current();
     m_point->loadProfile(&p, edited.Sync, edited.LiftHigh, edited.AngleValue, edited.Jitter,
                          edited.Debounce, edited.Wake, edited.SensorMode);
@@ -38,8 +39,7 @@ void DpiPage::refresh(DeviceSettings& edited)
     m_dpi->loadProfile(p, readSensorModel());
 }
 
-void DpiPage::collect(DeviceSettings& edited)
-{
+void DpiPage::collect(DeviceSettings& edited) {
     MouseProfile& p = edited.current();
     p.dpi = m_dpi->dpi();
     std::copy(std::begin(m_dpi->stages()), std::end(m_dpi->stages()), std::begin(p.stages));
@@ -59,15 +59,13 @@ void DpiPage::collect(DeviceSettings& edited)
     p.pollrate = m_rate->pollrate();
 }
 
-void DpiPage::retranslate()
-{
+void DpiPage::retranslate() {
     m_dpi->retranslate();
     m_point->retranslate();
     m_rate->retranslate();
 }
 
-void DpiPage::applyScale(double scale)
-{
+void DpiPage::applyScale(double scale) {
     m_dpi->setGeometry(scaledRect(kDpiRect, scale));
     m_point->setGeometry(scaledRect(kPointSpeedRect, scale));
     m_rate->setGeometry(scaledRect(kReportRateRect, scale));

@@ -6,9 +6,9 @@
 
 #include <QObject>
 
-class KestDPIWindow;
-class KestPointSpeed;
-class KestReportRate;
+class DpiStagePanel;
+class PointerSpeedPanel;
+class ReportRatePanel;
 class QWidget;
 
 class DpiPage : public QObject, public TabPage {
@@ -21,16 +21,16 @@ public:
     void retranslate() override;
     void applyScale(double scale) override;
 
-    KestDPIWindow* dpiWindow() const { return m_dpi; }
-    KestPointSpeed* pointSpeed() const { return m_point; }
-    KestReportRate* reportRate() const { return m_rate; }
+    DpiStagePanel* dpiWindow() const { return m_dpi; }
+    PointerSpeedPanel* pointSpeed() const { return m_point; }
+    ReportRatePanel* reportRate() const { return m_rate; }
 
 signals:
     // The lift-off distance chosen in either panel.
     void liftChanged(quint8 lift);
 
 private:
-    KestDPIWindow* m_dpi;
-    KestPointSpeed* m_point;
-    KestReportRate* m_rate;
+    DpiStagePanel* m_dpi;
+    PointerSpeedPanel* m_point;
+    ReportRatePanel* m_rate;
 };

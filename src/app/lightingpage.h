@@ -4,7 +4,7 @@
 
 #include "tabpage.h"
 
-class KestColorWindow;
+class LightingPanel;
 class QWidget;
 
 class LightingPage : public TabPage {
@@ -19,8 +19,8 @@ public:
     void retranslate() override;
     void applyScale(double scale) override;
 
-    KestColorWindow* window() const { return m_window; }
+    LightingPanel* window() const { return m_window; }
 
 private:
-    KestColorWindow* m_window;
+    LightingPanel* m_window;
 };

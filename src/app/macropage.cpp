@@ -1,13 +1,13 @@
 #include "macropage.h"
 
 #include "kitscale.h"
-#include "macrodialog.h"
+#include "macropanel.h"
 
 namespace {
 const QRect kMacroPageRect(285, 74, 665, 467);
 } // namespace
 
-MacroPage::MacroPage(QWidget* parent) : m_dialog(new MacroDialog(parent)) {
+MacroPage::MacroPage(QWidget* parent) : m_dialog(new MacroPanel(parent)) {
     m_dialog->hide();
 }
 

@@ -3,7 +3,7 @@
 
 #include "tabpage.h"
 
-class MacroDialog;
+class MacroPanel;
 class QWidget;
 
 class MacroPage : public TabPage {
@@ -16,8 +16,8 @@ public:
     void retranslate() override;
     void applyScale(double scale) override;
 
-    MacroDialog* dialog() const { return m_dialog; }
+    MacroPanel* dialog() const { return m_dialog; }
 
 private:
-    MacroDialog* m_dialog;
+    MacroPanel* m_dialog;
 };

@@ -30,8 +30,7 @@ constexpr char kHelp[] =
 
 // Help and version are answered before the toolkit starts, so they work in a
 // terminal without a display.
-int answeredAtOnce(int argc, char* argv[])
-{
+int answeredAtOnce(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
             std::fputs(kHelp, stdout);
@@ -47,8 +46,7 @@ int answeredAtOnce(int argc, char* argv[])
 
 // Without any display the toolkit would abort with a page about plugins; a
 // user on a text console gets one line instead.
-bool noDisplay(int argc, char* argv[])
-{
+bool noDisplay(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         if (!std::strcmp(argv[i], "-platform")) return false;
     return qEnvironmentVariableIsEmpty("DISPLAY") &&
@@ -57,8 +55,7 @@ bool noDisplay(int argc, char* argv[])
 }
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     const int answered = answeredAtOnce(argc, argv);
     if (answered >= 0) return answered;
     if (noDisplay(argc, argv)) {
@@ -125,13 +122,14 @@ int main(int argc, char* argv[])
     // An installed program's first start copies the default settings into
     // the user's folder. A folder that cannot be filled is named in the
     // window's first notice: nothing the user changes could be kept.
-    if (!seedConfigDir()) addFileNotice(FileNotice::NotSaved, QDir::toNativeSeparators(configDir()));
+    if (!seedConfigDir())
+        addFileNotice(FileNotice::NotSaved, QDir::toNativeSeparators(configDir()));
 
     int result = 0;
     {
         // The window comes first; the mouse is looked for right after its
         // first paint, and the connection warning follows when none is there.
-        MousecfgWidget window;
+        MainWindow window;
         window.setStartMinimized(parser.isSet(minimized));
         QStringList autostartArgs{QStringLiteral("--minimized")};
         if (parser.isSet(configDirOption))
@@ -143,7 +141,7 @@ int main(int argc, char* argv[])
         if (!glChosen) qunsetenv("QT_XCB_GL_INTEGRATION");
         // A window that is never painted (no screen to show it on) still
         // finds its mouse.
-        QTimer::singleShot(kDeviceStartFallbackMs, &window, &MousecfgWidget::startDevices);
+        QTimer::singleShot(kDeviceStartFallbackMs, &window, &MainWindow::startDevices);
         result = app.exec();
     }
     return result;

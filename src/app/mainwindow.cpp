@@ -3,20 +3,15 @@
 #include "mainwindow.h"
 
 #include "appconfig.h"
+#include "buttonpanel.h"
+#include "customizepage.h"
 #include "defaults.h"
 #include "devicelender.h"
 #include "devicetable.h"
-#include "filename.h"
-#include "customizepage.h"
-#include "kestcolorwindow.h"
-#include "lightinggroup.h"
-#include "lightingpage.h"
-#include "macrodialog.h"
-#include "macropage.h"
 #include "dpipage.h"
+#include "filename.h"
 #include "inifile.h"
 #include "kestaction.h"
-#include "kestbtnwindow.h"
 #include "kestlabel.h"
 #include "kestlineedit.h"
 #include "kestmenu.h"
@@ -27,6 +22,11 @@
 #include "kittheme.h"
 #include "kitthemewatcher.h"
 #include "language.h"
+#include "lightinggroup.h"
+#include "lightingpage.h"
+#include "lightingpanel.h"
+#include "macropage.h"
+#include "macropanel.h"
 #include "mousestatus.h"
 #include "mousetint.h"
 #include "paths.h"
@@ -35,7 +35,7 @@
 #include "profilefile.h"
 #include "settingsrange.h"
 #include "singleinstance.h"
-#include "statusthread.h"
+#include "statuspollthread.h"
 #include "tabpage.h"
 
 #include <QApplication>
@@ -68,26 +68,26 @@ struct ButtonSpec {
 
 // The profile and write buttons; their click handling is in onButtonClicked.
 const ButtonSpec kCommandButtons[] = {
-    {"btnAdd", QT_TRANSLATE_NOOP("MousecfgWidget", "ADD"), {24, 406, 78, 28}},
-    {"btnCopy", QT_TRANSLATE_NOOP("MousecfgWidget", "COPY"), {108, 406, 78, 28}},
-    {"btnDelete", QT_TRANSLATE_NOOP("MousecfgWidget", "DELETE"), {192, 406, 78, 28}},
-    {"btnReset", QT_TRANSLATE_NOOP("MousecfgWidget", "RESET"), {24, 438, 120, 28}},
-    {"btnResetAll", QT_TRANSLATE_NOOP("MousecfgWidget", "Reset All"), {150, 438, 120, 28}},
-    {"btnLoadConfig", QT_TRANSLATE_NOOP("MousecfgWidget", "LOAD1"), {24, 470, 120, 28}},
-    {"btnSaveConfig", QT_TRANSLATE_NOOP("MousecfgWidget", "SAVE"), {150, 470, 120, 28}},
-    {"btnImportProfile", QT_TRANSLATE_NOOP("MousecfgWidget", "IMPORT"), {24, 502, 120, 28}},
-    {"btnExportProfile", QT_TRANSLATE_NOOP("MousecfgWidget", "EXPORT"), {150, 502, 120, 28}},
-    {"btnOk", QT_TRANSLATE_NOOP("MousecfgWidget", "OK"), {636, 578, 96, 32}},
-    {"btnCancel", QT_TRANSLATE_NOOP("MousecfgWidget", "Cancel"), {742, 578, 96, 32}},
-    {"btnApply", QT_TRANSLATE_NOOP("MousecfgWidget", "Apply"), {848, 578, 96, 32}},
-    {"btnFirmware", QT_TRANSLATE_NOOP("MousecfgWidget", "Firmware Update"), {300, 578, 150, 32}},
+    {"btnAdd", QT_TRANSLATE_NOOP("MainWindow", "ADD"), {24, 406, 78, 28}},
+    {"btnCopy", QT_TRANSLATE_NOOP("MainWindow", "COPY"), {108, 406, 78, 28}},
+    {"btnDelete", QT_TRANSLATE_NOOP("MainWindow", "DELETE"), {192, 406, 78, 28}},
+    {"btnReset", QT_TRANSLATE_NOOP("MainWindow", "RESET"), {24, 438, 120, 28}},
+    {"btnResetAll", QT_TRANSLATE_NOOP("MainWindow", "Reset All"), {150, 438, 120, 28}},
+    {"btnLoadConfig", QT_TRANSLATE_NOOP("MainWindow", "LOAD1"), {24, 470, 120, 28}},
+    {"btnSaveConfig", QT_TRANSLATE_NOOP("MainWindow", "SAVE"), {150, 470, 120, 28}},
+    {"btnImportProfile", QT_TRANSLATE_NOOP("MainWindow", "IMPORT"), {24, 502, 120, 28}},
+    {"btnExportProfile", QT_TRANSLATE_NOOP("MainWindow", "EXPORT"), {150, 502, 120, 28}},
+    {"btnOk", QT_TRANSLATE_NOOP("MainWindow", "OK"), {636, 578, 96, 32}},
+    {"btnCancel", QT_TRANSLATE_NOOP("MainWindow", "Cancel"), {742, 578, 96, 32}},
+    {"btnApply", QT_TRANSLATE_NOOP("MainWindow", "Apply"), {848, 578, 96, 32}},
+    {"btnFirmware", QT_TRANSLATE_NOOP("MainWindow", "Firmware Update"), {300, 578, 150, 32}},
 };
 
 const char* const kTabTexts[4] = {
-    QT_TRANSLATE_NOOP("MousecfgWidget", "LIGHTING"),
-    QT_TRANSLATE_NOOP("MousecfgWidget", "CUSTOMIZE"),
-    QT_TRANSLATE_NOOP("MousecfgWidget", "DPI"),
-    QT_TRANSLATE_NOOP("MousecfgWidget", "MACRO"),
+    QT_TRANSLATE_NOOP("MainWindow", "LIGHTING"),
+    QT_TRANSLATE_NOOP("MainWindow", "CUSTOMIZE"),
+    QT_TRANSLATE_NOOP("MainWindow", "DPI"),
+    QT_TRANSLATE_NOOP("MainWindow", "MACRO"),
 };
 
 const QStringList kCommandImages = {"/skin/dlgbtn-1.png", "/skin/dlgbtn-3.png",
@@ -106,8 +106,7 @@ constexpr int kMarkerCount = 20;
 // Products whose wheel markers use the second set of arrow images.
 constexpr const char* kAlternateWheelArtProducts[] = {"Qorv Pico"};
 
-bool usesAlternateWheelArt(const QString& product)
-{
+bool usesAlternateWheelArt(const QString& product) {
     for (const char* name : kAlternateWheelArtProducts)
         if (product == QLatin1String(name)) return true;
     return false;
@@ -115,8 +114,7 @@ bool usesAlternateWheelArt(const QString& product)
 
 // The window's background at `size`; null when the image is missing. At the
 // logical size the artwork has its own copy, a quarter of the pixels to decode.
-QImage scaledBackground(const QString& appDir, const QSize& size)
-{
+QImage scaledBackground(const QString& appDir, const QSize& size) {
     if (size == QSize(kWidth, kHeight)) {
         QImage exact = readSkinImage(appDir + QStringLiteral("/skin/cfgMainback-1x.png"));
         if (exact.size() == size) return exact;
@@ -128,11 +126,10 @@ QImage scaledBackground(const QString& appDir, const QSize& size)
 
 } // namespace
 
-MousecfgWidget::MousecfgWidget(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent), m_edited(std::make_unique<DeviceSettings>()),
-      m_sent(std::make_unique<DeviceSettings>())
-{
-    setObjectName(QStringLiteral("MousecfgWidget"));
+      m_sent(std::make_unique<DeviceSettings>()) {
+    setObjectName(QStringLiteral("MainWindow"));
     // The product's name from the first map on, not the class name.
     setWindowTitle(productName());
     m_appDir = productDataDir();
@@ -168,7 +165,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
         move(screen->geometry().center() - rect().center());
 
     m_status = std::make_unique<StatusThreadControl>(
-        [this](KestGetBatteryThread* thread) { connectStatusThread(thread); });
+        [this](StatusPollThread* thread) { connectStatusThread(thread); });
     setWindowFlag(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
 
@@ -221,8 +218,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     updateConnectionDisplay();
 }
 
-void MousecfgWidget::joinOtherProfiles()
-{
+void MainWindow::joinOtherProfiles() {
     if (!m_otherProfiles.valid()) return;
     qApp->removeEventFilter(this);
     const std::unique_ptr<DeviceSettings> rest = m_otherProfiles.get();
@@ -234,8 +230,7 @@ void MousecfgWidget::joinOtherProfiles()
     refreshPages();
 }
 
-void MousecfgWidget::startDevices()
-{
+void MainWindow::startDevices() {
     joinOtherProfiles();
     if (m_devicesStarted) return;
     m_devicesStarted = true;
@@ -254,12 +249,12 @@ void MousecfgWidget::startDevices()
     // Writes from the command-line tool come through here while the window
     // runs, so the two never talk to the mouse at once.
     m_lender = new DeviceLender(SingleInstance::mutexNameFor(productName()), this);
-    connect(m_lender, &DeviceLender::lendRequested, this, &MousecfgWidget::lendDevice);
-    connect(m_lender, &DeviceLender::returned, this, &MousecfgWidget::takeDeviceBack);
+    connect(m_lender, &DeviceLender::lendRequested, this, &MainWindow::lendDevice);
+    connect(m_lender, &DeviceLender::returned, this, &MainWindow::takeDeviceBack);
     // A new accent or font in Config.ini restyles the window the way a
     // language change does.
     connect(new KitThemeWatcher(this), &KitThemeWatcher::themeChanged, this,
-            &MousecfgWidget::retranslate);
+            &MainWindow::retranslate);
     // Nothing reads the default profile file during start-up: rewrite it once
     // the window is up instead of making the user wait for it.
     QTimer::singleShot(1000, this, [] {
@@ -276,11 +271,10 @@ void MousecfgWidget::startDevices()
         if (!(m_tray && QSystemTrayIcon::isSystemTrayAvailable())) showMinimized();
         return;
     }
-    if (m_connectedMice == 0) QTimer::singleShot(0, this, &MousecfgWidget::slotWarning);
+    if (m_connectedMice == 0) QTimer::singleShot(0, this, &MainWindow::slotWarning);
 }
 
-MousecfgWidget::~MousecfgWidget()
-{
+MainWindow::~MainWindow() {
     stopStatusThread();
     CloseDevices();
     ShutdownHid();
@@ -288,27 +282,24 @@ MousecfgWidget::~MousecfgWidget()
 
 // ---- scale and layout -------------------------------------------------------
 
-void MousecfgWidget::applyScaleFromScreen(const QScreen* screen)
-{
+void MainWindow::applyScaleFromScreen(const QScreen* screen) {
     const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
     m_scaleIndex = scaleIndexForRatio(dpi / 96.0);
     m_scale = scaleForIndex(m_scaleIndex);
     setDisplayScale(m_scale);
 }
 
-KestPushButton* MousecfgWidget::makeButton(const QString& objectName, const QStringList& images,
-                                           const QRect& logical)
-{
+KestPushButton* MainWindow::makeButton(const QString& objectName, const QStringList& images,
+                                       const QRect& logical) {
     auto* b = new KestPushButton(images, this);
     b->setObjectName(objectName);
     b->setProperty("logicalRect", logical);
-    connect(b, &QPushButton::clicked, this, &MousecfgWidget::onButtonClicked);
+    connect(b, &QPushButton::clicked, this, &MainWindow::onButtonClicked);
     m_buttons << b;
     return b;
 }
 
-void MousecfgWidget::buildControls()
-{
+void MainWindow::buildControls() {
     makeButton(QStringLiteral("btnClose"),
                {"/skin/close-1.png", "/skin/close-2.png", "/skin/close-3.png"},
                QRect(924, 33, 19, 19));
@@ -321,14 +312,14 @@ void MousecfgWidget::buildControls()
     for (int i = 0; i < 4; ++i) {
         KestPushButton* tab =
             makeButton(QStringLiteral("tab%1").arg(i), kTabImages, QRect(300 + 96 * i, 30, 92, 30));
-        connect(tab, &KestPushButton::EnterSignal, this, &MousecfgWidget::onButtonPressed);
+        connect(tab, &KestPushButton::EnterSignal, this, &MainWindow::onButtonPressed);
         m_tabButtons << tab;
     }
 
     for (const ButtonSpec& s : kCommandButtons) {
         KestPushButton* b = makeButton(QLatin1String(s.name), kCommandImages, s.rect);
         if (qstrcmp(s.name, "btnFirmware") == 0)
-            connect(b, &KestPushButton::EnterSignal, this, &MousecfgWidget::onButtonPressed);
+            connect(b, &KestPushButton::EnterSignal, this, &MainWindow::onButtonPressed);
     }
     makeButton(QStringLiteral("btnApplyName"), kCommandImages, QRect(244, 368, 26, 28));
 
@@ -345,14 +336,16 @@ void MousecfgWidget::buildControls()
         m_slotMenu->addAction(a);
         m_slotActions << a;
     }
-    connect(m_slotMenu, &QMenu::triggered, this, &MousecfgWidget::onSlotAction);
-    m_slotMenuButton = makeButton(QStringLiteral("btnSlotMenu"), kDropDownImages, QRect(24, 278, 246, 28));
+    connect(m_slotMenu, &QMenu::triggered, this, &MainWindow::onSlotAction);
+    m_slotMenuButton =
+        makeButton(QStringLiteral("btnSlotMenu"), kDropDownImages, QRect(24, 278, 246, 28));
     m_slotMenuButton->setMenu(m_slotMenu);
 
     m_profileMenu = new KestMenu(this, 152);
     connect(m_profileMenu, &QMenu::triggered, this,
             [this](QAction* a) { chooseProfile(a->text()); });
-    m_profileButton = makeButton(QStringLiteral("btnProfileList"), kDropDownImages, QRect(24, 312, 246, 28));
+    m_profileButton =
+        makeButton(QStringLiteral("btnProfileList"), kDropDownImages, QRect(24, 312, 246, 28));
     m_profileButton->setMenu(m_profileMenu);
 
     m_nameCaption = new KestLabel(this);
@@ -360,7 +353,7 @@ void MousecfgWidget::buildControls()
     m_nameEdit = new KestLineEdit(this);
     m_nameEdit->setMaxLength(kMaxFileNameLength);
     m_nameEdit->setProperty("logicalRect", QRect(24, 368, 214, 28));
-    connect(m_nameEdit, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
+    connect(m_nameEdit, &QLineEdit::returnPressed, this, &MainWindow::slotProfileNameChange);
 
     m_titleLabel = new KestLabel(readMouseList0(), this);
     m_titleLabel->setProperty("logicalRect", QRect(62, 18, 210, 26));
@@ -372,7 +365,7 @@ void MousecfgWidget::buildControls()
     m_languageMenu = new KestMenu(this, 120);
     for (int i = 0; i < languages.count && i < kMaxLanguages; ++i)
         m_languageMenu->addAction(new KestAction(languages.names[i], m_languageMenu));
-    connect(m_languageMenu, &QMenu::triggered, this, &MousecfgWidget::onLanguageAction);
+    connect(m_languageMenu, &QMenu::triggered, this, &MainWindow::onLanguageAction);
     m_languageButton =
         makeButton(QStringLiteral("btnLanguage"), kDropDownImages, QRect(770, 30, 116, 26));
     m_languageButton->setMenu(m_languageMenu);
@@ -389,29 +382,30 @@ void MousecfgWidget::buildControls()
     makeButton(QStringLiteral("btnSide"), kTabImages, QRect(706, 300, 80, 26));
     const int count = qBound(0, buttonCount(), kMarkerCount);
     for (int i = 0; i < kMarkerCount; ++i) {
-        KestPushButton* m = makeButton(QStringLiteral("marker%1").arg(i),
-                                       {"/skin/marker-1.png", "/skin/marker-2.png",
-                                        "/skin/marker-3.png"},
-                                       QRect(620 + 36 * (i % 9), 90 + 40 * (i / 9), 30, 30));
+        KestPushButton* m =
+            makeButton(QStringLiteral("marker%1").arg(i),
+                       {"/skin/marker-1.png", "/skin/marker-2.png", "/skin/marker-3.png"},
+                       QRect(620 + 36 * (i % 9), 90 + 40 * (i / 9), 30, 30));
         m->setNumber(i + 1);
         m->setFocusPolicy(Qt::NoFocus); // pointers onto the picture, not commands
-        connect(m, &KestPushButton::OverSignal, this, &MousecfgWidget::slotMouseOver);
+        connect(m, &KestPushButton::OverSignal, this, &MainWindow::slotMouseOver);
         m->setProperty("available", i < count);
         m_frontMarkers << m;
     }
     m_frontMarkers.first()->installEventFilter(this);
     for (int i = 0; i < 2; ++i) {
-        KestPushButton* m = makeButton(QStringLiteral("sideMarker%1").arg(i),
-                                       {"/skin/marker-1.png", "/skin/marker-2.png",
-                                        "/skin/marker-3.png"},
-                                       QRect(620 + 36 * i, 90, 30, 30));
+        KestPushButton* m =
+            makeButton(QStringLiteral("sideMarker%1").arg(i),
+                       {"/skin/marker-1.png", "/skin/marker-2.png", "/skin/marker-3.png"},
+                       QRect(620 + 36 * i, 90, 30, 30));
         m->setNumber(i + 1);
         m->setFocusPolicy(Qt::NoFocus);
         m_sideMarkers << m;
     }
     m_extraMarkers << makeButton(QStringLiteral("wheelUp"), {}, QRect(620, 220, 34, 34));
     m_extraMarkers << makeButton(QStringLiteral("wheelDown"), {}, QRect(660, 220, 34, 34));
-    for (KestPushButton* m : std::as_const(m_extraMarkers)) m->setFocusPolicy(Qt::NoFocus);
+    for (KestPushButton* m : std::as_const(m_extraMarkers))
+        m->setFocusPolicy(Qt::NoFocus);
     applyButtonArt();
 
     // Connection and battery.
@@ -428,28 +422,27 @@ void MousecfgWidget::buildControls()
     m_chargeIcon->hide();
 }
 
-void MousecfgWidget::buildPages()
-{
+void MainWindow::buildPages() {
     m_pages.clear();
     m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
         auto page = std::make_unique<LightingPage>(this);
-        connect(page->window(), &KestColorWindow::lightingChanged, this,
-                &MousecfgWidget::onLightingChanged);
+        connect(page->window(), &LightingPanel::lightingChanged, this,
+                &MainWindow::onLightingChanged);
         return page;
     }));
     m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
         auto page = std::make_unique<CustomizePage>(this);
-        KestBtnWindow* w = page->buttonWindow();
+        ButtonPanel* w = page->buttonWindow();
         connect(w, SIGNAL(GotoMacroTab(quint8)), this, SLOT(slotGotoMacro(quint8)));
         connect(w, SIGNAL(PopOneClickBox()), this, SLOT(slotPopOneClickBox()));
-        connect(w, &KestBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
-        connect(w, &KestBtnWindow::assignmentChanged, this, &MousecfgWidget::refreshMarkers);
+        connect(w, &ButtonPanel::SelBtnControl, this, &MainWindow::slotMouseOver);
+        connect(w, &ButtonPanel::assignmentChanged, this, &MainWindow::refreshMarkers);
         w->setEnabled(m_pageButtonsEnabled);
         return page;
     }));
     m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
         auto dpi = std::make_unique<DpiPage>(this);
-        connect(dpi.get(), &DpiPage::liftChanged, this, &MousecfgWidget::slotLiftChange);
+        connect(dpi.get(), &DpiPage::liftChanged, this, &MainWindow::slotLiftChange);
         return dpi;
     }));
     m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
@@ -460,8 +453,7 @@ void MousecfgWidget::buildPages()
     }));
 }
 
-void MousecfgWidget::ensurePage(int tab)
-{
+void MainWindow::ensurePage(int tab) {
     if (tab < 0 || size_t(tab) >= m_pages.size()) return;
     LazyPage& page = *m_pages[size_t(tab)];
     if (page.built()) return;
@@ -474,22 +466,20 @@ void MousecfgWidget::ensurePage(int tab)
     }
 }
 
-KestBtnWindow* MousecfgWidget::buttonWindow() const
-{
+ButtonPanel* MainWindow::buttonWindow() const {
     const auto* page = static_cast<const CustomizePage*>(m_pages[CustomizeTab]->page());
     return page ? page->buttonWindow() : nullptr;
 }
 
-bool MousecfgWidget::pageBuilt(int tab) const
-{
+bool MainWindow::pageBuilt(int tab) const {
     return tab >= 0 && size_t(tab) < m_pages.size() && m_pages[size_t(tab)]->built();
 }
 
-void MousecfgWidget::setupTabOrder()
-{
+void MainWindow::setupTabOrder() {
     // Down the left column, through the page, then the window's own commands.
     QList<QWidget*> order;
-    for (KestPushButton* t : std::as_const(m_tabButtons)) order << t;
+    for (KestPushButton* t : std::as_const(m_tabButtons))
+        order << t;
     order << m_slotMenuButton << m_profileButton << m_nameEdit << button("btnApplyName");
     // The profile commands come first in the table, up to OK.
     for (const ButtonSpec& s : kCommandButtons) {
@@ -510,11 +500,11 @@ void MousecfgWidget::setupTabOrder()
     order << button("btnFront") << button("btnSide") << button("btnFirmware") << button("btnOk")
           << button("btnCancel") << button("btnApply") << m_languageButton << m_mouseButton
           << button("btnMin") << button("btnClose");
-    for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
-void MousecfgWidget::layoutWindow()
-{
+void MainWindow::layoutWindow() {
     // A new scale or accent rebuilds the shared sheet before any control is
     // given its new font: restyling resets what was set before it.
     applyKitStyleSheet();
@@ -523,11 +513,14 @@ void MousecfgWidget::layoutWindow()
         const QVariant r = w->property("logicalRect");
         if (r.isValid()) w->setGeometry(scaledRect(r.toRect(), m_scale));
     }
-    for (KestPushButton* b : std::as_const(m_buttons)) b->refreshFont();
+    for (KestPushButton* b : std::as_const(m_buttons))
+        b->refreshFont();
     m_nameEdit->refreshStyle();
     m_battery->refreshStyle();
-    for (KestMenu* menu : {m_profileMenu, m_slotMenu, m_languageMenu}) menu->refreshStyle();
-    for (auto& page : m_pages) page->applyScale(m_scale);
+    for (KestMenu* menu : {m_profileMenu, m_slotMenu, m_languageMenu})
+        menu->refreshStyle();
+    for (auto& page : m_pages)
+        page->applyScale(m_scale);
     loadMouseImages();
 
     const int index = qBound(0, m_scaleIndex, int(m_backgrounds.size()) - 1);
@@ -538,8 +531,7 @@ void MousecfgWidget::layoutWindow()
     update();
 }
 
-void MousecfgWidget::resizeEvent(QResizeEvent* event)
-{
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const QScreen* screen = QGuiApplication::screenAt(geometry().center());
     if (!screen) screen = QGuiApplication::primaryScreen();
@@ -565,16 +557,17 @@ void MousecfgWidget::resizeEvent(QResizeEvent* event)
 
 // ---- tabs, pages and views --------------------------------------------------
 
-void MousecfgWidget::selectTab(int index)
-{
+void MainWindow::selectTab(int index) {
     if (index == LightingTab && ledDisable()) index = CustomizeTab;
     if (index < 0 || index > MacroTab) return;
     ensurePage(index);
     const int shownTab = m_tab;
     m_tab = index;
-    for (int i = 0; i < m_tabButtons.size(); ++i) m_tabButtons[i]->setSelected(i == index);
+    for (int i = 0; i < m_tabButtons.size(); ++i)
+        m_tabButtons[i]->setSelected(i == index);
     for (size_t i = 0; i < m_pages.size(); ++i)
-        for (QWidget* w : m_pages[i]->widgets()) w->setVisible(int(i) == index);
+        for (QWidget* w : m_pages[i]->widgets())
+            w->setVisible(int(i) == index);
     const bool customise = index == CustomizeTab;
     // LIGHTING shows the front view too, with the lights in their colour.
     const bool pictured = customise || index == LightingTab;
@@ -590,12 +583,13 @@ void MousecfgWidget::selectTab(int index)
     button(QStringLiteral("btnSide"))->setVisible(customise);
     for (KestPushButton* m : std::as_const(m_frontMarkers))
         m->setVisible(customise && m_frontView && m->property("available").toBool());
-    for (KestPushButton* m : std::as_const(m_sideMarkers)) m->setVisible(customise && !m_frontView);
-    for (KestPushButton* m : std::as_const(m_extraMarkers)) m->setVisible(customise && m_frontView);
+    for (KestPushButton* m : std::as_const(m_sideMarkers))
+        m->setVisible(customise && !m_frontView);
+    for (KestPushButton* m : std::as_const(m_extraMarkers))
+        m->setVisible(customise && m_frontView);
 }
 
-void MousecfgWidget::applyButtonArt()
-{
+void MainWindow::applyButtonArt() {
     const bool alt = usesAlternateWheelArt(readCurrentProductName());
     const QString up1 = alt ? "/skin/btn_up4.png" : "/skin/btn_up2.png";
     const QString up2 = alt ? "/skin/btn_up3.png" : "/skin/btn_up1.png";
@@ -605,16 +599,14 @@ void MousecfgWidget::applyButtonArt()
     m_extraMarkers[1]->setStateImages({down1, down2, down2});
 }
 
-void MousecfgWidget::showMouseView(bool front)
-{
+void MainWindow::showMouseView(bool front) {
     m_frontView = front;
     loadMouseImages();
     selectTab(m_tab);
     SelBtnChanged(quint8(m_selectedMarker[front ? 0 : 1]), front ? 0 : 1);
 }
 
-void MousecfgWidget::loadMouseImages()
-{
+void MainWindow::loadMouseImages() {
     if (!m_mouseImage) return;
     // Decoded when a tab shows them, not before; the first page shown waits
     // for the first paint.
@@ -629,8 +621,7 @@ void MousecfgWidget::loadMouseImages()
         setMouseImage(QStringLiteral("/skin/mouse/%1_Side.png").arg(product));
 }
 
-void MousecfgWidget::setMouseImage(const QString& file)
-{
+void MainWindow::setMouseImage(const QString& file) {
     m_mouseFile = file;
     const bool front = m_frontView || m_tab == LightingTab;
     const QSize box = front ? QSize(300, 400) : QSize(300, 300);
@@ -646,32 +637,31 @@ void MousecfgWidget::setMouseImage(const QString& file)
                                              target, lightTintFor(p.LedMode, colour)));
 }
 
-void MousecfgWidget::refreshMouseTint()
-{
+void MainWindow::refreshMouseTint() {
     // A view still to be loaded takes the lighting of its time.
     if (!m_mouseImageStale && !m_mouseFile.isEmpty() && (m_frontView || m_tab == LightingTab))
         setMouseImage(m_mouseFile);
 }
 
-void MousecfgWidget::refreshPages()
-{
+void MainWindow::refreshPages() {
     // Every load into the edited settings ends here: what the pages show is
     // then exactly what Apply sends.
     bringIntoRange(*m_edited);
     const int current = m_edited->currentProfile;
-    for (int i = 0; i < m_slotButtons.size(); ++i) m_slotButtons[i]->setSelected(i == current);
-    for (auto& page : m_pages) page->refresh(*m_edited);
+    for (int i = 0; i < m_slotButtons.size(); ++i)
+        m_slotButtons[i]->setSelected(i == current);
+    for (auto& page : m_pages)
+        page->refresh(*m_edited);
     refreshMarkers();
     refreshMouseTint();
 }
 
-void MousecfgWidget::collectPages()
-{
-    for (auto& page : m_pages) page->collect(*m_edited);
+void MainWindow::collectPages() {
+    for (auto& page : m_pages)
+        page->collect(*m_edited);
 }
 
-void MousecfgWidget::switchSlot(int index, bool reload)
-{
+void MainWindow::switchSlot(int index, bool reload) {
     if (index < 0 || index >= kProfileCount) return;
     m_slotMenuButton->setLabel(m_slotActions[index]->text());
     m_edited->currentProfile = uint8_t(index);
@@ -685,9 +675,9 @@ void MousecfgWidget::switchSlot(int index, bool reload)
     saveCurrentProfileId(index);
 }
 
-void MousecfgWidget::retranslate()
-{
-    for (int i = 0; i < m_tabButtons.size(); ++i) m_tabButtons[i]->setLabel(tr(kTabTexts[i]));
+void MainWindow::retranslate() {
+    for (int i = 0; i < m_tabButtons.size(); ++i)
+        m_tabButtons[i]->setLabel(tr(kTabTexts[i]));
     for (const ButtonSpec& s : kCommandButtons)
         if (KestPushButton* b = button(QLatin1String(s.name))) b->setLabel(tr(s.text));
     button(QStringLiteral("btnFront"))->setLabel(tr("Front"));
@@ -712,14 +702,14 @@ void MousecfgWidget::retranslate()
         m_autostartAction->setText(tr("&Start with the desktop"));
         m_quitAction->setText(tr("&Quit"));
     }
-    for (auto& page : m_pages) page->retranslate();
+    for (auto& page : m_pages)
+        page->retranslate();
     refreshMarkers();
     updateConnectionDisplay();
     layoutWindow();
 }
 
-void MousecfgWidget::onLanguageAction(QAction* action)
-{
+void MainWindow::onLanguageAction(QAction* action) {
     const int i = m_languageMenu->actions().indexOf(action);
     if (i < 0) return;
     loadLanguage(i);
@@ -730,8 +720,7 @@ void MousecfgWidget::onLanguageAction(QAction* action)
     retranslate();
 }
 
-void MousecfgWidget::loadLanguage(int index)
-{
+void MainWindow::loadLanguage(int index) {
     // Qt's catalogue goes too, so its file dialogs speak the same language;
     // one that did not load must not leave the previous language behind.
     if (loadCatalogue(*m_translator, index)) QCoreApplication::installTranslator(m_translator);
@@ -744,17 +733,17 @@ void MousecfgWidget::loadLanguage(int index)
 
 // ---- markers ----------------------------------------------------------------
 
-void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
-{
-    const QList<KestPushButton*>& group =
-        iType == 0 ? m_frontMarkers : iType == 1 ? m_sideMarkers : m_extraMarkers;
+void MainWindow::SelBtnChanged(quint8 iBtn, quint8 iType) {
+    const QList<KestPushButton*>& group = iType == 0   ? m_frontMarkers
+                                          : iType == 1 ? m_sideMarkers
+                                                       : m_extraMarkers;
     if (iType <= 2) m_selectedMarker[iType] = iBtn;
-    for (int i = 0; i < group.size(); ++i) group[i]->setSelected(i == iBtn);
+    for (int i = 0; i < group.size(); ++i)
+        group[i]->setSelected(i == iBtn);
 }
 
-int MousecfgWidget::markerRecord(const KestPushButton* marker) const
-{
-    const KestBtnWindow* w = buttonWindow();
+int MainWindow::markerRecord(const KestPushButton* marker) const {
+    const ButtonPanel* w = buttonWindow();
     if (!w) return -1;
     int i = m_frontMarkers.indexOf(const_cast<KestPushButton*>(marker));
     if (i >= 0) return w->recordOfRow(i + 1);
@@ -765,9 +754,8 @@ int MousecfgWidget::markerRecord(const KestPushButton* marker) const
     return i >= 0 ? kWheelUpEntry + i : -1;
 }
 
-void MousecfgWidget::refreshMarkers()
-{
-    const KestBtnWindow* w = buttonWindow();
+void MainWindow::refreshMarkers() {
+    const ButtonPanel* w = buttonWindow();
     if (!w) return;
     for (QList<KestPushButton*>* group : {&m_frontMarkers, &m_sideMarkers, &m_extraMarkers})
         for (KestPushButton* m : *group) {
@@ -778,10 +766,9 @@ void MousecfgWidget::refreshMarkers()
     if (m_tab == CustomizeTab) selectTab(m_tab);
 }
 
-void MousecfgWidget::slotMouseOver(KestPushButton* btn, bool bType)
-{
+void MainWindow::slotMouseOver(KestPushButton* btn, bool bType) {
     // A row of the button window lights the marker it stands for.
-    if (const KestBtnWindow* w = buttonWindow(); w && btn && w->recordOf(btn) >= 0) {
+    if (const ButtonPanel* w = buttonWindow(); w && btn && w->recordOf(btn) >= 0) {
         const int record = w->recordOf(btn);
         for (QList<KestPushButton*>* group : {&m_frontMarkers, &m_extraMarkers})
             for (KestPushButton* m : *group)
@@ -802,8 +789,7 @@ void MousecfgWidget::slotMouseOver(KestPushButton* btn, bool bType)
         setMouseImage(QStringLiteral("/skin/mouse/%1/Mouse.png").arg(product));
 }
 
-bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)
-{
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (m_otherProfiles.valid()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -828,8 +814,7 @@ bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)
 
 // ---- painting and dragging --------------------------------------------------
 
-void MousecfgWidget::paintEvent(QPaintEvent*)
-{
+void MainWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QPixmap& bg = m_backgrounds[size_t(qBound(0, m_scaleIndex, 16))];
@@ -845,12 +830,11 @@ void MousecfgWidget::paintEvent(QPaintEvent*)
         QTimer::singleShot(0, this, [this] {
             if (m_mouseImageStale && m_tab == LightingTab) loadMouseImages();
         });
-        QTimer::singleShot(0, this, &MousecfgWidget::startDevices);
+        QTimer::singleShot(0, this, &MainWindow::startDevices);
     }
 }
 
-void MousecfgWidget::mousePressEvent(QMouseEvent* event)
-{
+void MainWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         m_dragging = true;
         m_dragStart = event->globalPos();
@@ -859,8 +843,7 @@ void MousecfgWidget::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
-void MousecfgWidget::mouseMoveEvent(QMouseEvent* event)
-{
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     if (m_dragging) {
         const QPoint d = event->globalPos() - m_dragStart;
         if (qAbs(d.x()) + qAbs(d.y()) > 4) move(m_frameStart + d);
@@ -868,25 +851,24 @@ void MousecfgWidget::mouseMoveEvent(QMouseEvent* event)
     QWidget::mouseMoveEvent(event);
 }
 
-void MousecfgWidget::mouseReleaseEvent(QMouseEvent* event)
-{
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     m_dragging = false;
     QWidget::mouseReleaseEvent(event);
 }
 
 // ---- buttons ----------------------------------------------------------------
 
-KestPushButton* MousecfgWidget::button(const QString& objectName) const
-{
+KestPushButton* MainWindow::button(const QString& objectName) const {
     for (KestPushButton* b : m_buttons)
         if (b->objectName() == objectName) return b;
     return nullptr;
 }
 
-QString MousecfgWidget::nameEditText() const { return m_nameEdit->text(); }
+QString MainWindow::nameEditText() const {
+    return m_nameEdit->text();
+}
 
-void MousecfgWidget::onButtonPressed(KestPushButton* b)
-{
+void MainWindow::onButtonPressed(KestPushButton* b) {
     const int tab = m_tabButtons.indexOf(b);
     if (tab >= 0) {
         selectTab(tab);
@@ -895,8 +877,7 @@ void MousecfgWidget::onButtonPressed(KestPushButton* b)
     if (b->objectName() == QLatin1String("btnFirmware")) startFirmwareUpdate(false);
 }
 
-void MousecfgWidget::onButtonClicked()
-{
+void MainWindow::onButtonClicked() {
     auto* b = qobject_cast<KestPushButton*>(sender());
     if (!b) return;
     const QString n = b->objectName();
@@ -945,30 +926,32 @@ void MousecfgWidget::onButtonClicked()
         refreshPages();
     } else if (n.startsWith(QLatin1String("marker"))) {
         SelBtnChanged(quint8(m_frontMarkers.indexOf(b)), 0);
-        if (KestBtnWindow* w = buttonWindow()) w->openMenu(markerRecord(b));
+        if (ButtonPanel* w = buttonWindow()) w->openMenu(markerRecord(b));
     } else if (n.startsWith(QLatin1String("sideMarker"))) {
         SelBtnChanged(quint8(m_sideMarkers.indexOf(b)), 1);
-        if (KestBtnWindow* w = buttonWindow()) w->openMenu(markerRecord(b));
+        if (ButtonPanel* w = buttonWindow()) w->openMenu(markerRecord(b));
     } else if (n == QLatin1String("wheelUp") || n == QLatin1String("wheelDown")) {
         SelBtnChanged(quint8(m_extraMarkers.indexOf(b)), 2);
-        if (KestBtnWindow* w = buttonWindow()) w->openMenu(markerRecord(b));
+        if (ButtonPanel* w = buttonWindow()) w->openMenu(markerRecord(b));
     }
     showFileNotices();
 }
 
-void MousecfgWidget::slotGotoMacro(quint8 iBtn) { selectTab(iBtn); }
+void MainWindow::slotGotoMacro(quint8 iBtn) {
+    selectTab(iBtn);
+}
 
-void MousecfgWidget::onLightingChanged() { refreshMouseTint(); }
+void MainWindow::onLightingChanged() {
+    refreshMouseTint();
+}
 
-void MousecfgWidget::slotPopOneClickBox()
-{
+void MainWindow::slotPopOneClickBox() {
     showMessage(KestMessageBox::Notice, tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
 }
 
-void MousecfgWidget::OnProfileMenuCheck(QWidget*) {}
+void MainWindow::OnProfileMenuCheck(QWidget*) {}
 
-void MousecfgWidget::slotEnableButtons(bool bEnable)
-{
+void MainWindow::slotEnableButtons(bool bEnable) {
     for (KestPushButton* b : std::as_const(m_buttons)) {
         const QString n = b->objectName();
         if (n == QLatin1String("btnClose") || n == QLatin1String("btnMin") ||
@@ -980,21 +963,21 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
     }
     m_nameEdit->setEnabled(bEnable);
     m_pageButtonsEnabled = bEnable;
-    if (KestBtnWindow* w = buttonWindow()) w->setEnabled(bEnable);
+    if (ButtonPanel* w = buttonWindow()) w->setEnabled(bEnable);
 }
 
-void MousecfgWidget::slotLiftChange(quint8 iLift) { m_edited->LiftHigh = iLift; }
+void MainWindow::slotLiftChange(quint8 iLift) {
+    m_edited->LiftHigh = iLift;
+}
 
-void MousecfgWidget::slotRefreshLightMode(quint8) {}
+void MainWindow::slotRefreshLightMode(quint8) {}
 
-int MousecfgWidget::showMessage(int kind, const QString& text, const QString& title)
-{
+int MainWindow::showMessage(int kind, const QString& text, const QString& title) {
     KestMessageBox box(this, title.isEmpty() ? tr("Warning") : title, text, kind);
     return box.exec();
 }
 
-void MousecfgWidget::showFileNotices(const QString& unsavedFile)
-{
+void MainWindow::showFileNotices(const QString& unsavedFile) {
     // Settings beside the program are named from its folder, the user's own
     // from their home.
     const QDir app(m_appDir);
@@ -1029,8 +1012,7 @@ void MousecfgWidget::showFileNotices(const QString& unsavedFile)
     if (!lines.isEmpty()) showMessage(KestMessageBox::Notice, lines.join(QLatin1Char('\n')));
 }
 
-void MousecfgWidget::closeEvent(QCloseEvent* event)
-{
+void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing hides the window into the tray; without a tray nothing could
     // bring it back, so closing quits.
     event->ignore();
@@ -1040,4 +1022,6 @@ void MousecfgWidget::closeEvent(QCloseEvent* event)
         onQuitRequested();
 }
 
-void MousecfgWidget::onQuitRequested() { QCoreApplication::quit(); }
+void MainWindow::onQuitRequested() {
+    QCoreApplication::quit();
+}

@@ -26,25 +26,25 @@ class KestLineEdit;
 
 class KestMenu;
 class KestProgressBar;
-class KestBtnWindow;
+class ButtonPanel;
 class KestPushButton;
 class OsdNotifier;
 class QMenu;
 class QTranslator;
 class StatusThreadControl;
 class LazyPage;
-class KestGetBatteryThread;
+class StatusPollThread;
 class QScreen;
 class QTimer;
 
-class MousecfgWidget : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     enum Tab { LightingTab = 0, CustomizeTab = 1, DpiTab = 2, MacroTab = 3 };
 
     // Builds what the first paint needs; the mouse is looked for afterwards.
-    explicit MousecfgWidget(QWidget* parent = nullptr);
-    ~MousecfgWidget() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The device side of start-up: enumeration, the mouse list, opening the
     // current mouse and its status thread, the tray, and the connection
@@ -147,7 +147,7 @@ private:
     void buildControls();
     void buildPages();
     // The CUSTOMIZE page's button window, nullptr until the tab first opens.
-    KestBtnWindow* buttonWindow() const;
+    ButtonPanel* buttonWindow() const;
     // Names each marker after the button it stands for, with its function.
     void refreshMarkers();
     // Redraws the front view's lights in the current profile's lighting; call
@@ -181,7 +181,7 @@ private:
     void reloadForMouse();
     // The settings and the profile list as the files hold them, edits dropped.
     void rereadSettings();
-    void connectStatusThread(KestGetBatteryThread* thread);
+    void connectStatusThread(StatusPollThread* thread);
     void sendOsdMessage(const QString& text);
     void warnLowBattery(LowBatteryWarning warning, int level);
     void watchDevices();
@@ -240,17 +240,17 @@ private:
     LowBatteryThresholds m_batteryThresholds{20, 10};
     LowBatteryState m_lowBattery;
     bool m_warningBoxOpen = false;
-    bool m_accessDenied = false;       // the last open of the current mouse was refused
-    bool m_accessNoticeShown = false;  // since the mouse was last opened or gone
+    bool m_accessDenied = false;      // the last open of the current mouse was refused
+    bool m_accessNoticeShown = false; // since the mouse was last opened or gone
     QTimer* m_accessRetry = nullptr;
     QPointer<KestMessageBox> m_warningBox;
     bool m_devicesStarted = false;
     bool m_painted = false;
-    bool m_batteryKnown = false; // a battery report arrived in this run
+    bool m_batteryKnown = false;   // a battery report arrived in this run
     bool m_mouseImageStale = true; // the mouse view waits for its tab
     bool m_frontView = true;
-    bool m_mouseLit = false;  // the product has lighting for the front view to show
-    QString m_mouseFile;      // the picture the mouse view shows
+    bool m_mouseLit = false; // the product has lighting for the front view to show
+    QString m_mouseFile;     // the picture the mouse view shows
     int m_selectedMarker[3] = {0, 0, 0};
     // False while the macro page records or edits: nothing else may change.
     bool m_pageButtonsEnabled = true;

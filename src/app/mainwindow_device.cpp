@@ -8,6 +8,7 @@
 #include "appconfig.h"
 #include "autostart.h"
 #include "commands.h"
+#include "defaults.h"
 #include "deviceaccess.h"
 #include "devicelender.h"
 #include "devicenotifier.h"
@@ -17,7 +18,6 @@
 #include "kestaction.h"
 #include "kestlabel.h"
 #include "kestlineedit.h"
-#include "defaults.h"
 #include "kestmenu.h"
 #include "kestmessagebox.h"
 #include "kestprogressbar.h"
@@ -31,7 +31,7 @@
 #include "pointerspeed.h"
 #include "productdef.h"
 #include "profilefile.h"
-#include "statusthread.h"
+#include "statuspollthread.h"
 #include "tabpage.h"
 
 #include <QCoreApplication>
@@ -44,32 +44,35 @@
 #include <QTimer>
 
 namespace {
-const DeviceEntry& firstEntry() { return deviceTable().entries[0]; }
+const DeviceEntry& firstEntry() {
+    return deviceTable().entries[0];
+}
 } // namespace
 
 // ---- handles and the status thread -------------------------------------------
 
-void MousecfgWidget::connectStatusThread(KestGetBatteryThread* thread)
-{
-    connect(thread, &KestGetBatteryThread::RefreshBatteryStatus, this,
-            &MousecfgWidget::slotRefreshBatteryStatus);
-    connect(thread, &KestGetBatteryThread::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus);
-    connect(thread, &KestGetBatteryThread::RefreshWriteStatus, this,
-            &MousecfgWidget::slotRefreshWriteStatus);
+void MainWindow::connectStatusThread(StatusPollThread* thread) {
+    connect(thread, &StatusPollThread::RefreshBatteryStatus, this,
+            &MainWindow::slotRefreshBatteryStatus);
+    connect(thread, &StatusPollThread::RefreshStatus, this, &MainWindow::slotRefreshStatus);
+    connect(thread, &StatusPollThread::RefreshWriteStatus, this,
+            &MainWindow::slotRefreshWriteStatus);
 }
 
-void MousecfgWidget::startStatusThread() { m_status->start(); }
+void MainWindow::startStatusThread() {
+    m_status->start();
+}
 
-void MousecfgWidget::stopStatusThread() { m_status->stop(); }
+void MainWindow::stopStatusThread() {
+    m_status->stop();
+}
 
-void MousecfgWidget::openCurrentDevice()
-{
+void MainWindow::openCurrentDevice() {
     OpenDeviceByName(readCurrentProductName().toLatin1());
     checkMouseAccess();
 }
 
-void MousecfgWidget::checkMouseAccess()
-{
+void MainWindow::checkMouseAccess() {
     m_accessDenied = lastOpenDiagnosis().access == MouseAccess::Denied;
     if (!m_accessDenied) {
         m_accessNoticeShown = false;
@@ -79,18 +82,17 @@ void MousecfgWidget::checkMouseAccess()
     if (!m_accessRetry) {
         m_accessRetry = new QTimer(this);
         m_accessRetry->setInterval(DeviceNotifier::kDefaultFallbackMs);
-        connect(m_accessRetry, &QTimer::timeout, this, &MousecfgWidget::retryDeniedOpen);
+        connect(m_accessRetry, &QTimer::timeout, this, &MainWindow::retryDeniedOpen);
     }
     if (!m_accessRetry->isActive()) m_accessRetry->start();
     if (m_accessNoticeShown) return;
     m_accessNoticeShown = true;
     // Posted: opens happen inside device-change handling, which a modal box
     // must not interrupt.
-    QTimer::singleShot(0, this, &MousecfgWidget::showAccessNotice);
+    QTimer::singleShot(0, this, &MainWindow::showAccessNotice);
 }
 
-void MousecfgWidget::showAccessNotice()
-{
+void MainWindow::showAccessNotice() {
     const AccessDiagnosis d = lastOpenDiagnosis();
     if (d.access != MouseAccess::Denied) return; // granted meanwhile
     show();
@@ -100,8 +102,7 @@ void MousecfgWidget::showAccessNotice()
     box.exec();
 }
 
-void MousecfgWidget::retryDeniedOpen()
-{
+void MainWindow::retryDeniedOpen() {
     if (!m_accessDenied || m_connectedMice == 0) {
         m_accessRetry->stop();
         return;
@@ -113,8 +114,7 @@ void MousecfgWidget::retryDeniedOpen()
     updateConnectionDisplay();
 }
 
-void MousecfgWidget::rebuildMouseList()
-{
+void MainWindow::rebuildMouseList() {
     m_mouseNames.clear();
     auto* menu = new KestMenu(this, 150);
     const DeviceTable& table = deviceTable();
@@ -148,20 +148,20 @@ void MousecfgWidget::rebuildMouseList()
     if (!m_mouseNames.contains(current)) current = m_mouseNames.first();
     writeCurrentProductName(current);
     m_mouseButton->setLabel(current);
-    connect(menu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
+    connect(menu, &QMenu::triggered, this, &MainWindow::slot_show_mousename);
     delete m_mouseMenu;
     m_mouseMenu = menu;
     m_mouseButton->setMenu(menu);
 }
 
-void MousecfgWidget::slot_show_mousename(QAction* action)
-{
+void MainWindow::slot_show_mousename(QAction* action) {
     stopStatusThread();
     QThread::msleep(50);
     CloseDevices();
     QThread::msleep(50);
     m_frontView = true;
-    for (int& s : m_selectedMarker) s = 0;
+    for (int& s : m_selectedMarker)
+        s = 0;
     m_mouseButton->setLabel(action->text());
     writeCurrentProductName(action->text());
     OpenDeviceByName(action->text().toLatin1());
@@ -171,15 +171,13 @@ void MousecfgWidget::slot_show_mousename(QAction* action)
     startStatusThread();
 }
 
-void MousecfgWidget::lendDevice()
-{
+void MainWindow::lendDevice() {
     stopStatusThread();
     CloseDevices();
     m_lender->confirmLent();
 }
 
-void MousecfgWidget::takeDeviceBack()
-{
+void MainWindow::takeDeviceBack() {
     openCurrentDevice();
     // What the tool wrote is in the files now, an imported profile perhaps in
     // the list too; the window shows it and keeps it when it next saves.
@@ -189,8 +187,7 @@ void MousecfgWidget::takeDeviceBack()
     updateConnectionDisplay();
 }
 
-void MousecfgWidget::rereadSettings()
-{
+void MainWindow::rereadSettings() {
     loadSettings(*m_sent);
     *m_edited = *m_sent;
     m_slotMenuButton->setLabel(m_slotActions[m_edited->currentProfile]->text());
@@ -199,8 +196,7 @@ void MousecfgWidget::rereadSettings()
     rebuildProfileMenu();
 }
 
-void MousecfgWidget::reloadForMouse()
-{
+void MainWindow::reloadForMouse() {
     // Another mouse, or the same one back after a while: its battery is told
     // afresh.
     m_lowBattery = LowBatteryState();
@@ -217,8 +213,7 @@ void MousecfgWidget::reloadForMouse()
 
 // ---- device arrivals and removals ---------------------------------------------
 
-void MousecfgWidget::onDeviceInterface(const QString& name, bool arrived)
-{
+void MainWindow::onDeviceInterface(const QString& name, bool arrived) {
     qDebug() << (arrived ? "DBT_DEVICEARRIVAL" : "DBT_DEVICEREMOVECOMPLETE") << name;
     const int before = m_connectedMice;
     const DeviceChange change =
@@ -230,7 +225,7 @@ void MousecfgWidget::onDeviceInterface(const QString& name, bool arrived)
             // The warning goes the moment the mouse is back; nothing polls for it.
             if (m_warningBox && m_connectedMice > 0) m_warningBox->recheckConnection();
             if (before == 0) {
-                QTimer::singleShot(200, this, &MousecfgWidget::slotWarnClose);
+                QTimer::singleShot(200, this, &MainWindow::slotWarnClose);
                 reopened = true; // the reinitialisation opens the device
             }
         }
@@ -240,14 +235,15 @@ void MousecfgWidget::onDeviceInterface(const QString& name, bool arrived)
                 stopStatusThread();
                 CloseDevices();
                 m_warningBoxOpen = true;
-                QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+                QTimer::singleShot(200, this, &MainWindow::slotWarning);
                 reopened = true;
             } else if (r.currentMouse) {
                 stopStatusThread();
                 CloseDevices();
                 openCurrentDevice();
                 startStatusThread();
-                for (int& s : m_selectedMarker) s = 0;
+                for (int& s : m_selectedMarker)
+                    s = 0;
                 m_frontView = true;
                 reloadForMouse();
                 reopened = true;
@@ -267,15 +263,13 @@ void MousecfgWidget::onDeviceInterface(const QString& name, bool arrived)
     startStatusThread();
 }
 
-void MousecfgWidget::slotWarnClose()
-{
+void MainWindow::slotWarnClose() {
     openCurrentDevice();
     startStatusThread();
     reloadForMouse();
 }
 
-void MousecfgWidget::slotWarning()
-{
+void MainWindow::slotWarning() {
     show();
     if (m_connectedMice > 0) {
         activateWindow();
@@ -297,8 +291,7 @@ void MousecfgWidget::slotWarning()
     m_warningBoxOpen = false;
 }
 
-void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
-{
+void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason) {
     if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick) return;
     if (isHidden())
         slotWarning();
@@ -308,16 +301,16 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 
 // ---- battery and connection display ------------------------------------------
 
-QString MousecfgWidget::batteryText() const
-{
+QString MainWindow::batteryText() const {
     if (!m_battery->isTextVisible()) return QString();
     return m_battery->text();
 }
 
-bool MousecfgWidget::chargingIconVisible() const { return m_chargeIcon->isVisible(); }
+bool MainWindow::chargingIconVisible() const {
+    return m_chargeIcon->isVisible();
+}
 
-void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
-{
+void MainWindow::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte) {
     if (iCharge == 0 && iLowByte == 0 && iHiByte == 0) {
         setMouseOffFlag(true);
         m_batteryKnown = true;
@@ -342,13 +335,12 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
     m_battery->setValue(wired ? 100 : level);
     updateConnectionDisplay();
     // On the cable the mouse runs on it and charges.
-    warnLowBattery(nextLowBatteryWarning(m_lowBattery, m_batteryThresholds, level,
-                                         m_charging || wired),
-                   level);
+    warnLowBattery(
+        nextLowBatteryWarning(m_lowBattery, m_batteryThresholds, level, m_charging || wired),
+        level);
 }
 
-void MousecfgWidget::warnLowBattery(LowBatteryWarning warning, int level)
-{
+void MainWindow::warnLowBattery(LowBatteryWarning warning, int level) {
     if (warning == LowBatteryWarning::None) return;
     const QString text = warning == LowBatteryWarning::Critical
                              ? tr("Mouse battery very low: %1%, charge it now").arg(level)
@@ -359,8 +351,7 @@ void MousecfgWidget::warnLowBattery(LowBatteryWarning warning, int level)
         sendOsdMessage(text);
 }
 
-void MousecfgWidget::updateConnectionDisplay()
-{
+void MainWindow::updateConnectionDisplay() {
     const DeviceEntry& e = firstEntry();
     m_connectionState =
         connectionState(e.cableCommandFound != 0, e.receiverCommandFound != 0, m_charging);
@@ -375,8 +366,7 @@ void MousecfgWidget::updateConnectionDisplay()
 
 // ---- on-mouse changes ---------------------------------------------------------
 
-void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8)
-{
+void MainWindow::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8) {
     // The pages hold the user's unsaved edits; take them in first so only
     // what the mouse changed is replaced when the pages are shown again.
     collectPages();
@@ -386,15 +376,13 @@ void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRat
     if (iRate != m_edited->current().pollrate) slotRefreshRate(iRate);
 }
 
-void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
-{
+void MainWindow::slotRefreshProfile(quint8 iProfile) {
     switchSlot(iProfile, false);
     rebuildProfileMenu();
     applyPointerSpeed(m_edited->current().mousespeed);
 }
 
-void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
-{
+void MainWindow::slotRefreshDPIStage(quint8 iDPI) {
     if (iDPI >= kDpiStageCount) return;
     collectPages();
     MouseProfile& p = m_edited->current();
@@ -405,8 +393,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
     sendOsdMessage(tr("DPI") + QStringLiteral(" %1:%2").arg(iDPI + 1).arg(dpi));
 }
 
-void MousecfgWidget::slotRefreshRate(quint8 iRate)
-{
+void MainWindow::slotRefreshRate(quint8 iRate) {
     collectPages();
     m_edited->current().pollrate = iRate;
     m_pages[DpiTab]->refresh(*m_edited);
@@ -414,15 +401,13 @@ void MousecfgWidget::slotRefreshRate(quint8 iRate)
     sendOsdMessage(*text ? tr(text) : QString());
 }
 
-void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
-{
+void MainWindow::slotRefreshWriteStatus(quint8 iStatus) {
     if (iStatus == 0) writeDiff(1);
 }
 
 // ---- tray, notices, firmware -----------------------------------------------------
 
-void MousecfgWidget::buildTray()
-{
+void MainWindow::buildTray() {
     if (m_tray) return;
     m_trayMenu = new QMenu(this);
     m_loadAction = new KestAction(tr("&Load Config"), m_trayMenu);
@@ -434,9 +419,9 @@ void MousecfgWidget::buildTray()
     m_trayMenu->addAction(m_autostartAction);
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_quitAction);
-    connect(m_loadAction, &QAction::triggered, this, &MousecfgWidget::slotWarning);
-    connect(m_autostartAction, &QAction::toggled, this, &MousecfgWidget::setStartWithDesktop);
-    connect(m_quitAction, &QAction::triggered, this, &MousecfgWidget::onQuitRequested);
+    connect(m_loadAction, &QAction::triggered, this, &MainWindow::slotWarning);
+    connect(m_autostartAction, &QAction::toggled, this, &MainWindow::setStartWithDesktop);
+    connect(m_quitAction, &QAction::triggered, this, &MainWindow::onQuitRequested);
     // The menu opens on the entry as it is now: the user may have removed it
     // in the desktop's own settings meanwhile.
     connect(m_trayMenu, &QMenu::aboutToShow, this, [this] {
@@ -446,12 +431,11 @@ void MousecfgWidget::buildTray()
     m_tray = new QSystemTrayIcon(QIcon(skinPixmap(QStringLiteral("/skin/icon.png"))), this);
     m_tray->setContextMenu(m_trayMenu);
     m_tray->setToolTip(readCurrentProductName());
-    connect(m_tray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
+    connect(m_tray, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
     m_tray->show();
 }
 
-void MousecfgWidget::setStartWithDesktop(bool on)
-{
+void MainWindow::setStartWithDesktop(bool on) {
     if (setAutostart(on, QCoreApplication::applicationFilePath(), m_autostartArguments)) return;
     const QSignalBlocker block(m_autostartAction);
     m_autostartAction->setChecked(autostartEnabled());
@@ -459,16 +443,16 @@ void MousecfgWidget::setStartWithDesktop(bool on)
                 tr("%1 could not be saved.").arg(QDir::toNativeSeparators(autostartEntryPath())));
 }
 
-void MousecfgWidget::sendOsdMessage(const QString& text)
-{
+void MainWindow::sendOsdMessage(const QString& text) {
     if (!m_osd) m_osd = new OsdNotifier(companionDir(), osdServerName(), this);
     m_osd->post(text, themeColor());
 }
 
-bool MousecfgWidget::noticePending() const { return m_osd && m_osd->busy(); }
+bool MainWindow::noticePending() const {
+    return m_osd && m_osd->busy();
+}
 
-void MousecfgWidget::watchDevices()
-{
+void MainWindow::watchDevices() {
     m_notifier = new DeviceNotifier(
         [] {
             std::vector<HidCollectionInfo> out;
@@ -484,8 +468,7 @@ void MousecfgWidget::watchDevices()
     m_notifier->start();
 }
 
-void MousecfgWidget::startFirmwareUpdate(bool cableSeen)
-{
+void MainWindow::startFirmwareUpdate(bool cableSeen) {
     const bool cable = cableSeen ? cableReleaseNumber() != 0 : firstEntry().cableMouseFound != 0;
     if (!cable) {
         showMessage(KestMessageBox::Notice,
@@ -495,8 +478,7 @@ void MousecfgWidget::startFirmwareUpdate(bool cableSeen)
     if (showMessage(KestMessageBox::Question, tr("Do you want to upgrade the firmware?")) != 1)
         return;
     stopStatusThread();
-    const QString updater =
-        m_appDir + "/skin/mouse/bin/" + readCurrentProductName() + " Updater";
+    const QString updater = m_appDir + "/skin/mouse/bin/" + readCurrentProductName() + " Updater";
     if (!QFileInfo(updater).isExecutable() || !QProcess::startDetached(updater, {})) {
         // Ending the program without an updater would leave the user with neither.
         showMessage(KestMessageBox::Notice, tr("The firmware updater could not be started."));

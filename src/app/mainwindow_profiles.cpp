@@ -16,11 +16,11 @@
 #include "kestpushbutton.h"
 #include "paths.h"
 #include "pointerspeed.h"
-#include "processthread.h"
 #include "profilefile.h"
 #include "profilelibrary.h"
 #include "protocol.h"
-#include "statusthread.h"
+#include "settingswriteworker.h"
+#include "statuspollthread.h"
 
 #include <QDebug>
 #include <QFile>
@@ -31,12 +31,12 @@ namespace {
 constexpr int kMaxProfileMenuEntries = 200;
 }
 
-int MousecfgWidget::writeToMouse(bool force)
-{
+int MainWindow::writeToMouse(bool force) {
     KestProcessDialog dialog(this);
-    KestProcessThread worker(m_edited.get(), m_sent.get(), m_status.get());
+    SettingsWriteWorker worker(m_edited.get(), m_sent.get(), m_status.get());
     worker.force = force;
-    connect(&worker, &KestProcessThread::DoProcessDlg, &dialog, &KestProcessDialog::slotProcessDlg);
+    connect(&worker, &SettingsWriteWorker::DoProcessDlg, &dialog,
+            &KestProcessDialog::slotProcessDlg);
     worker.start(QThread::InheritPriority);
     const int accepted = dialog.exec();
     worker.wait();
@@ -55,8 +55,7 @@ int MousecfgWidget::writeToMouse(bool force)
     return result;
 }
 
-void MousecfgWidget::rebuildProfileMenu()
-{
+void MainWindow::rebuildProfileMenu() {
     m_profileMenu->clear();
     for (int i = 0; i < m_profileList.size() && i < kMaxProfileMenuEntries; ++i)
         m_profileMenu->addAction(new KestAction(m_profileList.at(i), m_profileMenu));
@@ -64,29 +63,25 @@ void MousecfgWidget::rebuildProfileMenu()
     m_profileButton->setLabel(m_edited->profileNames[m_edited->currentProfile]);
 }
 
-QStringList MousecfgWidget::otherBindings() const
-{
+QStringList MainWindow::otherBindings() const {
     QStringList names;
     for (int i = 0; i < kProfileCount; ++i)
         if (i != m_edited->currentProfile) names << m_edited->profileNames[i];
     return names;
 }
 
-void MousecfgWidget::bindCurrent(const QString& name)
-{
+void MainWindow::bindCurrent(const QString& name) {
     const int c = m_edited->currentProfile;
     m_edited->profileNames[c] = name;
     m_nameEdit->setText(name);
 }
 
-void MousecfgWidget::slot_show_profilename(QAction* action)
-{
+void MainWindow::slot_show_profilename(QAction* action) {
     m_profileButton->setLabel(action->text());
     m_edited->profileNames[m_edited->currentProfile] = action->text();
 }
 
-void MousecfgWidget::onSlotAction(QAction* action)
-{
+void MainWindow::onSlotAction(QAction* action) {
     const int i = m_slotActions.indexOf(static_cast<KestAction*>(action));
     if (i < 0) return;
     switchSlot(i, false);
@@ -96,8 +91,7 @@ void MousecfgWidget::onSlotAction(QAction* action)
     applyPointerSpeed(m_edited->current().mousespeed);
 }
 
-void MousecfgWidget::chooseProfile(const QString& name)
-{
+void MainWindow::chooseProfile(const QString& name) {
     if (otherBindings().contains(name)) {
         showMessage(KestMessageBox::Notice, tr("Profile is Already Used!"));
         return;
@@ -110,8 +104,7 @@ void MousecfgWidget::chooseProfile(const QString& name)
     refreshPages();
 }
 
-void MousecfgWidget::addProfile()
-{
+void MainWindow::addProfile() {
     const QString name = ProfileLibrary::add(m_profileList);
     bindCurrent(name);
     rebuildProfileMenu();
@@ -120,8 +113,7 @@ void MousecfgWidget::addProfile()
     refreshPages();
 }
 
-void MousecfgWidget::copyProfile()
-{
+void MainWindow::copyProfile() {
     const QString base = m_edited->profileNames[m_edited->currentProfile];
     ProfileLibrary::ensureFile(base, m_edited->current());
     QString made;
@@ -134,10 +126,11 @@ void MousecfgWidget::copyProfile()
     rebuildProfileMenu();
 }
 
-void MousecfgWidget::slotProfileNameChange() { renameProfile(true); }
+void MainWindow::slotProfileNameChange() {
+    renameProfile(true);
+}
 
-void MousecfgWidget::renameProfile(bool byEnter)
-{
+void MainWindow::renameProfile(bool byEnter) {
     const int c = m_edited->currentProfile;
     const QString from = m_edited->profileNames[c];
     const QString to = m_nameEdit->text();
@@ -155,14 +148,14 @@ void MousecfgWidget::renameProfile(bool byEnter)
     if (byEnter) saveProfileList(*m_edited);
 }
 
-void MousecfgWidget::deleteProfile()
-{
+void MainWindow::deleteProfile() {
     const QString name = m_nameEdit->text();
     if (const auto refused = ProfileLibrary::checkRemovable(m_profileList, name); !refused.ok()) {
         showMessage(KestMessageBox::Notice, tr(qPrintable(refused.message)));
         return;
     }
-    if (showMessage(KestMessageBox::Question, tr("Are you sure you want delete this profile?")) != 1)
+    if (showMessage(KestMessageBox::Question, tr("Are you sure you want delete this profile?")) !=
+        1)
         return;
     QString replacement;
     const auto outcome = ProfileLibrary::remove(m_profileList, name, otherBindings(), &replacement);
@@ -176,8 +169,7 @@ void MousecfgWidget::deleteProfile()
     refreshPages();
 }
 
-void MousecfgWidget::resetProfile()
-{
+void MainWindow::resetProfile() {
     if (showMessage(KestMessageBox::Question, tr("Are you sure you want reset this profile?")) != 1)
         return;
     qDebug("Accepted %d", m_edited->currentProfile);
@@ -191,8 +183,7 @@ void MousecfgWidget::resetProfile()
     writeToMouse(false);
 }
 
-void MousecfgWidget::resetAllProfiles()
-{
+void MainWindow::resetAllProfiles() {
     if (showMessage(KestMessageBox::Question, tr("Are you sure you want reset all profiles?")) != 1)
         return;
     resetAll(*m_edited);
@@ -202,8 +193,7 @@ void MousecfgWidget::resetAllProfiles()
     writeToMouse(true);
 }
 
-void MousecfgWidget::exportProfile()
-{
+void MainWindow::exportProfile() {
     const QString path = QFileDialog::getSaveFileName(this, tr("Save Profile File"), QString(),
                                                       tr("Profile File(*.prof)"));
     if (path.isEmpty()) return;
@@ -213,8 +203,7 @@ void MousecfgWidget::exportProfile()
     if (!outcome.ok()) showMessage(KestMessageBox::Notice, tr(qPrintable(outcome.message)));
 }
 
-void MousecfgWidget::importProfile()
-{
+void MainWindow::importProfile() {
     const QString path = QFileDialog::getOpenFileName(this, tr("Load Profile File"), QString(),
                                                       tr("Profile File(*.prof)"));
     if (path.isEmpty()) return;
@@ -234,8 +223,7 @@ void MousecfgWidget::importProfile()
     writeToMouse(false);
 }
 
-void MousecfgWidget::exportConfig()
-{
+void MainWindow::exportConfig() {
     const QString path = QFileDialog::getSaveFileName(this, tr("Save Config File"), QString(),
                                                       tr("Config File(*.conf)"));
     if (path.isEmpty()) return;
@@ -243,8 +231,7 @@ void MousecfgWidget::exportConfig()
         showMessage(KestMessageBox::Notice, tr("The configuration file could not be saved."));
 }
 
-void MousecfgWidget::importConfig()
-{
+void MainWindow::importConfig() {
     const QString path = QFileDialog::getOpenFileName(this, tr("Load Config File"), QString(),
                                                       tr("Config File(*.conf)"));
     if (path.isEmpty()) return;

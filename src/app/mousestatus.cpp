@@ -7,26 +7,28 @@ namespace {
 constexpr int kWidthsForIndex[4] = {999, 1248, 1498, 1748};
 } // namespace
 
-int connectionState(bool cable, bool receiver, bool charging)
-{
+int connectionState(bool cable, bool receiver, bool charging) {
     if (cable) return receiver ? 1 : 0;
     if (receiver) return charging ? 1 : 2;
     return 3;
 }
 
-const char* reportRateText(int code)
-{
+const char* reportRateText(int code) {
     switch (reportRateHz(code)) {
-    case 125: return QT_TRANSLATE_NOOP("MousecfgWidget", "125 HZ");
-    case 250: return QT_TRANSLATE_NOOP("MousecfgWidget", "250 HZ");
-    case 500: return QT_TRANSLATE_NOOP("MousecfgWidget", "500 HZ");
-    case 1000: return QT_TRANSLATE_NOOP("MousecfgWidget", "1000 HZ");
-    default: return "";
+    case 125:
+        return QT_TRANSLATE_NOOP("MainWindow", "125 HZ");
+    case 250:
+        return QT_TRANSLATE_NOOP("MainWindow", "250 HZ");
+    case 500:
+        return QT_TRANSLATE_NOOP("MainWindow", "500 HZ");
+    case 1000:
+        return QT_TRANSLATE_NOOP("MainWindow", "1000 HZ");
+    default:
+        return "";
     }
 }
 
-int scaleIndexForWidth(int width)
-{
+int scaleIndexForWidth(int width) {
     for (int i = 0; i < 4; ++i)
         if (std::abs(width - kWidthsForIndex[i]) <= 9) return i;
     return -1;

@@ -2,8 +2,7 @@
 
 #include <QWidget>
 
-bool LazyPage::build(DeviceSettings& edited, double scale)
-{
+bool LazyPage::build(DeviceSettings& edited, double scale) {
     if (m_page || !m_make) return false;
     m_page = m_make();
     if (!m_page) return false;
@@ -13,27 +12,22 @@ bool LazyPage::build(DeviceSettings& edited, double scale)
     return true;
 }
 
-QList<QWidget*> LazyPage::widgets() const
-{
+QList<QWidget*> LazyPage::widgets() const {
     return m_page ? m_page->widgets() : QList<QWidget*>();
 }
 
-void LazyPage::refresh(DeviceSettings& edited)
-{
+void LazyPage::refresh(DeviceSettings& edited) {
     if (m_page) m_page->refresh(edited);
 }
 
-void LazyPage::collect(DeviceSettings& edited)
-{
+void LazyPage::collect(DeviceSettings& edited) {
     if (m_page) m_page->collect(edited);
 }
 
-void LazyPage::retranslate()
-{
+void LazyPage::retranslate() {
     if (m_page) m_page->retranslate();
 }
 
-void LazyPage::applyScale(double scale)
-{
+void LazyPage::applyScale(double scale) {
     if (m_page) m_page->applyScale(scale);
 }

@@ -11,7 +11,7 @@
 #include "paths.h"
 #include "productdef.h"
 #include "records.h"
-#include "statusthread.h"
+#include "statuspollthread.h"
 
 #include <QDir>
 #include <QJsonArray>

@@ -8,7 +8,7 @@
 #include "paths.h"
 #include "productdef.h"
 #include "records.h"
-#include "statusthread.h"
+#include "statuspollthread.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -245,10 +245,10 @@ private:
     QTimer m_scan;
     QTimer m_reopen;
     QTimer m_offPending;
-    StatusThreadControl m_status{[this](KestGetBatteryThread* t) {
+    StatusThreadControl m_status{[this](StatusPollThread* t) {
         // Queued to this thread: the lines are printed from the event loop only.
-        connect(t, &KestGetBatteryThread::RefreshBatteryStatus, this, &Watcher::onBattery);
-        connect(t, &KestGetBatteryThread::RefreshStatus, this,
+        connect(t, &StatusPollThread::RefreshBatteryStatus, this, &Watcher::onBattery);
+        connect(t, &StatusPollThread::RefreshStatus, this,
                 [this](quint8 p, quint8 d, quint8 r, quint8) { onStatus(p, d, r); });
     }};
 };

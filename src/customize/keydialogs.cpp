@@ -29,10 +29,10 @@ struct Modifier {
     int side; // 1 left-hand, 2 right-hand
 };
 constexpr Modifier kModifiers[] = {
-    {0x2A, KestComboKeyWindow::ShiftSlot, 1},   {0x36, KestComboKeyWindow::ShiftSlot, 2},
-    {0x1D, KestComboKeyWindow::CtrlSlot, 1},    {0xEE, KestComboKeyWindow::CtrlSlot, 2},
-    {0x5B, KestComboKeyWindow::WindowsSlot, 1}, {0x5C, KestComboKeyWindow::WindowsSlot, 2},
-    {0x38, KestComboKeyWindow::AltSlot, 1},     {0xEF, KestComboKeyWindow::AltSlot, 2},
+    {0x2A, ComboKeyDialog::ShiftSlot, 1},   {0x36, ComboKeyDialog::ShiftSlot, 2},
+    {0x1D, ComboKeyDialog::CtrlSlot, 1},    {0xEE, ComboKeyDialog::CtrlSlot, 2},
+    {0x5B, ComboKeyDialog::WindowsSlot, 1}, {0x5C, ComboKeyDialog::WindowsSlot, 2},
+    {0x38, ComboKeyDialog::AltSlot, 1},     {0xEF, ComboKeyDialog::AltSlot, 2},
 };
 // Either hand's key is sent as the left-hand one, so the field names neither.
 const char* const kSlotNames[] = {"Shift", "Ctrl", "Win", "Alt"};
@@ -51,13 +51,13 @@ quint8 modifierCode(int slot, int side) {
 
 } // namespace
 
-KestKeyField::KestKeyField(QWidget* parent) : KestLineEdit(parent) {
+KeyField::KeyField(QWidget* parent) : KestLineEdit(parent) {
     setReadOnly(true);
     setAlignment(Qt::AlignCenter);
     setObjectName(QStringLiteral("keyField"));
 }
 
-bool KestKeyField::event(QEvent* event) {
+bool KeyField::event(QEvent* event) {
     // A key typed here is not a shortcut of any window either.
     if (event->type() == QEvent::ShortcutOverride) {
         event->accept();
@@ -66,33 +66,33 @@ bool KestKeyField::event(QEvent* event) {
     return KestLineEdit::event(event);
 }
 
-void KestKeyField::keyPressEvent(QKeyEvent* event) {
+void KeyField::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void KestKeyField::keyReleaseEvent(QKeyEvent* event) {
+void KeyField::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
 }
 
-KestKeyDialog::KestKeyDialog(QWidget* parent, double scale, const QSize& logicalSize)
-    : KestSkinDialog(parent, scale, logicalSize), m_hook(std::make_unique<KeyboardHook>()),
-      m_keyField(new KestKeyField(this)) {
+KeyCaptureDialog::KeyCaptureDialog(QWidget* parent, double scale, const QSize& logicalSize)
+    : SkinDialog(parent, scale, logicalSize), m_hook(std::make_unique<KeyboardHook>()),
+      m_keyField(new KeyField(this)) {
     setKitFont(m_keyField, 15, true);
-    connect(m_hook.get(), &KeyboardHook::keyEvent, this, &KestKeyDialog::onHookEvent);
+    connect(m_hook.get(), &KeyboardHook::keyEvent, this, &KeyCaptureDialog::onHookEvent);
 }
 
-KestKeyDialog::~KestKeyDialog() = default;
+KeyCaptureDialog::~KeyCaptureDialog() = default;
 
-bool KestKeyDialog::hookActive() const {
+bool KeyCaptureDialog::hookActive() const {
     return m_hook->isActive();
 }
 
-void KestKeyDialog::forgetHeldKeys() {
+void KeyCaptureDialog::forgetHeldKeys() {
     m_held.reset();
     m_havePrevious = false;
 }
 
-bool KestKeyDialog::typedIntoControls(quint32 scanCode) const {
+bool KeyCaptureDialog::typedIntoControls(quint32 scanCode) const {
     // Typed into this dialog, keys off the key field work its buttons and
     // fields, and Tab moves between them; keys typed anywhere else (the
     // desktop may take one) are captured.
@@ -101,7 +101,7 @@ bool KestKeyDialog::typedIntoControls(quint32 scanCode) const {
     return (focus && focus != m_keyField) || scanCode == kTabScanCode;
 }
 
-void KestKeyDialog::onHookEvent(quint32 scanCode, quint32 flags) {
+void KeyCaptureDialog::onHookEvent(quint32 scanCode, quint32 flags) {
     const quint8 code = keyCodeFromHook(scanCode, flags);
     qCDebug(lcKeyCapture, "%s dwVCode = %x dwFlag = %x", metaObject()->className(), code, flags);
     // No key has code 0: nothing to capture.
@@ -121,8 +121,8 @@ void KestKeyDialog::onHookEvent(quint32 scanCode, quint32 flags) {
 
 // ---------------------------------------------------------------------------
 
-KestSingleKeyWindow::KestSingleKeyWindow(QWidget* parent, double scale, quint8 initialCode)
-    : KestKeyDialog(parent, scale, QSize(360, 176)), m_hint(new KestLabel(this)),
+SingleKeyDialog::SingleKeyDialog(QWidget* parent, double scale, quint8 initialCode)
+    : KeyCaptureDialog(parent, scale, QSize(360, 176)), m_hint(new KestLabel(this)),
       m_code(initialCode) {
     setKitFont(m_hint, 13);
     m_hint->setTextColor(kHintColor);
@@ -133,26 +133,26 @@ KestSingleKeyWindow::KestSingleKeyWindow(QWidget* parent, double scale, quint8 i
     retranslate();
 }
 
-void KestSingleKeyWindow::retranslate() {
+void SingleKeyDialog::retranslate() {
     setTitle(tr("Single Key"));
     m_hint->setText(tr("Press a key"));
 }
 
-void KestSingleKeyWindow::takeKey(quint8 code, quint32) {
+void SingleKeyDialog::takeKey(quint8 code, quint32) {
     m_code = code;
     showKey();
     emit SetSingleKeyValue(code);
 }
 
-void KestSingleKeyWindow::showKey() {
+void SingleKeyDialog::showKey() {
     keyField()->setText(keyName(m_code));
     okButton()->setEnabled(m_code != 0);
 }
 
 // ---------------------------------------------------------------------------
 
-KestComboKeyWindow::KestComboKeyWindow(QWidget* parent, double scale, const ButtonInfo& button)
-    : KestKeyDialog(parent, scale, QSize(400, 176)), m_hint(new KestLabel(this)) {
+ComboKeyDialog::ComboKeyDialog(QWidget* parent, double scale, const ButtonInfo& button)
+    : KeyCaptureDialog(parent, scale, QSize(400, 176)), m_hint(new KestLabel(this)) {
     setKitFont(m_hint, 13);
     m_hint->setTextColor(kHintColor);
     place(m_hint, kMargin, kBodyTop, 400 - 2 * kMargin, 20);
@@ -176,12 +176,12 @@ KestComboKeyWindow::KestComboKeyWindow(QWidget* parent, double scale, const Butt
     retranslate();
 }
 
-void KestComboKeyWindow::retranslate() {
+void ComboKeyDialog::retranslate() {
     setTitle(tr("Combo Key"));
     m_hint->setText(tr("Press the keys together"));
 }
 
-QString KestComboKeyWindow::keyText() const {
+QString ComboKeyDialog::keyText() const {
     QStringList parts;
     for (int slot = ShiftSlot; slot < KeySlot; ++slot)
         if (m_slots[slot]) parts << QLatin1String(kSlotNames[slot]);
@@ -192,12 +192,12 @@ QString KestComboKeyWindow::keyText() const {
     return parts.join(QStringLiteral(" + "));
 }
 
-void KestComboKeyWindow::setSlot(int slot, int side, quint8 code) {
+void ComboKeyDialog::setSlot(int slot, int side, quint8 code) {
     m_slots[slot] = quint8(side);
     m_hotKeys[slot][slot == KeySlot ? 0 : side - 1] = code;
 }
 
-void KestComboKeyWindow::takeKey(quint8 code, quint32 flags) {
+void ComboKeyDialog::takeKey(quint8 code, quint32 flags) {
     const Modifier* pressed = modifierOf(code);
     if (flags & kHookKeyUp) {
         // The value stays what the last key-down made it.
@@ -222,7 +222,7 @@ void KestComboKeyWindow::takeKey(quint8 code, quint32 flags) {
     emit SetComboKeyValue(m_slots, m_hotKeys);
 }
 
-void KestComboKeyWindow::showValue() {
+void ComboKeyDialog::showValue() {
     const QString text = keyText();
     keyField()->setText(text);
     okButton()->setEnabled(!text.isEmpty());
@@ -230,9 +230,9 @@ void KestComboKeyWindow::showValue() {
 
 // ---------------------------------------------------------------------------
 
-KestFireKeyWindow::KestFireKeyWindow(QWidget* parent, double scale, quint8 res1, int loopNumber,
-                                     int keyNumber)
-    : KestKeyDialog(parent, scale, QSize(400, 232)), m_group(new QButtonGroup(this)),
+FireKeyDialog::FireKeyDialog(QWidget* parent, double scale, quint8 res1, int loopNumber,
+                             int keyNumber)
+    : KeyCaptureDialog(parent, scale, QSize(400, 232)), m_group(new QButtonGroup(this)),
       m_timesLabel(new KestLabel(this)), m_delayLabel(new KestLabel(this)),
       m_times(new KestLineEdit(this)), m_delay(new KestLineEdit(this)) {
     for (int i = 0; i < ChoiceCount; ++i) {
@@ -240,8 +240,8 @@ KestFireKeyWindow::KestFireKeyWindow(QWidget* parent, double scale, quint8 res1,
         setKitLook(m_boxes[i], "squareBox");
         setKitFont(m_boxes[i], 13);
         m_group->addButton(m_boxes[i], i);
-        connect(m_boxes[i], &QCheckBox::stateChanged, this, &KestFireKeyWindow::onStateChanged);
-        connect(m_boxes[i], &QCheckBox::clicked, this, &KestFireKeyWindow::checkbtn_clicked);
+        connect(m_boxes[i], &QCheckBox::stateChanged, this, &FireKeyDialog::onStateChanged);
+        connect(m_boxes[i], &QCheckBox::clicked, this, &FireKeyDialog::checkbtn_clicked);
     }
     place(m_boxes[LeftChoice], kMargin, 56, 104, 24);
     place(m_boxes[RightChoice], 140, 56, 104, 24);
@@ -260,8 +260,8 @@ KestFireKeyWindow::KestFireKeyWindow(QWidget* parent, double scale, quint8 res1,
         e->setValidator(new CountValidator(e));
         e->setMaxLength(3);
         setKitFont(e, 13);
-        connect(e, &QLineEdit::textChanged, this, &KestFireKeyWindow::OnEditDataChanged);
-        connect(e, &QLineEdit::returnPressed, this, &KestFireKeyWindow::onEditReturn);
+        connect(e, &QLineEdit::textChanged, this, &FireKeyDialog::OnEditDataChanged);
+        connect(e, &QLineEdit::returnPressed, this, &FireKeyDialog::onEditReturn);
     }
     // Out of range is what a damaged file holds: a count the field could not
     // have taken is shown as the default.
@@ -297,7 +297,7 @@ KestFireKeyWindow::KestFireKeyWindow(QWidget* parent, double scale, quint8 res1,
     retranslate();
 }
 
-void KestFireKeyWindow::retranslate() {
+void FireKeyDialog::retranslate() {
     setTitle(tr("FireKey Setting"));
     m_boxes[LeftChoice]->setText(tr("Left"));
     m_boxes[RightChoice]->setText(tr("Right"));
@@ -307,20 +307,20 @@ void KestFireKeyWindow::retranslate() {
     m_delayLabel->setText(tr("Delay:"));
 }
 
-int KestFireKeyWindow::times() const {
+int FireKeyDialog::times() const {
     return CountValidator::countOf(m_times->text());
 }
 
-int KestFireKeyWindow::delay() const {
+int FireKeyDialog::delay() const {
     return CountValidator::countOf(m_delay->text());
 }
 
-bool KestFireKeyWindow::capturing() const {
+bool FireKeyDialog::capturing() const {
     const QWidget* focus = focusWidget();
     return m_choice == KeyboardChoice && focus != m_times && focus != m_delay;
 }
 
-void KestFireKeyWindow::choose(int choice) {
+void FireKeyDialog::choose(int choice) {
     m_choice = choice;
     const bool keyboard = choice == KeyboardChoice;
     keyField()->setEnabled(keyboard);
@@ -331,7 +331,7 @@ void KestFireKeyWindow::choose(int choice) {
     updateOk();
 }
 
-void KestFireKeyWindow::onStateChanged(int state) {
+void FireKeyDialog::onStateChanged(int state) {
     if (state != Qt::Checked) return;
     for (int i = 0; i < ChoiceCount; ++i)
         if (sender() == m_boxes[i] && i != m_choice) {
@@ -344,26 +344,26 @@ void KestFireKeyWindow::onStateChanged(int state) {
         }
 }
 
-void KestFireKeyWindow::checkbtn_clicked() {
+void FireKeyDialog::checkbtn_clicked() {
     emitValue();
 }
 
-void KestFireKeyWindow::OnEditDataChanged(const QString&) {
+void FireKeyDialog::OnEditDataChanged(const QString&) {
     updateOk();
     emitValue();
 }
 
-void KestFireKeyWindow::onEditReturn() {
+void FireKeyDialog::onEditReturn() {
     emitValue();
 }
 
-void KestFireKeyWindow::takeKey(quint8 code, quint32) {
+void FireKeyDialog::takeKey(quint8 code, quint32) {
     m_code = code;
     keyField()->setText(keyName(code));
     updateOk();
 }
 
-void KestFireKeyWindow::updateOk() {
+void FireKeyDialog::updateOk() {
     // A keyboard key is stored as its HID usage: a key without one (or no key
     // at all) would be stored as 0, which fires the left button instead.
     quint8 usage = 0;
@@ -371,6 +371,6 @@ void KestFireKeyWindow::updateOk() {
     okButton()->setEnabled(keyOk && times() > 0 && delay() > 0);
 }
 
-void KestFireKeyWindow::emitValue() {
+void FireKeyDialog::emitValue() {
     emit SetFireKeyValue(m_code, m_choice, times(), delay());
 }

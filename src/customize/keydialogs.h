@@ -3,7 +3,7 @@
 #pragma once
 
 #include "kestlineedit.h"
-#include "kestskindialog.h"
+#include "skindialog.h"
 
 #include <bitset>
 #include <memory>
@@ -17,10 +17,10 @@ class QCheckBox;
 // The field that shows the captured key. A key typed into it is only a key
 // being captured: Enter and Escape neither accept nor cancel the dialog, since
 // both are keys a button may well send. Tab still moves the focus on.
-class KestKeyField : public KestLineEdit {
+class KeyField : public KestLineEdit {
     Q_OBJECT
 public:
-    explicit KestKeyField(QWidget* parent = nullptr);
+    explicit KeyField(QWidget* parent = nullptr);
 
 protected:
     bool event(QEvent* event) override;
@@ -31,11 +31,11 @@ protected:
 // What the key dialogs share: a keyboard hook that exists exactly as long as
 // the dialog, the key field, and the sifting of hook events before a dialog
 // takes them.
-class KestKeyDialog : public KestSkinDialog {
+class KeyCaptureDialog : public SkinDialog {
     Q_OBJECT
 public:
-    ~KestKeyDialog() override;
-    KestKeyField* keyField() const { return m_keyField; }
+    ~KeyCaptureDialog() override;
+    KeyField* keyField() const { return m_keyField; }
     // False when no hook could be set up; OK and Cancel still work.
     bool hookActive() const;
 
@@ -44,7 +44,7 @@ public slots:
     void onHookEvent(quint32 scanCode, quint32 flags);
 
 protected:
-    KestKeyDialog(QWidget* parent, double scale, const QSize& logicalSize);
+    KeyCaptureDialog(QWidget* parent, double scale, const QSize& logicalSize);
     // A (code, flags) pair that passed the sifting and differs from the one
     // before it.
     virtual void takeKey(quint8 code, quint32 flags) = 0;
@@ -58,17 +58,17 @@ private:
     bool typedIntoControls(quint32 scanCode) const;
 
     std::unique_ptr<KeyboardHook> m_hook;
-    KestKeyField* m_keyField;
+    KeyField* m_keyField;
     std::bitset<256> m_held;
     bool m_havePrevious = false;
     quint8 m_previousCode = 0;
     quint32 m_previousFlags = 0;
 };
 
-class KestSingleKeyWindow : public KestKeyDialog {
+class SingleKeyDialog : public KeyCaptureDialog {
     Q_OBJECT
 public:
-    KestSingleKeyWindow(QWidget* parent, double scale, quint8 initialCode);
+    SingleKeyDialog(QWidget* parent, double scale, quint8 initialCode);
     // The key: the last one pressed or released (0 while there is none).
     quint8 keyCode() const { return m_code; }
 
@@ -89,12 +89,12 @@ private:
 // The two key codes behind one combination slot.
 using ComboHotKeys = quint8[2];
 
-class KestComboKeyWindow : public KestKeyDialog {
+class ComboKeyDialog : public KeyCaptureDialog {
     Q_OBJECT
 public:
     enum Slot { ShiftSlot, CtrlSlot, WindowsSlot, AltSlot, KeySlot, SlotCount };
     // Starts on the button's combination when it holds one (function 7).
-    KestComboKeyWindow(QWidget* parent, double scale, const ButtonInfo& button);
+    ComboKeyDialog(QWidget* parent, double scale, const ButtonInfo& button);
 
     // The keys held together at the last key-down, in the order Shift, Ctrl,
     // Windows, Alt, key: 0 unused; a modifier 1 left-hand, 2 right-hand; the
@@ -135,13 +135,13 @@ constexpr FireChoiceCode kFireChoiceCodes[] = {{129, 0}, {130, 1}, {132, 2}, {0,
 constexpr int kDefaultFireTimes = 3;
 constexpr int kDefaultFireDelay = 10;
 
-class KestFireKeyWindow : public KestKeyDialog {
+class FireKeyDialog : public KeyCaptureDialog {
     Q_OBJECT
 public:
     enum Choice { LeftChoice, RightChoice, MiddleChoice, KeyboardChoice, ChoiceCount };
     // Times and delay outside 1-255 (0 for a button never set) show their
     // defaults.
-    KestFireKeyWindow(QWidget* parent, double scale, quint8 res1, int loopNumber, int keyNumber);
+    FireKeyDialog(QWidget* parent, double scale, quint8 res1, int loopNumber, int keyNumber);
 
     int choice() const { return m_choice; }
     // The keyboard key; 0 unless "Keyboard Key" is chosen and a key taken.

@@ -23,8 +23,8 @@ const SniperRange& sniperRangeFor(int sensor) {
     return kAnySensorRange;
 }
 
-KestSniperWindow::KestSniperWindow(QWidget* parent, double scale, int sensorCode, quint8 step)
-    : KestSkinDialog(parent, scale, QSize(400, 190)), m_range(sniperRangeFor(sensorCode)),
+SniperDialog::SniperDialog(QWidget* parent, double scale, int sensorCode, quint8 step)
+    : SkinDialog(parent, scale, QSize(400, 190)), m_range(sniperRangeFor(sensorCode)),
       m_sensor(sensorCode), m_slider(new KestSlider(Qt::Horizontal, this)),
       m_dpi(new KestLabel(this)), m_unit(new KestLabel(this)), m_min(new KestLabel(this)),
       m_max(new KestLabel(this)) {
@@ -45,17 +45,17 @@ KestSniperWindow::KestSniperWindow(QWidget* parent, double scale, int sensorCode
     place(m_max, kMargin + 140, 96, 100, 16);
     place(m_dpi, 276, 62, 70, 34);
     place(m_unit, 348, 72, 30, 20);
-    connect(m_slider, &QSlider::valueChanged, this, &KestSniperWindow::onSliderChanged);
+    connect(m_slider, &QSlider::valueChanged, this, &SniperDialog::onSliderChanged);
     m_slider->setFocus();
     setStep(step);
     retranslate();
 }
 
-void KestSniperWindow::retranslate() {
+void SniperDialog::retranslate() {
     setTitle(tr("Sniper Setting"));
 }
 
-void KestSniperWindow::setStep(int step) {
+void SniperDialog::setStep(int step) {
     if (step < m_range.lowest || step > m_range.highest) step = m_range.fallback;
     // What the slider can show is the value: a step inside the stored range
     // but outside the slider's is moved to its end.
@@ -69,11 +69,11 @@ void KestSniperWindow::setStep(int step) {
     emit SetSniperValue(m_step);
 }
 
-QString KestSniperWindow::dpiText() const {
+QString SniperDialog::dpiText() const {
     return QString::asprintf("%d", dpiFromStep(m_step, m_sensor));
 }
 
-void KestSniperWindow::onSliderChanged(int value) {
+void SniperDialog::onSliderChanged(int value) {
     m_step = quint8(value);
     m_dpi->setText(dpiText());
     emit SetSniperValue(m_step);
@@ -81,9 +81,9 @@ void KestSniperWindow::onSliderChanged(int value) {
 
 // ---------------------------------------------------------------------------
 
-KestMacroSelect::KestMacroSelect(QWidget* parent, double scale, const QStringList& names,
-                                 const QString& name, int loops, int mode)
-    : KestSkinDialog(parent, scale, QSize(400, 356)), m_list(new QListWidget(this)),
+MacroSelectDialog::MacroSelectDialog(QWidget* parent, double scale, const QStringList& names,
+                                     const QString& name, int loops, int mode)
+    : SkinDialog(parent, scale, QSize(400, 356)), m_list(new QListWidget(this)),
       m_loops(new KestLineEdit(this)), m_group(new QButtonGroup(this)) {
     static const QString listSheet = QStringLiteral(
         "QListWidget{background-color:rgb(22,24,27);color:rgb(214,218,224);"
@@ -113,7 +113,7 @@ KestMacroSelect::KestMacroSelect(QWidget* parent, double scale, const QStringLis
         item->setToolTip(shown);
         if (n == name && !m_list->currentItem()) m_list->setCurrentItem(item);
     }
-    connect(m_list, &QListWidget::itemSelectionChanged, this, &KestMacroSelect::updateOk);
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &MacroSelectDialog::updateOk);
     place(m_list, kMargin, kBodyTop, 400 - 2 * kMargin, 140);
 
     for (int i = 0; i < ModeCount; ++i) {
@@ -129,7 +129,7 @@ KestMacroSelect::KestMacroSelect(QWidget* parent, double scale, const QStringLis
     m_loops->setMaxLength(3);
     setKitFont(m_loops, 13);
     m_loops->setText(QString::number(loops >= 1 && loops <= 255 ? loops : 1));
-    connect(m_loops, &QLineEdit::textChanged, this, &KestMacroSelect::updateOk);
+    connect(m_loops, &QLineEdit::textChanged, this, &MacroSelectDialog::updateOk);
     place(m_loops, 302, 204, 70, 28);
 
     // In the order they are seen.
@@ -144,27 +144,27 @@ KestMacroSelect::KestMacroSelect(QWidget* parent, double scale, const QStringLis
     retranslate();
 }
 
-void KestMacroSelect::retranslate() {
+void MacroSelectDialog::retranslate() {
     setTitle(tr("Macro Manager"));
     m_boxes[LoopMode]->setText(tr("LOOPS TIME(1-255)"));
     m_boxes[WhileDownMode]->setText(tr("REPEAT RUN WHEN KEY DOWN"));
     m_boxes[UntilDownMode]->setText(tr("REPEAT RUN UNTILL THE KEY DOWN"));
 }
 
-QString KestMacroSelect::name() const {
+QString MacroSelectDialog::name() const {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->data(Qt::UserRole).toString();
 }
 
-int KestMacroSelect::mode() const {
+int MacroSelectDialog::mode() const {
     return m_group->checkedId();
 }
 
-int KestMacroSelect::loops() const {
+int MacroSelectDialog::loops() const {
     return CountValidator::countOf(m_loops->text());
 }
 
-void KestMacroSelect::updateOk() {
+void MacroSelectDialog::updateOk() {
     // Without a macro the button would be stored as a macro with no name.
     okButton()->setEnabled(!name().isEmpty() && loops() > 0);
 }

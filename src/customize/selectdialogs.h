@@ -2,7 +2,7 @@
 // the sniper DPI step and a macro with its repeat mode.
 #pragma once
 
-#include "kestskindialog.h"
+#include "skindialog.h"
 
 class KestLabel;
 class KestLineEdit;
@@ -30,11 +30,11 @@ constexpr SniperRange kSniperRanges[] = {
 constexpr SniperRange kAnySensorRange = {0, 1, 255, 0, 255, 1};
 const SniperRange& sniperRangeFor(int sensor);
 
-class KestSniperWindow : public KestSkinDialog {
+class SniperDialog : public SkinDialog {
     Q_OBJECT
 public:
     // `sensorCode` is "MouseSenSor/1" of the configuration.
-    KestSniperWindow(QWidget* parent, double scale, int sensorCode, quint8 step);
+    SniperDialog(QWidget* parent, double scale, int sensorCode, quint8 step);
 
     quint8 step() const { return m_step; }
     // Validates a stored step as the sensor's range says and shows it.
@@ -61,15 +61,15 @@ private:
     KestLabel* m_max;
 };
 
-class KestMacroSelect : public KestSkinDialog {
+class MacroSelectDialog : public SkinDialog {
     Q_OBJECT
 public:
     enum Mode { LoopMode, WhileDownMode, UntilDownMode, ModeCount };
     // `names`: the macro list; `name`, `loops`, `mode`: what the button holds
     // (no selection when `name` is not in the list, loops outside 1-255 show 1,
     // an unknown mode shows the first).
-    KestMacroSelect(QWidget* parent, double scale, const QStringList& names, const QString& name,
-                    int loops, int mode);
+    MacroSelectDialog(QWidget* parent, double scale, const QStringList& names, const QString& name,
+                      int loops, int mode);
 
     // The selected macro ("" while none is).
     QString name() const;

@@ -3,7 +3,7 @@
 #include "commands.h"
 #include "devicelog.h"
 #include "devicetable.h"
-#include "statusthread.h"
+#include "statuspollthread.h"
 
 #include <QThread>
 #include <atomic>

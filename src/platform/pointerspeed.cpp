@@ -19,8 +19,7 @@ struct DisplayCloser {
 };
 using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
 
-DisplayPtr openDisplay()
-{
+DisplayPtr openDisplay() {
     // Only an X11 session has a pointer acceleration to read.
     if (qEnvironmentVariableIsEmpty("DISPLAY")) return nullptr;
     return DisplayPtr(XOpenDisplay(nullptr));
@@ -28,8 +27,7 @@ DisplayPtr openDisplay()
 
 } // namespace
 
-int readPointerSpeed()
-{
+int readPointerSpeed() {
     const DisplayPtr d = openDisplay();
     if (!d) return 0;
     int num = 0, denom = 0, threshold = 0;
@@ -40,8 +38,7 @@ int readPointerSpeed()
     return std::clamp(speed, 1, 20);
 }
 
-bool applyPointerSpeed(int speed)
-{
+bool applyPointerSpeed(int speed) {
     const DisplayPtr d = openDisplay();
     if (!d) return false;
     speed = std::clamp(speed, 1, 20);
@@ -51,8 +48,7 @@ bool applyPointerSpeed(int speed)
     return true;
 }
 
-bool openMouseSettings()
-{
+bool openMouseSettings() {
     struct Program {
         const char* exe;
         QStringList args;

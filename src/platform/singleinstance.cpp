@@ -5,8 +5,7 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
-SingleInstance::SingleInstance(const QString& mutexName)
-{
+SingleInstance::SingleInstance(const QString& mutexName) {
     const QString path = lockPathFor(mutexName);
     QDir().mkpath(QFileInfo(path).absolutePath());
     m_lock = std::make_unique<QLockFile>(path);
@@ -19,19 +18,16 @@ SingleInstance::SingleInstance(const QString& mutexName)
     // read-only disk, a directory or link planted at the lock's name) must not
     // stop the program: start as the first copy.
     const QFileInfo held(path);
-    m_first =
-        m_lock->error() != QLockFile::LockFailedError || !held.isFile() || held.isSymLink();
+    m_first = m_lock->error() != QLockFile::LockFailedError || !held.isFile() || held.isSymLink();
 }
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::mutexNameFor(const QString& productName)
-{
+QString SingleInstance::mutexNameFor(const QString& productName) {
     return productName + QStringLiteral(" Wireless Gaming Mouse Mutex1");
 }
 
-QString SingleInstance::lockPathFor(const QString& mutexName)
-{
+QString SingleInstance::lockPathFor(const QString& mutexName) {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty()) dir = QDir::tempPath();
     QString file = mutexName;

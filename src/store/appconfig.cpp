@@ -18,15 +18,13 @@ constexpr int kMacroListCount = 50;
 
 // The program's own settings files are repaired rather than refused: the
 // user's other settings in them must survive one hostile line.
-int mainInt(const char* key, int def = 0)
-{
+int mainInt(const char* key, int def = 0) {
     return IniFile(mainConfigPath(), IniFile::Repair).value(QLatin1String(key), def).toInt();
 }
 
 // A percentage the user may have written by hand: anything that is no whole
 // number from 0 to 100 gives the default, so a typo never silences a warning.
-int mainPercent(const char* key, int def)
-{
+int mainPercent(const char* key, int def) {
     bool ok = false;
     const int v = IniFile(mainConfigPath(), IniFile::Repair)
                       .value(QLatin1String(key), def)
@@ -35,22 +33,22 @@ int mainPercent(const char* key, int def)
     return ok && v >= 0 && v <= 100 ? v : def;
 }
 
-QString mainString(const char* key)
-{
+QString mainString(const char* key) {
     return IniFile(mainConfigPath(), IniFile::Repair)
         .value(QLatin1String(key), QString())
         .toString();
 }
 
-bool writeMain(const char* key, const QVariant& value)
-{
+bool writeMain(const char* key, const QVariant& value) {
     ensureParentFolder(mainConfigPath());
     IniFile ini(mainConfigPath(), IniFile::Repair);
     ini.setValue(QLatin1String(key), value);
     return ini.save();
 }
 
-QString profileKey(int i) { return QStringLiteral("Config/Profile%1").arg(i + 1); }
+QString profileKey(int i) {
+    return QStringLiteral("Config/Profile%1").arg(i + 1);
+}
 
 // The options in the order every reader and writer of the main file uses.
 struct OptionKey {
@@ -58,14 +56,17 @@ struct OptionKey {
     uint8_t DeviceSettings::*field;
 };
 constexpr OptionKey kOptionKeys[] = {
-    {"Config/AngleValue", &DeviceSettings::AngleValue}, {"Config/LiftHigh", &DeviceSettings::LiftHigh},
-    {"Config/Sync", &DeviceSettings::Sync},             {"Config/Jitter", &DeviceSettings::Jitter},
-    {"Config/Debounce", &DeviceSettings::Debounce},     {"Config/Wake", &DeviceSettings::Wake},
-    {"Config/SensorMode", &DeviceSettings::SensorMode}, {"Config/Count", &DeviceSettings::Count},
+    {"Config/AngleValue", &DeviceSettings::AngleValue},
+    {"Config/LiftHigh", &DeviceSettings::LiftHigh},
+    {"Config/Sync", &DeviceSettings::Sync},
+    {"Config/Jitter", &DeviceSettings::Jitter},
+    {"Config/Debounce", &DeviceSettings::Debounce},
+    {"Config/Wake", &DeviceSettings::Wake},
+    {"Config/SensorMode", &DeviceSettings::SensorMode},
+    {"Config/Count", &DeviceSettings::Count},
 };
 
-void readOptions(const IniFile& ini, DeviceSettings& s)
-{
+void readOptions(const IniFile& ini, DeviceSettings& s) {
     s.currentProfile = uint8_t(ini.value(QStringLiteral("Config/ProfileID"), 0).toInt());
     // An index past the five profiles (a damaged file) selects the first.
     if (s.currentProfile >= kProfileCount) s.currentProfile = 0;
@@ -73,15 +74,14 @@ void readOptions(const IniFile& ini, DeviceSettings& s)
         s.*o.field = uint8_t(ini.value(QLatin1String(o.key), 0).toInt());
 }
 
-void writeOptions(IniFile& ini, const DeviceSettings& s)
-{
+void writeOptions(IniFile& ini, const DeviceSettings& s) {
     ini.setValue(QStringLiteral("Config/ProfileID"), int(s.currentProfile));
-    for (const OptionKey& o : kOptionKeys) ini.setValue(QLatin1String(o.key), int(s.*o.field));
+    for (const OptionKey& o : kOptionKeys)
+        ini.setValue(QLatin1String(o.key), int(s.*o.field));
 }
 
 // A usable name for profile i: the first candidate that is a valid file name.
-QString usableName(const QString& preferred, const QString& fallback, int i)
-{
+QString usableName(const QString& preferred, const QString& fallback, int i) {
     if (isValidFileName(preferred)) return preferred;
     if (isValidFileName(fallback)) return fallback;
     return defaultProfileName(i);
@@ -89,8 +89,7 @@ QString usableName(const QString& preferred, const QString& fallback, int i)
 
 } // namespace
 
-void loadCurrentSettings(DeviceSettings& s)
-{
+void loadCurrentSettings(DeviceSettings& s) {
     {
         const IniFile ini(mainConfigPath(), IniFile::Repair);
         readOptions(ini, s);
@@ -106,20 +105,17 @@ void loadCurrentSettings(DeviceSettings& s)
     buttonSlotMap(globalButtonSlotMap());
 }
 
-void loadOtherProfiles(DeviceSettings& s)
-{
+void loadOtherProfiles(DeviceSettings& s) {
     for (int i = 0; i < kProfileCount; ++i)
         if (i != s.currentProfile) loadProfileByName(s.profiles[i], s.profileNames[i]);
 }
 
-void loadSettings(DeviceSettings& s)
-{
+void loadSettings(DeviceSettings& s) {
     loadCurrentSettings(s);
     loadOtherProfiles(s);
 }
 
-bool saveSettings(const DeviceSettings& s, bool markUnsent, QString* failedFile)
-{
+bool saveSettings(const DeviceSettings& s, bool markUnsent, QString* failedFile) {
     ensureConfigFolders(QString());
     auto fail = [&](const QString& path) {
         if (failedFile) *failedFile = path;
@@ -130,7 +126,8 @@ bool saveSettings(const DeviceSettings& s, bool markUnsent, QString* failedFile)
         // no moment exists where new settings are on disk without it.
         IniFile ini(mainConfigPath(), IniFile::Repair);
         writeOptions(ini, s);
-        for (int i = 0; i < kProfileCount; ++i) ini.setValue(profileKey(i), s.profileNames[i]);
+        for (int i = 0; i < kProfileCount; ++i)
+            ini.setValue(profileKey(i), s.profileNames[i]);
         if (markUnsent) ini.setValue(QStringLiteral("Config/Diff"), 1);
         if (!ini.save()) return fail(ini.path());
     }
@@ -141,20 +138,21 @@ bool saveSettings(const DeviceSettings& s, bool markUnsent, QString* failedFile)
     return true;
 }
 
-bool saveProfileList(const DeviceSettings& s)
-{
+bool saveProfileList(const DeviceSettings& s) {
     ensureParentFolder(mainConfigPath());
     IniFile ini(mainConfigPath(), IniFile::Repair);
     ini.setValue(QStringLiteral("Config/ProfileID"), int(s.currentProfile));
     ini.setValue(QStringLiteral("Config/Count"), int(s.Count));
-    for (int i = 0; i < kProfileCount; ++i) ini.setValue(profileKey(i), s.profileNames[i]);
+    for (int i = 0; i < kProfileCount; ++i)
+        ini.setValue(profileKey(i), s.profileNames[i]);
     return ini.save();
 }
 
-bool saveCurrentProfileId(int id) { return writeMain("Config/ProfileID", id); }
+bool saveCurrentProfileId(int id) {
+    return writeMain("Config/ProfileID", id);
+}
 
-bool saveProfileDpi(const QString& profileName, int dpiStage)
-{
+bool saveProfileDpi(const QString& profileName, int dpiStage) {
     if (!isValidFileName(profileName)) return false;
     const QString path = profilePathForName(profileName);
     ensureParentFolder(path);
@@ -163,47 +161,68 @@ bool saveProfileDpi(const QString& profileName, int dpiStage)
     return ini.save();
 }
 
-int readDiff() { return mainInt("Config/Diff"); }
-bool writeDiff(int diff) { return writeMain("Config/Diff", diff); }
-QString readCurrentProductName() { return mainString("Config/CurrentProductName"); }
-bool writeCurrentProductName(const QString& name)
-{
+int readDiff() {
+    return mainInt("Config/Diff");
+}
+bool writeDiff(int diff) {
+    return writeMain("Config/Diff", diff);
+}
+QString readCurrentProductName() {
+    return mainString("Config/CurrentProductName");
+}
+bool writeCurrentProductName(const QString& name) {
     return writeMain("Config/CurrentProductName", name);
 }
-QString readModel() { return mainString("Config/Model"); }
-QString readMouseList0() { return mainString("Mouse_List/0"); }
-int readGColorId() { return mainInt("Config/GColorID"); }
-int readBattery() { return mainInt("Config/Battery"); }
-int readBatteryFull() { return mainInt("Config/BatteryFull", 4200); }
-int readBatteryWarn() { return mainPercent("Config/BatteryWarn", 20); }
-int readBatteryCritical() { return mainPercent("Config/BatteryCritical", 10); }
-int readSensorModel() { return mainInt("MouseSenSor/1"); }
-bool writeBattery(int level) { return writeMain("Config/Battery", level); }
+QString readModel() {
+    return mainString("Config/Model");
+}
+QString readMouseList0() {
+    return mainString("Mouse_List/0");
+}
+int readGColorId() {
+    return mainInt("Config/GColorID");
+}
+int readBattery() {
+    return mainInt("Config/Battery");
+}
+int readBatteryFull() {
+    return mainInt("Config/BatteryFull", 4200);
+}
+int readBatteryWarn() {
+    return mainPercent("Config/BatteryWarn", 20);
+}
+int readBatteryCritical() {
+    return mainPercent("Config/BatteryCritical", 10);
+}
+int readSensorModel() {
+    return mainInt("MouseSenSor/1");
+}
+bool writeBattery(int level) {
+    return writeMain("Config/Battery", level);
+}
 
-QStringList readMacroNames()
-{
+QStringList readMacroNames() {
     const IniFile ini(mainConfigPath(), IniFile::Repair);
     QStringList names;
     for (int i = 0; i < kMacroListCount; ++i) {
-        const QString name = ini.value(QStringLiteral("MACRO_LIST/%1").arg(i), QString()).toString();
+        const QString name =
+            ini.value(QStringLiteral("MACRO_LIST/%1").arg(i), QString()).toString();
         if (!name.isEmpty()) names << name;
     }
     return names;
 }
 
-QStringList readProfileList()
-{
+QStringList readProfileList() {
     const IniFile ini(productConfigPath(readCurrentProductName()), IniFile::Repair);
     QStringList names;
-    const int n = qMin(ini.value(QStringLiteral("PROFILE_LIST/Count"), 0).toInt(),
-                       kMaxProfileListCount);
+    const int n =
+        qMin(ini.value(QStringLiteral("PROFILE_LIST/Count"), 0).toInt(), kMaxProfileListCount);
     for (int i = 1; i <= n; ++i)
         names << ini.value(QStringLiteral("PROFILE_LIST/%1").arg(i), QString()).toString();
     return names;
 }
 
-bool writeProfileList(const QStringList& names)
-{
+bool writeProfileList(const QStringList& names) {
     const QString path = productConfigPath(readCurrentProductName());
     ensureParentFolder(path);
     IniFile ini(path, IniFile::Repair);
@@ -213,8 +232,7 @@ bool writeProfileList(const QStringList& names)
     return ini.save();
 }
 
-bool exportSettings(const DeviceSettings& settings, const QString& path)
-{
+bool exportSettings(const DeviceSettings& settings, const QString& path) {
     const DeviceSettings s = settings;
     {
         IniFile ini(path);
@@ -226,8 +244,7 @@ bool exportSettings(const DeviceSettings& settings, const QString& path)
     return true;
 }
 
-bool importSettings(DeviceSettings& settings, const QString& path)
-{
+bool importSettings(DeviceSettings& settings, const QString& path) {
     DeviceSettings s = settings;
     {
         const IniFile ini(path);
@@ -243,21 +260,18 @@ bool importSettings(DeviceSettings& settings, const QString& path)
     return true;
 }
 
-bool writeProductTag(const QString& path, const QString& name)
-{
+bool writeProductTag(const QString& path, const QString& name) {
     IniFile ini(path);
     ini.setValue(QStringLiteral("MouseName/Name"), name);
     return ini.save();
 }
 
-QString readProductTag(const QString& path)
-{
+QString readProductTag(const QString& path) {
     return IniFile(path).value(QStringLiteral("MouseName/Name"), QString()).toString();
 }
 
 bool exportSettingsFile(const DeviceSettings& settings, const QString& product,
-                        const QString& path)
-{
+                        const QString& path) {
     // Write into a fresh file: stale groups of an older file must not survive.
     const QString temp = path + QStringLiteral(".part");
     QFile::remove(temp);
@@ -269,8 +283,7 @@ bool exportSettingsFile(const DeviceSettings& settings, const QString& product,
 }
 
 SettingsImport importSettingsFile(DeviceSettings& settings, const QString& product,
-                                  const QString& path)
-{
+                                  const QString& path) {
     // A hostile file reads as carrying no product: it is called damaged instead.
     if (!iniVariantsSafe(path)) return SettingsImport::Damaged;
     if (readProductTag(path) != product) return SettingsImport::OtherProduct;

@@ -13,100 +13,105 @@ using K = FunctionKind;
 } // namespace
 
 const ButtonFunction kButtonFunctions[kFunctionCount] = {
-    {1, QT_TRANSLATE_NOOP("KestBtnWindow", "Left"), M::Top, true, K::Plain},
-    {2, QT_TRANSLATE_NOOP("KestBtnWindow", "Right"), M::Top, true, K::Plain},
-    {3, QT_TRANSLATE_NOOP("KestBtnWindow", "Middle"), M::Top, true, K::Plain},
-    {4, QT_TRANSLATE_NOOP("KestBtnWindow", "Forward"), M::Top, true, K::Plain},
-    {5, QT_TRANSLATE_NOOP("KestBtnWindow", "Back"), M::Top, true, K::Plain},
-    {200, QT_TRANSLATE_NOOP("KestBtnWindow", "Macro Manager"), M::Top, false, K::Macro},
-    {510, QT_TRANSLATE_NOOP("KestBtnWindow", "GunFile Manager"), M::Hidden, false, K::GunFile},
-    {54, QT_TRANSLATE_NOOP("KestBtnWindow", "Led Switch"), M::Top, false, K::Plain},
-    {16, QT_TRANSLATE_NOOP("KestBtnWindow", "Button Off"), M::Top, false, K::Plain},
+    {1, QT_TRANSLATE_NOOP("ButtonPanel", "Left"), M::Top, true, K::Plain},
+    {2, QT_TRANSLATE_NOOP("ButtonPanel", "Right"), M::Top, true, K::Plain},
+    {3, QT_TRANSLATE_NOOP("ButtonPanel", "Middle"), M::Top, true, K::Plain},
+    {4, QT_TRANSLATE_NOOP("ButtonPanel", "Forward"), M::Top, true, K::Plain},
+    {5, QT_TRANSLATE_NOOP("ButtonPanel", "Back"), M::Top, true, K::Plain},
+    {200, QT_TRANSLATE_NOOP("ButtonPanel", "Macro Manager"), M::Top, false, K::Macro},
+    {510, QT_TRANSLATE_NOOP("ButtonPanel", "GunFile Manager"), M::Hidden, false, K::GunFile},
+    {54, QT_TRANSLATE_NOOP("ButtonPanel", "Led Switch"), M::Top, false, K::Plain},
+    {16, QT_TRANSLATE_NOOP("ButtonPanel", "Button Off"), M::Top, false, K::Plain},
 
-    {17, QT_TRANSLATE_NOOP("KestBtnWindow", "Cut"), M::Basic, false, K::Plain},
-    {18, QT_TRANSLATE_NOOP("KestBtnWindow", "Copy"), M::Basic, false, K::Plain},
-    {19, QT_TRANSLATE_NOOP("KestBtnWindow", "Paste"), M::Basic, false, K::Plain},
-    {20, QT_TRANSLATE_NOOP("KestBtnWindow", "All"), M::Basic, false, K::Plain},
-    {21, QT_TRANSLATE_NOOP("KestBtnWindow", "Find"), M::Basic, false, K::Plain},
-    {22, QT_TRANSLATE_NOOP("KestBtnWindow", "New"), M::Basic, false, K::Plain},
-    {23, QT_TRANSLATE_NOOP("KestBtnWindow", "Print"), M::Basic, false, K::Plain},
-    {24, QT_TRANSLATE_NOOP("KestBtnWindow", "Save"), M::Basic, false, K::Plain},
+    {17, QT_TRANSLATE_NOOP("ButtonPanel", "Cut"), M::Basic, false, K::Plain},
+    {18, QT_TRANSLATE_NOOP("ButtonPanel", "Copy"), M::Basic, false, K::Plain},
+    {19, QT_TRANSLATE_NOOP("ButtonPanel", "Paste"), M::Basic, false, K::Plain},
+    {20, QT_TRANSLATE_NOOP("ButtonPanel", "All"), M::Basic, false, K::Plain},
+    {21, QT_TRANSLATE_NOOP("ButtonPanel", "Find"), M::Basic, false, K::Plain},
+    {22, QT_TRANSLATE_NOOP("ButtonPanel", "New"), M::Basic, false, K::Plain},
+    {23, QT_TRANSLATE_NOOP("ButtonPanel", "Print"), M::Basic, false, K::Plain},
+    {24, QT_TRANSLATE_NOOP("ButtonPanel", "Save"), M::Basic, false, K::Plain},
 
-    {25, QT_TRANSLATE_NOOP("KestBtnWindow", "Switch Window"), M::Windows, false, K::Plain},
-    {26, QT_TRANSLATE_NOOP("KestBtnWindow", "Close Window"), M::Windows, false, K::Plain},
-    {27, QT_TRANSLATE_NOOP("KestBtnWindow", "My Computer"), M::Windows, false, K::Plain},
-    {28, QT_TRANSLATE_NOOP("KestBtnWindow", "Run"), M::Windows, false, K::Plain},
-    {29, QT_TRANSLATE_NOOP("KestBtnWindow", "Show Desktop"), M::Windows, false, K::Plain},
-    {30, QT_TRANSLATE_NOOP("KestBtnWindow", "Lock PC"), M::Windows, false, K::Plain},
-    {31, QT_TRANSLATE_NOOP("KestBtnWindow", "Browser Home"), M::Windows, false, K::Plain},
-    {32, QT_TRANSLATE_NOOP("KestBtnWindow", "Browser Backward"), M::Windows, false, K::Plain},
-    {33, QT_TRANSLATE_NOOP("KestBtnWindow", "Browser Forward"), M::Windows, false, K::Plain},
-    {34, QT_TRANSLATE_NOOP("KestBtnWindow", "Browser Stop"), M::Windows, false, K::Plain},
-    {35, QT_TRANSLATE_NOOP("KestBtnWindow", "Browser Refresh"), M::Windows, false, K::Plain},
-    {36, QT_TRANSLATE_NOOP("KestBtnWindow", "Browser Search"), M::Windows, false, K::Plain},
-    {37, QT_TRANSLATE_NOOP("KestBtnWindow", "Browser Favorite"), M::Windows, false, K::Plain},
-    {38, QT_TRANSLATE_NOOP("KestBtnWindow", "Mail"), M::Windows, false, K::Plain},
-    {62, QT_TRANSLATE_NOOP("KestBtnWindow", "Boss Key"), M::Windows, false, K::Plain},
+    {25, QT_TRANSLATE_NOOP("ButtonPanel", "Switch Window"), M::Windows, false, K::Plain},
+    {26, QT_TRANSLATE_NOOP("ButtonPanel", "Close Window"), M::Windows, false, K::Plain},
+    {27, QT_TRANSLATE_NOOP("ButtonPanel", "My Computer"), M::Windows, false, K::Plain},
+    {28, QT_TRANSLATE_NOOP("ButtonPanel", "Run"), M::Windows, false, K::Plain},
+    {29, QT_TRANSLATE_NOOP("ButtonPanel", "Show Desktop"), M::Windows, false, K::Plain},
+    {30, QT_TRANSLATE_NOOP("ButtonPanel", "Lock PC"), M::Windows, false, K::Plain},
+    {31, QT_TRANSLATE_NOOP("ButtonPanel", "Browser Home"), M::Windows, false, K::Plain},
+    {32, QT_TRANSLATE_NOOP("ButtonPanel", "Browser Backward"), M::Windows, false, K::Plain},
+    {33, QT_TRANSLATE_NOOP("ButtonPanel", "Browser Forward"), M::Windows, false, K::Plain},
+    {34, QT_TRANSLATE_NOOP("ButtonPanel", "Browser Stop"), M::Windows, false, K::Plain},
+    {35, QT_TRANSLATE_NOOP("ButtonPanel", "Browser Refresh"), M::Windows, false, K::Plain},
+    {36, QT_TRANSLATE_NOOP("ButtonPanel", "Browser Search"), M::Windows, false, K::Plain},
+    {37, QT_TRANSLATE_NOOP("ButtonPanel", "Browser Favorite"), M::Windows, false, K::Plain},
+    {38, QT_TRANSLATE_NOOP("ButtonPanel", "Mail"), M::Windows, false, K::Plain},
+    {62, QT_TRANSLATE_NOOP("ButtonPanel", "Boss Key"), M::Windows, false, K::Plain},
 
-    {6, QT_TRANSLATE_NOOP("KestBtnWindow", "SINGLE KEY"), M::Advance, true, K::SingleKey},
-    {7, QT_TRANSLATE_NOOP("KestBtnWindow", "COMBO KEY"), M::Advance, true, K::ComboKey},
-    {12, QT_TRANSLATE_NOOP("KestBtnWindow", "FIRE KEY"), M::Advance, false, K::FireKey},
+    {6, QT_TRANSLATE_NOOP("ButtonPanel", "SINGLE KEY"), M::Advance, true, K::SingleKey},
+    {7, QT_TRANSLATE_NOOP("ButtonPanel", "COMBO KEY"), M::Advance, true, K::ComboKey},
+    {12, QT_TRANSLATE_NOOP("ButtonPanel", "FIRE KEY"), M::Advance, false, K::FireKey},
     // Made with the advanced entries but never offered.
-    {55, QT_TRANSLATE_NOOP("KestBtnWindow", "SNIPER"), M::Hidden, false, K::Sniper},
+    {55, QT_TRANSLATE_NOOP("ButtonPanel", "SNIPER"), M::Hidden, false, K::Sniper},
 
-    {39, QT_TRANSLATE_NOOP("KestBtnWindow", "Play/Pause"), M::Media, false, K::Plain},
-    {40, QT_TRANSLATE_NOOP("KestBtnWindow", "Stop"), M::Media, false, K::Plain},
-    {41, QT_TRANSLATE_NOOP("KestBtnWindow", "Previous Track"), M::Media, false, K::Plain},
-    {42, QT_TRANSLATE_NOOP("KestBtnWindow", "Next Track"), M::Media, false, K::Plain},
-    {43, QT_TRANSLATE_NOOP("KestBtnWindow", "Volume Up"), M::Media, true, K::Plain},
-    {44, QT_TRANSLATE_NOOP("KestBtnWindow", "Volume Down"), M::Media, true, K::Plain},
-    {45, QT_TRANSLATE_NOOP("KestBtnWindow", "Mute"), M::Media, false, K::Plain},
-    {46, QT_TRANSLATE_NOOP("KestBtnWindow", "Media Player"), M::Media, false, K::Plain},
+    {39, QT_TRANSLATE_NOOP("ButtonPanel", "Play/Pause"), M::Media, false, K::Plain},
+    {40, QT_TRANSLATE_NOOP("ButtonPanel", "Stop"), M::Media, false, K::Plain},
+    {41, QT_TRANSLATE_NOOP("ButtonPanel", "Previous Track"), M::Media, false, K::Plain},
+    {42, QT_TRANSLATE_NOOP("ButtonPanel", "Next Track"), M::Media, false, K::Plain},
+    {43, QT_TRANSLATE_NOOP("ButtonPanel", "Volume Up"), M::Media, true, K::Plain},
+    {44, QT_TRANSLATE_NOOP("ButtonPanel", "Volume Down"), M::Media, true, K::Plain},
+    {45, QT_TRANSLATE_NOOP("ButtonPanel", "Mute"), M::Media, false, K::Plain},
+    {46, QT_TRANSLATE_NOOP("ButtonPanel", "Media Player"), M::Media, false, K::Plain},
 
-    {47, QT_TRANSLATE_NOOP("KestBtnWindow", "DPI Switch"), M::Dpi, false, K::Plain},
-    {48, QT_TRANSLATE_NOOP("KestBtnWindow", "DPI +"), M::Dpi, false, K::Plain},
-    {49, QT_TRANSLATE_NOOP("KestBtnWindow", "DPI -"), M::Dpi, false, K::Plain},
+    {47, QT_TRANSLATE_NOOP("ButtonPanel", "DPI Switch"), M::Dpi, false, K::Plain},
+    {48, QT_TRANSLATE_NOOP("ButtonPanel", "DPI +"), M::Dpi, false, K::Plain},
+    {49, QT_TRANSLATE_NOOP("ButtonPanel", "DPI -"), M::Dpi, false, K::Plain},
 
     // A submenu of its own that the function menu does not offer.
-    {59, QT_TRANSLATE_NOOP("KestBtnWindow", "Profile Switch"), M::ProfileMenu, false, K::Plain},
-    {57, QT_TRANSLATE_NOOP("KestBtnWindow", "Profile +"), M::ProfileMenu, false, K::Plain},
-    {58, QT_TRANSLATE_NOOP("KestBtnWindow", "Profile -"), M::ProfileMenu, false, K::Plain},
+    {59, QT_TRANSLATE_NOOP("ButtonPanel", "Profile Switch"), M::ProfileMenu, false, K::Plain},
+    {57, QT_TRANSLATE_NOOP("ButtonPanel", "Profile +"), M::ProfileMenu, false, K::Plain},
+    {58, QT_TRANSLATE_NOOP("ButtonPanel", "Profile -"), M::ProfileMenu, false, K::Plain},
 
-    {63, QT_TRANSLATE_NOOP("KestBtnWindow", "Rate Switch"), M::PollingRate, false, K::Plain},
-    {50, QT_TRANSLATE_NOOP("KestBtnWindow", "Rate +"), M::PollingRate, false, K::Plain},
-    {51, QT_TRANSLATE_NOOP("KestBtnWindow", "Rate -"), M::PollingRate, false, K::Plain},
+    {63, QT_TRANSLATE_NOOP("ButtonPanel", "Rate Switch"), M::PollingRate, false, K::Plain},
+    {50, QT_TRANSLATE_NOOP("ButtonPanel", "Rate +"), M::PollingRate, false, K::Plain},
+    {51, QT_TRANSLATE_NOOP("ButtonPanel", "Rate -"), M::PollingRate, false, K::Plain},
 
-    {52, QT_TRANSLATE_NOOP("KestBtnWindow", "Scroll Up"), M::Hidden, true, K::Plain},
-    {53, QT_TRANSLATE_NOOP("KestBtnWindow", "Scroll Down"), M::Hidden, true, K::Plain},
+    {52, QT_TRANSLATE_NOOP("ButtonPanel", "Scroll Up"), M::Hidden, true, K::Plain},
+    {53, QT_TRANSLATE_NOOP("ButtonPanel", "Scroll Down"), M::Hidden, true, K::Plain},
 };
 
 const int kWheelMenuCodes[11] = {52, 53, 43, 44, 1, 2, 3, 4, 5, 6, 7};
 
-const char* functionMenuTitle(FunctionMenu menu)
-{
+const char* functionMenuTitle(FunctionMenu menu) {
     switch (menu) {
-    case M::Basic: return QT_TRANSLATE_NOOP("KestBtnWindow", "Basic");
-    case M::Windows: return QT_TRANSLATE_NOOP("KestBtnWindow", "Windows");
-    case M::Advance: return QT_TRANSLATE_NOOP("KestBtnWindow", "Advance");
-    case M::Media: return QT_TRANSLATE_NOOP("KestBtnWindow", "Media");
-    case M::Dpi: return QT_TRANSLATE_NOOP("KestBtnWindow", "DPI");
-    case M::ProfileMenu: return QT_TRANSLATE_NOOP("KestBtnWindow", "Profile Menu");
-    case M::PollingRate: return QT_TRANSLATE_NOOP("KestBtnWindow", "Polling Rate");
+    case M::Basic:
+        return QT_TRANSLATE_NOOP("ButtonPanel", "Basic");
+    case M::Windows:
+        return QT_TRANSLATE_NOOP("ButtonPanel", "Windows");
+    case M::Advance:
+        return QT_TRANSLATE_NOOP("ButtonPanel", "Advance");
+    case M::Media:
+        return QT_TRANSLATE_NOOP("ButtonPanel", "Media");
+    case M::Dpi:
+        return QT_TRANSLATE_NOOP("ButtonPanel", "DPI");
+    case M::ProfileMenu:
+        return QT_TRANSLATE_NOOP("ButtonPanel", "Profile Menu");
+    case M::PollingRate:
+        return QT_TRANSLATE_NOOP("ButtonPanel", "Polling Rate");
     case M::Top:
-    case M::Hidden: break;
+    case M::Hidden:
+        break;
     }
     return "";
 }
 
-const ButtonFunction* functionForCode(int code)
-{
+const ButtonFunction* functionForCode(int code) {
     for (const ButtonFunction& f : kButtonFunctions)
         if (f.code == code) return &f;
     return nullptr;
 }
 
-QString functionLabel(const ButtonInfo& button, int record)
-{
+QString functionLabel(const ButtonInfo& button, int record) {
     if (button.Fun == kMacroCode || button.Fun == kGunFileCode) return button.macroname;
     const bool wheelRecord = record == kWheelUpEntry || record == kWheelDownEntry;
     if ((button.Fun == 52 || button.Fun == 53) && !wheelRecord) return {};
@@ -114,27 +119,23 @@ QString functionLabel(const ButtonInfo& button, int record)
     return f ? QString::fromLatin1(f->label) : QString();
 }
 
-bool keepsLeftClick(const MouseProfile& profile, int record, int code)
-{
+bool keepsLeftClick(const MouseProfile& profile, int record, int code) {
     if (code == kLeftCode || profile.buttons[record].Fun != kLeftCode) return true;
     for (int i = 0; i < kButtonEntryCount; ++i)
         if (i != record && profile.buttons[i].Fun == kLeftCode) return true;
     return false;
 }
 
-void assignPlain(ButtonInfo& button, int code)
-{
+void assignPlain(ButtonInfo& button, int code) {
     button.Fun = code;
 }
 
-void assignSingleKey(ButtonInfo& button, uint8_t keyCode)
-{
+void assignSingleKey(ButtonInfo& button, uint8_t keyCode) {
     button.Fun = 6;
     button.Res1 = keyCode;
 }
 
-void assignComboKey(ButtonInfo& button, const uint8_t (&held)[5], uint8_t keyCode)
-{
+void assignComboKey(ButtonInfo& button, const uint8_t (&held)[5], uint8_t keyCode) {
     // The left-hand key of each modifier, whichever side was held.
     static constexpr uint8_t kModifierKeys[4] = {0x2A, 0x1D, 0x5B, 0x38};
     KeyInfo* steps = button.KeyInfo;
@@ -155,8 +156,7 @@ void assignComboKey(ButtonInfo& button, const uint8_t (&held)[5], uint8_t keyCod
     button.Fun = 7;
 }
 
-void assignFireKey(ButtonInfo& button, int choice, uint8_t keyCode, int times, int delay)
-{
+void assignFireKey(ButtonInfo& button, int choice, uint8_t keyCode, int times, int delay) {
     static constexpr uint8_t kMouseButtons[3] = {0x81, 0x82, 0x84};
     uint8_t value = 0;
     if (choice >= 0 && choice < 3)
@@ -169,14 +169,12 @@ void assignFireKey(ButtonInfo& button, int choice, uint8_t keyCode, int times, i
     button.KeyNumber = delay;
 }
 
-void assignSniper(ButtonInfo& button, uint8_t step)
-{
+void assignSniper(ButtonInfo& button, uint8_t step) {
     button.Fun = 55;
     button.Res1 = step;
 }
 
-void assignMacro(ButtonInfo& button, int code, const QString& name, int loops, int mode)
-{
+void assignMacro(ButtonInfo& button, int code, const QString& name, int loops, int mode) {
     button.Fun = code;
     button.LoopNumber = loops;
     button.Res1 = uint8_t(mode);

@@ -35,7 +35,7 @@ enum class FunctionKind : uint8_t {
 
 struct ButtonFunction {
     int code;
-    const char* label; // English; translated in the "KestBtnWindow" context
+    const char* label; // English; translated in the "ButtonPanel" context
     FunctionMenu menu;
     bool wheel; // also in the wheel menu
     FunctionKind kind;

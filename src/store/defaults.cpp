@@ -12,8 +12,7 @@
 
 namespace {
 
-void makeBuiltInProfile(MouseProfile& p)
-{
+void makeBuiltInProfile(MouseProfile& p) {
     p.LedMode = 9;
     p.LedMoveOFF = 0;
     p.LedSleepTime = 1;
@@ -21,7 +20,8 @@ void makeBuiltInProfile(MouseProfile& p)
     for (int i = 0; i < kDpiStageCount; ++i)
         p.stages[i] = {1, 1, stageSteps[i], stageSteps[i], stageSteps[i]};
     constexpr int32_t funs[7] = {1, 2, 3, 4, 5, 4, 5};
-    for (int i = 0; i < 20; ++i) p.buttons[i].Fun = i < 7 ? funs[i] : 0;
+    for (int i = 0; i < 20; ++i)
+        p.buttons[i].Fun = i < 7 ? funs[i] : 0;
     for (int i = 0; i < kLedModeCount; ++i) {
         LedModeInfo& led = p.ledModes[i];
         led.RGB = QColor(255, 0, 0);
@@ -38,8 +38,7 @@ void makeBuiltInProfile(MouseProfile& p)
     p.ledModes[12].breath = 1;
 }
 
-void makeProductProfile(MouseProfile& p, const ProductDefinition& def)
-{
+void makeProductProfile(MouseProfile& p, const ProductDefinition& def) {
     p.pollrate = uint8_t(def.pollrate);
     p.dpi = def.dpi;
     p.LedMode = def.LedMode;
@@ -71,14 +70,12 @@ void makeProductProfile(MouseProfile& p, const ProductDefinition& def)
     }
 }
 
-bool stepsDiffer(const ButtonInfo& a, const ButtonInfo& b)
-{
+bool stepsDiffer(const ButtonInfo& a, const ButtonInfo& b) {
     return !std::equal(std::begin(a.KeyInfo), std::end(a.KeyInfo), std::begin(b.KeyInfo));
 }
 
 // Reads and clears the "changed" sign that the macro editor leaves in a file.
-bool takeMacroWriteSign(const QString& macroName)
-{
+bool takeMacroWriteSign(const QString& macroName) {
     if (!isValidFileName(macroName)) return false;
     IniFile ini(macroFilePath(macroName));
     if (ini.value(QStringLiteral("Setting/WriteSign"), 0).toInt() == 0) return false;
@@ -86,8 +83,7 @@ bool takeMacroWriteSign(const QString& macroName)
     return true;
 }
 
-bool buttonChanged(const ButtonInfo& a, const ButtonInfo& b)
-{
+bool buttonChanged(const ButtonInfo& a, const ButtonInfo& b) {
     if (a.ID != b.ID || a.Fun != b.Fun || a.LoopNumber != b.LoopNumber ||
         a.KeyNumber != b.KeyNumber || a.Res1 != b.Res1 || a.Res2 != b.Res2 || a.Res3 != b.Res3 ||
         a.Res4 != b.Res4 || stepsDiffer(a, b))
@@ -99,8 +95,7 @@ bool buttonChanged(const ButtonInfo& a, const ButtonInfo& b)
 
 } // namespace
 
-void makeDefaultProfile(MouseProfile& profile)
-{
+void makeDefaultProfile(MouseProfile& profile) {
     MouseProfile p;
     p.pollrate = 1;
     p.dpi = 1;
@@ -123,8 +118,7 @@ void makeDefaultProfile(MouseProfile& profile)
     profile = p;
 }
 
-void resetAll(DeviceSettings& s)
-{
+void resetAll(DeviceSettings& s) {
     s.currentProfile = 0;
     uint8_t opt[7];
     if (factoryOptions(opt) != 0) {
@@ -140,20 +134,21 @@ void resetAll(DeviceSettings& s)
     s.SensorMode = opt[5];
     s.Sync = opt[6];
     makeDefaultProfile(s.profiles[0]);
-    for (int i = 0; i < kProfileCount; ++i) s.profileNames[i] = defaultProfileName(i);
+    for (int i = 0; i < kProfileCount; ++i)
+        s.profileNames[i] = defaultProfileName(i);
 }
 
-QString defaultProfileName(int slot) { return QStringLiteral("Profile %1").arg(slot + 1); }
+QString defaultProfileName(int slot) {
+    return QStringLiteral("Profile %1").arg(slot + 1);
+}
 
-void writeDefaultProfileFile()
-{
+void writeDefaultProfileFile() {
     MouseProfile p;
     makeDefaultProfile(p);
     writeProfile(p, profilePathForName(QStringLiteral("DefaultProfile")));
 }
 
-int compareSettings(const DeviceSettings& live, const DeviceSettings& sent)
-{
+int compareSettings(const DeviceSettings& live, const DeviceSettings& sent) {
     int mask = 0;
 
     bool general = live.AngleValue != sent.AngleValue || live.LiftHigh != sent.LiftHigh ||

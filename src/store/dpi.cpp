@@ -2,23 +2,26 @@
 
 namespace {
 
-int sensor3104(int a)
-{
+int sensor3104(int a) {
     if (a > 106) return a * 80 - 4240;
     const int d = a * 40;
     return d == 560 ? 500 : d;
 }
 
-int sensor3212(int a)
-{
+int sensor3212(int a) {
     if (a < 64) {
         const int d = (a * 38 / 10) * 10;
         switch (d) {
-        case 790: return 800;
-        case 1210: return 1200;
-        case 1630: return 1600;
-        case 2390: return 2400;
-        default: return d;
+        case 790:
+            return 800;
+        case 1210:
+            return 1200;
+        case 1630:
+            return 1600;
+        case 2390:
+            return 2400;
+        default:
+            return d;
         }
     }
     if (a <= 94) return ((a - 32) * 76 / 10) * 10;
@@ -28,8 +31,7 @@ int sensor3212(int a)
 
 } // namespace
 
-int dpiFromStep(uint32_t code, int sensor)
-{
+int dpiFromStep(uint32_t code, int sensor) {
     // Step codes are small; keep the arithmetic in int like the tables do.
     const int a = code > 100000 ? 100000 : int(code);
     switch (sensor) {

@@ -33,14 +33,12 @@ const QString kVariant = QStringLiteral("@Variant(");
 const QString kDateTime = QStringLiteral("@DateTime(");
 
 // What the library hands to QDataStream (leading blanks allowed, to be safe).
-bool decodable(const QString& element)
-{
+bool decodable(const QString& element) {
     const QString v = element.trimmed();
     return (v.startsWith(kVariant) || v.startsWith(kDateTime)) && v.endsWith(QLatin1Char(')'));
 }
 
-bool isColourValue(const QString& element)
-{
+bool isColourValue(const QString& element) {
     const QString v = element.trimmed();
     if (!v.startsWith(kVariant) || !v.endsWith(QLatin1Char(')'))) return false;
     const QStringRef body = v.midRef(kVariant.size(), v.size() - kVariant.size() - 1);
@@ -52,18 +50,16 @@ bool isColourValue(const QString& element)
     return body.at(4).unicode() <= kLastPlainModel;
 }
 
-bool isHex(char c)
-{
+bool isHex(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
 // The INI library's unescaping of a value: escapes, quotes, and commas outside
 // quotes splitting it into a list. Whether an unknown escape keeps its
 // character is asked both ways by the caller, so either reading is covered.
-QStringList unescape(const QByteArray& raw, bool keepUnknownEscapes)
-{
-    static const char kSimple[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
-                                      {'r', '\r'}, {'t', '\t'}, {'v', '\v'}, {'"', '"'},
+QStringList unescape(const QByteArray& raw, bool keepUnknownEscapes) {
+    static const char kSimple[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
+                                      {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
                                       {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
     QStringList out;
     QString cur;
@@ -129,8 +125,7 @@ struct Line {
 
 // Splits INI text into logical lines (a backslash before a line break joins
 // the next line) and judges each value.
-QList<Line> scan(const QByteArray& text)
-{
+QList<Line> scan(const QByteArray& text) {
     QList<Line> lines;
     const int n = text.size();
     int i = 0;
@@ -145,7 +140,8 @@ QList<Line> scan(const QByteArray& text)
             }
         }
         const int contentEnd = i;
-        while (i < n && (text.at(i) == '\n' || text.at(i) == '\r')) ++i;
+        while (i < n && (text.at(i) == '\n' || text.at(i) == '\r'))
+            ++i;
         QByteArray content = text.mid(begin, contentEnd - begin).trimmed();
         Line line{begin, i, false};
         // Section headers are read like values too: whatever the library
@@ -165,8 +161,7 @@ QList<Line> scan(const QByteArray& text)
     return lines;
 }
 
-bool textSafe(const QByteArray& text)
-{
+bool textSafe(const QByteArray& text) {
     for (const Line& l : scan(text))
         if (l.hostile) return false;
     return true;
@@ -186,14 +181,12 @@ constexpr int kEmptiedPollMs = 10;
 // Rereads of a file that changed while it was read.
 constexpr int kRereads = 5;
 
-bool sameFile(const struct stat& a, const struct stat& b)
-{
+bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_ino == b.st_ino && a.st_dev == b.st_dev && a.st_size == b.st_size &&
            a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
 }
 
-void noteFilled(const QString& path, bool filled)
-{
+void noteFilled(const QString& path, bool filled) {
     const std::lock_guard<std::mutex> lock(g_stateMutex);
     if (filled)
         g_filled.insert(path);
@@ -202,8 +195,7 @@ void noteFilled(const QString& path, bool filled)
 }
 
 // The whole of an open file; false when it changed while it was read.
-bool readSteady(QFile& file, QByteArray* bytes, struct stat* seen)
-{
+bool readSteady(QFile& file, QByteArray* bytes, struct stat* seen) {
     struct stat before {};
     if (::fstat(file.handle(), &before) != 0 || !file.seek(0)) return false;
     *bytes = file.readAll();
@@ -214,8 +206,7 @@ bool readSteady(QFile& file, QByteArray* bytes, struct stat* seen)
 // Whether the file is empty for the moment only: it had content when this
 // program last read it, and someone rewriting it in place may still be
 // writing. Waits a little once more unless `waitedMs` is used up.
-bool emptiedForNow(const QString& path, const QByteArray& bytes, int* waitedMs)
-{
+bool emptiedForNow(const QString& path, const QByteArray& bytes, int* waitedMs) {
     if (!bytes.isEmpty() || *waitedMs >= kEmptiedWaitMs) return false;
     {
         const std::lock_guard<std::mutex> lock(g_stateMutex);
@@ -231,8 +222,7 @@ bool emptiedForNow(const QString& path, const QByteArray& bytes, int* waitedMs)
 // cannot be read, or is no plain file (a device or pipe would never end).
 // `open` keeps the file that was read open, `seen` its state then.
 bool readWhole(const QString& path, QByteArray* bytes, std::unique_ptr<QFile>* open = nullptr,
-               struct stat* seen = nullptr)
-{
+               struct stat* seen = nullptr) {
     const QByteArray name = QFile::encodeName(path);
     int waitedMs = 0;
     for (int reread = 0;;) {
@@ -256,8 +246,7 @@ bool readWhole(const QString& path, QByteArray* bytes, std::unique_ptr<QFile>* o
 
 // The text someone wrote into `file` (no longer under its name) after it was
 // read as `seen`; false when nobody did.
-bool writtenSince(QFile& file, const QString& path, struct stat* seen, QByteArray* bytes)
-{
+bool writtenSince(QFile& file, const QString& path, struct stat* seen, QByteArray* bytes) {
     int waitedMs = 0;
     for (int reread = 0;;) {
         struct stat now {};
@@ -277,8 +266,7 @@ bool writtenSince(QFile& file, const QString& path, struct stat* seen, QByteArra
 // is what was checked, and its cache, which trusts a file whose size and
 // time are unchanged, never serves an older text of the user's file.
 bool openCopy(const QByteArray& bytes, std::unique_ptr<QTemporaryFile>* copy,
-              std::unique_ptr<QSettings>* ini)
-{
+              std::unique_ptr<QSettings>* ini) {
     // Memory-backed where there is such a folder: copies need no disk sync.
     static const QString folder = QFileInfo(QStringLiteral("/dev/shm")).isWritable()
                                       ? QStringLiteral("/dev/shm")
@@ -293,8 +281,7 @@ bool openCopy(const QByteArray& bytes, std::unique_ptr<QTemporaryFile>* copy,
 }
 
 // Replaces `path` (a symbolic link included: the link itself) with `bytes`.
-bool replaceFile(const QString& path, const QByteArray& bytes)
-{
+bool replaceFile(const QString& path, const QByteArray& bytes) {
     QTemporaryFile temp(path + QStringLiteral(".XXXXXX"));
     temp.setAutoRemove(true);
     if (!temp.open()) return false;
@@ -312,8 +299,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes)
     return true;
 }
 
-bool readOnlyFile(const QString& path)
-{
+bool readOnlyFile(const QString& path) {
     const std::lock_guard<std::mutex> lock(g_stateMutex);
     return g_readOnly.contains(path);
 }
@@ -321,8 +307,7 @@ bool readOnlyFile(const QString& path)
 // Every read-modify-write of a file holds "<file>.lock", the lock the INI
 // library's own writers take. Null when another writer kept it past the
 // bounded wait: the file is left read-only for the rest of the run.
-std::unique_ptr<QLockFile> takeLock(const QString& path)
-{
+std::unique_ptr<QLockFile> takeLock(const QString& path) {
     if (readOnlyFile(path)) return nullptr;
     auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
     if (lock->tryLock(g_lockWaitMs)) return lock;
@@ -337,8 +322,7 @@ std::unique_ptr<QLockFile> takeLock(const QString& path)
 // Keeps `path` aside as "<path>.damaged" and leaves it without hostile lines.
 // A file that cannot be repaired is left alone for the rest of the run, so no
 // second copy is ever set aside for it.
-bool repair(const QString& path)
-{
+bool repair(const QString& path) {
     const bool repaired = [&] {
         const auto lock = takeLock(path);
         QByteArray original;
@@ -361,32 +345,30 @@ bool repair(const QString& path)
 
 } // namespace
 
-bool iniVariantsSafe(const QString& path)
-{
+bool iniVariantsSafe(const QString& path) {
     QByteArray bytes;
     return !readWhole(path, &bytes) || textSafe(bytes);
 }
 
-QByteArray iniWithoutHostileLines(const QByteArray& text)
-{
+QByteArray iniWithoutHostileLines(const QByteArray& text) {
     QByteArray kept;
     for (const Line& l : scan(text))
         if (!l.hostile) kept += text.mid(l.begin, l.end - l.begin);
     return kept;
 }
 
-QString freeDamagedName(const QString& path)
-{
+QString freeDamagedName(const QString& path) {
     QString name = path + QStringLiteral(".damaged");
     for (int k = 2; QFileInfo(name).exists() || QFileInfo(name).isSymLink(); ++k)
         name = path + QStringLiteral(".damaged.%1").arg(k);
     return name;
 }
 
-void setIniLockWaitMs(int ms) { g_lockWaitMs = ms; }
+void setIniLockWaitMs(int ms) {
+    g_lockWaitMs = ms;
+}
 
-IniFile::IniFile(const QString& path, Damage onDamage) : m_path(path)
-{
+IniFile::IniFile(const QString& path, Damage onDamage) : m_path(path) {
     // What cannot be read cannot be parsed either: it reads as empty.
     readWhole(path, &m_read);
     m_intact = textSafe(m_read);
@@ -397,22 +379,23 @@ IniFile::IniFile(const QString& path, Damage onDamage) : m_path(path)
     if (m_intact && !openCopy(m_read, &m_copy, &m_ini)) m_ini.reset();
 }
 
-IniFile::~IniFile() { save(); }
+IniFile::~IniFile() {
+    save();
+}
 
-bool IniFile::contains(const QString& key) const { return m_ini && m_ini->contains(key); }
+bool IniFile::contains(const QString& key) const {
+    return m_ini && m_ini->contains(key);
+}
 
-QVariant IniFile::value(const QString& key, const QVariant& def) const
-{
+QVariant IniFile::value(const QString& key, const QVariant& def) const {
     return m_ini ? m_ini->value(key, def) : def;
 }
 
-void IniFile::setValue(const QString& key, const QVariant& value)
-{
+void IniFile::setValue(const QString& key, const QVariant& value) {
     m_pending.append({key, value});
 }
 
-bool IniFile::save()
-{
+bool IniFile::save() {
     if (m_pending.isEmpty()) return true;
     // Values the file already holds are not written again: an unchanged save
     // costs no lock, no rewrite and no disk sync. A file left read-only stays
@@ -429,7 +412,8 @@ bool IniFile::save()
     // The last value given for a key is the one that counts.
     QHash<QString, int> lastIndex;
     lastIndex.reserve(m_pending.size());
-    for (int i = 0; i < m_pending.size(); ++i) lastIndex.insert(m_pending[i].first, i);
+    for (int i = 0; i < m_pending.size(); ++i)
+        lastIndex.insert(m_pending[i].first, i);
     QList<QPair<QString, QVariant>> changed;
     for (int i = 0; i < m_pending.size(); ++i)
         if (lastIndex.value(m_pending[i].first) == i &&
@@ -460,7 +444,8 @@ bool IniFile::save()
             if (!textSafe(current) || !openCopy(current, &m_copy, &m_ini)) return failed();
             m_read = current;
         }
-        for (const auto& kv : pending) m_ini->setValue(kv.first, kv.second);
+        for (const auto& kv : pending)
+            m_ini->setValue(kv.first, kv.second);
         m_ini->sync();
         QFile written(m_copy->fileName());
         if (m_ini->status() != QSettings::NoError || !written.open(QIODevice::ReadOnly))
@@ -475,10 +460,11 @@ bool IniFile::save()
     }
 }
 
-bool writeFileAtomic(const QString& path, const QByteArray& bytes) { return replaceFile(path, bytes); }
+bool writeFileAtomic(const QString& path, const QByteArray& bytes) {
+    return replaceFile(path, bytes);
+}
 
-bool writeIniText(const QString& path, const QByteArray& text)
-{
+bool writeIniText(const QString& path, const QByteArray& text) {
     const auto lock = takeLock(path);
     if (!lock) return false;
     if (replaceFile(path, text)) return true;
@@ -486,8 +472,7 @@ bool writeIniText(const QString& path, const QByteArray& text)
     return false;
 }
 
-void addFileNotice(FileNotice::Kind kind, const QString& path)
-{
+void addFileNotice(FileNotice::Kind kind, const QString& path) {
     const std::lock_guard<std::mutex> lock(g_stateMutex);
     const FileNotice notice{kind, path};
     if (g_announced.contains(notice)) return;
@@ -495,8 +480,7 @@ void addFileNotice(FileNotice::Kind kind, const QString& path)
     g_notices << notice;
 }
 
-QList<FileNotice> takeFileNotices()
-{
+QList<FileNotice> takeFileNotices() {
     const std::lock_guard<std::mutex> lock(g_stateMutex);
     QList<FileNotice> out;
     out.swap(g_notices);

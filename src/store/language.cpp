@@ -13,36 +13,34 @@ std::atomic<int> g_currentLanguage{0};
 std::atomic<int> g_frenchLanguage{-1};
 } // namespace
 
-int readLanguageId()
-{
+int readLanguageId() {
     return IniFile(languageConfigPath(), IniFile::Repair)
         .value(QStringLiteral("Config/LangID"), 0)
         .toInt();
 }
 
-bool writeLanguageId(int id)
-{
+bool writeLanguageId(int id) {
     ensureParentFolder(languageConfigPath());
     IniFile ini(languageConfigPath(), IniFile::Repair);
     ini.setValue(QStringLiteral("Config/LangID"), id);
     return ini.save();
 }
 
-LanguageList readLanguageList()
-{
+LanguageList readLanguageList() {
     const IniFile ini(mainConfigPath(), IniFile::Repair);
     LanguageList list;
     list.count =
         qBound(0, ini.value(QStringLiteral("FONT_LIST/LANGNUM"), 0).toInt(), kMaxLanguages);
     for (int i = 0; i < kMaxLanguages; ++i) {
-        list.names[i] = ini.value(QStringLiteral("FONT_LIST/LangName_%1").arg(i), QString()).toString();
-        list.files[i] = ini.value(QStringLiteral("FONT_LIST/LangFile_%1").arg(i), QString()).toString();
+        list.names[i] =
+            ini.value(QStringLiteral("FONT_LIST/LangName_%1").arg(i), QString()).toString();
+        list.files[i] =
+            ini.value(QStringLiteral("FONT_LIST/LangFile_%1").arg(i), QString()).toString();
     }
     return list;
 }
 
-bool loadCatalogue(QTranslator& translator, int index)
-{
+bool loadCatalogue(QTranslator& translator, int index) {
     if (index < 0 || index >= kMaxLanguages) return false;
     const LanguageList list = readLanguageList();
     // The catalogue is a plain name inside the program's own lang folder.
@@ -60,23 +58,20 @@ struct SharedTheme {
     ThemeSettings value;
 };
 
-SharedTheme& sharedTheme()
-{
+SharedTheme& sharedTheme() {
     static SharedTheme shared;
     return shared;
 }
 } // namespace
 
-bool operator==(const ThemeSettings& a, const ThemeSettings& b)
-{
+bool operator==(const ThemeSettings& a, const ThemeSettings& b) {
     if (a.colorId != b.colorId) return false;
     for (int i = 0; i < kMaxLanguages; ++i)
         if (a.fontFamily[i] != b.fontFamily[i] || a.fontPixels[i] != b.fontPixels[i]) return false;
     return true;
 }
 
-ThemeSettings readThemeSettings()
-{
+ThemeSettings readThemeSettings() {
     const IniFile ini(mainConfigPath(), IniFile::Repair);
     ThemeSettings theme;
     theme.colorId = ini.value(QStringLiteral("Config/GColorID"), 0).toInt();
@@ -89,8 +84,7 @@ ThemeSettings readThemeSettings()
     return theme;
 }
 
-ThemeSettings themeSettings()
-{
+ThemeSettings themeSettings() {
     SharedTheme& shared = sharedTheme();
     const QString path = mainConfigPath();
     const std::lock_guard<std::mutex> lock(shared.mutex);
@@ -101,8 +95,7 @@ ThemeSettings themeSettings()
     return shared.value;
 }
 
-void reloadThemeSettings()
-{
+void reloadThemeSettings() {
     SharedTheme& shared = sharedTheme();
     const QString path = mainConfigPath();
     ThemeSettings fresh = readThemeSettings();
@@ -111,8 +104,7 @@ void reloadThemeSettings()
     shared.path = path;
 }
 
-QFont fontFor(const ThemeSettings& theme, int languageIndex, double scale)
-{
+QFont fontFor(const ThemeSettings& theme, int languageIndex, double scale) {
     if (languageIndex < 0 || languageIndex >= kMaxLanguages) return QFont(QString());
     QFont font(theme.fontFamily[languageIndex]);
     const int pixels = int(theme.fontPixels[languageIndex] * scale);
@@ -120,23 +112,26 @@ QFont fontFor(const ThemeSettings& theme, int languageIndex, double scale)
     return font;
 }
 
-QFont fontFor(int languageIndex, double scale)
-{
+QFont fontFor(int languageIndex, double scale) {
     return fontFor(themeSettings(), languageIndex, scale);
 }
 
-int currentLanguageIndex() { return g_currentLanguage; }
-void setCurrentLanguageIndex(int index) { g_currentLanguage = index; }
-void setFrenchLanguageIndex(int index) { g_frenchLanguage = index; }
+int currentLanguageIndex() {
+    return g_currentLanguage;
+}
+void setCurrentLanguageIndex(int index) {
+    g_currentLanguage = index;
+}
+void setFrenchLanguageIndex(int index) {
+    g_frenchLanguage = index;
+}
 
-bool frenchNameSetActive()
-{
+bool frenchNameSetActive() {
     const int french = g_frenchLanguage;
     return french != -1 && french == g_currentLanguage;
 }
 
-bool loadQtCatalogue(QTranslator& translator, int index, const QString& folder)
-{
+bool loadQtCatalogue(QTranslator& translator, int index, const QString& folder) {
     if (index < 0 || index >= kMaxLanguages) return false;
     const QString file = readLanguageList().files[index];
     const int cut = file.indexOf(QLatin1Char('_'));

@@ -31,7 +31,9 @@ struct ThemeSettings {
     int fontPixels[kMaxLanguages] = {};
 };
 bool operator==(const ThemeSettings& a, const ThemeSettings& b);
-inline bool operator!=(const ThemeSettings& a, const ThemeSettings& b) { return !(a == b); }
+inline bool operator!=(const ThemeSettings& a, const ThemeSettings& b) {
+    return !(a == b);
+}
 
 // One read of Config.ini.
 ThemeSettings readThemeSettings();

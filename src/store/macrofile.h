@@ -51,8 +51,7 @@ bool isButtonBit(uint8_t bit);
 
 // In the editor's order: MOVE LEFT, MOVE RIGHT, MOVE UP, MOVE DOWN.
 enum class MoveDirection { Left, Right, Up, Down };
-inline MoveDirection moveDirectionAt(int index)
-{
+inline MoveDirection moveDirectionAt(int index) {
     return MoveDirection(index < 0 ? 0 : index > 3 ? 3 : index);
 }
 // A move along one axis; the distance is a signed byte on the wire.

@@ -10,59 +10,88 @@ namespace {
 struct Reader {
     IniFile ini;
     explicit Reader(const QString& path = productDefinitionPath()) : ini(path) {}
-    int i(const QString& key, int def = 0) const { return ini.value("PROFILE/" + key, def).toInt(); }
-    QString s(const QString& key) const { return ini.value("PROFILE/" + key, QString()).toString(); }
+    int i(const QString& key, int def = 0) const {
+        return ini.value("PROFILE/" + key, def).toInt();
+    }
+    QString s(const QString& key) const {
+        return ini.value("PROFILE/" + key, QString()).toString();
+    }
 };
 
-int readInt(const char* key, int def = 0) { return Reader().i(QLatin1String(key), def); }
+int readInt(const char* key, int def = 0) {
+    return Reader().i(QLatin1String(key), def);
+}
 
-bool fileExists() { return QFileInfo::exists(productDefinitionPath()); }
+bool fileExists() {
+    return QFileInfo::exists(productDefinitionPath());
+}
 
-QString indexed(const char* pattern, int i) { return QString::asprintf(pattern, i); }
+QString indexed(const char* pattern, int i) {
+    return QString::asprintf(pattern, i);
+}
 
-UsbIds usbIdsOf(const Reader& r)
-{
+UsbIds usbIdsOf(const Reader& r) {
     return {r.i("vid1", kDefaultVid), r.i("pid1", kDefaultPid1), r.i("vid2", kDefaultVid),
             r.i("pid2", kDefaultPid2)};
 }
 
 } // namespace
 
-QString productName() { return Reader().s("ProductName"); }
-QString productVersion() { return Reader().s("Version"); }
+QString productName() {
+    return Reader().s("ProductName");
+}
+QString productVersion() {
+    return Reader().s("Version");
+}
 
-int buttonCount()
-{
+int buttonCount() {
     Reader r;
     return r.i("ButtonCount") ^ r.i("MouseDpi");
 }
 
-int dpiStageCount()
-{
+int dpiStageCount() {
     Reader r;
     return r.i("DPICount") ^ r.i("ButtonCount") ^ r.i("MouseDpi");
 }
 
-int disableMacro() { return readInt("DisableMacro"); }
-int showSleep() { return readInt("ShowSleep", 1); }
-int scrollReverse() { return readInt("ScrollRev"); }
-int minDelay() { return readInt("MinDelay", 10); }
-int sensorFlag33254() { return readInt("33254"); }
-int colorMode() { return readInt("ColorMode"); }
-int ledDisable() { return readInt("ledDisable"); }
-int syncMode() { return readInt("SyncMode"); }
-int frenchLanguage() { return readInt("french", -1); }
+int disableMacro() {
+    return readInt("DisableMacro");
+}
+int showSleep() {
+    return readInt("ShowSleep", 1);
+}
+int scrollReverse() {
+    return readInt("ScrollRev");
+}
+int minDelay() {
+    return readInt("MinDelay", 10);
+}
+int sensorFlag33254() {
+    return readInt("33254");
+}
+int colorMode() {
+    return readInt("ColorMode");
+}
+int ledDisable() {
+    return readInt("ledDisable");
+}
+int syncMode() {
+    return readInt("SyncMode");
+}
+int frenchLanguage() {
+    return readInt("french", -1);
+}
 
-SleepRange sleepRange()
-{
+SleepRange sleepRange() {
     Reader r;
     return {r.i("SleepMin", 1), r.i("SleepMax", 9)};
 }
 
-UsbIds usbIds() { return usbIdsOf(Reader()); }
+UsbIds usbIds() {
+    return usbIdsOf(Reader());
+}
 
-std::optional<UsbIds> usbIdsIn(const QString& path)
-{
+std::optional<UsbIds> usbIdsIn(const QString& path) {
     if (!QFileInfo(path).isFile()) return std::nullopt;
     const Reader r(path);
     if (!r.ini.intact()) return std::nullopt;
@@ -71,8 +100,7 @@ std::optional<UsbIds> usbIdsIn(const QString& path)
     return std::nullopt;
 }
 
-int buttonSlotMap(uint8_t (&slotTable)[kProductButtonCount])
-{
+int buttonSlotMap(uint8_t (&slotTable)[kProductButtonCount]) {
     if (!fileExists()) return -1;
     Reader r;
     for (int i = 0; i < kProductButtonCount; ++i)
@@ -80,8 +108,7 @@ int buttonSlotMap(uint8_t (&slotTable)[kProductButtonCount])
     return 0;
 }
 
-int buttonLayoutMap(int8_t (&layout)[kProductButtonCount])
-{
+int buttonLayoutMap(int8_t (&layout)[kProductButtonCount]) {
     if (!fileExists()) return -1;
     Reader r;
     for (int i = 0; i < kProductButtonCount; ++i)
@@ -89,8 +116,7 @@ int buttonLayoutMap(int8_t (&layout)[kProductButtonCount])
     return r.i("ButtonCount") ^ r.i("MouseDpi");
 }
 
-int factoryOptions(uint8_t (&options)[7])
-{
+int factoryOptions(uint8_t (&options)[7]) {
     if (!fileExists()) return -1;
     Reader r;
     options[0] = uint8_t(r.i("lift"));
@@ -103,13 +129,13 @@ int factoryOptions(uint8_t (&options)[7])
     return 0;
 }
 
-int loadProductDefinition(ProductDefinition& def)
-{
+int loadProductDefinition(ProductDefinition& def) {
     if (!fileExists()) return -1;
     Reader r;
     def.dpi = uint8_t(r.i("dpi"));
     def.LedMoveOFF = uint8_t(r.i("LedMoveOFF"));
-    for (int i = 0; i < kDpiStageCount; ++i) def.dpiXy[i] = r.i(indexed("DPI_INFO_%d_xy", i));
+    for (int i = 0; i < kDpiStageCount; ++i)
+        def.dpiXy[i] = r.i(indexed("DPI_INFO_%d_xy", i));
     def.pollrate = r.i("pollrate");
     def.LedMode = uint8_t(r.i("LedMode"));
     for (int i = 0; i < kProductButtonCount; ++i) {
@@ -131,8 +157,7 @@ int loadProductDefinition(ProductDefinition& def)
     return 0;
 }
 
-uint8_t (&globalButtonSlotMap())[kProductButtonCount]
-{
+uint8_t (&globalButtonSlotMap())[kProductButtonCount] {
     static uint8_t table[kProductButtonCount] = {};
     return table;
 }

@@ -17,7 +17,9 @@ namespace {
 class KeyNames {
 public:
     explicit KeyNames(bool exportedLayout);
-    template <typename... Args> const QString& operator()(const char*, Args...) { return m_keys[m_next++]; }
+    template <typename... Args> const QString& operator()(const char*, Args...) {
+        return m_keys[m_next++];
+    }
 
 private:
     const QStringList& m_keys;
@@ -25,15 +27,13 @@ private:
 };
 
 struct FormatKeys {
-    template <typename... Args> QString operator()(const char* pattern, Args... args) const
-    {
+    template <typename... Args> QString operator()(const char* pattern, Args... args) const {
         return QString::asprintf(pattern, args...);
     }
 };
 
 template <typename Profile, typename Visitor, typename Keys>
-void visitProfile(Profile& p, bool exportedLayout, Visitor&& v, Keys&& key)
-{
+void visitProfile(Profile& p, bool exportedLayout, Visitor&& v, Keys&& key) {
     v.u8(key("pollrate"), p.pollrate);
     v.u8(key("dpi"), p.dpi);
     for (int i = 0; i < kDpiStageCount; ++i) {
@@ -95,21 +95,19 @@ struct NameVisitor {
     void color(const QString& k, const QColor&) const { names << k; }
 };
 
-const QStringList& keyNames(bool exportedLayout)
-{
-    static const QStringList names[2] = {
-        [] {
-            QStringList n;
-            const MouseProfile p;
-            visitProfile(p, false, NameVisitor{n}, FormatKeys());
-            return n;
-        }(),
-        [] {
-            QStringList n;
-            const MouseProfile p;
-            visitProfile(p, true, NameVisitor{n}, FormatKeys());
-            return n;
-        }()};
+const QStringList& keyNames(bool exportedLayout) {
+    static const QStringList names[2] = {[] {
+                                             QStringList n;
+                                             const MouseProfile p;
+                                             visitProfile(p, false, NameVisitor{n}, FormatKeys());
+                                             return n;
+                                         }(),
+                                         [] {
+                                             QStringList n;
+                                             const MouseProfile p;
+                                             visitProfile(p, true, NameVisitor{n}, FormatKeys());
+                                             return n;
+                                         }()};
     return names[exportedLayout ? 1 : 0];
 }
 
@@ -132,20 +130,17 @@ struct ReadVisitor {
     QString group;
     bool& whole;
     ProfileFault* fault = nullptr;
-    void refuse(const QString& k, const QString& what) const
-    {
+    void refuse(const QString& k, const QString& what) const {
         if (whole && fault) *fault = {k, what};
         whole = false;
     }
     // The value, or an invalid variant (and the group not whole) when absent.
-    QVariant get(const QString& k) const
-    {
+    QVariant get(const QString& k) const {
         const QVariant v = ini.value(group + k);
         if (!v.isValid()) refuse(k, QStringLiteral("is missing"));
         return v;
     }
-    qint64 integer(const QString& k, const QVariant& v, qint64 low, qint64 high) const
-    {
+    qint64 integer(const QString& k, const QVariant& v, qint64 low, qint64 high) const {
         if (!v.isValid()) return 0;
         bool ok = false;
         const qint64 n = v.toLongLong(&ok);
@@ -156,35 +151,31 @@ struct ReadVisitor {
                           .arg(high));
         return n;
     }
-    void u8(const QString& k, uint8_t& f, int def = 0) const
-    {
+    void u8(const QString& k, uint8_t& f, int def = 0) const {
         // A field with a default of its own may be absent.
         const QVariant v = def != 0 ? ini.value(group + k, def) : get(k);
         f = uint8_t(integer(k, v, 0, 255));
     }
-    void u32(const QString& k, uint32_t& f) const
-    {
+    void u32(const QString& k, uint32_t& f) const {
         f = uint32_t(integer(k, get(k), 0, std::numeric_limits<uint32_t>::max()));
     }
-    void i32(const QString& k, int32_t& f) const
-    {
+    void i32(const QString& k, int32_t& f) const {
         constexpr qint64 low = std::numeric_limits<int32_t>::min();
         constexpr qint64 high = std::numeric_limits<int32_t>::max();
         const qint64 n = integer(k, get(k), low, high);
         f = n < low || n > high ? 0 : int32_t(n);
     }
     void str(const QString& k, QString& f) const { f = get(k).toString(); }
-    void color(const QString& k, QColor& f) const
-    {
+    void color(const QString& k, QColor& f) const {
         const QVariant v = get(k);
-        if (v.isValid() && v.userType() != QMetaType::QColor) refuse(k, QStringLiteral("is no colour"));
+        if (v.isValid() && v.userType() != QMetaType::QColor)
+            refuse(k, QStringLiteral("is no colour"));
         f = v.value<QColor>();
     }
 };
 
 bool writeGroup(const MouseProfile& profile, const QString& path, const QString& group,
-                bool exportedLayout)
-{
+                bool exportedLayout) {
     ensureParentFolder(path);
     IniFile ini(path);
     const QString prefix = group + '/';
@@ -194,11 +185,11 @@ bool writeGroup(const MouseProfile& profile, const QString& path, const QString&
 }
 
 bool readGroup(MouseProfile& profile, const QString& path, const QString& group,
-               bool exportedLayout, ProfileFault* fault = nullptr)
-{
+               bool exportedLayout, ProfileFault* fault = nullptr) {
     const IniFile ini(path);
     bool whole = ini.intact();
-    if (!whole && fault) *fault = {QString(), QStringLiteral("holds a value the program never writes")};
+    if (!whole && fault)
+        *fault = {QString(), QStringLiteral("holds a value the program never writes")};
     visitProfile(profile, exportedLayout, ReadVisitor{ini, group + '/', whole, fault},
                  KeyNames(exportedLayout));
     return whole;
@@ -207,46 +198,40 @@ bool readGroup(MouseProfile& profile, const QString& path, const QString& group,
 } // namespace
 
 void forEachProfileKey(const MouseProfile& profile, bool exportedLayout,
-                       const std::function<void(const QString&, const QVariant&)>& sink)
-{
+                       const std::function<void(const QString&, const QVariant&)>& sink) {
     visitProfile(profile, exportedLayout, EmitVisitor{sink}, KeyNames(exportedLayout));
 }
 
-bool writeProfile(const MouseProfile& profile, const QString& path)
-{
+bool writeProfile(const MouseProfile& profile, const QString& path) {
     return writeGroup(profile, path, QStringLiteral("PROFILE"), false);
 }
 
-bool readProfile(MouseProfile& profile, const QString& path)
-{
+bool readProfile(MouseProfile& profile, const QString& path) {
     return readGroup(profile, path, QStringLiteral("PROFILE"), false);
 }
 
-bool readProfile(MouseProfile& profile, const QString& path, ProfileFault* fault)
-{
+bool readProfile(MouseProfile& profile, const QString& path, ProfileFault* fault) {
     return readGroup(profile, path, QStringLiteral("PROFILE"), false, fault);
 }
 
-bool writeExportedProfile(int index, const MouseProfile& profile, const QString& path)
-{
+bool writeExportedProfile(int index, const MouseProfile& profile, const QString& path) {
     return writeGroup(profile, path, QStringLiteral("PROFILE_%1").arg(index), true);
 }
 
-bool readExportedProfile(int index, MouseProfile& profile, const QString& path)
-{
+bool readExportedProfile(int index, MouseProfile& profile, const QString& path) {
     return readGroup(profile, path, QStringLiteral("PROFILE_%1").arg(index), true);
 }
 
-QString profilePathForName(const QString& name) { return profileFolder() + name + ".prof"; }
+QString profilePathForName(const QString& name) {
+    return profileFolder() + name + ".prof";
+}
 
-bool saveProfileByName(const MouseProfile& profile, const QString& name)
-{
+bool saveProfileByName(const MouseProfile& profile, const QString& name) {
     if (!isValidFileName(name)) return false;
     return writeProfile(profile, profilePathForName(name));
 }
 
-void loadProfileByName(MouseProfile& profile, const QString& name)
-{
+void loadProfileByName(MouseProfile& profile, const QString& name) {
     const QString path = profilePathForName(name);
     if (isValidFileName(name) && QFileInfo(path).isFile()) {
         loadWholeProfile(profile, path, name);
@@ -262,8 +247,7 @@ void loadProfileByName(MouseProfile& profile, const QString& name)
     profile.ProfileName = name;
 }
 
-bool loadWholeProfile(MouseProfile& profile, const QString& path, const QString& name)
-{
+bool loadWholeProfile(MouseProfile& profile, const QString& path, const QString& name) {
     profile = MouseProfile();
     if (readProfile(profile, path)) return true;
     // Sending what a damaged file reads as would switch every button off:
@@ -275,8 +259,7 @@ bool loadWholeProfile(MouseProfile& profile, const QString& path, const QString&
     return false;
 }
 
-QString newListEntryName(const QString& product)
-{
+QString newListEntryName(const QString& product) {
     const QString folder = productProfileFolder(product);
     for (int n = 1;; ++n) {
         const QString name = QStringLiteral("Profile %1").arg(n);

@@ -12,8 +12,8 @@ namespace ProfileLibrary {
 // "Profile 1" ... "Profile 5": the names Reset All gives; never deleted or renamed.
 bool isProtectedName(const QString& name);
 
-QString folder();                      // Configs/<current product>/Profile/
-QString pathFor(const QString& name);  // folder() + name + ".prof"
+QString folder();                     // Configs/<current product>/Profile/
+QString pathFor(const QString& name); // folder() + name + ".prof"
 
 // Result of a command: an empty message means it went through; otherwise the
 // (untranslated) notice to show and nothing changed.

@@ -125,4 +125,6 @@ bool operator==(const DpiStage& a, const DpiStage& b);
 bool operator==(const ButtonInfo& a, const ButtonInfo& b);
 bool operator==(const LedModeInfo& a, const LedModeInfo& b);
 bool operator==(const MouseProfile& a, const MouseProfile& b);
-inline bool operator!=(const MouseProfile& a, const MouseProfile& b) { return !(a == b); }
+inline bool operator!=(const MouseProfile& a, const MouseProfile& b) {
+    return !(a == b);
+}

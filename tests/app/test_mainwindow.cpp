@@ -2,11 +2,11 @@
 // and connection display, on-mouse changes with their notices, device
 // arrivals and removals, and the profile commands with their messages.
 #include "appconfig.h"
+#include "buttonpanel.h"
 #include "devicetable.h"
+#include "dpistagepanel.h"
 #include "inifile.h"
 #include "inprocessport.h"
-#include "kestbtnwindow.h"
-#include "kestdpiwindow.h"
 #include "kestmessagebox.h"
 #include "kestprogressbar.h"
 #include "kestpushbutton.h"
@@ -19,21 +19,21 @@
 #include "profilelibrary.h"
 #include "testutil.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMutex>
 #include <QSet>
 #include <QSettings>
-#include <QtTest>
-#include <QMutex>
 #include <QThread>
+#include <QtTest>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -44,8 +44,7 @@ namespace {
 // accept (or reject) on each.
 class BoxAnswerer : public QObject {
 public:
-    explicit BoxAnswerer(bool accept = true) : m_accept(accept)
-    {
+    explicit BoxAnswerer(bool accept = true) : m_accept(accept) {
         m_timer.setInterval(20);
         QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
         m_timer.start();
@@ -60,8 +59,7 @@ public:
     void setAccept(bool accept) { m_accept = accept; }
 
 private:
-    void poll()
-    {
+    void poll() {
         // The file dialog's own "replace it?" question.
         for (QWidget* top : QApplication::topLevelWidgets()) {
             auto* question = qobject_cast<QMessageBox*>(top);
@@ -110,8 +108,7 @@ private:
 // process, because the window waits for the receipt.
 class OsdListener {
 public:
-    OsdListener()
-    {
+    OsdListener() {
         m_context.moveToThread(&m_thread);
         m_thread.start();
         QMetaObject::invokeMethod(
@@ -139,20 +136,17 @@ public:
             },
             Qt::BlockingQueuedConnection);
     }
-    ~OsdListener()
-    {
-        QMetaObject::invokeMethod(&m_context, [this] { delete m_server; },
-                                  Qt::BlockingQueuedConnection);
+    ~OsdListener() {
+        QMetaObject::invokeMethod(
+            &m_context, [this] { delete m_server; }, Qt::BlockingQueuedConnection);
         m_thread.quit();
         m_thread.wait();
     }
-    QList<QByteArray> payloads() const
-    {
+    QList<QByteArray> payloads() const {
         QMutexLocker lock(&m_mutex);
         return m_payloads;
     }
-    QStringList texts() const
-    {
+    QStringList texts() const {
         QStringList out;
         for (const QByteArray& p : payloads()) {
             OsdNotice notice;
@@ -163,8 +157,7 @@ public:
     }
 
 private:
-    struct Context : QObject {
-    };
+    struct Context : QObject {};
     QThread m_thread;
     Context m_context;
     QLocalServer* m_server = nullptr;
@@ -174,8 +167,7 @@ private:
 
 struct Rig {
     // `link`: the mouse comes plugged in through it.
-    explicit Rig(std::optional<vm::Link> link = std::nullopt) : app(APP_DIR), port(mouse)
-    {
+    explicit Rig(std::optional<vm::Link> link = std::nullopt) : app(APP_DIR), port(mouse) {
         setHidPort(&port);
         if (link) mouse.plug(*link);
     }
@@ -187,15 +179,15 @@ struct Rig {
 
 // The window as the program has it a moment after its first paint: the
 // device side started.
-struct StartedWindow : MousecfgWidget {
+struct StartedWindow : MainWindow {
     StartedWindow() { startDevices(); }
 };
 
-bool waitFor(const std::function<bool()>& condition, int ms = 5000)
-{
+bool waitFor(const std::function<bool()>& condition, int ms = 5000) {
     QElapsedTimer t;
     t.start();
-    while (!condition() && t.elapsed() < ms) QTest::qWait(20);
+    while (!condition() && t.elapsed() < ms)
+        QTest::qWait(20);
     return condition();
 }
 
@@ -204,15 +196,14 @@ bool waitFor(const std::function<bool()>& condition, int ms = 5000)
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void constructionWithMouse()
-    {
+    void constructionWithMouse() {
         Rig rig(vm::Link::Receiver);
         rig.mouse.setBatteryMillivolts(3950);
         BoxAnswerer boxes;
         StartedWindow w;
         QCOMPARE(w.connectedMice(), 1);
         QCOMPARE(readCurrentProductName(), QStringLiteral("Qorv Stratos"));
-        QCOMPARE(w.currentTab(), int(MousecfgWidget::LightingTab));
+        QCOMPARE(w.currentTab(), int(MainWindow::LightingTab));
         QCOMPARE(w.nameEditText(), QStringLiteral("Profile 1"));
         QCOMPARE(w.profileList(), QStringList({"FPS", "MOBA", "Office"}));
         QVERIFY(QFile::exists(profilePathForName("DefaultProfile")));
@@ -223,8 +214,7 @@ private slots:
         QVERIFY(boxes.texts.isEmpty());
     }
 
-    void constructionWithoutMouseWarnsUntilOneArrives()
-    {
+    void constructionWithoutMouseWarnsUntilOneArrives() {
         Rig rig;
         BoxAnswerer boxes;
         StartedWindow w;
@@ -256,8 +246,7 @@ private slots:
         QVERIFY(w.isVisible());
     }
 
-    void batteryDisplay_data()
-    {
+    void batteryDisplay_data() {
         QTest::addColumn<int>("charge");
         QTest::addColumn<int>("raw");
         QTest::addColumn<bool>("cable");
@@ -270,8 +259,7 @@ private slots:
         QTest::newRow("wired") << 1 << 848 << true << 30 << "";
         QTest::newRow("off") << 0 << 0 << false << -1 << "MOUSE OFF";
     }
-    void batteryDisplay()
-    {
+    void batteryDisplay() {
         QFETCH(int, charge);
         QFETCH(int, raw);
         QFETCH(bool, cable);
@@ -294,8 +282,7 @@ private slots:
         QVERIFY(!w.chargingIconVisible());
     }
 
-    void connectionStates_data()
-    {
+    void connectionStates_data() {
         QTest::addColumn<bool>("cable");
         QTest::addColumn<bool>("receiver");
         QTest::addColumn<bool>("charging");
@@ -306,8 +293,7 @@ private slots:
         QTest::newRow("receiver") << false << true << false << 2;
         QTest::newRow("none") << false << false << false << 3;
     }
-    void connectionStates()
-    {
+    void connectionStates() {
         QFETCH(bool, cable);
         QFETCH(bool, receiver);
         QFETCH(bool, charging);
@@ -321,8 +307,7 @@ private slots:
         QCOMPARE(w.connectionDisplayState(), state);
     }
 
-    void onMouseChangesAndNotices()
-    {
+    void onMouseChangesAndNotices() {
         Rig rig(vm::Link::Receiver);
         OsdListener osd;
         BoxAnswerer boxes;
@@ -354,7 +339,8 @@ private slots:
         w.slotRefreshStatus(3, s.profiles[3].dpi, s.profiles[3].pollrate, 0);
         QCOMPARE(int(s.currentProfile), 3);
         QCOMPARE(w.nameEditText(), QStringLiteral("Profile 4"));
-        QCOMPARE(QSettings(mainConfigPath(), QSettings::IniFormat).value("Config/ProfileID").toInt(), 3);
+        QCOMPARE(
+            QSettings(mainConfigPath(), QSettings::IniFormat).value("Config/ProfileID").toInt(), 3);
 
         // The mouse's own DPI button, end to end through the status thread.
         // The mouse reports its own profile, stage and rate; the window follows.
@@ -372,8 +358,7 @@ private slots:
         QCOMPARE(readDiff(), 1);
     }
 
-    void receiverPulledWhileCableStays()
-    {
+    void receiverPulledWhileCableStays() {
         Rig rig(vm::Link::Receiver);
         rig.mouse.plug(vm::Link::Cable);
         BoxAnswerer boxes;
@@ -390,8 +375,7 @@ private slots:
         QVERIFY(boxes.texts.isEmpty());
     }
 
-    void lastConnectionPulled()
-    {
+    void lastConnectionPulled() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         StartedWindow w;
@@ -417,16 +401,16 @@ private slots:
         QVERIFY(waitFor([&] { return deviceHandles().receiverCommand.isOpen(); }));
     }
 
-    void deleteRefusedBeforeTheQuestion_data()
-    {
+    void deleteRefusedBeforeTheQuestion_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("notice");
-        QTest::newRow("not in the list") << "Nobody" << "The profile does not exist.";
-        QTest::newRow("bound but never listed") << "Profile 2"
-                                                << "The default Profile cannot be deleted or renamed.";
+        QTest::newRow("not in the list") << "Nobody"
+                                         << "The profile does not exist.";
+        QTest::newRow("bound but never listed")
+            << "Profile 2"
+            << "The default Profile cannot be deleted or renamed.";
     }
-    void deleteRefusedBeforeTheQuestion()
-    {
+    void deleteRefusedBeforeTheQuestion() {
         QFETCH(QString, typed);
         QFETCH(QString, notice);
         Rig rig(vm::Link::Receiver);
@@ -440,8 +424,7 @@ private slots:
         QCOMPARE(w.profileList(), before);
     }
 
-    void freshInstallCopiesAndExportsTheBoundProfile()
-    {
+    void freshInstallCopiesAndExportsTheBoundProfile() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         StartedWindow w;
@@ -468,8 +451,7 @@ private slots:
         QCOMPARE(int(copied.pollrate), 2);
     }
 
-    void addWhileUnpluggedStaysInTheProductFolder()
-    {
+    void addWhileUnpluggedStaysInTheProductFolder() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         StartedWindow w;
@@ -503,37 +485,38 @@ private slots:
         QCOMPARE(readCurrentProductName(), product);
     }
 
-    void keptProductNameStaysInsideTheFolders_data()
-    {
+    void keptProductNameStaysInsideTheFolders_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("the product") << "Qorv Stratos" << "Qorv Stratos";
-        QTest::newRow("leads outside") << "../../mousecfg-outside" << "";
-        QTest::newRow("absolute") << "/tmp/mousecfg-outside" << "";
+        QTest::newRow("the product") << "Qorv Stratos"
+                                     << "Qorv Stratos";
+        QTest::newRow("leads outside") << "../../mousecfg-outside"
+                                       << "";
+        QTest::newRow("absolute") << "/tmp/mousecfg-outside"
+                                  << "";
     }
-    void keptProductNameStaysInsideTheFolders()
-    {
+    void keptProductNameStaysInsideTheFolders() {
         QFETCH(QString, stored);
         QFETCH(QString, kept);
         Rig rig;
         BoxAnswerer boxes;
-        QSettings(mainConfigPath(), QSettings::IniFormat).setValue("Config/CurrentProductName", stored);
+        QSettings(mainConfigPath(), QSettings::IniFormat)
+            .setValue("Config/CurrentProductName", stored);
         const QString outside = QDir::cleanPath(configDir() + "/../../mousecfg-outside");
         QDir(outside).removeRecursively();
         StartedWindow w;
         QCOMPARE(w.connectedMice(), 0);
         QCOMPARE(readCurrentProductName(), kept);
         w.button("btnAdd")->click();
-        const bool escaped = QFileInfo::exists(outside) || QFileInfo::exists("/tmp/mousecfg-outside");
+        const bool escaped =
+            QFileInfo::exists(outside) || QFileInfo::exists("/tmp/mousecfg-outside");
         QDir(outside).removeRecursively();
         QDir("/tmp/mousecfg-outside").removeRecursively();
         QVERIFY(!escaped);
-        if (!kept.isEmpty())
-            QVERIFY(QFile::exists(ProfileLibrary::pathFor(w.nameEditText())));
+        if (!kept.isEmpty()) QVERIFY(QFile::exists(ProfileLibrary::pathFor(w.nameEditText())));
     }
 
-    void applyWritesOnlyWhatChanged()
-    {
+    void applyWritesOnlyWhatChanged() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         writeDiff(0);
@@ -566,8 +549,7 @@ private slots:
         QCOMPARE(rig.mouse.reportRate(0), 8);
     }
 
-    void profileWithoutLeftClickNotSent()
-    {
+    void profileWithoutLeftClickNotSent() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         StartedWindow w;
@@ -580,8 +562,7 @@ private slots:
         QCOMPARE(countWrites(rig), 0);
     }
 
-    void profileCommands()
-    {
+    void profileCommands() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         StartedWindow w;
@@ -616,7 +597,8 @@ private slots:
         w.editedSettings().profileNames[0] = "Profile 3";
         edit->setText("Other");
         QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(boxes.texts.last(), QStringLiteral("The default Profile cannot be deleted or renamed."));
+        QCOMPARE(boxes.texts.last(),
+                 QStringLiteral("The default Profile cannot be deleted or renamed."));
         QCOMPARE(w.nameEditText(), QStringLiteral("Profile 3"));
 
         // Delete with the question accepted.
@@ -640,8 +622,7 @@ private slots:
         QCOMPARE(w.sentSettings().profileNames[0], QStringLiteral("MOBA"));
     }
 
-    void configExportAndImport()
-    {
+    void configExportAndImport() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         StartedWindow w;
@@ -671,11 +652,9 @@ private slots:
         w.button("btnLoadConfig")->click();
         QCOMPARE(int(s.profiles[2].scrollspeed), 3);
         QVERIFY(boxes.texts.isEmpty());
-
     }
 
-    void profileFileExportAndForeignImport()
-    {
+    void profileFileExportAndForeignImport() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         StartedWindow w;
@@ -697,8 +676,7 @@ private slots:
         QVERIFY(!w.profileList().contains("Foreign"));
     }
 
-    void resetAndResetAll()
-    {
+    void resetAndResetAll() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes(false);
         StartedWindow w;
@@ -720,13 +698,13 @@ private slots:
         QCOMPARE(s.profileNames[3], QStringLiteral("Profile 4"));
         QCOMPARE(int(s.profiles[4].pollrate), 8); // only the first profile is renewed
         // Everything was sent: every block of the mouse's profile 0 is there.
-        for (int block = 1; block <= 4; ++block) QVERIFY(!rig.mouse.block(0, block).empty());
+        for (int block = 1; block <= 4; ++block)
+            QVERIFY(!rig.mouse.block(0, block).empty());
         QCOMPARE(readDiff(), 0);
     }
 
     // Without a tray a hidden window could not be reached again: closing quits.
-    void closeWithoutTrayQuits()
-    {
+    void closeWithoutTrayQuits() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         StartedWindow w;
@@ -740,15 +718,15 @@ private slots:
         QCOMPARE(QCoreApplication::exec(), 0);
     }
 
-    void firmwareCommand()
-    {
+    void firmwareCommand() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         StartedWindow w;
         QTest::qWait(100);
         QTest::mousePress(w.button("btnFirmware"), Qt::LeftButton);
-        QCOMPARE(boxes.texts.last(),
-                 QStringLiteral("To update the firmware, please connect to the computer with a cable."));
+        QCOMPARE(
+            boxes.texts.last(),
+            QStringLiteral("To update the firmware, please connect to the computer with a cable."));
         // With the cable: the question, then no updater to start, and the program stays.
         rig.mouse.plug(vm::Link::Cable);
         w.onDeviceInterface("HID#VID_248A&PID_FB01&Col01", true);
@@ -761,11 +739,10 @@ private slots:
 
     // The profiles not in use are read beside the first paint; input that
     // comes before the mouse is looked for waits for them.
-    void inputBeforeTheDeviceStartWaitsForEveryProfile()
-    {
+    void inputBeforeTheDeviceStartWaitsForEveryProfile() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
-        MousecfgWidget w; // as in the moment after the first paint
+        MainWindow w; // as in the moment after the first paint
         const DeviceSettings& s = w.editedSettings();
         QCOMPARE(s.profiles[1].ProfileName, QString());
         QTest::keyClick(w.findChild<QLineEdit*>(), Qt::Key_End);
@@ -782,14 +759,13 @@ private slots:
     // profile switch and a language change pass it by, and opening it shows
     // the settings of that moment without changing them. An edit made on it
     // afterwards survives leaving its tab.
-    void unopenedPageNeitherLosesNorInventsEdits()
-    {
+    void unopenedPageNeitherLosesNorInventsEdits() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         StartedWindow w;
         QTest::qWait(100);
-        QVERIFY(!w.pageBuilt(MousecfgWidget::DpiTab));
-        QVERIFY(!w.findChild<KestDPIWindow*>());
+        QVERIFY(!w.pageBuilt(MainWindow::DpiTab));
+        QVERIFY(!w.findChild<DpiStagePanel*>());
         DeviceSettings& s = w.editedSettings();
         s.current().stages[1].y = 31;
         s.current().pollrate = 2;
@@ -800,10 +776,10 @@ private slots:
 
         w.slotRefreshStatus(3, s.profiles[3].dpi, s.profiles[3].pollrate, 0);
         QVERIFY(triggerMenuAction(w, QStringLiteral("Deutsch")));
-        QVERIFY(!w.pageBuilt(MousecfgWidget::DpiTab));
+        QVERIFY(!w.pageBuilt(MainWindow::DpiTab));
         const DeviceSettings beforeOpening = s;
-        w.selectTab(MousecfgWidget::DpiTab);
-        auto* page = w.findChild<KestDPIWindow*>();
+        w.selectTab(MainWindow::DpiTab);
+        auto* page = w.findChild<DpiStagePanel*>();
         QVERIFY(page && !page->isHidden());
         QCOMPARE(int(page->dpi()), int(s.profiles[3].dpi));
         w.collectPages();
@@ -811,7 +787,7 @@ private slots:
 
         const int stage = (page->dpi() + 1) % page->stageCount();
         page->selectStage(stage);
-        w.selectTab(MousecfgWidget::LightingTab);
+        w.selectTab(MainWindow::LightingTab);
         w.button("btnApply")->click();
         QCOMPARE(int(w.sentSettings().current().dpi), stage);
         QCOMPARE(int(rig.mouse.dpiStage(3)), stage);
@@ -821,18 +797,17 @@ private slots:
     // rows they stand for and lit from them, its picks refused while the
     // macro page holds the window, and the macro page opened for a macro
     // when there is none yet.
-    void customizePageAndMarkers()
-    {
+    void customizePageAndMarkers() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         StartedWindow w;
         w.show();
-        QVERIFY(!w.pageBuilt(MousecfgWidget::CustomizeTab));
-        w.selectTab(MousecfgWidget::CustomizeTab);
-        auto* window = w.findChild<KestBtnWindow*>();
+        QVERIFY(!w.pageBuilt(MainWindow::CustomizeTab));
+        w.selectTab(MainWindow::CustomizeTab);
+        auto* window = w.findChild<ButtonPanel*>();
         QVERIFY(window && window->isVisible());
-        const QStringList labels = {"Left", "Right", "Middle", "Forward", "Back",
-                                    "DPI Switch", "Rate Switch"};
+        const QStringList labels = {"Left", "Right",      "Middle",     "Forward",
+                                    "Back", "DPI Switch", "Rate Switch"};
         for (int i = 0; i < 20; ++i) {
             KestPushButton* marker = w.button(QStringLiteral("marker%1").arg(i));
             QCOMPARE(marker->toolTip(), labels.value(i));
@@ -879,21 +854,20 @@ private slots:
         // A macro without any macro saved goes to the macro page instead.
         window->slotMouseEnter(window->buttonForRecord(3));
         window->actionFor(200)->trigger();
-        QCOMPARE(w.currentTab(), int(MousecfgWidget::MacroTab));
+        QCOMPARE(w.currentTab(), int(MainWindow::MacroTab));
         QCOMPARE(w.editedSettings().current().buttons[3].Fun, 4);
         QVERIFY(boxes.texts.isEmpty());
     }
 
-    void tabReachesEveryCommandInOrder()
-    {
+    void tabReachesEveryCommandInOrder() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         StartedWindow w;
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.selectTab(MousecfgWidget::DpiTab);
-        auto* page = w.findChild<KestDPIWindow*>();
+        w.selectTab(MainWindow::DpiTab);
+        auto* page = w.findChild<DpiStagePanel*>();
         QVERIFY(page && page->isVisible());
         w.button("tab0")->setFocus(Qt::TabFocusReason);
         QStringList visited;
@@ -905,12 +879,30 @@ private slots:
                 visited << "page";
             QTest::keyClick(focus, Qt::Key_Tab);
         }
-        const QStringList expected = {"tab0", "tab1", "tab2", "tab3", "btnSlotMenu",
-                                      "btnProfileList", "btnApplyName", "btnAdd", "btnCopy",
-                                      "btnDelete", "btnReset", "btnResetAll", "btnLoadConfig",
-                                      "btnSaveConfig", "btnImportProfile", "btnExportProfile",
-                                      "page", "btnFirmware", "btnOk", "btnCancel", "btnApply",
-                                      "btnLanguage", "btnMin", "btnClose"};
+        const QStringList expected = {"tab0",
+                                      "tab1",
+                                      "tab2",
+                                      "tab3",
+                                      "btnSlotMenu",
+                                      "btnProfileList",
+                                      "btnApplyName",
+                                      "btnAdd",
+                                      "btnCopy",
+                                      "btnDelete",
+                                      "btnReset",
+                                      "btnResetAll",
+                                      "btnLoadConfig",
+                                      "btnSaveConfig",
+                                      "btnImportProfile",
+                                      "btnExportProfile",
+                                      "page",
+                                      "btnFirmware",
+                                      "btnOk",
+                                      "btnCancel",
+                                      "btnApply",
+                                      "btnLanguage",
+                                      "btnMin",
+                                      "btnClose"};
         int at = -1;
         for (const QString& name : expected) {
             const int found = visited.indexOf(name, at + 1);
@@ -922,8 +914,7 @@ private slots:
             QVERIFY2(!name.startsWith("marker") && !name.startsWith("slot"), qPrintable(name));
     }
 
-    void keysActivateTheFocusedControl_data()
-    {
+    void keysActivateTheFocusedControl_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("effect");
@@ -931,8 +922,7 @@ private slots:
         QTest::newRow("Return on ADD") << "btnAdd" << int(Qt::Key_Return) << "added";
         QTest::newRow("Enter on Apply") << "btnApply" << int(Qt::Key_Enter) << "written";
     }
-    void keysActivateTheFocusedControl()
-    {
+    void keysActivateTheFocusedControl() {
         QFETCH(QString, control);
         QFETCH(int, key);
         QFETCH(QString, effect);
@@ -950,25 +940,27 @@ private slots:
         b->setFocus(Qt::TabFocusReason);
         QCOMPARE(QApplication::focusWidget(), b);
         QTest::keyClick(b, Qt::Key(key));
-        if (effect == "dpi tab") QCOMPARE(w.currentTab(), int(MousecfgWidget::DpiTab));
+        if (effect == "dpi tab") QCOMPARE(w.currentTab(), int(MainWindow::DpiTab));
         if (effect == "added") QCOMPARE(w.profileList().size(), listed + 1);
         if (effect == "written") QVERIFY(waitFor([&] { return rig.mouse.reportRate(0) == 8; }));
     }
 
-    void mouseOffFitsInEveryLanguage_data()
-    {
+    void mouseOffFitsInEveryLanguage_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("offText");
         QTest::addColumn<QString>("qtLookIn"); // Qt's own file dialog text
-        QTest::newRow("English") << "English" << "MOUSE OFF" << "Look in:";
+        QTest::newRow("English") << "English"
+                                 << "MOUSE OFF"
+                                 << "Look in:";
         QTest::newRow("French") << QString::fromUtf8("Français") << QString::fromUtf8("ÉTEINTE")
                                 << "Voir dans :";
-        QTest::newRow("German") << "Deutsch" << "MAUS AUS" << "Suchen in:";
+        QTest::newRow("German") << "Deutsch"
+                                << "MAUS AUS"
+                                << "Suchen in:";
         QTest::newRow("Chinese") << QString::fromUtf8("简体中文") << QString::fromUtf8("鼠标关闭")
                                  << QString::fromUtf8("查找范围：");
     }
-    void mouseOffFitsInEveryLanguage()
-    {
+    void mouseOffFitsInEveryLanguage() {
         QFETCH(QString, language);
         QFETCH(QString, offText);
         QFETCH(QString, qtLookIn);
@@ -984,12 +976,12 @@ private slots:
         bar->ensurePolished();
         QCOMPARE(bar->text(), offText);
         QVERIFY2(QFontMetrics(bar->font()).horizontalAdvance(bar->text()) <= bar->width(),
-                 qPrintable(QStringLiteral("%1 px in %2").arg(bar->font().pixelSize()).arg(bar->width())));
+                 qPrintable(
+                     QStringLiteral("%1 px in %2").arg(bar->font().pixelSize()).arg(bar->width())));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), qtLookIn);
     }
 
-    void languageSwitchKeepsIndexWithoutCatalogue()
-    {
+    void languageSwitchKeepsIndexWithoutCatalogue() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         QDir(rig.app.file("lang")).removeRecursively();
@@ -1003,23 +995,24 @@ private slots:
 
     // Damaged, locked and unwritable settings files: the window starts,
     // names each file once, and never sends a reset profile's zeros.
-    void namedOnceAndNothingZeroSent_data()
-    {
+    void namedOnceAndNothingZeroSent_data() {
         QTest::addColumn<QString>("trouble");
         QTest::addColumn<QString>("notice");
         QTest::addColumn<bool>("atStart");
         QTest::newRow("random bytes in the current profile")
-            << "random" << "Profile \"Profile 1\" was damaged and has been reset." << true;
+            << "random"
+            << "Profile \"Profile 1\" was damaged and has been reset." << true;
         QTest::newRow("hostile line in Config.ini")
-            << "hostile" << "Configs/Config.ini was damaged; the damaged lines were removed."
-            << true;
+            << "hostile"
+            << "Configs/Config.ini was damaged; the damaged lines were removed." << true;
         QTest::newRow("lock directory")
-            << "lock" << "Configs/Config.ini is locked; changes to it are not saved." << false;
+            << "lock"
+            << "Configs/Config.ini is locked; changes to it are not saved." << false;
         QTest::newRow("directory at the profile's path")
-            << "dir" << "Configs/Profile/Profile 1.prof could not be saved." << false;
+            << "dir"
+            << "Configs/Profile/Profile 1.prof could not be saved." << false;
     }
-    void namedOnceAndNothingZeroSent()
-    {
+    void namedOnceAndNothingZeroSent() {
         QFETCH(QString, trouble);
         QFETCH(QString, notice);
         QFETCH(bool, atStart);
@@ -1039,7 +1032,7 @@ private slots:
         BoxAnswerer boxes;
         StartedWindow w;
         QTest::qWait(500);
-        if (atStart) QVERIFY(!boxes.texts.isEmpty()); // told before any command
+        if (atStart) QVERIFY(!boxes.texts.isEmpty());               // told before any command
         QCOMPARE(w.editedSettings().profiles[0].buttons[0].Fun, 1); // left click kept
         w.editedSettings().profiles[0].scrollspeed = 4;
         QCOMPARE(w.writeToMouse(true), 0); // the mouse still gets what the window shows
@@ -1055,8 +1048,7 @@ private slots:
     }
 
     // The window's side of a refused import: the notice, and nothing applied.
-    void damagedConfigImportChangesNothing()
-    {
+    void damagedConfigImportChangesNothing() {
         Rig rig(vm::Link::Receiver);
         BoxAnswerer boxes;
         StartedWindow w;
@@ -1078,26 +1070,31 @@ private slots:
     // The front view shows the lighting of the profile in use: its colour on
     // the lit parts, no light for OFF, the drawn light where the product has
     // no lighting or the picture no mask.
-    void mouseViewFollowsLighting_data()
-    {
+    void mouseViewFollowsLighting_data() {
         QTest::addColumn<int>("tab");
         QTest::addColumn<int>("effect");
         QTest::addColumn<QColor>("colour");
         QTest::addColumn<QString>("trouble");
         QTest::addColumn<QString>("expected");
         const QColor green(0, 255, 0);
-        const int lighting = MousecfgWidget::LightingTab;
-        const int customise = MousecfgWidget::CustomizeTab;
-        QTest::newRow("FULL LIGHTED") << lighting << 1 << green << "" << "colour";
-        QTest::newRow("CUSTOMIZE, FULL LIGHTED") << customise << 1 << green << "" << "colour";
-        QTest::newRow("OFF") << lighting << 0 << green << "" << "dark";
-        QTest::newRow("RAINBOW") << lighting << 4 << green << "" << "spectrum";
-        QTest::newRow("no lighting") << customise << 1 << green << "nolight" << "drawn";
-        QTest::newRow("mask missing") << lighting << 1 << green << "nomask" << "drawn";
-        QTest::newRow("mask damaged") << lighting << 1 << green << "badmask" << "drawn";
+        const int lighting = MainWindow::LightingTab;
+        const int customise = MainWindow::CustomizeTab;
+        QTest::newRow("FULL LIGHTED") << lighting << 1 << green << ""
+                                      << "colour";
+        QTest::newRow("CUSTOMIZE, FULL LIGHTED") << customise << 1 << green << ""
+                                                 << "colour";
+        QTest::newRow("OFF") << lighting << 0 << green << ""
+                             << "dark";
+        QTest::newRow("RAINBOW") << lighting << 4 << green << ""
+                                 << "spectrum";
+        QTest::newRow("no lighting") << customise << 1 << green << "nolight"
+                                     << "drawn";
+        QTest::newRow("mask missing") << lighting << 1 << green << "nomask"
+                                      << "drawn";
+        QTest::newRow("mask damaged") << lighting << 1 << green << "badmask"
+                                      << "drawn";
     }
-    void mouseViewFollowsLighting()
-    {
+    void mouseViewFollowsLighting() {
         QFETCH(int, tab);
         QFETCH(int, effect);
         QFETCH(QColor, colour);
@@ -1108,8 +1105,8 @@ private slots:
             rig.app.file("skin/mouse/" + readCurrentProductName() + "/Mouse_light.png");
         QVERIFY(QFile::exists(mask));
         if (trouble == "nolight")
-            writeText(productDefinitionPath(), readText(productDefinitionPath())
-                                                   .replace("ledDisable=0", "ledDisable=1"));
+            writeText(productDefinitionPath(),
+                      readText(productDefinitionPath()).replace("ledDisable=0", "ledDisable=1"));
         if (trouble == "nomask") QFile::remove(mask);
         if (trouble == "badmask") writeText(mask, randomBytes(5000, 7));
         BoxAnswerer boxes;
@@ -1157,8 +1154,7 @@ private slots:
     }
 
 private:
-    static bool triggerMenuAction(QWidget& w, const QString& text)
-    {
+    static bool triggerMenuAction(QWidget& w, const QString& text) {
         for (QMenu* menu : w.findChildren<QMenu*>())
             for (QAction* a : menu->actions())
                 if (a->text() == text) {
@@ -1167,15 +1163,13 @@ private:
                 }
         return false;
     }
-    static size_t countPolls(Rig& rig)
-    {
+    static size_t countPolls(Rig& rig) {
         size_t polls = 0;
         for (const std::string& line : rig.mouse.logLines())
             if (line.find(" out 05 24 fa 48") != std::string::npos) ++polls;
         return polls;
     }
-    static int countWrites(Rig& rig)
-    {
+    static int countWrites(Rig& rig) {
         int writes = 0;
         for (const std::string& line : rig.mouse.logLines())
             if (line.find(" out ") != std::string::npos &&

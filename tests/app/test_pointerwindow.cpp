@@ -14,13 +14,11 @@ class TestPointerWindow : public QObject {
     XvfbServer m_xvfb;
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         if (!m_xvfb.start()) QSKIP(qPrintable(m_xvfb.error()));
     }
 
-    void startupAndProfileSwitch()
-    {
+    void startupAndProfileSwitch() {
         TempAppDir app(APP_DIR);
         vm::VirtualMouse mouse;
         InProcessHidPort port(mouse);
@@ -32,7 +30,7 @@ private slots:
         QCOMPARE(int(stored.mousespeed), 10);
         QVERIFY(applyPointerSpeed(14));
         {
-            MousecfgWidget w;
+            MainWindow w;
             w.startDevices();
             QCOMPARE(int(w.editedSettings().current().mousespeed), 14);
             QCOMPARE(int(w.editedSettings().profiles[1].mousespeed), 10);

@@ -10,14 +10,15 @@
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
-    void secondInstanceExits()
-    {
+    void secondInstanceExits() {
         TempAppDir app(APP_DIR); // the staged program with its data
         QVERIFY(QFileInfo(app.file("mousecfg")).isExecutable());
         // A product of its own, so a program running elsewhere on this machine
         // cannot hold the same lock.
-        const QString product = QStringLiteral("Startup Test %1").arg(QCoreApplication::applicationPid());
-        writeText(app.file("DefaultProfile.bin"), "[PROFILE]\nProductName=" + product.toUtf8() + "\n");
+        const QString product =
+            QStringLiteral("Startup Test %1").arg(QCoreApplication::applicationPid());
+        writeText(app.file("DefaultProfile.bin"),
+                  "[PROFILE]\nProductName=" + product.toUtf8() + "\n");
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -51,8 +52,7 @@ private slots:
     }
 
     // A directory at the lock's name is no other copy: the program starts.
-    void directoryAtTheLockPath()
-    {
+    void directoryAtTheLockPath() {
         TempAppDir app(APP_DIR);
         const QString product =
             QStringLiteral("Lock Dir Test %1").arg(QCoreApplication::applicationPid());

@@ -430,7 +430,8 @@ private slots:
         E2eSession s;
         SESSION_VERIFY(s, s.startMouse());
         QProcess a, b;
-        for (QProcess* p : {&a, &b}) p->setProcessEnvironment(cliEnv(s));
+        for (QProcess* p : {&a, &b})
+            p->setProcessEnvironment(cliEnv(s));
         a.start(s.appFile(QStringLiteral("mousecfg-cli")), {"rate", "250"});
         b.start(s.appFile(QStringLiteral("mousecfg-cli")), {"dpi", "800", "1600"});
         QVERIFY(a.waitForFinished(30000) && b.waitForFinished(30000));
@@ -497,12 +498,9 @@ private slots:
         QCOMPARE(runCli(s, {"import", "%W/Travel.prof"}).status, 0);
         QTest::qWait(1000); // the window rereads the files
         s.click(window, 62, 420);
-        SESSION_VERIFY(s, waitUntil(
-                              [&] {
-                                  return iniValue(list, "PROFILE_LIST/Count").toInt() ==
-                                         count + 2;
-                              },
-                              5000));
+        SESSION_VERIFY(
+            s, waitUntil([&] { return iniValue(list, "PROFILE_LIST/Count").toInt() == count + 2; },
+                         5000));
         QCOMPARE(iniValue(list, QStringLiteral("PROFILE_LIST/%1").arg(count + 1)),
                  QStringLiteral("Travel"));
     }

@@ -8,7 +8,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 #include <buttonfunctions.h>
-#include <kestbtnwindow.h>
+#include <buttonpanel.h>
 #include <kestmenu.h>
 #include <kestpushbutton.h>
 #include <keycodes.h>
@@ -16,46 +16,42 @@
 
 namespace {
 
-QByteArray product(int count, int disableMacro, int ledDisable, const QList<int>& map = {})
-{
+QByteArray product(int count, int disableMacro, int ledDisable, const QList<int>& map = {}) {
     QByteArray text = "[PROFILE]\nButtonCount=" + QByteArray::number(count) +
                       "\nDisableMacro=" + QByteArray::number(disableMacro) +
                       "\nledDisable=" + QByteArray::number(ledDisable) + '\n';
     for (int i = 0; i < map.size(); ++i)
-        text += "BUTTON_INFO_" + QByteArray::number(i) + "_Matrix2=" +
-                QByteArray::number(map[i] & 0xFF) + '\n';
+        text += "BUTTON_INFO_" + QByteArray::number(i) +
+                "_Matrix2=" + QByteArray::number(map[i] & 0xFF) + '\n';
     return text;
 }
 
-QStringList texts(const QMenu* menu)
-{
+QStringList texts(const QMenu* menu) {
     QStringList out;
-    for (QAction* a : menu->actions()) out << (a->menu() ? a->menu()->title() : a->text());
+    for (QAction* a : menu->actions())
+        out << (a->menu() ? a->menu()->title() : a->text());
     return out;
 }
 
-const QMenu* submenu(const QMenu* top, const QString& title)
-{
+const QMenu* submenu(const QMenu* top, const QString& title) {
     for (QAction* a : top->actions())
         if (a->menu() && a->menu()->title() == title) return a->menu();
     return nullptr;
 }
 
-MouseProfile leftOnlyProfile()
-{
+MouseProfile leftOnlyProfile() {
     MouseProfile p;
-    for (ButtonInfo& b : p.buttons) b.Fun = 16;
+    for (ButtonInfo& b : p.buttons)
+        b.Fun = 16;
     p.buttons[0].Fun = 1;
     return p;
 }
 
-void writeMacro(const QString& name, int count, int firstMap)
-{
+void writeMacro(const QString& name, int count, int firstMap) {
     QByteArray text = "[Setting]\nCount=" + QByteArray::number(count) + '\n';
     for (int j = 0; j < count; ++j)
         text += "Map_" + QByteArray::number(j) + '=' + QByteArray::number(firstMap + j) +
-                "\nDataL_" + QByteArray::number(j) + "=2\nDataH_" + QByteArray::number(j) +
-                "=3\n";
+                "\nDataL_" + QByteArray::number(j) + "=2\nDataH_" + QByteArray::number(j) + "=3\n";
     QDir().mkpath(macroFolder());
     writeText(macroFilePath(name), text);
 }
@@ -66,43 +62,40 @@ class TestButtonWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { qRegisterMetaType<KestPushButton*>(); }
-    void menus_data()
-    {
+    void menus_data() {
         QTest::addColumn<int>("disableMacro");
         QTest::addColumn<int>("ledDisable");
         QTest::addColumn<QStringList>("tail");
-        QTest::newRow("everything") << 0 << 0
-                                    << QStringList{"Macro Manager", "Led Switch", "Button Off"};
+        QTest::newRow("everything")
+            << 0 << 0 << QStringList{"Macro Manager", "Led Switch", "Button Off"};
         QTest::newRow("no macros") << 1 << 0 << QStringList{"Led Switch", "Button Off"};
         QTest::newRow("no lighting") << 0 << 1 << QStringList{"Macro Manager", "Button Off"};
         QTest::newRow("neither") << 1 << 1 << QStringList{"Button Off"};
     }
-    void menus()
-    {
+    void menus() {
         QFETCH(int, disableMacro);
         QFETCH(int, ledDisable);
         QFETCH(QStringList, tail);
         TempAppDir app;
         writeText(app.file("DefaultProfile.bin"), product(7, disableMacro, ledDisable));
         MouseProfile profile = leftOnlyProfile();
-        KestBtnWindow w(&profile, nullptr, 1.0);
+        ButtonPanel w(&profile, nullptr, 1.0);
         for (int round = 0; round < 2; ++round) { // as built, then after a language change
-            const QStringList top = QStringList{"Left",    "Right",   "Middle", "Forward",
-                                                "Back",    "Basic",   "Windows", "Advance",
-                                                "Media",   "DPI",     "Polling Rate"} +
-                                    tail;
+            const QStringList top =
+                QStringList{"Left",    "Right",   "Middle", "Forward", "Back",        "Basic",
+                            "Windows", "Advance", "Media",  "DPI",     "Polling Rate"} +
+                tail;
             QCOMPARE(texts(w.topMenu()), top);
             const QMap<QString, QStringList> subs = {
                 {"Basic", {"Cut", "Copy", "Paste", "All", "Find", "New", "Print", "Save"}},
                 {"Windows",
-                 {"Switch Window", "Close Window", "My Computer", "Run", "Show Desktop",
-                  "Lock PC", "Browser Home", "Browser Backward", "Browser Forward",
-                  "Browser Stop", "Browser Refresh", "Browser Search", "Browser Favorite",
-                  "Mail", "Boss Key"}},
+                 {"Switch Window", "Close Window", "My Computer", "Run", "Show Desktop", "Lock PC",
+                  "Browser Home", "Browser Backward", "Browser Forward", "Browser Stop",
+                  "Browser Refresh", "Browser Search", "Browser Favorite", "Mail", "Boss Key"}},
                 {"Advance", {"SINGLE KEY", "COMBO KEY", "FIRE KEY"}},
                 {"Media",
-                 {"Play/Pause", "Stop", "Previous Track", "Next Track", "Volume Up",
-                  "Volume Down", "Mute", "Media Player"}},
+                 {"Play/Pause", "Stop", "Previous Track", "Next Track", "Volume Up", "Volume Down",
+                  "Mute", "Media Player"}},
                 {"DPI", {"DPI Switch", "DPI +", "DPI -"}},
                 {"Polling Rate", {"Rate Switch", "Rate +", "Rate -"}}};
             for (auto it = subs.cbegin(); it != subs.cend(); ++it) {
@@ -110,10 +103,10 @@ private slots:
                 QVERIFY2(sub, qPrintable(it.key()));
                 QCOMPARE(texts(sub), it.value());
             }
-            QCOMPARE(texts(w.wheelMenu()),
-                     (QStringList{"Scroll Up", "Scroll Down", "Volume Up", "Volume Down", "Left",
-                                  "Right", "Middle", "Forward", "Back", "SINGLE KEY",
-                                  "COMBO KEY"}));
+            QCOMPARE(
+                texts(w.wheelMenu()),
+                (QStringList{"Scroll Up", "Scroll Down", "Volume Up", "Volume Down", "Left",
+                             "Right", "Middle", "Forward", "Back", "SINGLE KEY", "COMBO KEY"}));
             // The same action stands in both menus.
             QVERIFY(w.wheelMenu()->actions().contains(w.actionFor(43)));
             QVERIFY(submenu(w.topMenu(), "Media")->actions().contains(w.actionFor(43)));
@@ -123,8 +116,7 @@ private slots:
 
     // The catalogue's codes and the ones no menu offers but a stored
     // profile may carry.
-    void labels_data()
-    {
+    void labels_data() {
         QTest::addColumn<int>("record");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("label");
@@ -140,8 +132,7 @@ private slots:
         QTest::newRow("no entry") << 3 << 56 << "";
         QTest::newRow("boss key") << 40 << 62 << "Boss Key";
     }
-    void labels()
-    {
+    void labels() {
         QFETCH(int, record);
         QFETCH(int, code);
         QFETCH(QString, label);
@@ -150,12 +141,11 @@ private slots:
         MouseProfile profile = leftOnlyProfile();
         profile.buttons[record].Fun = code;
         profile.buttons[record].macroname = QStringLiteral("gun one");
-        KestBtnWindow w(&profile, nullptr, 1.0);
+        ButtonPanel w(&profile, nullptr, 1.0);
         QCOMPARE(w.buttonForRecord(record)->label(), label);
     }
 
-    void leftClickRetention_data()
-    {
+    void leftClickRetention_data() {
         QTest::addColumn<int>("otherLeft"); // a second record at "Left", -1 for none
         QTest::addColumn<int>("record");
         QTest::addColumn<int>("code");
@@ -167,8 +157,7 @@ private slots:
         QTest::newRow("a wheel record keeps it") << 41 << 0 << 200 << true;
         QTest::newRow("a row without left") << -1 << 3 << 2 << true;
     }
-    void leftClickRetention()
-    {
+    void leftClickRetention() {
         QFETCH(int, otherLeft);
         QFETCH(int, record);
         QFETCH(int, code);
@@ -179,29 +168,28 @@ private slots:
     }
 
     // Modifiers go in as their left-hand keys; presses nest around the key.
-    void comboKey_data()
-    {
+    void comboKey_data() {
         QTest::addColumn<QByteArray>("held"); // Shift, Ctrl, Windows, Alt, key
         QTest::addColumn<int>("key");
         QTest::addColumn<QByteArray>("usages"); // in step order, press and release
-        QTest::newRow("right shift and K") << QByteArray("\x02\x00\x00\x00\x01", 5) << 0x25
-                                           << QByteArray("\xE1\x0E\x0E\xE1");
+        QTest::newRow("right shift and K")
+            << QByteArray("\x02\x00\x00\x00\x01", 5) << 0x25 << QByteArray("\xE1\x0E\x0E\xE1");
         QTest::newRow("ctrl, alt and K") << QByteArray("\x00\x01\x00\x01\x01", 5) << 0x25
                                          << QByteArray("\xE0\xE2\x0E\x0E\xE2\xE0");
         QTest::newRow("all four and Q") << QByteArray("\x01\x02\x01\x02\x01", 5) << 0x10
                                         << QByteArray("\xE1\xE0\xE3\xE2\x14\x14\xE2\xE3\xE0\xE1");
-        QTest::newRow("a key without a usage") << QByteArray("\x00\x00\x00\x00\x01", 5) << 0x00
-                                               << QByteArray("\x00\x00", 2);
+        QTest::newRow("a key without a usage")
+            << QByteArray("\x00\x00\x00\x00\x01", 5) << 0x00 << QByteArray("\x00\x00", 2);
     }
-    void comboKey()
-    {
+    void comboKey() {
         QFETCH(QByteArray, held);
         QFETCH(int, key);
         QFETCH(QByteArray, usages);
         ButtonInfo b;
         b.LoopNumber = 7;
         b.KeyNumber = 9;
-        for (KeyInfo& k : b.KeyInfo) k = {0x55, 0x55, 0x55};
+        for (KeyInfo& k : b.KeyInfo)
+            k = {0x55, 0x55, 0x55};
         uint8_t held5[5];
         std::copy(held.begin(), held.end(), held5);
         assignComboKey(b, held5, uint8_t(key));
@@ -219,8 +207,7 @@ private slots:
         QCOMPARE(b.KeyNumber, 9);
     }
 
-    void fireKey_data()
-    {
+    void fireKey_data() {
         QTest::addColumn<int>("choice");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("res1");
@@ -230,8 +217,7 @@ private slots:
         QTest::newRow("key K") << 3 << 0x25 << 0x0E;
         QTest::newRow("key without usage") << 3 << 0x00 << 0;
     }
-    void fireKey()
-    {
+    void fireKey() {
         QFETCH(int, choice);
         QFETCH(int, key);
         QFETCH(int, res1);
@@ -245,8 +231,7 @@ private slots:
         QCOMPARE(b.macroname, QStringLiteral("kept"));
     }
 
-    void macroCopy_data()
-    {
+    void macroCopy_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("count"); // -1: no file
         QTest::addColumn<int>("copied");
@@ -255,8 +240,7 @@ private slots:
         QTest::newRow("missing file") << "absent" << -1 << 0;
         QTest::newRow("a name out of the folder") << "../four" << -1 << 0;
     }
-    void macroCopy()
-    {
+    void macroCopy() {
         QFETCH(QString, name);
         QFETCH(int, count);
         QFETCH(int, copied);
@@ -264,7 +248,8 @@ private slots:
         if (count >= 0) writeMacro(name, count, 10);
         writeMacro(QStringLiteral("four"), 4, 10); // what "../four" must not reach
         ButtonInfo b;
-        for (KeyInfo& k : b.KeyInfo) k = {0x77, 0x77, 0x77};
+        for (KeyInfo& k : b.KeyInfo)
+            k = {0x77, 0x77, 0x77};
         assignMacro(b, kMacroCode, name, 12, 2);
         QCOMPARE(b.Fun, kMacroCode);
         QCOMPARE(b.LoopNumber, 12);
@@ -278,22 +263,20 @@ private slots:
         }
     }
 
-    void layout_data()
-    {
+    void layout_data() {
         QTest::addColumn<int>("count");
         QTest::addColumn<QList<int>>("map");
         QTest::addColumn<double>("scale");
         QTest::addColumn<QList<int>>("records"); // the visible rows' records, in order
-        QTest::newRow("a hidden row") << 6 << QList<int>{0, 1, -1, 3, 4, 5} << 1.0
-                                      << QList<int>{0, 1, 3, 4, 5};
-        QTest::newRow("eleven rows") << 11 << QList<int>{} << 1.5
-                                     << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-        QTest::newRow("more rows than the window has") << 40 << QList<int>{} << 1.0
-                                                       << QList<int>{0, 1, 2,  3,  4,  5,  6, 7,
-                                                                     8, 9, 10, 11, 12, 13, 14, 15};
+        QTest::newRow("a hidden row")
+            << 6 << QList<int>{0, 1, -1, 3, 4, 5} << 1.0 << QList<int>{0, 1, 3, 4, 5};
+        QTest::newRow("eleven rows")
+            << 11 << QList<int>{} << 1.5 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+        QTest::newRow("more rows than the window has")
+            << 40 << QList<int>{} << 1.0
+            << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
     }
-    void layout()
-    {
+    void layout() {
         QFETCH(int, count);
         QFETCH(QList<int>, map);
         QFETCH(double, scale);
@@ -301,7 +284,7 @@ private slots:
         TempAppDir app;
         writeText(app.file("DefaultProfile.bin"), product(count, 0, 0, map));
         MouseProfile profile = leftOnlyProfile();
-        KestBtnWindow w(&profile, nullptr, scale);
+        ButtonPanel w(&profile, nullptr, scale);
         w.resize(600, 400);
         w.layoutButtons();
         const int row = int(30 * scale);
@@ -320,15 +303,14 @@ private slots:
 
     // The paths a pick takes through the window: a plain entry, a refusal,
     // the macro page when there is no macro yet.
-    void picks()
-    {
+    void picks() {
         TempAppDir app;
         writeText(app.file("DefaultProfile.bin"), product(7, 0, 0));
         MouseProfile profile = leftOnlyProfile();
-        KestBtnWindow w(&profile, nullptr, 1.0);
-        QSignalSpy control(&w, &KestBtnWindow::SelBtnControl);
-        QSignalSpy oneClick(&w, &KestBtnWindow::PopOneClickBox);
-        QSignalSpy macroTab(&w, &KestBtnWindow::GotoMacroTab);
+        ButtonPanel w(&profile, nullptr, 1.0);
+        QSignalSpy control(&w, &ButtonPanel::SelBtnControl);
+        QSignalSpy oneClick(&w, &ButtonPanel::PopOneClickBox);
+        QSignalSpy macroTab(&w, &ButtonPanel::GotoMacroTab);
         KestPushButton* first = w.buttonForRecord(0);
 
         w.slotMouseEnter(first);
@@ -351,7 +333,7 @@ private slots:
         QCOMPARE(w.buttonForRecord(kWheelDownEntry)->label(), QStringLiteral("Volume Down"));
         QCOMPARE(control.last().at(0).value<KestPushButton*>(), w.buttonForRecord(kWheelDownEntry));
         QCOMPARE(control.last().at(1).toBool(), false);
-        QCOMPARE(int(w.currentIndex()), int(KestBtnWindow::kNone));
+        QCOMPARE(int(w.currentIndex()), int(ButtonPanel::kNone));
         // Nothing else moved.
         for (int r = 0; r < kButtonEntryCount; ++r)
             if (r != kWheelDownEntry) QCOMPARE(profile.buttons[r].Fun, r == 0 ? 1 : 16);

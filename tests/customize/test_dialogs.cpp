@@ -22,7 +22,7 @@
 namespace {
 
 // Hook events written as "scan:flags" in hex, space separated.
-void sendKeys(KestKeyDialog& dialog, const QString& script) {
+void sendKeys(KeyCaptureDialog& dialog, const QString& script) {
     for (const QString& event : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QStringList p = event.split(QLatin1Char(':'));
         dialog.onHookEvent(p.at(0).toUInt(nullptr, 16), p.at(1).toUInt(nullptr, 16));
@@ -31,7 +31,7 @@ void sendKeys(KestKeyDialog& dialog, const QString& script) {
 
 QString slotString(const quint8* state) {
     QString s;
-    for (int i = 0; i < KestComboKeyWindow::SlotCount; ++i)
+    for (int i = 0; i < ComboKeyDialog::SlotCount; ++i)
         s += QString::number(state[i]);
     return s;
 }
@@ -59,19 +59,19 @@ QString signalString(const QList<QVariant>& args) {
 enum Kind { Single, Combo, Fire, Sniper, Macro };
 
 // Each dialog as the button page opens it on an assigned button, OK usable.
-std::unique_ptr<KestSkinDialog> makeDialog(int kind, double scale) {
+std::unique_ptr<SkinDialog> makeDialog(int kind, double scale) {
     switch (kind) {
     case Single:
-        return std::make_unique<KestSingleKeyWindow>(nullptr, scale, 0x10);
+        return std::make_unique<SingleKeyDialog>(nullptr, scale, 0x10);
     case Combo:
-        return std::make_unique<KestComboKeyWindow>(
+        return std::make_unique<ComboKeyDialog>(
             nullptr, scale, comboButton(7, "E0:80 E2:80 0E:80 0E:00 E2:00 E0:00"));
     case Fire:
-        return std::make_unique<KestFireKeyWindow>(nullptr, scale, 0x14, 5, 20);
+        return std::make_unique<FireKeyDialog>(nullptr, scale, 0x14, 5, 20);
     case Sniper:
-        return std::make_unique<KestSniperWindow>(nullptr, scale, 3389, 6);
+        return std::make_unique<SniperDialog>(nullptr, scale, 3389, 6);
     default:
-        return std::make_unique<KestMacroSelect>(
+        return std::make_unique<MacroSelectDialog>(
             nullptr, scale,
             QStringList{"Reload", "Grenade throw and switch back to the rifle", "Crouch"}, "Reload",
             5, 0);
@@ -141,8 +141,8 @@ void DialogTest::singleKey_data() {
 void DialogTest::singleKey() {
     QFETCH(int, initial);
     QFETCH(QString, events);
-    KestSingleKeyWindow dialog(nullptr, 1.0, quint8(initial));
-    QSignalSpy spy(&dialog, &KestSingleKeyWindow::SetSingleKeyValue);
+    SingleKeyDialog dialog(nullptr, 1.0, quint8(initial));
+    QSignalSpy spy(&dialog, &SingleKeyDialog::SetSingleKeyValue);
     sendKeys(dialog, events);
     QTEST(int(dialog.keyCode()), "code");
     QTEST(dialog.keyField()->text(), "text");
@@ -188,9 +188,9 @@ void DialogTest::comboKey_data() {
 void DialogTest::comboKey() {
     QFETCH(QString, events);
     QFETCH(QString, text);
-    KestComboKeyWindow dialog(nullptr, 1.0, ButtonInfo());
+    ComboKeyDialog dialog(nullptr, 1.0, ButtonInfo());
     int emitted = 0;
-    connect(&dialog, &KestComboKeyWindow::SetComboKeyValue, this,
+    connect(&dialog, &ComboKeyDialog::SetComboKeyValue, this,
             [&](const quint8* state, const ComboHotKeys* keys) {
                 ++emitted;
                 QCOMPARE(state, dialog.comboSlots());
@@ -205,7 +205,7 @@ void DialogTest::comboKey() {
     QCOMPARE(dialog.okButton()->isEnabled(), !text.isEmpty());
     QTEST(emitted, "emitted");
     // Every used slot has the key code behind it, an unused one none.
-    for (int slot = 0; slot < KestComboKeyWindow::SlotCount; ++slot) {
+    for (int slot = 0; slot < ComboKeyDialog::SlotCount; ++slot) {
         const bool used = dialog.comboSlots()[slot] != 0;
         const bool coded = dialog.hotKeyCodes()[slot][0] || dialog.hotKeyCodes()[slot][1];
         QCOMPARE(coded, used);
@@ -253,7 +253,7 @@ void DialogTest::comboInitial() {
     QFETCH(int, fun);
     QFETCH(QString, steps);
     QFETCH(QString, events);
-    KestComboKeyWindow dialog(nullptr, 1.0, comboButton(fun, steps));
+    ComboKeyDialog dialog(nullptr, 1.0, comboButton(fun, steps));
     sendKeys(dialog, events);
     QTEST(slotString(dialog.comboSlots()), "slots");
     QTEST(int(dialog.keyCode()), "key");
@@ -295,13 +295,13 @@ void DialogTest::fireInitial() {
     QFETCH(int, keys);
     QFETCH(int, choice);
     QFETCH(int, code);
-    KestFireKeyWindow dialog(nullptr, 1.0, quint8(res1), loops, keys);
+    FireKeyDialog dialog(nullptr, 1.0, quint8(res1), loops, keys);
     QCOMPARE(dialog.choice(), choice);
-    for (int i = 0; i < KestFireKeyWindow::ChoiceCount; ++i)
+    for (int i = 0; i < FireKeyDialog::ChoiceCount; ++i)
         QCOMPARE(dialog.choiceBox(i)->isChecked(), i == choice);
     QCOMPARE(int(dialog.keyCode()), code);
     QCOMPARE(dialog.keyField()->text(), keyName(quint8(code)));
-    QCOMPARE(dialog.keyField()->isEnabled(), choice == KestFireKeyWindow::KeyboardChoice);
+    QCOMPARE(dialog.keyField()->isEnabled(), choice == FireKeyDialog::KeyboardChoice);
     QTEST(dialog.timesEdit()->text(), "times");
     QTEST(dialog.delayEdit()->text(), "delay");
     QTEST(dialog.okButton()->isEnabled(), "ok");
@@ -343,8 +343,8 @@ void DialogTest::fireActions() {
     QFETCH(int, res1);
     QFETCH(QString, script);
     // A button never set starts on the default counts, 3 and 10.
-    KestFireKeyWindow dialog(nullptr, 1.0, quint8(res1), res1 ? 5 : 0, res1 ? 20 : 0);
-    QSignalSpy spy(&dialog, &KestFireKeyWindow::SetFireKeyValue);
+    FireKeyDialog dialog(nullptr, 1.0, quint8(res1), res1 ? 5 : 0, res1 ? 20 : 0);
+    QSignalSpy spy(&dialog, &FireKeyDialog::SetFireKeyValue);
     auto edit = [&](const QString& name) {
         return name == QLatin1String("times") ? dialog.timesEdit() : dialog.delayEdit();
     };
@@ -390,13 +390,12 @@ void DialogTest::countFields() {
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, text);
-    KestFireKeyWindow fire(nullptr, 1.0, 129, 5, 20);
-    KestMacroSelect macro(nullptr, 1.0, {"Reload"}, "Reload", 5, 0);
+    FireKeyDialog fire(nullptr, 1.0, 129, 5, 20);
+    MacroSelectDialog macro(nullptr, 1.0, {"Reload"}, "Reload", 5, 0);
     KestLineEdit* edit = field == QLatin1String("times")   ? fire.timesEdit()
                          : field == QLatin1String("delay") ? fire.delayEdit()
                                                            : macro.loopsEdit();
-    KestSkinDialog& dialog =
-        field == QLatin1String("loops") ? static_cast<KestSkinDialog&>(macro) : fire;
+    SkinDialog& dialog = field == QLatin1String("loops") ? static_cast<SkinDialog&>(macro) : fire;
     edit->clear();
     QVERIFY(!dialog.okButton()->isEnabled());
     QTest::keyClicks(edit, typed);
@@ -448,8 +447,8 @@ void DialogTest::sniper() {
     QFETCH(int, moveTo);
     QFETCH(int, step);
     QFETCH(QString, dpi);
-    KestSniperWindow dialog(nullptr, 1.0, sensor, quint8(stored));
-    QSignalSpy spy(&dialog, &KestSniperWindow::SetSniperValue);
+    SniperDialog dialog(nullptr, 1.0, sensor, quint8(stored));
+    QSignalSpy spy(&dialog, &SniperDialog::SetSniperValue);
     if (moveTo >= 0) {
         dialog.slider()->setValue(moveTo);
         QCOMPARE(spy.count(), 1);
@@ -509,7 +508,7 @@ void DialogTest::macroSelect() {
     QFETCH(QString, script);
     QFETCH(QStringList, listed);
     QFETCH(int, modeShown);
-    KestMacroSelect dialog(nullptr, 1.0, names, name, loops, mode);
+    MacroSelectDialog dialog(nullptr, 1.0, names, name, loops, mode);
     for (const QString& token : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QStringList p = token.split(QLatin1Char(':'));
         if (p[0] == QLatin1String("select"))
@@ -529,7 +528,7 @@ void DialogTest::macroSelect() {
     QTEST(dialog.name(), "selected");
     QTEST(dialog.loops(), "loopsShown");
     QCOMPARE(dialog.mode(), modeShown);
-    for (int i = 0; i < KestMacroSelect::ModeCount; ++i)
+    for (int i = 0; i < MacroSelectDialog::ModeCount; ++i)
         QCOMPARE(dialog.modeBox(i)->isChecked(), i == modeShown);
     QTEST(dialog.okButton()->isEnabled(), "ok");
 }
@@ -542,8 +541,8 @@ void DialogTest::keyboardAlone_data() {
 
 void DialogTest::keyboardAlone() {
     QFETCH(int, kind);
-    std::unique_ptr<KestSkinDialog> dialog = makeDialog(kind, 1.0);
-    auto* keyDialog = qobject_cast<KestKeyDialog*>(dialog.get());
+    std::unique_ptr<SkinDialog> dialog = makeDialog(kind, 1.0);
+    auto* keyDialog = qobject_cast<KeyCaptureDialog*>(dialog.get());
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
 
@@ -635,7 +634,7 @@ void DialogTest::textsFit() {
     QFETCH(double, scale);
     QFETCH(int, kind);
     setDisplayScale(scale);
-    std::unique_ptr<KestSkinDialog> dialog = makeDialog(kind, scale);
+    std::unique_ptr<SkinDialog> dialog = makeDialog(kind, scale);
     const QString englishTitle = dialog->title();
     const QString englishOk = dialog->okButton()->text();
     QList<QPair<KestLabel*, QColor>> colours;
@@ -653,7 +652,7 @@ void DialogTest::textsFit() {
     QCOMPARE(dialog->title(),
              QCoreApplication::translate(context, englishTitle.toUtf8().constData()));
     QCOMPARE(dialog->okButton()->text(),
-             QCoreApplication::translate("KestSkinDialog", englishOk.toUtf8().constData()));
+             QCoreApplication::translate("SkinDialog", englishOk.toUtf8().constData()));
     if (language != QLatin1String("en")) QVERIFY(dialog->title() != englishTitle);
     for (const auto& [label, colour] : colours)
         QCOMPARE(label->palette().color(QPalette::WindowText), colour);
@@ -704,7 +703,7 @@ void keepMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
 void DialogTest::keysLoggedOnlyWhenAsked() {
     QFETCH(QString, rules);
     // What the user types is nobody's business unless debugging was asked for.
-    KestComboKeyWindow dialog(nullptr, 1.0, ButtonInfo());
+    ComboKeyDialog dialog(nullptr, 1.0, ButtonInfo());
     QLoggingCategory::setFilterRules(rules);
     loggedLines.clear();
     const QtMessageHandler previous = qInstallMessageHandler(keepMessage);

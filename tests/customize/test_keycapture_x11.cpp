@@ -10,8 +10,7 @@
 #include <QtTest>
 
 namespace {
-bool xdotool(const QStringList& args)
-{
+bool xdotool(const QStringList& args) {
     QProcess p;
     p.start(QStringLiteral("xdotool"), args);
     return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
@@ -27,13 +26,11 @@ private:
     QString m_skipReason;
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         if (!m_skipReason.isEmpty()) QSKIP(qPrintable(m_skipReason));
     }
 
-    void singleKey_data()
-    {
+    void singleKey_data() {
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<int>("code");
         // Right-hand modifiers by key code: by name xdotool adds the left one.
@@ -42,12 +39,11 @@ private slots:
         QTest::newRow("Home") << QStringList{"keydown", "Home"} << 0x47;
         QTest::newRow("held A") << QStringList{"keydown", "a", "sleep", "1"} << 0x1E;
     }
-    void singleKey()
-    {
+    void singleKey() {
         QFETCH(QStringList, typed);
         QFETCH(int, code);
-        KestSingleKeyWindow dialog(nullptr, 1.0, 0);
-        QSignalSpy values(&dialog, &KestSingleKeyWindow::SetSingleKeyValue);
+        SingleKeyDialog dialog(nullptr, 1.0, 0);
+        QSignalSpy values(&dialog, &SingleKeyDialog::SetSingleKeyValue);
         QVERIFY(xdotool(typed));
         QVERIFY(QTest::qWaitFor([&] { return dialog.keyCode() == code; }));
         // A held key's repeats change nothing after its first event.
@@ -56,10 +52,9 @@ private slots:
         QVERIFY(xdotool({"keyup", typed[1]}));
     }
 
-    void comboKeepsWhatWasHeldTogether()
-    {
+    void comboKeepsWhatWasHeldTogether() {
         ButtonInfo none;
-        KestComboKeyWindow dialog(nullptr, 1.0, none);
+        ComboKeyDialog dialog(nullptr, 1.0, none);
         QVERIFY(xdotool({"keydown", "Control_L", "keydown", "Shift_L", "keydown", "q"}));
         QVERIFY(QTest::qWaitFor([&] { return dialog.keyText() == "Shift + Ctrl + Q"; }));
         QVERIFY(xdotool({"keyup", "q", "keyup", "Shift_L", "keyup", "Control_L", "sleep", "0.3"}));
@@ -72,21 +67,19 @@ private slots:
     }
 
     // The capture ends with the dialog: keys typed afterwards reach nothing.
-    void nothingAfterTheDialog()
-    {
-        auto* dialog = new KestSingleKeyWindow(nullptr, 1.0, 0);
+    void nothingAfterTheDialog() {
+        auto* dialog = new SingleKeyDialog(nullptr, 1.0, 0);
         int after = 0;
-        connect(dialog, &KestSingleKeyWindow::SetSingleKeyValue, [&] { ++after; });
+        connect(dialog, &SingleKeyDialog::SetSingleKeyValue, [&] { ++after; });
         delete dialog;
-        KestSingleKeyWindow witness(nullptr, 1.0, 0);
+        SingleKeyDialog witness(nullptr, 1.0, 0);
         QVERIFY(xdotool({"key", "b"}));
         QVERIFY(QTest::qWaitFor([&] { return witness.keyCode() == 0x30; }));
         QCOMPARE(after, 0);
     }
 };
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // The application talks to the private display, so that is started first.
     XvfbServer xvfb;
     const QString skip = prepareXvfbTests(xvfb);

@@ -3,7 +3,7 @@
 #include "devicetestutil.h"
 #include "encoders.h"
 #include "linkstate.h"
-#include "statusthread.h"
+#include "statuspollthread.h"
 #include "testutil.h"
 
 #include <QtTest>
@@ -24,10 +24,10 @@ public slots:
 };
 
 StatusThreadControl::Connector connectTo(Recorder* r) {
-    return [r](KestGetBatteryThread* t) {
-        QObject::connect(t, &KestGetBatteryThread::RefreshBatteryStatus, r, &Recorder::onBattery);
-        QObject::connect(t, &KestGetBatteryThread::RefreshStatus, r, &Recorder::onStatus);
-        QObject::connect(t, &KestGetBatteryThread::RefreshWriteStatus, r, &Recorder::onWriteStatus);
+    return [r](StatusPollThread* t) {
+        QObject::connect(t, &StatusPollThread::RefreshBatteryStatus, r, &Recorder::onBattery);
+        QObject::connect(t, &StatusPollThread::RefreshStatus, r, &Recorder::onStatus);
+        QObject::connect(t, &StatusPollThread::RefreshWriteStatus, r, &Recorder::onWriteStatus);
     };
 }
 
@@ -61,7 +61,7 @@ void TestStatus::pollEvery57Reads() {
     Recorder rec;
     StatusThreadControl control(connectTo(&rec));
     QVERIFY(control.start());
-    KestGetBatteryThread* t = control.thread();
+    StatusPollThread* t = control.thread();
     QTRY_VERIFY_WITH_TIMEOUT(t->readCount() >= 2 * kReadsPerPoll + 5, 20000);
     t->requestStop();
     QVERIFY(t->wait(2000));
@@ -180,7 +180,7 @@ void TestStatus::neverTwoAtOnce() {
     std::atomic<int> active{0};
     std::atomic<bool> overlap{false};
     int created = 0;
-    StatusThreadControl control([&](KestGetBatteryThread* t) {
+    StatusThreadControl control([&](StatusPollThread* t) {
         ++created;
         QObject::connect(
             t, &QThread::started, t, [&] { overlap = overlap || ++active > 1; },

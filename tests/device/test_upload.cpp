@@ -3,9 +3,9 @@
 #include "commands.h"
 #include "devicetestutil.h"
 #include "linkstate.h"
-#include "processthread.h"
 #include "profilewrite.h"
-#include "statusthread.h"
+#include "settingswriteworker.h"
+#include "statuspollthread.h"
 #include "testutil.h"
 
 #include <QSettings>
@@ -94,9 +94,9 @@ struct Upload {
     }
     // Runs the write worker to its end; returns its result.
     int run(bool force = false) {
-        KestProcessThread t(working.get(), sent.get(), nullptr);
+        SettingsWriteWorker t(working.get(), sent.get(), nullptr);
         t.force = force;
-        QSignalSpy done(&t, &KestProcessThread::DoProcessDlg);
+        QSignalSpy done(&t, &SettingsWriteWorker::DoProcessDlg);
         t.start();
         t.wait();
         if (done.count() != 1) return -1;
@@ -398,9 +398,9 @@ void TestUpload::statusThreadRestarted() {
 void TestUpload::stoppedWorkerSignalsNothing() {
     Upload u;
     u.current().pollrate = uint8_t(u.current().pollrate + 1);
-    KestProcessThread t(u.working.get(), u.sent.get(), nullptr);
+    SettingsWriteWorker t(u.working.get(), u.sent.get(), nullptr);
     t.isStop = 1;
-    QSignalSpy done(&t, &KestProcessThread::DoProcessDlg);
+    QSignalSpy done(&t, &SettingsWriteWorker::DoProcessDlg);
     t.start();
     t.wait();
     QCOMPARE(done.count(), 0);
@@ -449,7 +449,7 @@ void TestUpload::unsentMarkSurvives() {
         QFile::remove(profilePath);
         QDir().mkpath(profilePath);
     }
-    KestProcessThread t(u.working.get(), u.sent.get(), nullptr);
+    SettingsWriteWorker t(u.working.get(), u.sent.get(), nullptr);
     t.start();
     t.wait();
     QCOMPARE(readDiff(), diff);

@@ -252,8 +252,7 @@ QProcess* E2eSession::startProgram(const QString& program, const QStringList& ar
     preload.prepend(QStringLiteral(SANITIZER_RUNTIMES ":"));
 #endif
     env.insert(QStringLiteral("LD_PRELOAD"), preload);
-    m_programs.emplace_back(
-        spawn(QStringLiteral("mousecfg"), program, args, env));
+    m_programs.emplace_back(spawn(QStringLiteral("mousecfg"), program, args, env));
     return m_programs.back().get();
 }
 

@@ -12,8 +12,7 @@
 namespace {
 constexpr uid_t kUser = 65534; // nobody
 
-bool makeUsers(const QString& dir, QFile::Permissions permissions)
-{
+bool makeUsers(const QString& dir, QFile::Permissions permissions) {
     return QDir().mkpath(dir) && QFile::setPermissions(dir, permissions) &&
            ::chown(QFile::encodeName(dir).constData(), kUser, kUser) == 0;
 }
@@ -26,8 +25,7 @@ constexpr QFile::Permissions kOpen = QFile::ReadOwner | QFile::WriteOwner | QFil
 class TestE2eInstalled : public QObject {
     Q_OBJECT
 private slots:
-    void firstStartAsAnOrdinaryUser()
-    {
+    void firstStartAsAnOrdinaryUser() {
         if (::geteuid() != 0) QSKIP("installing and switching users needs root");
         const QString setpriv = QStandardPaths::findExecutable("setpriv");
         if (setpriv.isEmpty()) QSKIP("setpriv is not installed");
@@ -55,7 +53,8 @@ private slots:
         const QString home = root.path() + "/home";
         QVERIFY(makeUsers(home, kOpen));
         QVERIFY(makeUsers(home + "/rt", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        for (const QString& dir : {s.workDir(), s.appDir()}) QFile::setPermissions(dir, kOpen);
+        for (const QString& dir : {s.workDir(), s.appDir()})
+            QFile::setPermissions(dir, kOpen);
         QFile::setPermissions(s.workDir() + "/vm.sock", QFile::Permissions(0x7777));
         QProcessEnvironment env = s.childEnv();
         env.insert("HOME", home);

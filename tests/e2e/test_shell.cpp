@@ -56,7 +56,8 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("said");
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "mousecfg " MOUSECFG_VERSION "\n";
+        QTest::newRow("version") << QStringList{"--version"} << 0
+                                 << "mousecfg " MOUSECFG_VERSION "\n";
         QTest::newRow("help") << QStringList{"-h"} << 0 << "--config-dir <folder>";
         QTest::newRow("unknown") << QStringList{"--bogus"} << 1 << "Try 'mousecfg --help'.";
         QTest::newRow("stray word") << QStringList{"now"} << 1 << "unexpected argument 'now'";
@@ -72,7 +73,8 @@ private slots:
         QProcess p;
         QProcessEnvironment env = s.childEnv();
         if (args == QStringList{"DISPLAY="}) {
-            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+                env.remove(name);
             args.clear();
         }
         p.setProcessEnvironment(env);

@@ -1,8 +1,8 @@
 // The colour editor: the hexadecimal field's length rules, the square's
 // value/position mapping, the presets, one change per user action, the
 // keyboard path, the result, and its texts in every language.
+#include "coloreditordialog.h"
 #include "dialoglayout.h"
-#include "kestcolorarea.h"
 #include "kestlineedit.h"
 #include "kestpushbutton.h"
 #include "kitscale.h"
@@ -24,7 +24,7 @@ QString rgb(const QColor& c) {
 
 // Where the controls disagree with the colour the editor holds ("" when they
 // all agree). The hexadecimal text is left out while it is being typed.
-QString disagreement(const KestColorArea& d, bool withHex = true) {
+QString disagreement(const ColorEditorDialog& d, bool withHex = true) {
     const QColor c = d.color();
     if (rgb(QColor(d.rField()->value(), d.gField()->value(), d.bField()->value())) != rgb(c))
         return QStringLiteral("R G B fields");
@@ -38,7 +38,7 @@ QString disagreement(const KestColorArea& d, bool withHex = true) {
     return QString();
 }
 
-void open(KestColorArea& dialog) {
+void open(ColorEditorDialog& dialog) {
     dialog.show();
     QApplication::setActiveWindow(&dialog);
 }
@@ -112,10 +112,10 @@ void ColorAreaTest::hexLengths() {
         QCOMPARE(normalizedHexText(keys), finished);
         return;
     }
-    KestColorArea dialog(nullptr, 1.0);
+    ColorEditorDialog dialog(nullptr, 1.0);
     open(dialog);
     dialog.setColor(QColor(9, 9, 9));
-    QSignalSpy changes(&dialog, &KestColorArea::KestChangeColor);
+    QSignalSpy changes(&dialog, &ColorEditorDialog::KestChangeColor);
     QSignalSpy edits(dialog.hexEdit(), &QLineEdit::textEdited);
     retype(dialog.hexEdit(), keys);
     QCOMPARE(dialog.hexEdit()->text(), field);
@@ -166,7 +166,7 @@ void ColorAreaTest::mapping() {
     QFETCH(int, from);
     QFETCH(int, to);
     setDisplayScale(scale);
-    KestColorArea dialog(nullptr, scale);
+    ColorEditorDialog dialog(nullptr, scale);
     open(dialog);
     SVColorArea* square = dialog.square();
     QCOMPARE(square->side(), scaled(128, scale));
@@ -186,7 +186,7 @@ void ColorAreaTest::mapping() {
 }
 
 void ColorAreaTest::hueEdges() {
-    KestColorArea dialog(nullptr, 1.0);
+    ColorEditorDialog dialog(nullptr, 1.0);
     open(dialog);
     const HColorArea* strip = dialog.hueStrip();
     dialog.setColor(QColor(0, 0, 255));
@@ -230,12 +230,12 @@ void ColorAreaTest::presets() {
     QFETCH(int, preset);
     QFETCH(int, key);
     QFETCH(QString, ends);
-    KestColorArea dialog(nullptr, 1.0);
+    ColorEditorDialog dialog(nullptr, 1.0);
     open(dialog);
     const QStringList c = start.split(QLatin1Char(','));
     dialog.setColor(QColor(c.at(0).toInt(), c.at(1).toInt(), c.at(2).toInt()));
-    QSignalSpy changes(&dialog, &KestColorArea::KestChangeColor);
-    QSignalSpy applied(&dialog, &KestColorArea::ApplyColor);
+    QSignalSpy changes(&dialog, &ColorEditorDialog::KestChangeColor);
+    QSignalSpy applied(&dialog, &ColorEditorDialog::ApplyColor);
     DefaultColorArea* swatch = dialog.preset(preset);
     QCOMPARE(rgb(swatch->color()), ends);
     if (key == 0) {
@@ -272,11 +272,11 @@ void ColorAreaTest::oneChangePerAction_data() {
 void ColorAreaTest::oneChangePerAction() {
     QFETCH(QString, action);
     QFETCH(QString, ends);
-    KestColorArea dialog(nullptr, 1.0);
+    ColorEditorDialog dialog(nullptr, 1.0);
     open(dialog);
     dialog.setColor(QColor(10, 20, 30));
-    QSignalSpy changes(&dialog, &KestColorArea::KestChangeColor);
-    QSignalSpy applied(&dialog, &KestColorArea::ApplyColor);
+    QSignalSpy changes(&dialog, &ColorEditorDialog::KestChangeColor);
+    QSignalSpy applied(&dialog, &ColorEditorDialog::ApplyColor);
     const QMap<QString, QSpinBox*> fields{{"r", dialog.rField()}, {"g", dialog.gField()},
                                           {"b", dialog.bField()}, {"h", dialog.hField()},
                                           {"s", dialog.sField()}, {"v", dialog.vField()}};
@@ -301,7 +301,7 @@ void ColorAreaTest::oneChangePerAction() {
 }
 
 void ColorAreaTest::keyboardReachesEverything() {
-    KestColorArea dialog(nullptr, 1.0);
+    ColorEditorDialog dialog(nullptr, 1.0);
     open(dialog);
     QList<QWidget*> expected{dialog.sField(), dialog.vField(), dialog.rField(),
                              dialog.gField(), dialog.bField(), dialog.hexEdit()};
@@ -333,7 +333,7 @@ void ColorAreaTest::result_data() {
 void ColorAreaTest::result() {
     QFETCH(QString, how);
     QFETCH(int, result);
-    KestColorArea dialog(nullptr, 1.0);
+    ColorEditorDialog dialog(nullptr, 1.0);
     open(dialog);
     dialog.setColor(QColor(1, 2, 3));
     retype(dialog.hexEdit(), QStringLiteral("abc"));
@@ -377,14 +377,14 @@ void ColorAreaTest::textsFit() {
     QFETCH(QString, language);
     QFETCH(double, scale);
     setDisplayScale(scale);
-    KestColorArea dialog(nullptr, scale);
+    ColorEditorDialog dialog(nullptr, scale);
     dialog.setColor(QColor(18, 171, 52));
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(APP_DIR "/lang/mousecfg_%1.qm").arg(language)));
     QCoreApplication::installTranslator(&translator);
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents();
-    QCOMPARE(dialog.heading(), QCoreApplication::translate("KestColorArea", "Color Edit"));
+    QCOMPARE(dialog.heading(), QCoreApplication::translate("ColorEditorDialog", "Color Edit"));
     if (language != QLatin1String("en")) QVERIFY(dialog.heading() != QLatin1String("Color Edit"));
 
     const QString problem = dialogLayoutProblem(dialog, scale);

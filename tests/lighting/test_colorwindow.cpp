@@ -1,13 +1,13 @@
 // The LIGHTING page against the effect table it must show, on real profile
 // records: what each effect shows, where the rows go, what each control
 // stores, and the damaged values it must not write back.
-#include "kestcolorarea.h"
-#include "kestcolorwindow.h"
+#include "coloreditordialog.h"
 #include "kestlabel.h"
 #include "kestmenu.h"
 #include "kestpushbutton.h"
 #include "kestslider.h"
 #include "lightinggroup.h"
+#include "lightingpanel.h"
 #include "records.h"
 #include "testutil.h"
 
@@ -76,7 +76,7 @@ void TestColorWindow::effects() {
     TempAppDir app(dataDir());
     MouseProfile p = sampleProfile();
     p.LedMode = uint8_t(effect);
-    KestColorWindow w;
+    LightingPanel w;
     w.setScale(1.0);
     w.showProfile(&p);
     const Expected& e = kExpected[effect];
@@ -97,7 +97,7 @@ void TestColorWindow::menuOffersTheTenInOrder() {
     TempAppDir app(dataDir());
     MouseProfile p = sampleProfile();
     p.LedMode = 6; // shown, though not offered
-    KestColorWindow w;
+    LightingPanel w;
     w.showProfile(&p);
     QStringList texts;
     for (QAction* a : w.effectMenu()->actions())
@@ -118,9 +118,9 @@ void TestColorWindow::controlsStoreIntoTheProfile() {
     TempAppDir app(dataDir());
     MouseProfile p = sampleProfile();
     p.LedMode = 4;
-    KestColorWindow w;
+    LightingPanel w;
     w.showProfile(&p);
-    QSignalSpy changed(&w, &KestColorWindow::lightingChanged);
+    QSignalSpy changed(&w, &LightingPanel::lightingChanged);
     w.brightnessSlider()->setValue(3);
     w.speedSlider()->setValue(5);
     w.sleepSlider()->setValue(6);
@@ -146,7 +146,7 @@ void TestColorWindow::damagedValuesAreShownNotWritten() {
     p.LedMode = 4;
     p.ledModes[4].bright = 9;
     p.ledModes[4].breath = 0;
-    KestColorWindow w;
+    LightingPanel w;
     w.showProfile(&p);
     QCOMPARE(w.brightnessSlider()->value(), 3);
     QCOMPARE(w.speedSlider()->value(), 1);
@@ -174,7 +174,7 @@ void TestColorWindow::sleepRangeFromTheProduct() {
     writeText(app.file("DefaultProfile.bin"), "[PROFILE]\nShowSleep=1\nSleepMin=2\nSleepMax=5\n");
     MouseProfile p = sampleProfile();
     p.LedSleepTime = 9; // past the range: shown at its end, kept
-    KestColorWindow w;
+    LightingPanel w;
     w.showProfile(&p);
     QCOMPARE(w.sleepSlider()->minimum(), 2);
     QCOMPARE(w.sleepSlider()->maximum(), 5);
@@ -184,7 +184,7 @@ void TestColorWindow::sleepRangeFromTheProduct() {
     QCOMPARE(int(p.LedSleepTime), 2);
     // Without ShowSleep there are no sleep controls.
     writeText(app.file("DefaultProfile.bin"), "[PROFILE]\nShowSleep=0\n");
-    KestColorWindow plain;
+    LightingPanel plain;
     plain.showProfile(&p);
     QVERIFY(!plain.sleepSlider()->isVisibleTo(&plain) && !plain.moveOffBox()->isVisibleTo(&plain));
 }
@@ -196,7 +196,7 @@ void TestColorWindow::sharedLightingEditsProfileZero() {
         for (MouseProfile& p : s.profiles)
             p = sampleProfile();
         s.currentProfile = 2;
-        KestColorWindow w;
+        LightingPanel w;
         w.showProfile(&lightingProfile(s));
         w.speedSlider()->setValue(5);
         const int edited = QByteArray(product) == "halo" ? 0 : 2;
@@ -209,11 +209,11 @@ void TestColorWindow::cancellingTheEditorKeepsTheColour() {
     TempAppDir app(dataDir());
     MouseProfile p = sampleProfile();
     p.LedMode = 1;
-    KestColorWindow w;
+    LightingPanel w;
     w.showProfile(&p);
     for (bool accept : {false, true}) {
         QTimer::singleShot(0, [accept] {
-            auto* editor = qobject_cast<KestColorArea*>(QApplication::activeModalWidget());
+            auto* editor = qobject_cast<ColorEditorDialog*>(QApplication::activeModalWidget());
             QVERIFY(editor);
             editor->setColor(QColor(1, 2, 3));
             accept ? editor->accept() : editor->reject();

@@ -1,8 +1,8 @@
 // Gun files: the steps a recoil pattern becomes, the dialog's name checks,
 // its shot rows as the user drives them, and its texts in every language.
 #include "dialoglayout.h"
+#include "gunfiledialog.h"
 #include "kestaction.h"
-#include "kestgunsetdialog.h"
 #include "kestlabel.h"
 #include "kestlineedit.h"
 #include "kestmenu.h"
@@ -125,7 +125,7 @@ void GunsetTest::names_data() {
 void GunsetTest::names() {
     QFETCH(QString, name);
     QFETCH(QString, warning);
-    KestGunsetDialog dialog(nullptr, 1.0);
+    GunFileDialog dialog(nullptr, 1.0);
     dialog.setShotCount(2);
     dialog.setShot(0, {100, 5, 0});
     dialog.setShot(1, {100, 5, 0});
@@ -176,7 +176,7 @@ void GunsetTest::rows() {
     QFETCH(QString, typed);
     QFETCH(int, shotCount);
     QFETCH(QString, steps);
-    KestGunsetDialog dialog(nullptr, 1.0);
+    GunFileDialog dialog(nullptr, 1.0);
     dialog.show();
     QCOMPARE(dialog.bulletsButton()->menu(), dialog.bulletsMenu());
     const QList<QAction*> entries = dialog.bulletsMenu()->actions();
@@ -228,7 +228,7 @@ void GunsetTest::textsFit() {
     QFETCH(QString, language);
     QFETCH(double, scale);
     setDisplayScale(scale);
-    KestGunsetDialog dialog(nullptr, scale);
+    GunFileDialog dialog(nullptr, scale);
     dialog.setShotCount(3);
     const QString englishHeading = dialog.heading();
 
@@ -238,7 +238,7 @@ void GunsetTest::textsFit() {
     QCoreApplication::installTranslator(&translator);
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents();
-    QCOMPARE(dialog.heading(), QCoreApplication::translate("KestGunsetDialog", "GUN SET"));
+    QCOMPARE(dialog.heading(), QCoreApplication::translate("GunFileDialog", "GUN SET"));
     if (language != QLatin1String("en")) QVERIFY(dialog.heading() != englishHeading);
 
     const QString problem = dialogLayoutProblem(dialog, scale);
@@ -257,7 +257,7 @@ void GunsetTest::textsFit() {
 
 // Every image the dialog names, its fields' arrows included, is staged.
 void GunsetTest::imagesStaged() {
-    KestGunsetDialog dialog(nullptr, 1.0);
+    GunFileDialog dialog(nullptr, 1.0);
     // Opened with one shot: a lit bullet and dimmed ones.
     QStringList paths{skinPath(dialog.bulletImage(0)->skinImage()),
                       skinPath(dialog.bulletImage(kMaxGunShots - 1)->skinImage())};

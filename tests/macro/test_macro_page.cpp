@@ -2,14 +2,14 @@
 // each operation leaves behind and the boxes it answers with.
 #include "appconfig.h"
 #include "buttonfunctions.h"
-#include "kestgunsetdialog.h"
+#include "gunfiledialog.h"
 #include "kestlineedit.h"
 #include "kestmessagebox.h"
 #include "kestpushbutton.h"
-#include "kesttreewidget.h"
 #include "keycodes.h"
-#include "macrodialog.h"
 #include "macrolibrary.h"
+#include "macropanel.h"
+#include "mouseactiontree.h"
 #include "paths.h"
 #include "records.h"
 #include "testutil.h"
@@ -43,7 +43,7 @@ QStringList answering(const std::function<void()>& action, bool accept = true) {
     return texts;
 }
 
-void press(MacroDialog& page, const char* name) {
+void press(MacroPanel& page, const char* name) {
     auto* b = qobject_cast<KestPushButton*>(page.control(QLatin1String(name)));
     QVERIFY2(b, name);
     b->click();
@@ -134,7 +134,7 @@ void TestMacroPage::stepOperations() {
     QFETCH(QString, order);
     QFETCH(int, current);
     saveMacro(QStringLiteral("m"), kFive);
-    MacroDialog page;
+    MacroPanel page;
     page.SelectRow(row);
     press(page, button.toLatin1().constData());
     QString got;
@@ -168,10 +168,10 @@ void TestMacroPage::mouseStepsFollowTheDelayType() {
         writeText(app.file(QStringLiteral("DefaultProfile.bin")),
                   QByteArray("[PROFILE]\nMinDelay=") + r.unit + "\n");
         saveMacro(QStringLiteral("m"), {});
-        MacroDialog page;
+        MacroPanel page;
         if (*r.delayBox) qobject_cast<QCheckBox*>(page.control(QLatin1String(r.delayBox)))->click();
         page.findChild<KestLineEdit*>(QStringLiteral("defaultDelay"))->setText(r.defaultDelay);
-        KestTreeWidget* tree = page.mouseTree();
+        MouseActionTree* tree = page.mouseTree();
         QTreeWidgetItem* left = tree->buttonItem(0);
         page.TreeitemClick(left, 0); // opens it
         QCOMPARE(int(page.steps().size()), 0);
@@ -179,7 +179,7 @@ void TestMacroPage::mouseStepsFollowTheDelayType() {
         QCOMPARE(stepsText(page.steps()), QLatin1String(r.expected));
         // A move from its row, distance as typed, then the same kind of delay.
         press(page, "btnClear");
-        KestTreeItem* right = tree->moveRow(MoveDirection::Left);
+        MouseActionItem* right = tree->moveRow(MoveDirection::Left);
         right->findChild<KestLineEdit*>()->setText(QStringLiteral("5"));
         page.KestItemPressed(right);
         QCOMPARE(stepsText({page.steps().front()}), QStringLiteral("2,0,251"));
@@ -188,7 +188,7 @@ void TestMacroPage::mouseStepsFollowTheDelayType() {
 
 void TestMacroPage::handInsertionsStopAtWhatAButtonHolds() {
     saveMacro(QStringLiteral("m"), std::vector<MacroStep>(62, delayStep(1)));
-    MacroDialog page;
+    MacroPanel page;
     QTreeWidgetItem* left = page.mouseTree()->buttonItem(0);
     page.TreeitemClick(left, 0);
     // Press and release would make 64 steps: refused, nothing inserted.
@@ -204,8 +204,8 @@ void TestMacroPage::handInsertionsStopAtWhatAButtonHolds() {
 void TestMacroPage::editingSteps() {
     saveMacro(QStringLiteral("m"), {keyStep(4, true), delayStep(1),
                                     moveStep(MoveDirection::Left, 5), buttonStep(1, false)});
-    MacroDialog page;
-    QSignalSpy enable(&page, &MacroDialog::EnableButtonsSignal);
+    MacroPanel page;
+    QSignalSpy enable(&page, &MacroPanel::EnableButtonsSignal);
     page.SelectRow(1);
     press(page, "btnEdit");
     QVERIFY(page.editing());
@@ -254,7 +254,7 @@ void TestMacroPage::editingSteps() {
 
 void TestMacroPage::cancelRestoresTheFileAfterARename() {
     saveMacro(QStringLiteral("m"), kFive);
-    MacroDialog page;
+    MacroPanel page;
     page.nameField()->setText(QStringLiteral("renamed"));
     press(page, "btnRename");
     QCOMPARE(page.currentMacro(), QStringLiteral("renamed"));
@@ -273,8 +273,8 @@ void TestMacroPage::cancelRestoresTheFileAfterARename() {
 
 void TestMacroPage::recordingFromTheHook() {
     saveMacro(QStringLiteral("m"), kFive);
-    MacroDialog page;
-    QSignalSpy enable(&page, &MacroDialog::EnableButtonsSignal);
+    MacroPanel page;
+    QSignalSpy enable(&page, &MacroPanel::EnableButtonsSignal);
     press(page, "btnStart");
     QVERIFY(page.recording());
     QVERIFY(page.steps().empty());
@@ -294,7 +294,7 @@ void TestMacroPage::recordingFromTheHook() {
 }
 
 void TestMacroPage::macroListOperations() {
-    MacroDialog page;
+    MacroPanel page;
     press(page, "btnNew");
     press(page, "btnNew");
     QCOMPARE(readMacroNames(), (QStringList{QStringLiteral("name_1"), QStringLiteral("name_2")}));
@@ -335,7 +335,7 @@ void TestMacroPage::deletingAMacroButtonsUse() {
     settings.profiles[1].buttons[4].macroname = QStringLiteral("a");
     settings.profiles[3].buttons[7].Fun = kGunFileCode;
     settings.profiles[3].buttons[7].macroname = QStringLiteral("a");
-    MacroDialog page;
+    MacroPanel page;
     page.setSettings(&settings);
     page.macroList()->setCurrentRow(0);
     const QStringList asked = answering([&] { press(page, "btnMacroDelete"); }, false);
@@ -362,8 +362,8 @@ void TestMacroPage::importAndExportTellWhatWasNotCopied() {
     writeText(same, "[Setting]\nCount=0\n");
     const QByteArray mine = readText(macroFilePath(QStringLiteral("m")));
 
-    MacroDialog page;
-    MacroDialog::FileChooser files;
+    MacroPanel page;
+    MacroPanel::FileChooser files;
     QString openPath;
     QStringList openPaths;
     QString savePath;
@@ -412,9 +412,9 @@ void TestMacroPage::importAndExportTellWhatWasNotCopied() {
 
 void TestMacroPage::gunFilesAreWrittenAndLoaded() {
     saveMacro(QStringLiteral("gun"), {});
-    MacroDialog page;
+    MacroPanel page;
     QTimer::singleShot(0, [&] {
-        auto* dialog = page.findChild<KestGunsetDialog*>();
+        auto* dialog = page.findChild<GunFileDialog*>();
         QVERIFY(dialog);
         dialog->setFileName(QStringLiteral("gun"));
         dialog->setShotCount(2);

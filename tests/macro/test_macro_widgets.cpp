@@ -1,9 +1,9 @@
 // The step list's painting and the mouse-action tree, on real widgets.
 #include "kestlineedit.h"
-#include "kestmacroitemdelegate.h"
 #include "kestpushbutton.h"
-#include "kesttreewidget.h"
 #include "kittheme.h"
+#include "macrostepdelegate.h"
+#include "mouseactiontree.h"
 #include "paths.h"
 
 #include <QPainter>
@@ -12,7 +12,7 @@
 #include <QTableView>
 #include <QtTest>
 
-using TreeAction = KestTreeWidget::TreeAction;
+using TreeAction = MouseActionTree::TreeAction;
 
 namespace {
 
@@ -22,7 +22,7 @@ QString actionName(TreeAction a) {
 }
 
 // "2" is the third button item, "2/1" its second child, "m0" the first move row.
-QTreeWidgetItem* itemAt(KestTreeWidget& tree, const QString& path) {
+QTreeWidgetItem* itemAt(MouseActionTree& tree, const QString& path) {
     if (path.startsWith('m')) return tree.topLevelItem(5 + path.mid(1).toInt());
     const QStringList parts = path.split('/');
     QTreeWidgetItem* item = tree.topLevelItem(parts[0].toInt());
@@ -140,7 +140,7 @@ void MacroWidgetsTest::stepFromRow() {
     // Any cell of the row tells the whole step.
     for (int column = 0; column < 3; ++column) {
         MacroStep step;
-        QCOMPARE(KestMacroItemDelegate::stepAt(model->index(1, column), step), ok);
+        QCOMPARE(MacroStepDelegate::stepAt(model->index(1, column), step), ok);
         if (!ok) continue;
         QTEST(int(step.map), "map");
         QTEST(int(step.dataH), "dataH");
@@ -158,10 +158,10 @@ void MacroWidgetsTest::paintsSelection() {
                                            {"bad", "", ""}},
                                           &view);
     model->setHorizontalHeaderLabels({"ACTION", "DELAY(ms)", ""});
-    auto* delegate = new KestMacroItemDelegate(10, &view);
+    auto* delegate = new MacroStepDelegate(10, &view);
     view.setModel(model);
     view.setItemDelegate(delegate);
-    view.setColumnHidden(KestMacroItemDelegate::DataLColumn, true);
+    view.setColumnHidden(MacroStepDelegate::DataLColumn, true);
     view.setSelectionBehavior(QAbstractItemView::SelectRows);
     view.setShowGrid(false);
     view.setColumnWidth(0, 260);
@@ -208,7 +208,7 @@ void MacroWidgetsTest::treeClicks() {
     QFETCH(QStringList, clicks);
     QFETCH(QStringList, actions);
     QFETCH(QString, expanded);
-    KestTreeWidget tree;
+    MouseActionTree tree;
     tree.resize(260, 500);
     tree.show();
     QVERIFY(QTest::qWaitForWindowExposed(&tree));
@@ -235,12 +235,12 @@ void MacroWidgetsTest::treeClicks() {
 }
 
 void MacroWidgetsTest::treeKeyboard() {
-    KestTreeWidget tree;
+    MouseActionTree tree;
     tree.resize(260, 500);
     tree.show();
     tree.setFocus();
     QList<QTreeWidgetItem*> clicked;
-    QSignalSpy moved(tree.moveRow(MoveDirection::Up), &KestTreeItem::pressed);
+    QSignalSpy moved(tree.moveRow(MoveDirection::Up), &MouseActionItem::pressed);
     connect(&tree, &QTreeWidget::itemClicked, &tree, [&](QTreeWidgetItem* item) {
         clicked << item;
         tree.actionFor(item, nullptr);
@@ -291,15 +291,15 @@ void MacroWidgetsTest::moveRowDistance_data() {
 void MacroWidgetsTest::moveRowDistance() {
     QFETCH(QString, typed);
     QFETCH(int, distance);
-    KestTreeWidget tree;
+    MouseActionTree tree;
     tree.resize(260, 500);
     tree.show();
     const MoveDirection dirs[] = {MoveDirection::Left, MoveDirection::Right, MoveDirection::Up,
                                   MoveDirection::Down};
     for (MoveDirection d : dirs) {
-        KestTreeItem* row = tree.moveRow(d);
+        MouseActionItem* row = tree.moveRow(d);
         QVERIFY(row);
-        QSignalSpy pressed(row, &KestTreeItem::pressed);
+        QSignalSpy pressed(row, &MouseActionItem::pressed);
         row->distanceField()->clear();
         QTest::keyClicks(row->distanceField(), typed);
         QTEST(row->distanceField()->text(), "shown");
@@ -308,7 +308,7 @@ void MacroWidgetsTest::moveRowDistance() {
         QTest::keyClick(row->distanceField(), Qt::Key_Return);
         // Only a distance the step can carry is offered to the page.
         QCOMPARE(pressed.count(), distance > 0 ? 2 : 0);
-        if (distance > 0) QCOMPARE(pressed.first().at(0).value<KestTreeItem*>(), row);
+        if (distance > 0) QCOMPARE(pressed.first().at(0).value<MouseActionItem*>(), row);
     }
 }
 

@@ -1,15 +1,15 @@
 // The DPI page: slider ranges per sensor, DPI read-outs, linking, the current
 // stage, the product's stage count and the sleep controls.
 #include "dpi.h"
-#include "kestdpiwindow.h"
+#include "dpistagepanel.h"
+#include "dpistagerow.h"
 #include "kestlabel.h"
-#include "kestsingledpi.h"
 #include "kestslider.h"
-#include "kesttwobarslider.h"
 #include "kitscale.h"
 #include "kittheme.h"
 #include "sliderrange.h"
 #include "testutil.h"
+#include "twobarslider.h"
 
 #include <QCheckBox>
 #include <QSignalSpy>
@@ -85,7 +85,7 @@ void TestDpiPage::rangeTable() {
     QCOMPARE(dpiFromStep(uint32_t(r.maxStep), r.sensor), r.maxLabel);
 
     QWidget host;
-    KestSingleDPI dpiRow(0, &host);
+    DpiStageRow dpiRow(0, &host);
     dpiRow.setSensorType(r.sensor);
     for (KestSlider* bar :
          {dpiRow.slider()->xBar(), dpiRow.slider()->yBar(), dpiRow.slider()->singleBar()}) {
@@ -125,7 +125,7 @@ void TestDpiPage::readouts() {
     QFETCH(int, dpiX);
     QFETCH(int, dpiY);
     TempAppDir app(dataDir());
-    KestSingleDPI row(0);
+    DpiStageRow row(0);
     row.setSensorType(sensor);
     row.setValues(x, y);
     QCOMPARE(row.xLabel()->text(), QStringLiteral("X:%1").arg(dpiX));
@@ -135,14 +135,14 @@ void TestDpiPage::readouts() {
 
 void TestDpiPage::unknownSensorKeepsRange() {
     TempAppDir app(dataDir());
-    KestSingleDPI fresh(0);
+    DpiStageRow fresh(0);
     fresh.setSensorType(9999);
     QCOMPARE(fresh.minLabel()->text(), QStringLiteral("100"));
     QCOMPARE(fresh.maxLabel()->text(), QStringLiteral("10000"));
     QCOMPARE(fresh.slider()->minimum(), kPlaceholderMinStep);
     QCOMPARE(fresh.slider()->maximum(), kPlaceholderMaxStep);
 
-    KestSingleDPI known(1);
+    DpiStageRow known(1);
     known.setSensorType(3389);
     known.setSensorType(9999);
     QCOMPARE(known.slider()->xBar()->maximum(), 480);
@@ -155,12 +155,12 @@ void TestDpiPage::unknownSensorKeepsRange() {
 void TestDpiPage::linking() {
     TempAppDir app(dataDir());
     QWidget host;
-    KestSingleDPI row(3, &host);
+    DpiStageRow row(3, &host);
     row.setSensorType(3389);
     row.setLink(1);
     row.setValues(40, 40);
-    QSignalSpy dpi(&row, &KestSingleDPI::DPISignal);
-    QSignalSpy link(&row, &KestSingleDPI::LinkSignal);
+    QSignalSpy dpi(&row, &DpiStageRow::DPISignal);
+    QSignalSpy link(&row, &DpiStageRow::LinkSignal);
 
     // The single bar moves both axes.
     QVERIFY(row.slider()->singleBar()->isVisibleTo(&row));
@@ -209,13 +209,13 @@ void TestDpiPage::stageEditsStoredPerStage() {
     QFETCH(int, stage);
     QFETCH(QString, edit);
     TempAppDir app(dataDir());
-    KestDPIWindow page;
+    DpiStagePanel page;
     MouseProfile loaded = stagedProfile(1);
     for (DpiStage& st : loaded.stages)
         st.link = 0; // both axis bars in use
     page.loadProfile(loaded, 3395);
 
-    KestSingleDPI* row = page.row(stage);
+    DpiStageRow* row = page.row(stage);
     MouseProfile expected = loaded;
     DpiStage& want = expected.stages[stage];
     if (edit == QLatin1String("enable")) {
@@ -248,12 +248,12 @@ void TestDpiPage::stageEditsStoredPerStage() {
 
 void TestDpiPage::loadingIsNotAnEdit() {
     TempAppDir app(dataDir());
-    KestDPIWindow page;
+    DpiStagePanel page;
     QList<QSignalSpy*> spies;
     for (int i = 0; i < kDpiStageCount; ++i) {
-        spies << new QSignalSpy(page.row(i), &KestSingleDPI::DPISignal)
-              << new QSignalSpy(page.row(i), &KestSingleDPI::LinkSignal)
-              << new QSignalSpy(page.row(i), &KestSingleDPI::EnableSignal);
+        spies << new QSignalSpy(page.row(i), &DpiStageRow::DPISignal)
+              << new QSignalSpy(page.row(i), &DpiStageRow::LinkSignal)
+              << new QSignalSpy(page.row(i), &DpiStageRow::EnableSignal);
     }
     const MouseProfile loaded = stagedProfile(4);
     page.loadProfile(loaded, 3395);
@@ -272,7 +272,7 @@ void TestDpiPage::loadingIsNotAnEdit() {
 
 void TestDpiPage::selectingStage() {
     TempAppDir app(fixture(QStringLiteral("syncmode1"))); // six stages
-    KestDPIWindow page;
+    DpiStagePanel page;
     page.resize(456, 386);
     page.loadProfile(stagedProfile(0), 3389);
     const QColor accent = themeColor();
@@ -324,7 +324,7 @@ void TestDpiPage::stageCount() {
     QFETCH(int, count);
     QFETCH(QRect, lastRow);
     TempAppDir app(source);
-    KestDPIWindow page;
+    DpiStagePanel page;
     page.loadProfile(stagedProfile(0), 3389);
     QCOMPARE(page.stageCount(), count);
     for (int i = 0; i < kDpiStageCount; ++i) {
@@ -352,7 +352,7 @@ void TestDpiPage::sleepControls() {
     QFETCH(QString, source);
     QFETCH(bool, shown);
     TempAppDir app(source);
-    KestDPIWindow page;
+    DpiStagePanel page;
     page.loadProfile(stagedProfile(0), 3104);
     QCOMPARE(page.hasSleepControls(), shown);
     QCOMPARE(page.sleepSlider()->isVisibleTo(&page), shown);
@@ -403,7 +403,7 @@ void TestDpiPage::sleepControls() {
 void TestDpiPage::scaledGeometry() {
     TempAppDir app(fixture(QStringLiteral("syncmode2")));
     setDisplayScale(1.75);
-    KestDPIWindow page;
+    DpiStagePanel page;
     page.loadProfile(stagedProfile(0), 3389);
     // Every logical value is multiplied and truncated on its own.
     QCOMPARE(page.row(1)->geometry(), QRect(26, 162, 770, 84));

@@ -2,11 +2,11 @@
 // step, the option byte mappings, key response, scroll speed and the layouts.
 #include "kestaction.h"
 #include "kestlabel.h"
-#include "kestpointspeed.h"
 #include "kestpushbutton.h"
-#include "kestreportrate.h"
 #include "kestslider.h"
 #include "kitscale.h"
+#include "pointerspeedpanel.h"
+#include "reportratepanel.h"
 #include "testutil.h"
 
 #include <QCheckBox>
@@ -66,7 +66,7 @@ void TestOptionPanels::rateShown_data() {
 void TestOptionPanels::rateShown() {
     QFETCH(int, code);
     QFETCH(QString, text);
-    KestReportRate panel;
+    ReportRatePanel panel;
     MouseProfile p;
     p.pollrate = 4;
     panel.loadProfile(p, 1);
@@ -90,7 +90,7 @@ void TestOptionPanels::rateChosen() {
     QFETCH(int, menuIndex);
     QFETCH(int, code);
     QFETCH(QString, text);
-    KestReportRate panel;
+    ReportRatePanel panel;
     MouseProfile p;
     p.pollrate = menuIndex == 0 ? 1 : 8;
     panel.loadProfile(p, 2);
@@ -120,8 +120,8 @@ void TestOptionPanels::reportRateLift() {
     QFETCH(int, shown);
     QFETCH(int, clickId);
     QFETCH(int, emitted);
-    KestReportRate panel;
-    QSignalSpy spy(&panel, &KestReportRate::RefreshLift);
+    ReportRatePanel panel;
+    QSignalSpy spy(&panel, &ReportRatePanel::RefreshLift);
     panel.loadProfile(MouseProfile(), quint8(stored));
     QCOMPARE(spy.count(), 0);
     QCOMPARE(panel.lift(), quint8(shown));
@@ -160,7 +160,7 @@ void TestOptionPanels::optionBoxes() {
     QFETCH(bool, checkedAfterLoad);
     QFETCH(int, afterClick);
     QFETCH(int, afterSecondClick);
-    KestPointSpeed panel;
+    PointerSpeedPanel panel;
     MouseProfile profile;
     const quint8 v = quint8(loaded);
     const bool sync = box == QLatin1String("syncBox"), angle = box == QLatin1String("angleBox"),
@@ -205,7 +205,7 @@ void TestOptionPanels::sensorMode() {
     QFETCH(int, loaded);
     QFETCH(int, shown);
     QFETCH(int, clicked);
-    KestPointSpeed panel;
+    PointerSpeedPanel panel;
     MouseProfile profile;
     panel.loadProfile(&profile, 0, 1, 1, 1, 20, 1, 2); // competitive first
     panel.loadProfile(&profile, 0, 1, 1, 1, 20, 1, quint8(loaded));
@@ -236,9 +236,9 @@ void TestOptionPanels::pointSpeedLift() {
     QFETCH(bool, oneShown);
     QFETCH(QString, click);
     QFETCH(int, after);
-    KestPointSpeed panel;
+    PointerSpeedPanel panel;
     MouseProfile profile;
-    QSignalSpy spy(&panel, &KestPointSpeed::RefreshLift);
+    QSignalSpy spy(&panel, &PointerSpeedPanel::RefreshLift);
     panel.loadProfile(&profile, 0, quint8(stored), 1, 1, 20, 1, 1);
     QCOMPARE(spy.count(), 0);
     QCOMPARE(panel.lift1Box()->isChecked(), oneShown);
@@ -265,7 +265,7 @@ void TestOptionPanels::keyResponse_data() {
 void TestOptionPanels::keyResponse() {
     QFETCH(int, set);
     QFETCH(int, stored);
-    KestPointSpeed panel;
+    PointerSpeedPanel panel;
     MouseProfile profile;
     panel.loadProfile(&profile, 0, 1, 1, 1, 20, 1, 1);
     KestSlider* slider = panel.keyResponseSlider();
@@ -283,7 +283,7 @@ void TestOptionPanels::keyResponse() {
 }
 
 void TestOptionPanels::scrollSpeed() {
-    KestPointSpeed panel;
+    PointerSpeedPanel panel;
     MouseProfile profile;
     profile.scrollspeed = 3;
     profile.mousespeed = 14;
@@ -340,7 +340,7 @@ void TestOptionPanels::syncModeLayouts() {
         const QString def = app.file(QStringLiteral("DefaultProfile.bin"));
         writeText(def, readText(def).replace("SyncMode=0", "SyncMode=5"));
     }
-    KestPointSpeed panel;
+    PointerSpeedPanel panel;
     panel.resize(506, 77);
     QCOMPARE(panel.layoutVariant(), variant);
 
@@ -368,14 +368,14 @@ void TestOptionPanels::syncModeLayouts() {
 
 void TestOptionPanels::liftKeptInStep() {
     QWidget host;
-    KestReportRate* rate = new KestReportRate(&host);
-    KestPointSpeed* speed = new KestPointSpeed(&host);
+    ReportRatePanel* rate = new ReportRatePanel(&host);
+    PointerSpeedPanel* speed = new PointerSpeedPanel(&host);
     linkLiftControls(rate, speed);
     MouseProfile profile;
     rate->loadProfile(profile, 2);
     speed->loadProfile(&profile, 0, 2, 1, 1, 20, 1, 1);
-    QSignalSpy fromRate(rate, &KestReportRate::RefreshLift);
-    QSignalSpy fromSpeed(speed, &KestPointSpeed::RefreshLift);
+    QSignalSpy fromRate(rate, &ReportRatePanel::RefreshLift);
+    QSignalSpy fromSpeed(speed, &PointerSpeedPanel::RefreshLift);
 
     const struct {
         bool inRate;
@@ -403,8 +403,8 @@ void TestOptionPanels::liftKeptInStep() {
 
 void TestOptionPanels::scaledGeometry() {
     setDisplayScale(1.25);
-    KestReportRate rate;
-    KestPointSpeed speed;
+    ReportRatePanel rate;
+    PointerSpeedPanel speed;
     QCOMPARE(rate.rateButton()->geometry(), QRect(5, 35, 175, 40));
     QCOMPARE(speed.mouseSettingButton()->geometry(), QRect(480, 67, 152, 27));
 }

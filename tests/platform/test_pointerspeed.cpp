@@ -9,14 +9,12 @@ class TestPointerSpeed : public QObject {
     XvfbServer m_xvfb;
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         if (!m_xvfb.start()) QSKIP(qPrintable(m_xvfb.error()));
         QVERIFY(readPointerSpeed() != 0);
     }
 
-    void roundTrip_data()
-    {
+    void roundTrip_data() {
         QTest::addColumn<int>("set");
         QTest::addColumn<int>("read");
         QTest::newRow("14") << 14 << 14;
@@ -26,16 +24,14 @@ private slots:
         QTest::newRow("clamped high") << 35 << 20;
         QTest::newRow("clamped low") << 0 << 1;
     }
-    void roundTrip()
-    {
+    void roundTrip() {
         QFETCH(int, set);
         QFETCH(int, read);
         QVERIFY(applyPointerSpeed(set));
         QCOMPARE(readPointerSpeed(), read);
     }
 
-    void noDisplay()
-    {
+    void noDisplay() {
         const QByteArray display = qgetenv("DISPLAY");
         qunsetenv("DISPLAY");
         QCOMPARE(readPointerSpeed(), 0);

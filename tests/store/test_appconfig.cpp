@@ -10,14 +10,15 @@
 #include <QtTest>
 
 namespace {
-QVariant mainValue(const QString& key) { return QSettings(mainConfigPath(), QSettings::IniFormat).value(key); }
+QVariant mainValue(const QString& key) {
+    return QSettings(mainConfigPath(), QSettings::IniFormat).value(key);
+}
 } // namespace
 
 class TestAppConfig : public QObject {
     Q_OBJECT
 private slots:
-    void emptyMainFile()
-    {
+    void emptyMainFile() {
         TempAppDir app;
         writeText(mainConfigPath(), "");
         DeviceSettings s;
@@ -43,8 +44,7 @@ private slots:
 
     // The two-step load (the profile in use first, the other four after)
     // gives the record the one-step load gives, damaged files included.
-    void twoStepLoadMatchesOneStep_data()
-    {
+    void twoStepLoadMatchesOneStep_data() {
         QTest::addColumn<int>("current");
         QTest::addColumn<int>("damaged"); // profile file emptied of its keys; -1 none
         QTest::newRow("first in use") << 0 << -1;
@@ -52,13 +52,14 @@ private slots:
         QTest::newRow("damaged one in use") << 2 << 2;
         QTest::newRow("damaged one not in use") << 1 << 4;
     }
-    void twoStepLoadMatchesOneStep()
-    {
+    void twoStepLoadMatchesOneStep() {
         QFETCH(int, current);
         QFETCH(int, damaged);
         TempAppDir app(APP_DIR);
         QVERIFY(saveCurrentProfileId(current));
-        if (damaged >= 0) writeText(profilePathForName(QStringLiteral("Profile %1").arg(damaged + 1)), "[PROFILE]\n");
+        if (damaged >= 0)
+            writeText(profilePathForName(QStringLiteral("Profile %1").arg(damaged + 1)),
+                      "[PROFILE]\n");
         DeviceSettings twoSteps;
         loadCurrentSettings(twoSteps);
         QCOMPARE(int(twoSteps.currentProfile), current);
@@ -68,8 +69,7 @@ private slots:
         QVERIFY(sameSettings(twoSteps, oneStep));
     }
 
-    void shippedConfiguration()
-    {
+    void shippedConfiguration() {
         TempAppDir app(APP_DIR); // the staged build output
         DeviceSettings s;
         loadSettings(s);
@@ -93,8 +93,7 @@ private slots:
                  QByteArray(reinterpret_cast<const char*>(slotTable), 16));
     }
 
-    void saveWritesEveryProfileAndName()
-    {
+    void saveWritesEveryProfileAndName() {
         TempAppDir app(fixture("aero"));
         DeviceSettings s;
         loadSettings(s);
@@ -125,8 +124,7 @@ private slots:
         }
     }
 
-    void missingFolderIsCreated()
-    {
+    void missingFolderIsCreated() {
         TempAppDir app; // not even Configs/
         DeviceSettings s;
         resetAll(s);
@@ -145,8 +143,7 @@ private slots:
         QVERIFY(QFile::exists(productConfigPath("New Product")));
     }
 
-    void boundNameWithoutFile()
-    {
+    void boundNameWithoutFile() {
         TempAppDir app(fixture("pico"));
         writeText(mainConfigPath(), "[Config]\nProfile1=Gone\nProfile2=../../evil\nProfileID=9\n");
         DeviceSettings s;
@@ -162,8 +159,7 @@ private slots:
         QVERIFY(QFile::exists(profilePathForName("Gone")));
     }
 
-    void profileList()
-    {
+    void profileList() {
         TempAppDir app;
         writeText(productConfigPath(""), "[PROFILE_LIST]\nCount=0\n1=Ghost\n");
         QCOMPARE(readProfileList(), QStringList());
@@ -173,13 +169,13 @@ private slots:
         QCOMPARE(readProfileList(), QStringList({"z"}));
     }
 
-    void saveProfileListAndSmallKeys()
-    {
+    void saveProfileListAndSmallKeys() {
         TempAppDir app;
         DeviceSettings s;
         s.currentProfile = 2;
         s.Count = 5;
-        for (int i = 0; i < 5; ++i) s.profileNames[i] = QString("N%1").arg(i);
+        for (int i = 0; i < 5; ++i)
+            s.profileNames[i] = QString("N%1").arg(i);
         saveProfileList(s);
         QCOMPARE(mainValue("Config/ProfileID").toInt(), 2);
         QCOMPARE(mainValue("Config/Profile5").toString(), QStringLiteral("N4"));
@@ -192,16 +188,15 @@ private slots:
     }
 
     // Hand-written thresholds: what the file says and what the warning uses.
-    void batteryThresholds_data()
-    {
+    void batteryThresholds_data() {
         QTest::addColumn<QByteArray>("lines"); // the [Config] group's lines
         QTest::addColumn<int>("warn");
         QTest::addColumn<int>("critical");
         QTest::newRow("absent") << QByteArray() << 20 << 10;
         QTest::newRow("set") << QByteArray("BatteryWarn=35\nBatteryCritical=15\n") << 35 << 15;
         QTest::newRow("switched off") << QByteArray("BatteryWarn=0\nBatteryCritical=0\n") << 0 << 0;
-        QTest::newRow("bounds")
-            << QByteArray("BatteryWarn=100\nBatteryCritical=101\n") << 100 << 10;
+        QTest::newRow("bounds") << QByteArray("BatteryWarn=100\nBatteryCritical=101\n") << 100
+                                << 10;
         QTest::newRow("negative or huge")
             << QByteArray("BatteryWarn=-5\nBatteryCritical=4294967306\n") << 20 << 10;
         QTest::newRow("not a number")
@@ -209,8 +204,7 @@ private slots:
         QTest::newRow("empty or a list")
             << QByteArray("BatteryWarn=\nBatteryCritical=5, 6\n") << 20 << 10;
     }
-    void batteryThresholds()
-    {
+    void batteryThresholds() {
         QFETCH(QByteArray, lines);
         QFETCH(int, warn);
         QFETCH(int, critical);
@@ -221,8 +215,7 @@ private slots:
         QCOMPARE(readBattery(), 50); // a bad line costs no other setting
     }
 
-    void exportImport()
-    {
+    void exportImport() {
         TempAppDir app(fixture("aero"));
         DeviceSettings s;
         loadSettings(s);
@@ -248,7 +241,8 @@ private slots:
         DeviceSettings t;
         loadSettings(t);
         t.Wake = 1;
-        for (MouseProfile& p : t.profiles) p.LedSleepTime = 9, p.LedMoveOFF = 3;
+        for (MouseProfile& p : t.profiles)
+            p.LedSleepTime = 9, p.LedMoveOFF = 3;
         importSettings(t, path);
         QCOMPARE(int(t.currentProfile), 1);
         QCOMPARE(int(t.Wake), 0);
@@ -268,8 +262,7 @@ private slots:
         QCOMPARE(t.profileNames[0], QStringLiteral("Mine 0"));
     }
 
-    void fileNameCheck_data()
-    {
+    void fileNameCheck_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("ok");
         QTest::newRow("plain") << "Profile 1" << true;
@@ -290,8 +283,7 @@ private slots:
         for (const char c : QByteArray("<>:\"|?*"))
             QTest::addRow("char %c", c) << QStringLiteral("a%1b").arg(QLatin1Char(c)) << false;
     }
-    void fileNameCheck()
-    {
+    void fileNameCheck() {
         QFETCH(QString, name);
         QFETCH(bool, ok);
         QCOMPARE(isValidFileName(name), ok);

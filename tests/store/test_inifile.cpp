@@ -20,8 +20,7 @@ const char* const kOwnColour = "@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff(
 const char* const kLongColour =
     "@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff\\x7f\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)";
 
-QByteArray replaced(QByteArray text, const QByteArray& key, const QByteArray& line)
-{
+QByteArray replaced(QByteArray text, const QByteArray& key, const QByteArray& line) {
     const int at = text.indexOf("\n" + key + "=");
     if (at < 0) return text;
     const int end = text.indexOf('\n', at + 1);
@@ -33,14 +32,12 @@ QByteArray replaced(QByteArray text, const QByteArray& key, const QByteArray& li
 class TestIniFile : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
+    void init() {
         takeFileNotices();
         setIniLockWaitMs(200);
     }
 
-    void variantCheck_data()
-    {
+    void variantCheck_data() {
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<bool>("safe");
         QTest::newRow("own colour") << QByteArray(kOwnColour) << true;
@@ -66,8 +63,7 @@ private slots:
             << QByteArray("@DateTime(\\0\\0\\0\\xb\\x7f\\xff\\xff\\xff)") << false;
     }
 
-    void variantCheck()
-    {
+    void variantCheck() {
         QFETCH(QByteArray, value);
         QFETCH(bool, safe);
         TempAppDir app;
@@ -80,8 +76,7 @@ private slots:
         QVERIFY(kept.contains("LedMode=3\n") && kept.contains("other=1\n"));
     }
 
-    void ownWriterPassesTheCheck()
-    {
+    void ownWriterPassesTheCheck() {
         TempAppDir app;
         MouseProfile p;
         makeDefaultProfile(p);
@@ -98,8 +93,7 @@ private slots:
 
     // A save that changes nothing leaves the file as it was (no rewrite, no
     // disk sync); the last value given for a key is the one that counts.
-    void unchangedSaveLeavesTheFile_data()
-    {
+    void unchangedSaveLeavesTheFile_data() {
         QTest::addColumn<QVariantList>("writes"); // values for Config/Key, in order
         QTest::addColumn<bool>("rewritten");
         QTest::addColumn<QString>("held");
@@ -109,8 +103,7 @@ private slots:
         QTest::newRow("back to the held value") << QVariantList{4, 3} << false << "3";
         QTest::newRow("away from the held value") << QVariantList{3, 5} << true << "5";
     }
-    void unchangedSaveLeavesTheFile()
-    {
+    void unchangedSaveLeavesTheFile() {
         QFETCH(QVariantList, writes);
         QFETCH(bool, rewritten);
         QFETCH(QString, held);
@@ -121,7 +114,8 @@ private slots:
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
         {
             IniFile ini(path, IniFile::Repair);
-            for (const QVariant& v : writes) ini.setValue(QStringLiteral("Config/Key"), v);
+            for (const QVariant& v : writes)
+                ini.setValue(QStringLiteral("Config/Key"), v);
             QVERIFY(ini.save());
         }
         struct stat after {};
@@ -134,16 +128,14 @@ private slots:
 
     // Each kind of damage in a live profile: the factory profile under its
     // name, the file kept aside, the other profiles untouched, one notice.
-    void damagedLiveProfile_data()
-    {
+    void damagedLiveProfile_data() {
         QTest::addColumn<QString>("kind");
         for (const char* k : {"random bytes", "cut", "empty", "missing key", "300", "-1", "abc",
                               "list", "string list", "polygon", "long colour", "link elsewhere"})
             QTest::newRow(k) << QString::fromLatin1(k);
     }
 
-    void damagedLiveProfile()
-    {
+    void damagedLiveProfile() {
         QFETCH(QString, kind);
         TempAppDir app(PRISTINE_DATA_DIR);
         const QString path = profilePathForName("Profile 2");
@@ -208,15 +200,13 @@ private slots:
     }
 
     // Without bindings the slots read the files of their default names.
-    void unreadableMainFileKeepsProfiles_data()
-    {
+    void unreadableMainFileKeepsProfiles_data() {
         QTest::addColumn<QString>("kind");
         for (const char* k : {"empty", "random bytes", "directory", "names blank"})
             QTest::newRow(k) << QString::fromLatin1(k);
     }
 
-    void unreadableMainFileKeepsProfiles()
-    {
+    void unreadableMainFileKeepsProfiles() {
         QFETCH(QString, kind);
         TempAppDir app(PRISTINE_DATA_DIR);
         MouseProfile files[kProfileCount];
@@ -250,15 +240,13 @@ private slots:
     }
 
     // A hostile line in the program's own settings files costs that line only.
-    void hostileSettingsFileIsRepaired_data()
-    {
+    void hostileSettingsFileIsRepaired_data() {
         QTest::addColumn<QString>("file");
         for (const char* file : {"main", "product", "language"})
             QTest::newRow(file) << QString::fromLatin1(file);
     }
 
-    void hostileSettingsFileIsRepaired()
-    {
+    void hostileSettingsFileIsRepaired() {
         QFETCH(QString, file);
         TempAppDir app(PRISTINE_DATA_DIR);
         const QString path = file == "main"      ? mainConfigPath()
@@ -280,16 +268,14 @@ private slots:
         QCOMPARE(int(notices[0].kind), int(FileNotice::Repaired));
     }
 
-    void damagedImportsChangeNothing_data()
-    {
+    void damagedImportsChangeNothing_data() {
         QTest::addColumn<QByteArray>("damage");
         QTest::newRow("string list") << QByteArray("string list");
         QTest::newRow("out of range") << QByteArray("300");
         QTest::newRow("cut") << QByteArray("cut");
     }
 
-    void damagedImportsChangeNothing()
-    {
+    void damagedImportsChangeNothing() {
         QFETCH(QByteArray, damage);
         TempAppDir app(PRISTINE_DATA_DIR);
         DeviceSettings live;
@@ -309,8 +295,7 @@ private slots:
         QVERIFY(sameSettings(s, before));
     }
 
-    void countsAreBounded()
-    {
+    void countsAreBounded() {
         TempAppDir app(PRISTINE_DATA_DIR);
         writeText(productConfigPath("Qorv Stratos"), "[PROFILE_LIST]\nCount=2147483647\n1=A\n");
         const QStringList list = readProfileList();
@@ -321,8 +306,7 @@ private slots:
     }
 
     // A directory named like the lock file: bounded wait, then read-only.
-    void lockDirectory()
-    {
+    void lockDirectory() {
         TempAppDir app(PRISTINE_DATA_DIR);
         const QByteArray before = readText(mainConfigPath());
         QVERIFY(QDir().mkpath(mainConfigPath() + ".lock"));
@@ -339,16 +323,14 @@ private slots:
         QCOMPARE(int(notices[0].kind), int(FileNotice::NotLocked));
     }
 
-    void linksAreReplacedNotFollowed_data()
-    {
+    void linksAreReplacedNotFollowed_data() {
         QTest::addColumn<QString>("file");
         QTest::newRow("profile") << "Profile 1.prof";
         QTest::newRow("default profile") << "DefaultProfile.prof";
         QTest::newRow("main file") << "../Config.ini";
     }
 
-    void linksAreReplacedNotFollowed()
-    {
+    void linksAreReplacedNotFollowed() {
         QFETCH(QString, file);
         TempAppDir app(PRISTINE_DATA_DIR);
         const QString path = QDir::cleanPath(profileFolder() + file);
@@ -369,8 +351,7 @@ private slots:
             QCOMPARE(readCurrentProductName(), QStringLiteral("Qorv Stratos"));
     }
 
-    void catalogueStaysInTheLangFolder()
-    {
+    void catalogueStaysInTheLangFolder() {
         QTemporaryDir outer;
         TempAppDir app(PRISTINE_DATA_DIR);
         const QString dir = outer.path() + "/app";
@@ -389,8 +370,7 @@ private slots:
     }
 
     // A save replaces the file, but who may read it stays as the user set it.
-    void saveKeepsTheFileMode()
-    {
+    void saveKeepsTheFileMode() {
         TempAppDir app;
         const QString path = app.file("mode.ini");
         writeText(path, "[Config]\nKey=3\n");
@@ -405,14 +385,12 @@ private slots:
 
     // A settings name that leads to a pipe or a device reads as empty at
     // once (reading one would never end) and is never written through.
-    void noPlainFile_data()
-    {
+    void noPlainFile_data() {
         QTest::addColumn<QString>("kind");
         QTest::newRow("pipe") << "pipe";
         QTest::newRow("link to a device") << "device";
     }
-    void noPlainFile()
-    {
+    void noPlainFile() {
         QFETCH(QString, kind);
         TempAppDir app(PRISTINE_DATA_DIR);
         const QString path = mainConfigPath();

@@ -9,8 +9,7 @@
 class TestLanguage : public QObject {
     Q_OBJECT
 private slots:
-    void languageId()
-    {
+    void languageId() {
         TempAppDir app;
         QCOMPARE(readLanguageId(), 0);
         writeLanguageId(3);
@@ -18,8 +17,7 @@ private slots:
         QVERIFY(readText(languageConfigPath()).contains("LangID=3"));
     }
 
-    void languageList()
-    {
+    void languageList() {
         TempAppDir app(dataDir());
         const LanguageList list = readLanguageList();
         QCOMPARE(list.count, 4);
@@ -32,8 +30,7 @@ private slots:
         QCOMPARE(readLanguageList().count, 0);
     }
 
-    void fontSizes()
-    {
+    void fontSizes() {
         TempAppDir app;
         writeText(mainConfigPath(), "[FONT_LIST]\nFONT_0=DejaVu Sans\nFONT_SIZE_0=12\n");
         QCOMPARE(fontFor(0, 1.0).pixelSize(), 12);
@@ -43,8 +40,7 @@ private slots:
         QCOMPARE(fontFor(1, 2.0).family(), QString()); // no entry: empty family
     }
 
-    void catalogueLoading()
-    {
+    void catalogueLoading() {
         TempAppDir app;
         writeText(mainConfigPath(), "[FONT_LIST]\nLANGNUM=2\nLangFile_0=a\nLangFile_1=b\n");
         QTranslator t;
@@ -55,17 +51,19 @@ private slots:
         writeText(app.file("lang/b.qm"), qm);
         QVERIFY(loadCatalogue(t, 1));
     }
-    void qtCatalogues_data()
-    {
+    void qtCatalogues_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("lookIn"); // Qt's file dialog text once loaded
-        QTest::newRow("German") << "mousecfg_de" << "Suchen in:";
-        QTest::newRow("Chinese, with its region") << "mousecfg_zh_CN" << QString::fromUtf8("查找范围：");
-        QTest::newRow("no locale in the name") << "mousecfg" << "";
-        QTest::newRow("empty locale") << "mousecfg_" << "";
+        QTest::newRow("German") << "mousecfg_de"
+                                << "Suchen in:";
+        QTest::newRow("Chinese, with its region")
+            << "mousecfg_zh_CN" << QString::fromUtf8("查找范围：");
+        QTest::newRow("no locale in the name") << "mousecfg"
+                                               << "";
+        QTest::newRow("empty locale") << "mousecfg_"
+                                      << "";
     }
-    void qtCatalogues()
-    {
+    void qtCatalogues() {
         QFETCH(QString, file);
         QFETCH(QString, lookIn);
         TempAppDir app;

@@ -6,8 +6,7 @@
 class TestProductDef : public QObject {
     Q_OBJECT
 private slots:
-    void defaultsWithoutFile()
-    {
+    void defaultsWithoutFile() {
         TempAppDir app;
         QCOMPARE(productName(), QString());
         QCOMPARE(buttonCount(), 0);
@@ -35,8 +34,7 @@ private slots:
         QCOMPARE(loadProductDefinition(def), -1);
     }
 
-    void xorCounts()
-    {
+    void xorCounts() {
         TempAppDir app;
         writeText(app.file("DefaultProfile.bin"),
                   "[PROFILE]\nButtonCount=3\nMouseDpi=10\nDPICount=1\n");
@@ -46,11 +44,11 @@ private slots:
         uint8_t options[7] = {};
         QCOMPARE(factoryOptions(options), 0);
         const uint8_t expected[7] = {0, 0, 20, 0, 0, 1, 0};
-        for (int i = 0; i < 7; ++i) QCOMPARE(int(options[i]), int(expected[i]));
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(int(options[i]), int(expected[i]));
     }
 
-    void shippedProducts_data()
-    {
+    void shippedProducts_data() {
         QTest::addColumn<QString>("dir");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("buttons");
@@ -60,8 +58,7 @@ private slots:
         QTest::newRow("aero") << fixture("aero") << "Qorv Aero" << 8 << 6 << 5;
         QTest::newRow("pico") << fixture("pico") << "Qorv Pico" << 5 << 4 << -1;
     }
-    void shippedProducts()
-    {
+    void shippedProducts() {
         QFETCH(QString, dir);
         QFETCH(QString, name);
         QFETCH(int, buttons);
@@ -74,19 +71,21 @@ private slots:
         int8_t layout[16] = {};
         QCOMPARE(buttonLayoutMap(layout), buttons);
         int visible = 0;
-        for (int i = 0; i < buttons; ++i) visible += layout[i] == -1 ? 0 : 1;
+        for (int i = 0; i < buttons; ++i)
+            visible += layout[i] == -1 ? 0 : 1;
         QCOMPARE(visible, hiddenRow < 0 ? buttons : buttons - 1);
         if (hiddenRow >= 0) QCOMPARE(int(layout[hiddenRow]), -1);
 
         ProductDefinition def;
         QCOMPARE(loadProductDefinition(def), 0);
         QCOMPARE(def.buttons[0].Fun, 1); // every product keeps a left click
-        for (int i = 0; i < 14; ++i) QVERIFY(def.ledModes[i].RGB.isValid());
-        for (int i = 0; i < stages; ++i) QVERIFY(def.dpiXy[i] > 0);
+        for (int i = 0; i < 14; ++i)
+            QVERIFY(def.ledModes[i].RGB.isValid());
+        for (int i = 0; i < stages; ++i)
+            QVERIFY(def.dpiXy[i] > 0);
     }
 
-    void narrowing()
-    {
+    void narrowing() {
         TempAppDir app;
         writeText(app.file("DefaultProfile.bin"),
                   "[PROFILE]\nBUTTON_INFO_2_Matrix=258\nBUTTON_INFO_4_Matrix2=255\n"

@@ -10,24 +10,27 @@
 
 namespace {
 
-MouseProfile randomProfile(QRandomGenerator& rng)
-{
+MouseProfile randomProfile(QRandomGenerator& rng) {
     auto u8 = [&] { return uint8_t(rng.bounded(256)); };
     auto u32 = [&] { return uint32_t(rng.bounded(100000)); };
     auto i32 = [&] { return int32_t(rng.bounded(-1000, 1000)); };
     MouseProfile p;
     p.pollrate = u8(), p.dpi = u8(), p.LedMode = u8(), p.LedMoveOFF = u8(), p.LedSleepTime = u8();
-    for (DpiStage& s : p.stages) s = {u8(), u8(), u32(), u32(), u32()};
+    for (DpiStage& s : p.stages)
+        s = {u8(), u8(), u32(), u32(), u32()};
     p.mousespeed = u8(), p.dbclickspeed = u8(), p.scrollispage = u8(), p.scrollspeed = u8();
     p.accelenable = u8(), p.acee = u8();
     for (ButtonInfo& b : p.buttons) {
         b.ID = i32(), b.Fun = i32(), b.LoopNumber = i32(), b.KeyNumber = i32();
-        for (KeyInfo& k : b.KeyInfo) k = {u8(), u8(), u8()};
+        for (KeyInfo& k : b.KeyInfo)
+            k = {u8(), u8(), u8()};
         b.Res1 = u8(), b.Res2 = u8(), b.Res3 = u8(), b.Res4 = u8();
-        b.macroname = rng.bounded(3) ? QString() : QStringLiteral("macro %1, é=\"x\"").arg(rng.generate());
+        b.macroname =
+            rng.bounded(3) ? QString() : QStringLiteral("macro %1, é=\"x\"").arg(rng.generate());
     }
     for (LedModeInfo& l : p.ledModes) {
-        l.RGB = rng.bounded(5) ? QColor(rng.bounded(256), rng.bounded(256), rng.bounded(256)) : QColor();
+        l.RGB = rng.bounded(5) ? QColor(rng.bounded(256), rng.bounded(256), rng.bounded(256))
+                               : QColor();
         l.h = u32(), l.s = u32(), l.v = u32(), l.bright = u32(), l.breath = u32();
     }
     p.ProfileName = QStringLiteral("Name [%1]; a=b").arg(rng.generate());
@@ -40,15 +43,15 @@ MouseProfile randomProfile(QRandomGenerator& rng)
 class TestProfileFile : public QObject {
     Q_OBJECT
 private slots:
-    void keyNamesAndOrder()
-    {
+    void keyNamesAndOrder() {
         MouseProfile p;
         QStringList keys;
         forEachProfileKey(p, false, [&](const QString& k, const QVariant&) { keys << k; });
         QCOMPARE(keys.size(), kProfileKeyCount);
         QCOMPARE(keys.size(), 2 + 40 + 6 + 42 * 198 + 5 + 84);
-        QCOMPARE(keys.mid(0, 7), QStringList({"pollrate", "dpi", "DPI_INFO_0_used", "DPI_INFO_0_link",
-                                               "DPI_INFO_0_xy", "DPI_INFO_0_x", "DPI_INFO_0_y"}));
+        QCOMPARE(keys.mid(0, 7),
+                 QStringList({"pollrate", "dpi", "DPI_INFO_0_used", "DPI_INFO_0_link",
+                              "DPI_INFO_0_xy", "DPI_INFO_0_x", "DPI_INFO_0_y"}));
         QCOMPARE(keys.at(42), QStringLiteral("mousespeed"));
         QCOMPARE(keys.mid(48, 13),
                  QStringList({"BUTTON_INFO_0_ID", "BUTTON_INFO_0_Fun", "BUTTON_INFO_0_LoopNumber",
@@ -70,8 +73,7 @@ private slots:
         QVERIFY(!exported.contains("LedMoveOFF") && !exported.contains("LedSleepTime"));
     }
 
-    void fileHoldsEveryKey()
-    {
+    void fileHoldsEveryKey() {
         TempAppDir app;
         MouseProfile p;
         makeDefaultProfile(p);
@@ -83,11 +85,11 @@ private slots:
         const QByteArray text = readText(path);
         QVERIFY(text.startsWith("[PROFILE]\n"));
         QVERIFY(text.contains("\nBUTTON_INFO_3_KeyInfo_5_=0\n"));
-        QVERIFY(text.contains("\nLedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)\n"));
+        QVERIFY(text.contains("\nLedMode\\LED_MODE_0_RGB=@Variant("
+                              "\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff\\0\\0\\0\\0\\0\\0)\n"));
     }
 
-    void roundTrips()
-    {
+    void roundTrips() {
         TempAppDir app;
         QRandomGenerator rng(1234);
         for (int i = 0; i < 5; ++i) {
@@ -100,8 +102,7 @@ private slots:
         }
     }
 
-    void absentKeysGiveDefaults()
-    {
+    void absentKeysGiveDefaults() {
         TempAppDir app;
         const QString path = app.file("only.prof");
         writeText(path, "[PROFILE]\nLedMode=3\npollrate=300\n");
@@ -112,9 +113,12 @@ private slots:
         QCOMPARE(int(p.pollrate), 44); // low 8 bits
         QCOMPARE(int(p.LedMoveOFF), 255);
         QCOMPARE(int(p.LedSleepTime), 1);
-        for (const DpiStage& s : p.stages) QVERIFY(s == DpiStage());
-        for (const ButtonInfo& b : p.buttons) QVERIFY(b == ButtonInfo());
-        for (const LedModeInfo& l : p.ledModes) QVERIFY(l == LedModeInfo());
+        for (const DpiStage& s : p.stages)
+            QVERIFY(s == DpiStage());
+        for (const ButtonInfo& b : p.buttons)
+            QVERIFY(b == ButtonInfo());
+        for (const LedModeInfo& l : p.ledModes)
+            QVERIFY(l == LedModeInfo());
         QVERIFY(!p.ledModes[0].RGB.isValid());
         QCOMPARE(p.ProfileName, QString());
 
@@ -126,8 +130,7 @@ private slots:
         QVERIFY(missing == expected);
     }
 
-    void indicesOutsideTheTableAreNotRead()
-    {
+    void indicesOutsideTheTableAreNotRead() {
         TempAppDir app;
         const QString path = app.file("edge.prof");
         writeText(path, "[PROFILE]\nBUTTON_INFO_41_KeyInfo_62_H=9\nBUTTON_INFO_41_KeyInfo_63_H=8\n"
@@ -137,8 +140,7 @@ private slots:
         QCOMPARE(int(p.buttons[41].KeyInfo[62].H), 9);
     }
 
-    void exportedLayoutKeepsSleepFields()
-    {
+    void exportedLayoutKeepsSleepFields() {
         TempAppDir app;
         QRandomGenerator rng(99);
         MouseProfile p = randomProfile(rng);
@@ -159,11 +161,11 @@ private slots:
         QVERIFY(back == p);
     }
 
-    void garbageAndTruncatedFiles()
-    {
+    void garbageAndTruncatedFiles() {
         TempAppDir app;
         const QString path = app.file("bad.prof");
-        writeText(path, "[PROFILE]\npollrate=fast\ndpi=2\nDPI_INFO_0_x=-5\nLedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43\\x1\\xff"
+        writeText(path, "[PROFILE]\npollrate=fast\ndpi=2\nDPI_INFO_0_x=-5\nLedMode\\LED_MODE_0_RGB="
+                        "@Variant(\\0\\0\\0\\x43\\x1\\xff"
                         "\nBUTTON_INFO_0_Fun=1\nBUTTON_INFO_0_macroname=\"unterminated\nProfileN");
         MouseProfile p;
         readProfile(p, path);
@@ -175,13 +177,13 @@ private slots:
         // Binary noise must not crash the reader either.
         QRandomGenerator rng(5);
         QByteArray noise(20000, '\0');
-        for (char& c : noise) c = char(rng.bounded(256));
+        for (char& c : noise)
+            c = char(rng.bounded(256));
         writeText(path, "[PROFILE]\n" + noise);
         readProfile(p, path);
     }
 
-    void unwritablePlacesLoseNothing()
-    {
+    void unwritablePlacesLoseNothing() {
         TempAppDir app;
         MouseProfile p;
         makeDefaultProfile(p);
@@ -216,8 +218,7 @@ private slots:
         }
     }
 
-    void namesAreChecked()
-    {
+    void namesAreChecked() {
         TempAppDir app;
         MouseProfile p;
         for (const char* bad : {"../../x", "a/b", "a\\b", "", "  ", ".", "..", "a:b", "a*b"})
@@ -226,8 +227,7 @@ private slots:
         QVERIFY(!QFile::exists(app.path() + "/../x.prof"));
     }
 
-    void missingFileForANameGivesADefaultProfile()
-    {
+    void missingFileForANameGivesADefaultProfile() {
         TempAppDir app(fixture("aero"));
         MouseProfile p;
         loadProfileByName(p, "Lost");
@@ -237,8 +237,7 @@ private slots:
         QCOMPARE(p.stages[0].x, 4u);
     }
 
-    void newEntryNames()
-    {
+    void newEntryNames() {
         TempAppDir app;
         const QString folder = productProfileFolder("P");
         QCOMPARE(newListEntryName("P"), QStringLiteral("Profile 1"));

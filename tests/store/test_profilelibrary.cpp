@@ -13,11 +13,11 @@ using namespace ProfileLibrary;
 class TestProfileLibrary : public QObject {
     Q_OBJECT
 private slots:
-    void addNames()
-    {
+    void addNames() {
         TempAppDir app(APP_DIR); // product folder with its template
         QStringList list = readProfileList();
-        for (const char* n : {"Profile 1", "Profile 2", "Profile 3"}) writeText(pathFor(n), "");
+        for (const char* n : {"Profile 1", "Profile 2", "Profile 3"})
+            writeText(pathFor(n), "");
         QCOMPARE(add(list), QStringLiteral("Profile 4"));
         QCOMPARE(readProfileList().last(), QStringLiteral("Profile 4"));
         QCOMPARE(readText(pathFor("Profile 4")), readText(pathFor("DefaultProfile")));
@@ -28,8 +28,7 @@ private slots:
         QCOMPARE(add(l2), QStringLiteral("Profile 1"));
     }
 
-    void addWithoutTemplateWritesADefaultProfile()
-    {
+    void addWithoutTemplateWritesADefaultProfile() {
         TempAppDir app(APP_DIR);
         QFile::remove(pathFor("DefaultProfile"));
         QStringList list;
@@ -41,8 +40,7 @@ private slots:
         QCOMPARE(list, QStringList({name}));
     }
 
-    void copyNames()
-    {
+    void copyNames() {
         TempAppDir app(APP_DIR);
         QStringList list = {"Game"};
         writeText(pathFor("Game"), "[PROFILE]\ndpi=3\n");
@@ -58,8 +56,7 @@ private slots:
         QCOMPARE(copy(list, longName, &made).message, QStringLiteral("Invalid profile name."));
     }
 
-    void renames()
-    {
+    void renames() {
         TempAppDir app(APP_DIR);
         QStringList list = {"A", "Profile 3"};
         writeText(pathFor("A"), "a");
@@ -84,26 +81,29 @@ private slots:
         QVERIFY(QFile::exists(pathFor("Tight")));
     }
 
-    void replacement_data()
-    {
+    void replacement_data() {
         QTest::addColumn<QStringList>("list");
         QTest::addColumn<int>("index");
         QTest::addColumn<QStringList>("bound");
         QTest::addColumn<int>("expected");
         QTest::newRow("next") << QStringList{"a", "b", "c"} << 0 << QStringList{} << 1;
-        QTest::newRow("last takes previous") << QStringList{"a", "b", "c"} << 2 << QStringList{} << 1;
-        QTest::newRow("middle bound, last deleted") << QStringList{"a", "b", "c"} << 2 << QStringList{"b"} << 0;
-        QTest::newRow("steps down past bound") << QStringList{"a", "b", "c", "d"} << 1 << QStringList{"c"} << 0;
+        QTest::newRow("last takes previous")
+            << QStringList{"a", "b", "c"} << 2 << QStringList{} << 1;
+        QTest::newRow("middle bound, last deleted")
+            << QStringList{"a", "b", "c"} << 2 << QStringList{"b"} << 0;
+        QTest::newRow("steps down past bound")
+            << QStringList{"a", "b", "c", "d"} << 1 << QStringList{"c"} << 0;
         // The downward search would land on the deleted entry itself.
-        QTest::newRow("lands on deleted") << QStringList{"a", "b", "c"} << 1 << QStringList{"c"} << 0;
+        QTest::newRow("lands on deleted")
+            << QStringList{"a", "b", "c"} << 1 << QStringList{"c"} << 0;
         // ... or run below the first index.
         QTest::newRow("below first") << QStringList{"a", "b", "c"} << 0 << QStringList{"b"} << 2;
         QTest::newRow("all bound") << QStringList{"a", "b"} << 0 << QStringList{"b"} << -1;
         QTest::newRow("one name") << QStringList{"a"} << 0 << QStringList{} << -1;
-        QTest::newRow("duplicate of deleted") << QStringList{"a", "b", "a"} << 0 << QStringList{"b"} << -1;
+        QTest::newRow("duplicate of deleted")
+            << QStringList{"a", "b", "a"} << 0 << QStringList{"b"} << -1;
     }
-    void replacement()
-    {
+    void replacement() {
         QFETCH(QStringList, list);
         QFETCH(int, index);
         QFETCH(QStringList, bound);
@@ -111,12 +111,12 @@ private slots:
         QCOMPARE(deleteReplacement(list, index, bound), expected);
     }
 
-    void removes()
-    {
+    void removes() {
         TempAppDir app(APP_DIR);
         QStringList one = {"Solo"};
         QString r;
-        QCOMPARE(remove(one, "Solo", {}, &r).message, QStringLiteral("AT LEAST ONE PROFILE TO BE RETAINED."));
+        QCOMPARE(remove(one, "Solo", {}, &r).message,
+                 QStringLiteral("AT LEAST ONE PROFILE TO BE RETAINED."));
         QStringList list = {"Profile 1", "X", "Y"};
         QCOMPARE(remove(list, "Profile 1", {}, &r).message,
                  QStringLiteral("The default Profile cannot be deleted or renamed."));
@@ -128,18 +128,20 @@ private slots:
         QCOMPARE(readProfileList(), list);
     }
 
-    void ensureFileFromLiveProfile_data()
-    {
+    void ensureFileFromLiveProfile_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("before"); // "none", "file", "dir"
         QTest::addColumn<bool>("ok");
-        QTest::newRow("no library file") << "Profile 1" << "none" << true;
-        QTest::newRow("library file kept") << "Profile 1" << "file" << true;
-        QTest::newRow("directory in the way") << "Profile 1" << "dir" << false;
-        QTest::newRow("unsafe name") << "../Profile 1" << "none" << false;
+        QTest::newRow("no library file") << "Profile 1"
+                                         << "none" << true;
+        QTest::newRow("library file kept") << "Profile 1"
+                                           << "file" << true;
+        QTest::newRow("directory in the way") << "Profile 1"
+                                              << "dir" << false;
+        QTest::newRow("unsafe name") << "../Profile 1"
+                                     << "none" << false;
     }
-    void ensureFileFromLiveProfile()
-    {
+    void ensureFileFromLiveProfile() {
         QFETCH(QString, name);
         QFETCH(QString, before);
         QFETCH(bool, ok);
@@ -162,8 +164,7 @@ private slots:
         if (!ok) QVERIFY(!QFileInfo(folder() + "../Profile 1.prof").exists());
     }
 
-    void imports()
-    {
+    void imports() {
         TempAppDir app(APP_DIR);
         const QString product = readCurrentProductName();
         QStringList list = readProfileList();
@@ -198,8 +199,7 @@ private slots:
         QCOMPARE(importFile(list, mine, product, &name).message, QStringLiteral("Profile Exist!"));
     }
 
-    void exportsReplaceTheTarget()
-    {
+    void exportsReplaceTheTarget() {
         TempAppDir app(APP_DIR);
         const QString product = readCurrentProductName();
         const QString target = app.file("out/fps.prof");

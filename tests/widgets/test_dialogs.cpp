@@ -178,7 +178,8 @@ void DialogTest::disconnectWarningAcceptsItself() {
     QTimer events; // stands in for the device notifier
     events.setInterval(50);
     QObject::connect(&events, &QTimer::timeout, &box, [&] {
-        for (const QTimer* t : box.findChildren<QTimer*>()) timerRunning |= t->isActive();
+        for (const QTimer* t : box.findChildren<QTimer*>())
+            timerRunning |= t->isActive();
         box.recheckConnection();
     });
     events.start();

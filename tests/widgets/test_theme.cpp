@@ -67,7 +67,8 @@ private slots:
         {
             TempAppDir other(QStringLiteral(APP_DIR));
             applyKitStyleSheet();
-            QVERIFY(qApp->styleSheet().contains(appDir() + QStringLiteral("/skin/checkbox1-1.png")));
+            QVERIFY(
+                qApp->styleSheet().contains(appDir() + QStringLiteral("/skin/checkbox1-1.png")));
         }
     }
 

@@ -1,0 +1,473 @@
+#include "macropanel.h"
+
+#include "appconfig.h"
+#include "filename.h"
+#include "gunfiledialog.h"
+#include "kestlabel.h"
+#include "kestlineedit.h"
+#include "kestmenu.h"
+#include "kestmessagebox.h"
+#include "kestpushbutton.h"
+#include "keyboardhook.h"
+#include "keycodes.h"
+#include "kitscale.h"
+#include "kittheme.h"
+#include "macrolibrary.h"
+#include "macrostepdelegate.h"
+#include "mouseactiontree.h"
+#include "paths.h"
+#include "productdef.h"
+#include "records.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QListWidget>
+#include <QLoggingCategory>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
+#include <QTableView>
+
+Q_LOGGING_CATEGORY(lcMacro, "mousecfg.macro", QtWarningMsg)
+
+namespace {
+const QStringList kCommandImages = {QStringLiteral("/skin/dlgbtn-1.png"),
+                                    QStringLiteral("/skin/dlgbtn-3.png"),
+                                    QStringLiteral("/skin/dlgbtn-2.png")};
+constexpr int kButtonFont = 12;
+constexpr int kCheckFont = 10;
+constexpr int kListFont = 12;
+
+// The macro list and the step list: dark fields like the kit's text fields.
+const QString kListSheet = QStringLiteral(
+    "QListWidget,QTableView{background-color:rgb(22,24,27);color:rgb(224,227,232);"
+    "border:1@px solid rgb(62,66,72);border-radius:3@px;outline:none;"
+    "selection-background-color:@accent@;selection-color:rgb(18,19,22);}"
+    "QListWidget:focus,QTableView:focus{border:1@px solid @accent@;}"
+    "QListWidget::item{padding:3@px 4@px;}"
+    "QListWidget:disabled,QTableView:disabled{color:rgb(110,114,120);}"
+    "QHeaderView{background:transparent;}"
+    "QHeaderView::section{background-color:rgb(34,37,42);color:rgb(180,185,192);border:none;"
+    "border-bottom:1@px solid rgb(62,66,72);padding:2@px 6@px;}"
+    "QTableCornerButton::section{background:transparent;border:none;}");
+
+// Left column: the macros (or the mouse actions); middle: the steps; right:
+// the step operations above the recording settings or the step editor.
+constexpr int kLeftX = 10, kLeftW = 150, kHalfW = 72, kHalf2X = 88;
+constexpr int kMidX = 170, kMidW = 275;
+constexpr int kRightX = 457, kRightW = 205, kOpW = 97, kOp2X = 560;
+constexpr int kPanelY = 198;
+
+const char* const kStepButtons[][2] = {
+    {"btnEdit", QT_TRANSLATE_NOOP("MacroPanel", "EDIT")},
+    {"btnStepDelete", QT_TRANSLATE_NOOP("MacroPanel", "DELETE")},
+    {"btnTop", QT_TRANSLATE_NOOP("MacroPanel", "TOP")},
+    {"btnBottom", QT_TRANSLATE_NOOP("MacroPanel", "BOTTOM")},
+    {"btnMoveUp", QT_TRANSLATE_NOOP("MacroPanel", "MOVE UP")},
+    {"btnMoveDown", QT_TRANSLATE_NOOP("MacroPanel", "MOVE DOWN")},
+    {"btnClear", QT_TRANSLATE_NOOP("MacroPanel", "CLEAR")},
+    {"btnInsertDelay", QT_TRANSLATE_NOOP("MacroPanel", "INSERT DELAY")},
+    {"btnSave", QT_TRANSLATE_NOOP("MacroPanel", "SAVE")},
+    {"btnCancel", QT_TRANSLATE_NOOP("MacroPanel", "CANCEL")},
+    {"btnGunSet", QT_TRANSLATE_NOOP("MacroPanel", "GUN SET")},
+};
+
+const char* const kMacroButtons[][2] = {
+    {"btnMouseAction", QT_TRANSLATE_NOOP("MacroPanel", "MOUSE ACTION")},
+    {"btnNew", QT_TRANSLATE_NOOP("MacroPanel", "NEW")},
+    {"btnMacroDelete", QT_TRANSLATE_NOOP("MacroPanel", "DELETE")},
+    {"btnRename", QT_TRANSLATE_NOOP("MacroPanel", "CHANGE NAME")},
+    {"btnImport", QT_TRANSLATE_NOOP("MacroPanel", "IMPORT")},
+    {"btnExport", QT_TRANSLATE_NOOP("MacroPanel", "EXPORT")},
+    {"btnStart", QT_TRANSLATE_NOOP("MacroPanel", "START")},
+    {"btnStop", QT_TRANSLATE_NOOP("MacroPanel", "STOP")},
+};
+
+const char* const kLoopTexts[] = {QT_TRANSLATE_NOOP("MacroPanel", "LOOPS TIME(1-255)"),
+                                  QT_TRANSLATE_NOOP("MacroPanel", "REPEAT RUN WHEN KEY DOWN"),
+                                  QT_TRANSLATE_NOOP("MacroPanel", "REPEAT RUN UNTIL THE KEY DOWN")};
+
+QString tx(const char* source) {
+    return QCoreApplication::translate("MacroPanel", source);
+}
+
+} // namespace
+
+MacroPanel::MacroPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("MacroPanel"));
+    setAttribute(Qt::WA_TranslucentBackground);
+    m_unit = minDelay() > 0 ? minDelay() : 10;
+    m_files.open = [](QWidget* p, const QString& caption, const QString& filter) {
+        return QFileDialog::getOpenFileName(p, caption, QString(), filter);
+    };
+    m_files.openMany = [](QWidget* p, const QString& caption, const QString& filter) {
+        return QFileDialog::getOpenFileNames(p, caption, QString(), filter);
+    };
+    m_files.save = [](QWidget* p, const QString& caption, const QString& proposed,
+                      const QString& filter) {
+        return QFileDialog::getSaveFileName(p, caption, proposed, filter);
+    };
+    m_files.folder = [](QWidget* p, const QString& caption) {
+        return QFileDialog::getExistingDirectory(p, caption, QStringLiteral("./"));
+    };
+    buildControls();
+    const QStringList names = readMacroNames();
+    rebuildList(names.value(0));
+    if (!names.isEmpty()) loadMacro(names.first());
+    retranslate();
+}
+
+MacroPanel::~MacroPanel() = default;
+
+KestPushButton* MacroPanel::addButton(const char* objectName, const QRect& logical) {
+    auto* b = new KestPushButton(kCommandImages, this);
+    b->setObjectName(QLatin1String(objectName));
+    connect(b, &QPushButton::clicked, this, &MacroPanel::onButtonClicked);
+    m_buttons << b;
+    place(b, logical);
+    return b;
+}
+
+QCheckBox* MacroPanel::addCheck(const char* objectName, const QRect& logical) {
+    auto* c = new QCheckBox(this);
+    c->setObjectName(QLatin1String(objectName));
+    setKitLook(c, "squareBox");
+    connect(c, &QCheckBox::clicked, this, &MacroPanel::checkbtn_clicked);
+    place(c, logical);
+    return c;
+}
+
+void MacroPanel::place(QWidget* w, const QRect& logical) {
+    m_places.emplace_back(w, logical);
+}
+
+void MacroPanel::buildControls() {
+    // Macros.
+    addButton("btnMouseAction", {kLeftX, 10, kLeftW, 26});
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("macroList"));
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    place(m_list, {kLeftX, 42, kLeftW, 228});
+    connect(m_list, &QListWidget::itemClicked, this, &MacroPanel::onListItemClicked);
+    connect(m_list, &QListWidget::currentItemChanged, this,
+            [this](QListWidgetItem* item) { onListItemClicked(item); });
+    m_tree = new MouseActionTree(this);
+    m_tree->setObjectName(QStringLiteral("mouseTree"));
+    m_tree->hide();
+    place(m_tree, {kLeftX, 42, kLeftW, 228});
+    connect(m_tree, &QTreeWidget::itemClicked, this, &MacroPanel::TreeitemClick);
+    for (MouseActionItem* item : m_tree->findChildren<MouseActionItem*>())
+        connect(item, &MouseActionItem::pressed, this, &MacroPanel::KestItemPressed);
+    m_nameCaption = new KestLabel(this);
+    m_nameCaption->setObjectName(QStringLiteral("nameCaption"));
+    place(m_nameCaption, {kLeftX, 276, kLeftW, 18});
+    m_nameEdit = new KestLineEdit(this);
+    m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
+    m_nameEdit->setMaxLength(kMaxFileNameLength);
+    place(m_nameEdit, {kLeftX, 296, kLeftW, 26});
+    addButton("btnNew", {kLeftX, 330, kHalfW, 26});
+    addButton("btnMacroDelete", {kHalf2X, 330, kHalfW, 26});
+    addButton("btnRename", {kLeftX, 362, kLeftW, 26});
+    addButton("btnImport", {kLeftX, 394, kHalfW, 26});
+    addButton("btnExport", {kHalf2X, 394, kHalfW, 26});
+    m_batchBox = addCheck("chkBatch", {kLeftX, 428, kLeftW, 22});
+
+    // Steps.
+    m_model = new QStandardItemModel(0, 3, this);
+    m_view = new QTableView(this);
+    m_view->setObjectName(QStringLiteral("stepView"));
+    m_view->setModel(m_model);
+    m_view->setItemDelegate(new MacroStepDelegate(m_unit, m_view));
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->verticalHeader()->hide();
+    m_view->setShowGrid(false);
+    m_view->setColumnHidden(2, true);
+    m_view->horizontalHeader()->setStretchLastSection(true);
+    m_view->horizontalHeader()->setHighlightSections(false);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    place(m_view, {kMidX, 10, kMidW, 410});
+    connect(m_view, &QTableView::clicked, this, &MacroPanel::itemClicked);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &MacroPanel::CurrentChanged);
+    addButton("btnStart", {kMidX, 428, kMidW, 30});
+    addButton("btnStop", {kMidX, 428, kMidW, 30})->hide();
+
+    // Step operations, two to a row, GUN SET alone below.
+    for (int i = 0; i < 10; ++i)
+        addButton(kStepButtons[i][0], {i % 2 ? kOp2X : kRightX, 10 + 30 * (i / 2), kOpW, 26});
+    addButton("btnGunSet", {kRightX, 160, kOp2X + kOpW - kRightX, 26});
+
+    // Recording settings.
+    m_recordDelays = addCheck("chkRecordDelays", {kRightX, kPanelY, kRightW, 22});
+    m_defaultDelayBox = addCheck("chkDefaultDelay", {kRightX, kPanelY + 26, kRightW, 22});
+    m_defaultDelay = new KestLineEdit(this);
+    m_defaultDelay->setObjectName(QStringLiteral("defaultDelay"));
+    m_defaultDelay->setMaxLength(5);
+    m_defaultDelay->setValidator(new QIntValidator(0, 65535, m_defaultDelay));
+    place(m_defaultDelay, {kRightX + 24, kPanelY + 52, 64, 24});
+    connect(m_defaultDelay, &QLineEdit::textEdited, this, &MacroPanel::DefDelayChanged);
+    m_msLabel = new KestLabel(QStringLiteral("ms"), this);
+    place(m_msLabel, {kRightX + 94, kPanelY + 52, 40, 24});
+    const int loopY[3] = {kPanelY + 86, kPanelY + 146, kPanelY + 172};
+    const char* loopNames[3] = {"chkLoopTime", "chkRepeatHeld", "chkRepeatUntil"};
+    for (int i = 0; i < 3; ++i)
+        m_loopBoxes[i] = addCheck(loopNames[i], {kRightX, loopY[i], kRightW, 22});
+    m_loopTime = new KestLineEdit(this);
+    m_loopTime->setObjectName(QStringLiteral("loopTime"));
+    m_loopTime->setMaxLength(3);
+    m_loopTime->setValidator(new QIntValidator(1, 255, m_loopTime));
+    place(m_loopTime, {kRightX + 24, kPanelY + 112, 64, 24});
+    connect(m_loopTime, &QLineEdit::textEdited, this, &MacroPanel::LoopTimeChanged);
+    m_recordingPanel = {m_recordDelays, m_defaultDelayBox, m_defaultDelay, m_msLabel,
+                        m_loopBoxes[0], m_loopBoxes[1],    m_loopBoxes[2], m_loopTime};
+
+    // The step editor, in the same place; only the fields of the step's kind show.
+    auto caption = [this](const char* name, int y) {
+        auto* l = new KestLabel(this);
+        l->setObjectName(QLatin1String(name));
+        place(l, {kRightX, y, kRightW, 18});
+        m_editorPanel << l;
+        return l;
+    };
+    m_keyCaption = caption("keyCaption", kPanelY);
+    m_delayCaption = caption("delayCaption", kPanelY);
+    m_moveCaption = caption("moveCaption", kPanelY);
+    m_commandCaption = caption("commandCaption", kPanelY);
+    m_distanceCaption = caption("distanceCaption", kPanelY + 54);
+    m_keyName = new KestLabel(this);
+    m_keyName->setObjectName(QStringLiteral("keyName"));
+    place(m_keyName, {kRightX, kPanelY + 20, kRightW, 26});
+    m_editDelay = new KestLineEdit(this);
+    m_editDelay->setObjectName(QStringLiteral("editDelay"));
+    m_editDelay->setMaxLength(5);
+    m_editDelay->setValidator(new QIntValidator(10, 65535, m_editDelay));
+    place(m_editDelay, {kRightX, kPanelY + 20, 90, 26});
+    connect(m_editDelay, &QLineEdit::textEdited, this, &MacroPanel::EditDelayChanged);
+    m_editDistance = new KestLineEdit(this);
+    m_editDistance->setObjectName(QStringLiteral("editDistance"));
+    m_editDistance->setMaxLength(3);
+    m_editDistance->setValidator(new QIntValidator(1, kMaxMoveDistance, m_editDistance));
+    place(m_editDistance, {kRightX, kPanelY + 74, 90, 26});
+    connect(m_editDistance, &QLineEdit::textEdited, this, &MacroPanel::EditMoveChanged);
+    m_moveMenu = new KestMenu(this, kRightW);
+    m_commandMenu = new KestMenu(this, kRightW);
+    for (int i = 0; i < 4; ++i)
+        m_moveMenu->addAction(QString(), this, [this, i] { chooseMoveDirection(i); });
+    for (int i = 0; i < 5; ++i)
+        m_commandMenu->addAction(QString(), this, [this, i] { chooseMouseCommand(i); });
+    m_moveButton = new KestPushButton({QStringLiteral("/skin/rate.png")}, this);
+    m_moveButton->setObjectName(QStringLiteral("btnMovement"));
+    m_moveButton->setMenu(m_moveMenu);
+    place(m_moveButton, {kRightX, kPanelY + 20, kRightW, 26});
+    m_commandButton = new KestPushButton({QStringLiteral("/skin/rate.png")}, this);
+    m_commandButton->setObjectName(QStringLiteral("btnMouseCommand"));
+    m_commandButton->setMenu(m_commandMenu);
+    place(m_commandButton, {kRightX, kPanelY + 20, kRightW, 26});
+    m_editorPanel << m_keyName << m_editDelay << m_editDistance << m_moveButton << m_commandButton;
+    for (QWidget* w : std::as_const(m_editorPanel))
+        w->hide();
+
+    // Recording moves the keyboard focus here, where typing changes nothing.
+    m_focusSink = m_nameCaption;
+}
+
+QWidget* MacroPanel::control(const QString& objectName) const {
+    return findChild<QWidget*>(objectName);
+}
+
+void MacroPanel::applyScale(double scale) {
+    m_scale = scale;
+    for (const auto& [w, r] : m_places)
+        w->setGeometry(scaledRect(r, scale));
+    for (KestPushButton* b : std::as_const(m_buttons))
+        b->refreshFont(kButtonFont);
+    m_moveButton->refreshFont(kButtonFont);
+    m_commandButton->refreshFont(kButtonFont);
+    for (KestLabel* l : findChildren<KestLabel*>())
+        l->refreshFont(kCheckFont);
+    for (QCheckBox* c : findChildren<QCheckBox*>())
+        c->setFont(scaledFont(kitFont(), kCheckFont, scale));
+    for (KestLineEdit* e : findChildren<KestLineEdit*>())
+        e->refreshStyle();
+    m_moveMenu->refreshStyle();
+    m_commandMenu->refreshStyle();
+    const QString sheet = fillStyleTemplate(kListSheet, themeColor(), scale) +
+                          scrollAreaStyleSheet(themeColor(), scale);
+    m_list->setStyleSheet(sheet);
+    m_view->setStyleSheet(sheet);
+    // The application's sheet would win over the views' own for their bars.
+    const QString bar = scrollAreaStyleSheet(themeColor(), scale);
+    for (QAbstractScrollArea* area :
+         {static_cast<QAbstractScrollArea*>(m_list), static_cast<QAbstractScrollArea*>(m_view),
+          static_cast<QAbstractScrollArea*>(m_tree)})
+        area->verticalScrollBar()->setStyleSheet(bar);
+    m_list->setFont(scaledFont(kitFont(), kListFont, scale));
+    m_view->setFont(scaledFont(kitFont(), kListFont, scale));
+    m_view->horizontalHeader()->setFont(scaledFont(kitFont(), kCheckFont, scale));
+    m_view->verticalHeader()->setDefaultSectionSize(scaled(26, scale));
+    m_view->setColumnWidth(0, scaled(190, scale));
+    m_view->horizontalHeader()->setStyleSheet(fillStyleTemplate(kListSheet, themeColor(), scale));
+    if (auto* d = qobject_cast<MacroStepDelegate*>(m_view->itemDelegate())) d->setScale(scale);
+    m_tree->setScale(scale);
+}
+
+void MacroPanel::retranslate() {
+    for (const auto& b : kMacroButtons)
+        if (auto* w = findChild<KestPushButton*>(QLatin1String(b[0]))) w->setLabel(tx(b[1]));
+    for (const auto& b : kStepButtons)
+        if (auto* w = findChild<KestPushButton*>(QLatin1String(b[0]))) w->setLabel(tx(b[1]));
+    m_batchBox->setText(tr("BATCH"));
+    m_recordDelays->setText(tr("RECORD DELAYS BETWEEN ACTION"));
+    m_defaultDelayBox->setText(tr("INSERT DEFAULT DELAY"));
+    for (int i = 0; i < 3; ++i)
+        m_loopBoxes[i]->setText(tx(kLoopTexts[i]));
+    // Long translations may not fit the column: the tip always has the whole text.
+    for (QCheckBox* c : {m_recordDelays, m_defaultDelayBox, m_loopBoxes[0], m_loopBoxes[1],
+                         m_loopBoxes[2], m_batchBox})
+        c->setToolTip(c->text());
+    m_nameCaption->setText(tr("MACRO NAME"));
+    m_keyCaption->setText(tr("KEY"));
+    m_delayCaption->setText(tr("DELAY"));
+    m_moveCaption->setText(tr("MOVEMENT"));
+    m_distanceCaption->setText(tr("DISTANCE"));
+    m_commandCaption->setText(tr("MOUSE COMMAND"));
+    const auto moves = m_moveMenu->actions();
+    for (int i = 0; i < moves.size(); ++i)
+        moves[i]->setText(moveStepName(moveDirectionAt(i)));
+    const auto commands = m_commandMenu->actions();
+    for (int i = 0; i < commands.size(); ++i)
+        commands[i]->setText(buttonStepName(buttonBitFromIndex(i)));
+    m_model->setHorizontalHeaderLabels({tr("ACTION"), tr("DELAY(ms)")});
+    m_tree->retranslate();
+    if (m_editing) showStepEditor(currentRow());
+}
+
+// ---- Recording settings -----------------------------------------------------
+
+void MacroPanel::checkbtn_clicked() {
+    auto* box = qobject_cast<QCheckBox*>(sender());
+    if (!box) return;
+    if (box == m_batchBox) {
+        setBatch(box->isChecked());
+    } else if (box == m_recordDelays || box == m_defaultDelayBox) {
+        QCheckBox* other = box == m_recordDelays ? m_defaultDelayBox : m_recordDelays;
+        if (box->isChecked()) {
+            const QSignalBlocker block(other);
+            other->setChecked(false);
+            m_delayType = box == m_recordDelays ? 1 : 2;
+        } else {
+            m_delayType = 0;
+        }
+    } else {
+        for (QCheckBox* c : m_loopBoxes)
+            if (c != box && box->isChecked()) {
+                const QSignalBlocker block(c);
+                c->setChecked(false);
+            }
+    }
+}
+
+void MacroPanel::DefDelayChanged(const QString& text) {
+    qCDebug(lcMacro) << "default delay" << text;
+}
+
+void MacroPanel::LoopTimeChanged(const QString& text) {
+    qCDebug(lcMacro) << "loop time" << text;
+}
+
+void MacroPanel::setBatch(bool on) {
+    m_batch = on;
+    {
+        const QSignalBlocker block(m_batchBox);
+        m_batchBox->setChecked(on);
+    }
+    for (const auto& b : kStepButtons)
+        if (auto* w = findChild<QWidget*>(QLatin1String(b[0]))) w->setEnabled(!on);
+    for (QWidget* w : std::as_const(m_recordingPanel))
+        w->setEnabled(!on);
+    control(QStringLiteral("btnStart"))->setEnabled(!on);
+    control(QStringLiteral("btnMouseAction"))->setEnabled(!on);
+    m_tree->setEnabled(!on);
+    m_view->setEnabled(!on);
+    rebuildList(m_current);
+}
+
+// ---- Mouse actions ----------------------------------------------------------
+
+void MacroPanel::mousemove_test() {
+    m_mousePanel = !m_mousePanel;
+    m_tree->setVisible(m_mousePanel);
+    m_list->setVisible(!m_mousePanel);
+}
+
+void MacroPanel::TreeitemClick(QTreeWidgetItem* item, int) {
+    if (m_list->count() == 0 || m_recording || m_editing) return;
+    int button = 0;
+    const MouseActionTree::TreeAction action = m_tree->actionFor(item, &button);
+    const uint8_t bit = buttonBitFromIndex(button);
+    switch (action) {
+    case MouseActionTree::TreeAction::Press:
+        insertSteps(withDelay({buttonStep(bit, true)}));
+        break;
+    case MouseActionTree::TreeAction::Release:
+        insertSteps(withDelay({buttonStep(bit, false)}));
+        break;
+    case MouseActionTree::TreeAction::Click:
+        insertSteps(withDelay({buttonStep(bit, true), buttonStep(bit, false)}));
+        break;
+    default:
+        break;
+    }
+}
+
+void MacroPanel::KestItemPressed(MouseActionItem* item) {
+    if (!item || m_list->count() == 0 || m_recording || m_editing) return;
+    const int distance = item->distance();
+    if (distance < 1 || distance > kMaxMoveDistance) return;
+    insertSteps(withDelay({moveStep(item->direction(), distance)}));
+}
+
+// ---- Dispatch ---------------------------------------------------------------
+
+void MacroPanel::onButtonClicked() {
+    auto* b = qobject_cast<KestPushButton*>(sender());
+    if (!b) return;
+    const QString n = b->objectName();
+    if (n == QLatin1String("btnNew"))
+        newMacro();
+    else if (n == QLatin1String("btnRename"))
+        renameMacro();
+    else if (n == QLatin1String("btnMacroDelete"))
+        deleteMacro();
+    else if (n == QLatin1String("btnImport"))
+        importMacros();
+    else if (n == QLatin1String("btnExport"))
+        exportMacros();
+    else if (n == QLatin1String("btnMouseAction"))
+        mousemove_test();
+    else if (n == QLatin1String("btnStart"))
+        startRecording();
+    else if (n == QLatin1String("btnStop"))
+        stopRecording();
+    else if (n == QLatin1String("btnEdit"))
+        beginEdit();
+    else if (n == QLatin1String("btnSave"))
+        endEdit(true);
+    else if (n == QLatin1String("btnCancel"))
+        endEdit(false);
+    else if (n == QLatin1String("btnGunSet"))
+        gunSet();
+    else
+        stepOperation(n);
+}
+
+int MacroPanel::notice(const QString& text, const QString& title, int kind) {
+    KestMessageBox box(this, title.isEmpty() ? tr("Warning") : title, text, kind);
+    return box.exec();
+}
