@@ -34,6 +34,14 @@ KestMessageBox::KestMessageBox(QWidget* parent, const QString& title, const QStr
         m_reject = makeButton(QStringLiteral("msgBoxNoBtn"), QStringLiteral(":/no_Btn"));
         m_reject->setText(tr("No"));
         connect(m_reject, &QPushButton::clicked, this, &QDialog::reject);
+    } else if (m_kind == ApplyDiscardStay) {
+        m_accept->setText(tr("Apply"));
+        m_discard = makeButton(QStringLiteral("msgBoxDiscardBtn"), QStringLiteral(":/no_Btn"));
+        m_discard->setText(tr("Discard"));
+        connect(m_discard, &QPushButton::clicked, this, [this] { done(kDiscarded); });
+        m_reject = makeButton(QStringLiteral("msgBoxStayBtn"), QStringLiteral(":/no_Btn"));
+        m_reject->setText(tr("Stay"));
+        connect(m_reject, &QPushButton::clicked, this, &QDialog::reject);
     } else {
         m_accept->setText(tr("Ok"));
     }
@@ -88,8 +96,13 @@ void KestMessageBox::layoutContents() {
     const int y = height - 18 - button.height();
     const int right = kWidth - 20 - button.width();
     if (m_reject) {
-        m_reject->setGeometry(scaledRect(QRect(QPoint(right, y), button), s));
-        m_accept->setGeometry(scaledRect(QRect(QPoint(right - button.width() - 12, y), button), s));
+        // Right to left: the one that keeps everything as it is, then the others.
+        int x = right;
+        for (KestPushButton* b : {m_reject, m_discard, m_accept}) {
+            if (!b) continue;
+            b->setGeometry(scaledRect(QRect(QPoint(x, y), button), s));
+            x -= button.width() + 12;
+        }
     } else {
         m_accept->setGeometry(scaledRect(QRect(QPoint(right, y), button), s));
     }

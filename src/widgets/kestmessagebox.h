@@ -1,5 +1,5 @@
 // The program's modal message box: a skinned frameless dialog with a title,
-// an icon, a text and either Yes/No (questions) or a single Ok.
+// an icon, a text and Yes/No (questions), Apply/Discard/Stay or a single Ok.
 #pragma once
 
 #include "kestdialogframe.h"
@@ -16,7 +16,10 @@ public:
         Question = 1,   // "Yes" accepts, "No" rejects
         Notice = 2,     // one "Ok"
         Disconnect = 4, // one "Ok"; accepts itself once a mouse is connected
+        // "Apply" accepts, "Discard" ends with kDiscarded, "Stay" rejects.
+        ApplyDiscardStay = 5,
     };
+    static constexpr int kDiscarded = 2;
     // Logical size before the display scale.
     static constexpr int kWidth = 380;
     static constexpr int kHeight = 190;
@@ -29,6 +32,8 @@ public:
     // the box asks a question).
     KestPushButton* acceptButton() const { return m_accept; }
     KestPushButton* rejectButton() const { return m_reject; }
+    // "Discard" of ApplyDiscardStay, else null.
+    KestPushButton* discardButton() const { return m_discard; }
     void setIconImage(const QString& name);
     // Lets the user select and copy the text.
     void setTextSelectable(bool selectable);
@@ -52,6 +57,7 @@ private:
     KestLabel* m_text;
     KestPushButton* m_accept = nullptr;
     KestPushButton* m_reject = nullptr;
+    KestPushButton* m_discard = nullptr;
     std::function<bool()> m_probe;
     bool m_acceptedByProbe = false;
 };
