@@ -424,7 +424,7 @@ private slots:
         QVERIFY(s.vm({"state"}).contains(
             QRegularExpression("profile 3: .*    stage 1: used 1, x 3f 00 \\(63\\)",
                                QRegularExpression::DotMatchesEverythingOption)));
-        QCOMPARE(runCli(s, {"dpi", "--profile", "4"}).out, QStringLiteral("1600 3200\n"));
+        QCOMPARE(runCli(s, {"dpi", "--profile", "4"}).out, QStringLiteral("1600* 3200\n"));
         // A second import of the same name is refused, nothing written.
         QCOMPARE(s.vm({"log", "clear"}), QString());
         QCOMPARE(runCli(s, {"import", "%W/Travel.prof"}).status, 5);
