@@ -55,7 +55,6 @@ const Row kRows[] = {
     {"button 3 led-switch", false,
      "menu does not offer 'led-switch'; the functions are .*button-off"},
     {"button 3 combo-key", true, "'combo-key' needs the window"},
-    {"button 3 profile-switch", true, "does not offer"},
     {"button 3 teleport", true, "unknown function 'teleport'"},
 };
 
