@@ -266,6 +266,18 @@
         <source>Polling Rate</source>
         <translation>Abfragerate</translation>
     </message>
+    <message>
+        <source>Rapid fire %1, %2 times, %3 ms</source>
+        <translation>Dauerfeuer %1, %2-mal, %3 ms</translation>
+    </message>
+    <message>
+        <source>%1 (macro missing)</source>
+        <translation>%1 (Makro fehlt)</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEditorDialog</name>
@@ -908,6 +920,26 @@
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
         <translation>EINE ODER MEHRERE TASTEN WURDEN NICHT LOSGELASSEN.</translation>
+    </message>
+    <message>
+        <source>profile %1 wheel up</source>
+        <translation>Profil %1 Rad hoch</translation>
+    </message>
+    <message>
+        <source>profile %1 wheel down</source>
+        <translation>Profil %1 Rad runter</translation>
+    </message>
+    <message>
+        <source>profile %1 second-row button %2</source>
+        <translation>Profil %1 Taste %2 der zweiten Reihe</translation>
+    </message>
+    <message>
+        <source>profile %1 button %2</source>
+        <translation>Profil %1 Taste %2</translation>
+    </message>
+    <message>
+        <source>Used by: %1</source>
+        <translation>Verwendet von: %1</translation>
     </message>
 </context>
 <context>

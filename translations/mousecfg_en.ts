@@ -266,6 +266,18 @@
         <source>Polling Rate</source>
         <translation>Polling Rate</translation>
     </message>
+    <message>
+        <source>Rapid fire %1, %2 times, %3 ms</source>
+        <translation>Rapid fire %1, %2 times, %3 ms</translation>
+    </message>
+    <message>
+        <source>%1 (macro missing)</source>
+        <translation>%1 (macro missing)</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Key %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEditorDialog</name>
@@ -908,6 +920,26 @@
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
         <translation>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
+    </message>
+    <message>
+        <source>profile %1 wheel up</source>
+        <translation>profile %1 wheel up</translation>
+    </message>
+    <message>
+        <source>profile %1 wheel down</source>
+        <translation>profile %1 wheel down</translation>
+    </message>
+    <message>
+        <source>profile %1 second-row button %2</source>
+        <translation>profile %1 second-row button %2</translation>
+    </message>
+    <message>
+        <source>profile %1 button %2</source>
+        <translation>profile %1 button %2</translation>
+    </message>
+    <message>
+        <source>Used by: %1</source>
+        <translation>Used by: %1</translation>
     </message>
 </context>
 <context>

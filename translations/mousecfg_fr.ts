@@ -266,6 +266,18 @@
         <source>Polling Rate</source>
         <translation>Taux d&apos;interrogation</translation>
     </message>
+    <message>
+        <source>Rapid fire %1, %2 times, %3 ms</source>
+        <translation>Tir rapide %1, %2 fois, %3 ms</translation>
+    </message>
+    <message>
+        <source>%1 (macro missing)</source>
+        <translation>%1 (macro introuvable)</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEditorDialog</name>
@@ -908,6 +920,26 @@
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
         <translation>UNE OU PLUSIEURS TOUCHES N&apos;ONT PAS ÉTÉ RELÂCHÉES.</translation>
+    </message>
+    <message>
+        <source>profile %1 wheel up</source>
+        <translation>profil %1 molette haut</translation>
+    </message>
+    <message>
+        <source>profile %1 wheel down</source>
+        <translation>profil %1 molette bas</translation>
+    </message>
+    <message>
+        <source>profile %1 second-row button %2</source>
+        <translation>profil %1 bouton %2 de la deuxième rangée</translation>
+    </message>
+    <message>
+        <source>profile %1 button %2</source>
+        <translation>profil %1 bouton %2</translation>
+    </message>
+    <message>
+        <source>Used by: %1</source>
+        <translation>Utilisée par&#xa0;: %1</translation>
     </message>
 </context>
 <context>

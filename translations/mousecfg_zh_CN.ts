@@ -266,6 +266,18 @@
         <source>Polling Rate</source>
         <translation>回报率</translation>
     </message>
+    <message>
+        <source>Rapid fire %1, %2 times, %3 ms</source>
+        <translation>连发 %1，%2 次，%3 毫秒</translation>
+    </message>
+    <message>
+        <source>%1 (macro missing)</source>
+        <translation>%1（宏已丢失）</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>按键 %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEditorDialog</name>
@@ -908,6 +920,26 @@
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
         <translation>有一个或多个按键未释放。</translation>
+    </message>
+    <message>
+        <source>profile %1 wheel up</source>
+        <translation>配置 %1 滚轮上</translation>
+    </message>
+    <message>
+        <source>profile %1 wheel down</source>
+        <translation>配置 %1 滚轮下</translation>
+    </message>
+    <message>
+        <source>profile %1 second-row button %2</source>
+        <translation>配置 %1 第二排按键 %2</translation>
+    </message>
+    <message>
+        <source>profile %1 button %2</source>
+        <translation>配置 %1 按键 %2</translation>
+    </message>
+    <message>
+        <source>Used by: %1</source>
+        <translation>使用者：%1</translation>
     </message>
 </context>
 <context>

@@ -42,8 +42,9 @@ constexpr CommandSpec kCommands[] = {
      0, 0},
     {"profile", "[1-5]", "Show the on-mouse profile, or select profile N.", 0, 1},
     {"dpi", "[DPI...]",
-     "Show or set the DPI stages in use, e.g. \"dpi 400 800 1600\";\n"
-     "                        with --stage N only stage N.",
+     "Show the DPI stages in use (the current one marked *), or set\n"
+     "                        them, e.g. \"dpi 400 800 1600\"; with --stage N only\n"
+     "                        stage N.",
      0, kDpiStageCount},
     {"rate", "[Hz]", "Show or set the report rate (125, 250, 500 or 1000).", 0, 1},
     {"lift", "[1|2]", "Show or set the lift-off distance in mm.", 0, 1},
@@ -59,12 +60,15 @@ constexpr CommandSpec kCommands[] = {
      "Load FILE.prof into the profile list and onto a profile, or all\n"
      "                        settings from FILE.conf, and write them to the mouse.",
      1, 1},
-    {"button", "[N FUNCTION]",
-     "List the buttons' functions, or set button N (as the window\n"
-     "                        numbers them) to FUNCTION: a name from the list\n"
-     "                        (e.g. dpi-switch) or key:NAME.",
+    {"button", "[N [FUNCTION]]",
+     "List the buttons' functions, show button N (as the window\n"
+     "                        numbers them), or set it to FUNCTION: a function of\n"
+     "                        the window's menu (e.g. dpi-switch) or key:NAME.",
      0, 2},
-    {"macro", "[show NAME]", "List the saved macros, or show the steps of one.", 0, 2},
+    {"macro", "[show NAME]",
+     "List the saved macros, or show the steps of one (delays in\n"
+     "                        milliseconds).",
+     0, 2},
     {"watch", "",
      "One line per change (battery, profile, DPI, rate, plugging)\n"
      "                        until stopped.",
@@ -283,10 +287,6 @@ bool parseCommandLine(const QStringList& arguments, CliOptions* o, QString* erro
         o->command == QLatin1String("export") || o->command == QLatin1String("import");
     if (fileCommand && !isProfileFile(o->args[0]) && !isSettingsFile(o->args[0])) {
         *error = QStringLiteral("%1: the file name must end in .prof or .conf").arg(o->command);
-        return false;
-    }
-    if (o->command == QLatin1String("button") && o->args.size() == 1) {
-        *error = QStringLiteral("button: expected a button number and a function");
         return false;
     }
     if (o->command == QLatin1String("macro") && !o->args.isEmpty() &&

@@ -5,12 +5,14 @@
 #include "appconfig.h"
 #include "batteryreading.h"
 #include "buttonfunctions.h"
+#include "buttonrules.h"
+#include "cliarguments.h"
 #include "commands.h"
 #include "defaults.h"
 #include "dpi.h"
 #include "inifile.h"
-#include "keycodes.h"
 #include "macrofile.h"
+#include "macrostepwords.h"
 #include "paths.h"
 #include "productdef.h"
 #include "profilefile.h"
@@ -36,116 +38,8 @@ namespace {
 // Another tool's write takes a few seconds at most; waiting longer means it hangs.
 constexpr int kWriterWaitMs = 15000;
 
-enum class OptionKind { Number, Switch, Mode };
-
-// The sensor options of the DPI page; the mouse keeps one set for all profiles.
-struct SensorOption {
-    const char* name;
-    uint8_t DeviceSettings::*field;
-    OptionKind kind;
-    int min;
-    int max;
-};
-constexpr SensorOption kOptions[] = {
-    {"lift", &DeviceSettings::LiftHigh, OptionKind::Number, 1, 2},
-    {"debounce", &DeviceSettings::Debounce, OptionKind::Number, kKeyResponseRange.min,
-     kKeyResponseRange.max},
-    {"angle-snap", &DeviceSettings::AngleValue, OptionKind::Switch, 0, 1},
-    {"motion-sync", &DeviceSettings::Sync, OptionKind::Switch, 0, 1},
-    {"jitter", &DeviceSettings::Jitter, OptionKind::Switch, 0, 1},
-    {"wake", &DeviceSettings::Wake, OptionKind::Switch, 0, 1},
-    {"sensor-mode", &DeviceSettings::SensorMode, OptionKind::Mode, 0, 2},
-};
-constexpr const char* kSensorModes[] = {"eco", "standard", "competitive"};
-constexpr const char* kSwitchWords[] = {"off", "on"};
-
-const SensorOption* findOption(const QString& name) {
-    for (const SensorOption& o : kOptions)
-        if (name == QLatin1String(o.name)) return &o;
-    return nullptr;
-}
-
 void print(FILE* f, const QString& text) {
     std::fputs(text.toUtf8().constData(), f);
-}
-
-QString optionText(const SensorOption& o, int value) {
-    switch (o.kind) {
-    case OptionKind::Switch:
-        return QLatin1String(kSwitchWords[value ? 1 : 0]);
-    case OptionKind::Mode:
-        return value >= 0 && value <= 2 ? QLatin1String(kSensorModes[value])
-                                        : QString::number(value);
-    case OptionKind::Number:
-        break;
-    }
-    return QString::number(value);
-}
-
-// The value of `text` for option `o`, or -1 with the message.
-int parseOption(const SensorOption& o, const QString& text, QString* error) {
-    const QString t = text.toLower();
-    if (o.kind == OptionKind::Switch) {
-        for (int i = 0; i < 2; ++i)
-            if (t == QLatin1String(kSwitchWords[i])) return i;
-        *error = QStringLiteral("%1: expected on or off, not '%2'").arg(o.name, text);
-        return -1;
-    }
-    if (o.kind == OptionKind::Mode) {
-        for (int i = 0; i < 3; ++i)
-            if (t == QLatin1String(kSensorModes[i])) return i;
-        *error =
-            QStringLiteral("%1: expected eco, standard or competitive, not '%2'").arg(o.name, text);
-        return -1;
-    }
-    bool ok = false;
-    const int v = t.toInt(&ok);
-    if (!ok || v < o.min || v > o.max) {
-        *error = QStringLiteral("%1: expected a number from %2 to %3, not '%4'")
-                     .arg(QLatin1String(o.name))
-                     .arg(o.min)
-                     .arg(o.max)
-                     .arg(text);
-        return -1;
-    }
-    return v;
-}
-
-struct DpiRange {
-    int sensor = 0;
-    int minStep = 0;
-    int maxStep = 0;
-    int stageCount = kDpiStageCount;
-    int minDpi() const { return dpiFromStep(uint32_t(minStep), sensor); }
-    int maxDpi() const { return dpiFromStep(uint32_t(maxStep), sensor); }
-    // The step whose DPI is nearest to `dpi` (the lower one on a tie).
-    uint32_t stepFor(int dpi) const {
-        int best = minStep;
-        for (int s = minStep; s <= maxStep; ++s)
-            if (std::abs(dpiFromStep(uint32_t(s), sensor) - dpi) <
-                std::abs(dpiFromStep(uint32_t(best), sensor) - dpi))
-                best = s;
-        return uint32_t(best);
-    }
-};
-
-QString dpiLine(const MouseProfile& p, const DpiRange& r) {
-    QStringList values;
-    for (int i = 0; i < r.stageCount; ++i)
-        if (p.stages[i].used) values << QString::number(dpiFromStep(p.stages[i].y, r.sensor));
-    return values.join(QLatin1Char(' '));
-}
-
-QJsonObject dpiObject(const MouseProfile& p, const DpiRange& r, int profile) {
-    QJsonArray stages;
-    for (int i = 0; i < r.stageCount; ++i) {
-        if (!p.stages[i].used) continue;
-        stages.append(QJsonObject{{QStringLiteral("stage"), i + 1},
-                                  {QStringLiteral("dpi"), dpiFromStep(p.stages[i].y, r.sensor)}});
-    }
-    return {{QStringLiteral("profile"), profile + 1},
-            {QStringLiteral("stage"), p.dpi + 1},
-            {QStringLiteral("stages"), stages}};
 }
 
 QString offeredRates() {
@@ -153,51 +47,6 @@ QString offeredRates() {
     for (uint8_t code : kReportRateCodes)
         rates << QString::number(reportRateHz(code));
     return rates.join(QStringLiteral(", "));
-}
-
-// Sets the stage values of `p`; false with the message when one does not fit.
-bool setDpi(MouseProfile& p, const CliOptions& o, const DpiRange& r, QString* error) {
-    if (o.stage >= r.stageCount) {
-        *error = QStringLiteral("dpi: this mouse has %1 stages").arg(r.stageCount);
-        return false;
-    }
-    if (o.stage < 0 && o.args.size() > r.stageCount) {
-        *error = QStringLiteral("dpi: this mouse has %1 stages, not %2")
-                     .arg(r.stageCount)
-                     .arg(o.args.size());
-        return false;
-    }
-    std::vector<uint32_t> steps;
-    for (const QString& a : o.args) {
-        bool ok = false;
-        const int dpi = a.toInt(&ok);
-        if (!ok || dpi < r.minDpi() || dpi > r.maxDpi()) {
-            *error = QStringLiteral("dpi: '%1' is outside the sensor's range %2 to %3")
-                         .arg(a)
-                         .arg(r.minDpi())
-                         .arg(r.maxDpi());
-            return false;
-        }
-        steps.push_back(r.stepFor(dpi));
-    }
-    const auto set = [&](int stage, uint32_t step) {
-        DpiStage& s = p.stages[stage];
-        s.used = 1;
-        s.x = s.y = s.xy = step;
-    };
-    if (o.stage >= 0) {
-        set(o.stage, steps.front());
-        return true;
-    }
-    // The listed values become the stages in use, the others are switched off.
-    for (int i = 0; i < r.stageCount; ++i) {
-        if (i < int(steps.size()))
-            set(i, steps[size_t(i)]);
-        else
-            p.stages[i].used = 0;
-    }
-    if (p.dpi >= int(steps.size())) p.dpi = 0;
-    return true;
 }
 
 // Where in `text` the key `group/key` is set (1-based), 0 when nowhere.
@@ -298,148 +147,6 @@ int writeSettings(const DeviceSettings& edited, const DeviceSettings& sent, int 
     return kExitDone;
 }
 
-// The catalogue's label as one word for the command line: "Play/Pause" is
-// play-pause, "DPI +" dpi-plus.
-QString functionSlug(const ButtonFunction& f) {
-    QString label = QString::fromLatin1(f.label).toLower();
-    label.replace(QLatin1Char('+'), QStringLiteral(" plus"));
-    label.replace(QLatin1Char('-'), QStringLiteral(" minus"));
-    QString slug;
-    for (const QChar c : label) {
-        if (c.isLetterOrNumber())
-            slug += c;
-        else if (!slug.isEmpty() && !slug.endsWith(QLatin1Char('-')))
-            slug += QLatin1Char('-');
-    }
-    while (slug.endsWith(QLatin1Char('-')))
-        slug.chop(1);
-    return slug;
-}
-
-// What the window's function menu offers a list button without a dialog.
-bool settableFunction(const ButtonFunction& f) {
-    return f.kind == FunctionKind::Plain && f.menu != FunctionMenu::Hidden &&
-           f.menu != FunctionMenu::ProfileMenu;
-}
-
-QString settableSlugs() {
-    QStringList slugs;
-    for (const ButtonFunction& f : kButtonFunctions)
-        if (settableFunction(f)) slugs << functionSlug(f);
-    return slugs.join(QStringLiteral(", "));
-}
-
-// The records of the buttons the customize page numbers 1, 2, ...
-std::vector<int> numberedButtons() {
-    int8_t map[kProductButtonCount];
-    const int count = std::clamp(buttonLayoutMap(map), 0, kProductButtonCount);
-    std::vector<int> records;
-    for (int i = 0; i < count; ++i)
-        if (map[i] != -1) records.push_back(i);
-    return records;
-}
-
-// The key code named `name` in either name set, case aside.
-bool keyCodeNamed(const QString& name, uint8_t* code) {
-    for (const KeyRow& k : kKeyRows) {
-        if (k.usage < 0) continue; // the mouse cannot send it
-        if (name.compare(QString::fromUtf8(k.name), Qt::CaseInsensitive) == 0 ||
-            (k.french && name.compare(QString::fromUtf8(k.french), Qt::CaseInsensitive) == 0)) {
-            *code = k.code;
-            return true;
-        }
-    }
-    return false;
-}
-
-QString buttonText(const ButtonInfo& b, int record) {
-    if (b.Fun == kSingleKeyCode) {
-        const QString key = keyName(b.Res1, false);
-        return QStringLiteral("key:%1").arg(key.isEmpty() ? QString::number(b.Res1) : key);
-    }
-    const QString label = functionLabel(b, record);
-    return label.isEmpty() ? QStringLiteral("code %1").arg(b.Fun) : label;
-}
-
-// Sets button `number` of `p` as the customize page would; false with why not.
-bool setButton(MouseProfile& p, const QString& number, const QString& function, QString* error) {
-    const std::vector<int> records = numberedButtons();
-    bool ok = false;
-    const int n = number.toInt(&ok);
-    if (!ok || n < 1 || n > int(records.size())) {
-        *error = QStringLiteral("button: expected a button number from 1 to %1, not '%2'")
-                     .arg(records.size())
-                     .arg(number);
-        return false;
-    }
-    const int record = records[size_t(n - 1)];
-    int code = -1;
-    uint8_t key = 0;
-    if (function.startsWith(QLatin1String("key:"), Qt::CaseInsensitive)) {
-        if (!keyCodeNamed(function.mid(4), &key)) {
-            *error = QStringLiteral("button: no key is named '%1'").arg(function.mid(4));
-            return false;
-        }
-        code = kSingleKeyCode;
-    } else {
-        for (const ButtonFunction& f : kButtonFunctions)
-            if (functionSlug(f) == function.toLower()) {
-                if (!settableFunction(f)) {
-                    *error = QStringLiteral("button: '%1' needs the window").arg(function);
-                    return false;
-                }
-                code = f.code;
-            }
-        if (code < 0) {
-            *error = QStringLiteral("button: unknown function '%1'; the functions are %2 and "
-                                    "key:NAME")
-                         .arg(function, settableSlugs());
-            return false;
-        }
-    }
-    if (!keepsLeftClick(p, record, code)) {
-        *error = QStringLiteral("button: button %1 holds the last left click").arg(n);
-        return false;
-    }
-    if (code == kSingleKeyCode)
-        assignSingleKey(p.buttons[record], key);
-    else
-        assignPlain(p.buttons[record], code);
-    return true;
-}
-
-QString stepText(const MacroStep& s) {
-    const QString updown = stepIsPress(s) ? QStringLiteral("down") : QStringLiteral("up");
-    switch (stepKind(s)) {
-    case kStepKey: {
-        uint8_t code = 0;
-        const QString name = usageToKeyCode(s.dataL, code) ? keyName(code, false) : QString();
-        return QStringLiteral("key %1 %2")
-            .arg(name.isEmpty() ? QStringLiteral("0x%1").arg(s.dataL, 2, 16, QLatin1Char('0'))
-                                : name,
-                 updown);
-    }
-    case kStepButton: {
-        static const char* const kNames[5] = {"left", "middle", "right", "forward", "back"};
-        const QString name = isButtonBit(s.dataL)
-                                 ? QLatin1String(kNames[buttonIndexFromBit(s.dataL)])
-                                 : QStringLiteral("0x%1").arg(s.dataL, 2, 16, QLatin1Char('0'));
-        return QStringLiteral("button %1 %2").arg(name, updown);
-    }
-    case kStepMove: {
-        static const char* const kDirections[4] = {"left", "right", "up", "down"};
-        return QStringLiteral("move %1 %2")
-            .arg(QLatin1String(kDirections[int(moveDirection(s))]))
-            .arg(moveDistance(s));
-    }
-    case kStepDelay:
-        return QStringLiteral("delay %1").arg(delayCount(s));
-    default:
-        break;
-    }
-    return QStringLiteral("step %1 %2 %3").arg(s.map).arg(s.dataL).arg(s.dataH);
-}
-
 QByteArray compact(const QJsonObject& o) {
     return QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
 }
@@ -514,7 +221,10 @@ int runSettingCommand(const CliOptions& o, FILE* out, FILE* err) {
     // Held from reading the files to the end of the write, so two tools never
     // mix their changes.
     WriterLock lock;
-    if (!o.args.isEmpty()) {
+    // `button N` shows one button; every other argument sets something.
+    const bool writes =
+        !o.args.isEmpty() && !(o.command == QLatin1String("button") && o.args.size() == 1);
+    if (writes) {
         const QString refused = lock.take();
         if (!refused.isEmpty()) {
             print(err, QStringLiteral("mousecfg-cli: %1\n").arg(refused));
@@ -617,12 +327,23 @@ int runSettingCommand(const CliOptions& o, FILE* out, FILE* err) {
         if (!setDpi(p, o, range, &error)) return usage(error);
     }
 
-    if (o.command == QLatin1String("button") && !o.args.isEmpty()) {
+    const std::vector<int> buttons = numberedButtonRecords();
+    if (o.command == QLatin1String("button") && o.args.size() == 2) {
         QString error;
-        if (!setButton(p, o.args[0], o.args[1], &error)) return usage(error);
+        ButtonAssignment a;
+        if (!parseButtonAssignment(o.args[0], o.args[1], buttons, currentProductFeatures(), &a,
+                                   &error))
+            return usage(error);
+        if (!keepsLeftClick(p, a.record, a.code))
+            return usage(
+                QStringLiteral("button: button %1 holds the last left click").arg(o.args[0]));
+        if (a.code == kSingleKeyCode)
+            assignSingleKey(p.buttons[a.record], a.key);
+        else
+            assignPlain(p.buttons[a.record], a.code);
     }
 
-    if (!o.args.isEmpty()) {
+    if (writes) {
         const int r = writeSettings(*edited, *sent, target, forced, err);
         if (r != kExitDone) return r;
     }
@@ -660,19 +381,27 @@ int runSettingCommand(const CliOptions& o, FILE* out, FILE* err) {
                            .arg(target + 1)
                            .arg(edited->profileNames[target]));
     } else if (o.command == QLatin1String("button")) {
-        QJsonArray buttons;
-        const std::vector<int> records = numberedButtons();
-        for (size_t i = 0; i < records.size(); ++i) {
-            const QString text = buttonText(p.buttons[records[i]], records[i]);
+        size_t first = 0;
+        size_t last = buttons.size();
+        if (!o.args.isEmpty()) {
+            QString error;
+            if (buttonRecord(o.args[0], buttons, &error) < 0) return usage(error);
+            first = size_t(o.args[0].toInt() - 1);
+            last = first + 1;
+        }
+        const QStringList macros = readMacroNames();
+        QJsonArray shown;
+        for (size_t i = first; i < last; ++i) {
+            const QString text = buttonText(p.buttons[buttons[i]], buttons[i], macros);
             if (o.json)
-                buttons.append(QJsonObject{{QStringLiteral("button"), int(i) + 1},
-                                           {QStringLiteral("function"), text}});
+                shown.append(QJsonObject{{QStringLiteral("button"), int(i) + 1},
+                                         {QStringLiteral("function"), text}});
             else
                 print(out, QStringLiteral("%1 %2\n").arg(i + 1).arg(text));
         }
         if (o.json)
             std::fputs(compact({{QStringLiteral("profile"), target + 1},
-                                {QStringLiteral("buttons"), buttons}}),
+                                {QStringLiteral("buttons"), shown}}),
                        out);
     } else if (o.command == QLatin1String("apply")) {
         if (o.json)
@@ -702,12 +431,14 @@ int runMacroCommand(const CliOptions& o, FILE* out, FILE* err) {
         return kExitBadFile;
     }
     const std::vector<MacroStep> steps = readMacroSteps(name);
+    // Delays in milliseconds, as the window's step list shows them.
+    const int unit = minDelay();
     QJsonArray lines;
     for (const MacroStep& s : steps) {
         if (o.json)
-            lines.append(stepText(s));
+            lines.append(macroStepLine(s, unit));
         else
-            print(out, stepText(s) + QLatin1Char('\n'));
+            print(out, macroStepLine(s, unit) + QLatin1Char('\n'));
     }
     if (o.json)
         std::fputs(compact({{QStringLiteral("name"), name}, {QStringLiteral("steps"), lines}}),

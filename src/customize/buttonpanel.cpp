@@ -5,7 +5,9 @@
 
 #include <QEvent>
 #include <appconfig.h>
+#include <buttondescription.h>
 #include <buttonfunctions.h>
+#include <buttonrules.h>
 #include <kestaction.h>
 #include <kestmenu.h>
 #include <kestmessagebox.h>
@@ -22,8 +24,6 @@ constexpr FunctionMenu kSubMenus[] = {
     FunctionMenu::Dpi,   FunctionMenu::ProfileMenu, FunctionMenu::PollingRate};
 // The menu entries the language change makes anew.
 constexpr int kMouseButtonCodes[] = {1, 2, 3, 4, 5};
-constexpr int kButtonOffCode = 16;
-constexpr int kLedCode = 54;
 constexpr int kMenuWidth = 220;
 // The smallest gap kept between rows; a list that would need less scrolls.
 constexpr int kMinRowGap = 8;
@@ -213,33 +213,34 @@ void ButtonPanel::retranslate() {
 }
 
 void ButtonPanel::rebuildMenus() {
+    // The product's entries follow the rule the command-line tool checks too.
+    const ProductFeatures features = currentProductFeatures();
     m_topMenu->clear();
     for (int code : kMouseButtonCodes)
         m_topMenu->addAction(makeAction(code));
     for (int i = 0; i < m_subMenus.size(); ++i)
         if (kSubMenus[i] != FunctionMenu::ProfileMenu) m_topMenu->addMenu(m_subMenus[i]);
-    if (disableMacro() == 0) m_topMenu->addAction(makeAction(kMacroCode));
-    if (ledDisable() == 0) m_topMenu->addAction(makeAction(kLedCode));
-    m_topMenu->addAction(makeAction(kButtonOffCode));
+    for (int code : {kMacroCode, kLedCode, kButtonOffCode})
+        if (functionOffered(code, 0, features)) m_topMenu->addAction(makeAction(code));
     m_wheelMenu->clear();
     for (int code : kWheelMenuCodes)
-        m_wheelMenu->addAction(m_actions.value(code));
+        if (functionOffered(code, kWheelUpEntry, features))
+            m_wheelMenu->addAction(m_actions.value(code));
 }
 
 void ButtonPanel::refreshLabels() {
     if (!m_profile) return;
-    for (int r = 0; r < kButtonEntryCount; ++r) {
-        KestPushButton* b = buttonForRecord(r);
-        if (!b) continue;
-        const ButtonInfo& info = m_profile->buttons[r];
-        const QString label = functionLabel(info, r);
-        if (info.Fun == kMacroCode || info.Fun == kGunFileCode)
-            b->setLabel(label);
-        else if (!label.isEmpty())
-            b->setLabel(tr(label.toLatin1().constData()));
-        else
-            b->setLabel(QString()); // a code this program does not offer
-    }
+    // A macro deleted on the macro page shows as missing.
+    const QStringList macros = readMacroNames();
+    for (int r = 0; r < kButtonEntryCount; ++r)
+        if (KestPushButton* b = buttonForRecord(r))
+            b->setLabel(buttonDescription(m_profile->buttons[r], r, macros));
+}
+
+void ButtonPanel::showEvent(QShowEvent* event) {
+    // The macro list may have changed while another page was shown.
+    refreshLabels();
+    QWidget::showEvent(event);
 }
 
 int ButtonPanel::recordOf(const KestPushButton* button) const {
@@ -359,7 +360,7 @@ ButtonPanel::Outcome ButtonPanel::assign(int record, int code) {
         return Outcome::Assigned;
     }
     case FunctionKind::FireKey: {
-        const bool fire = b.Fun == 12;
+        const bool fire = b.Fun == kFireKeyCode;
         FireKeyDialog dialog(this, m_scale, fire ? b.Res1 : 0, fire ? b.LoopNumber : 0,
                              fire ? b.KeyNumber : 0);
         if (dialog.exec() != QDialog::Accepted) return Outcome::Cancelled;
@@ -367,7 +368,7 @@ ButtonPanel::Outcome ButtonPanel::assign(int record, int code) {
         return Outcome::Assigned;
     }
     case FunctionKind::Sniper: {
-        SniperDialog dialog(this, m_scale, readSensorModel(), b.Fun == 55 ? b.Res1 : 0);
+        SniperDialog dialog(this, m_scale, readSensorModel(), b.Fun == kSniperCode ? b.Res1 : 0);
         if (dialog.exec() != QDialog::Accepted) return Outcome::Cancelled;
         assignSniper(b, dialog.step());
         return Outcome::Assigned;

@@ -1,5 +1,7 @@
 #include "keydialogs.h"
 
+#include "buttondescription.h"
+#include "buttonfunctions.h"
 #include "kestlabel.h"
 #include "kestpushbutton.h"
 #include "keyboardhook.h"
@@ -34,8 +36,6 @@ constexpr Modifier kModifiers[] = {
     {0x5B, ComboKeyDialog::WindowsSlot, 1}, {0x5C, ComboKeyDialog::WindowsSlot, 2},
     {0x38, ComboKeyDialog::AltSlot, 1},     {0xEF, ComboKeyDialog::AltSlot, 2},
 };
-// Either hand's key is sent as the left-hand one, so the field names neither.
-const char* const kSlotNames[] = {"Shift", "Ctrl", "Win", "Alt"};
 
 const Modifier* modifierOf(quint8 code) {
     for (const Modifier& m : kModifiers)
@@ -159,18 +159,12 @@ ComboKeyDialog::ComboKeyDialog(QWidget* parent, double scale, const ButtonInfo& 
     place(keyField(), kMargin, 80, 400 - 2 * kMargin, 32);
     keyField()->setFocus();
 
-    // A stored combination is a press and a release per key; the first five
-    // steps name every key of the widest combination.
-    if (button.Fun == 7) {
-        for (int i = 0; i < 5; ++i) {
-            quint8 code = 0;
-            if (button.KeyInfo[i].map == 0 || !usageToKeyCode(button.KeyInfo[i].map, code))
-                continue;
-            if (const Modifier* m = modifierOf(code))
-                setSlot(m->slot, m->side, code);
-            else
-                setSlot(KeySlot, 1, code);
-        }
+    if (button.Fun == kComboKeyCode) {
+        const ComboKeys keys = comboKeysOf(button);
+        for (int slot = ShiftSlot; slot < KeySlot; ++slot)
+            if (keys.sides[slot])
+                setSlot(slot, keys.sides[slot], modifierCode(slot, keys.sides[slot]));
+        if (keys.key) setSlot(KeySlot, 1, keys.key);
     }
     showValue();
     retranslate();
@@ -182,14 +176,12 @@ void ComboKeyDialog::retranslate() {
 }
 
 QString ComboKeyDialog::keyText() const {
-    QStringList parts;
+    // The words the button's label uses for the stored combination.
+    ComboKeys keys;
     for (int slot = ShiftSlot; slot < KeySlot; ++slot)
-        if (m_slots[slot]) parts << QLatin1String(kSlotNames[slot]);
-    if (m_slots[KeySlot]) {
-        const QString name = keyName(m_hotKeys[KeySlot][0]);
-        if (!name.isEmpty()) parts << name;
-    }
-    return parts.join(QStringLiteral(" + "));
+        keys.sides[slot] = m_slots[slot];
+    if (m_slots[KeySlot]) keys.key = m_hotKeys[KeySlot][0];
+    return comboKeysText(keys);
 }
 
 void ComboKeyDialog::setSlot(int slot, int side, quint8 code) {
@@ -265,18 +257,13 @@ FireKeyDialog::FireKeyDialog(QWidget* parent, double scale, quint8 res1, int loo
     }
     // Out of range is what a damaged file holds: a count the field could not
     // have taken is shown as the default.
-    auto shown = [](int stored, int fallback) {
-        return stored >= 1 && stored <= 255 ? stored : fallback;
-    };
     {
         const QSignalBlocker b1(m_times), b2(m_delay);
-        m_times->setText(QString::number(shown(loopNumber, kDefaultFireTimes)));
-        m_delay->setText(QString::number(shown(keyNumber, kDefaultFireDelay)));
+        m_times->setText(QString::number(fireCountOrDefault(loopNumber, kDefaultFireTimes)));
+        m_delay->setText(QString::number(fireCountOrDefault(keyNumber, kDefaultFireDelay)));
     }
 
-    int initial = KeyboardChoice;
-    for (const FireChoiceCode& c : kFireChoiceCodes)
-        if (c.res1 == res1) initial = c.choice;
+    const int initial = fireChoiceOf(res1);
     {
         const QSignalBlocker block(m_boxes[initial]);
         m_boxes[initial]->setChecked(true);

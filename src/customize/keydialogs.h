@@ -125,16 +125,6 @@ private:
     quint8 m_heldKey = 0;
 };
 
-// What a fire key's Res1 holds for the mouse-button choices; any other value
-// is the HID usage of a keyboard key. 0 is a button never set, fired as Left.
-struct FireChoiceCode {
-    quint8 res1;
-    int choice;
-};
-constexpr FireChoiceCode kFireChoiceCodes[] = {{129, 0}, {130, 1}, {132, 2}, {0, 0}};
-constexpr int kDefaultFireTimes = 3;
-constexpr int kDefaultFireDelay = 10;
-
 class FireKeyDialog : public KeyCaptureDialog {
     Q_OBJECT
 public:

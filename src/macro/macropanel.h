@@ -3,6 +3,7 @@
 #pragma once
 
 #include "macrofile.h"
+#include "macrolibrary.h"
 #include "macrorecorder.h"
 
 #include <QModelIndex>
@@ -105,6 +106,8 @@ private:
     void newMacro();
     void renameMacro();
     void deleteMacro();
+    // "Used by: profile 1 button 3, ...": where the buttons using a macro are.
+    QString macroUsersText(const std::vector<MacroUser>& users) const;
     void importMacros();
     void exportMacros();
     void gunSet();

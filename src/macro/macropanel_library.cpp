@@ -1,6 +1,7 @@
 #include "macropanel.h"
 
 #include "appconfig.h"
+#include "buttonrules.h"
 #include "filename.h"
 #include "gunfiledialog.h"
 #include "kestlineedit.h"
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+#include <algorithm>
 
 // The macros as a library: the list, loading and saving, NEW, CHANGE NAME,
 // DELETE, IMPORT, EXPORT and GUN SET.
@@ -131,15 +133,40 @@ void MacroPanel::renameMacro() {
     m_nameEdit->setText(renamed);
 }
 
+QString MacroPanel::macroUsersText(const std::vector<MacroUser>& users) const {
+    // The buttons as the button page numbers its rows.
+    const std::vector<int> rows = numberedButtonRecords();
+    QStringList places;
+    for (const MacroUser& u : users) {
+        const int profile = u.profile + 1;
+        const auto row = std::find(rows.begin(), rows.end(), u.record);
+        if (u.record == kWheelUpEntry)
+            places << tr("profile %1 wheel up").arg(profile);
+        else if (u.record == kWheelDownEntry)
+            places << tr("profile %1 wheel down").arg(profile);
+        else if (u.record >= kSecondRowEntry)
+            places << tr("profile %1 second-row button %2")
+                          .arg(profile)
+                          .arg(u.record - kSecondRowEntry + 1);
+        else
+            places << tr("profile %1 button %2")
+                          .arg(profile)
+                          .arg(row != rows.end() ? int(row - rows.begin()) + 1 : u.record + 1);
+    }
+    return tr("Used by: %1").arg(places.join(QStringLiteral(", ")));
+}
+
 void MacroPanel::deleteMacro() {
     if (m_list->count() == 0 || !m_list->currentItem()) return;
     const QString name = m_list->currentItem()->text();
     if (name.isEmpty()) return;
-    const int users = m_settings ? macroUsers(*m_settings, name) : 0;
-    if (users > 0 &&
+    const std::vector<MacroUser> users =
+        m_settings ? macroUsers(*m_settings, name) : std::vector<MacroUser>();
+    if (!users.empty() &&
         notice(tr("Buttons using \"%1\": %2. They would send an empty macro. Delete it anyway?")
-                   .arg(name)
-                   .arg(users),
+                       .arg(name)
+                       .arg(users.size()) +
+                   QLatin1Char('\n') + macroUsersText(users),
                tr("Warning"), KestMessageBox::Question) != QDialog::Accepted)
         return;
     if (::deleteMacro(name) != MacroOp::Done) {

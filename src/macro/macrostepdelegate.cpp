@@ -1,6 +1,5 @@
 #include "macrostepdelegate.h"
 
-#include "keycodes.h"
 #include "kitscale.h"
 #include "kittheme.h"
 
@@ -26,48 +25,6 @@ int usableUnit(int unit) {
     return unit > 0 ? unit : 10;
 }
 
-} // namespace
-
-QString buttonStepName(uint8_t bit) {
-    switch (bit) {
-    case 1:
-        return MacroStepDelegate::tr("LEFT CLICK");
-    case 2:
-        return MacroStepDelegate::tr("RIGHT CLICK");
-    case 4:
-        return MacroStepDelegate::tr("MIDDLE CLICK");
-    case 8:
-        return MacroStepDelegate::tr("FORWARD");
-    case 16:
-        return MacroStepDelegate::tr("BACKWARD");
-    default:
-        return QString();
-    }
-}
-
-QString moveStepName(MoveDirection direction) {
-    switch (direction) {
-    case MoveDirection::Left:
-        return MacroStepDelegate::tr("MOVE LEFT");
-    case MoveDirection::Right:
-        return MacroStepDelegate::tr("MOVE RIGHT");
-    case MoveDirection::Up:
-        return MacroStepDelegate::tr("MOVE UP");
-    case MoveDirection::Down:
-        return MacroStepDelegate::tr("MOVE DOWN");
-    }
-    return QString();
-}
-
-namespace {
-
-void setPressState(StepLook& look, const MacroStep& step) {
-    const bool press = stepIsPress(step);
-    look.stateIcon =
-        press ? QStringLiteral("/skin/keydown.png") : QStringLiteral("/skin/keyup.png");
-    look.stateText = press ? MacroStepDelegate::tr("Press") : MacroStepDelegate::tr("Release");
-}
-
 // A cell value as a byte; anything else (a damaged model) is refused.
 bool cellByte(const QAbstractItemModel* model, int row, int column, const QModelIndex& parent,
               uint8_t& out) {
@@ -81,32 +38,27 @@ bool cellByte(const QAbstractItemModel* model, int row, int column, const QModel
 } // namespace
 
 StepLook describeStep(const MacroStep& step, int unit) {
+    const MacroStepWords words = macroStepWords(step, usableUnit(unit));
     StepLook look;
+    look.name = words.name;
+    look.stateText = words.state;
+    look.delay = words.delay;
     switch (stepKind(step)) {
-    case kStepKey: {
+    case kStepKey:
         look.icon = QStringLiteral("/skin/keybo.png");
-        uint8_t code = 0;
-        if (usageToKeyCode(step.dataL, code)) look.name = keyName(code);
-        setPressState(look, step);
-        break;
-    }
-    case kStepButton:
-        look.name = buttonStepName(step.dataL);
-        setPressState(look, step);
         break;
     case kStepMove:
         look.icon = QStringLiteral("/skin/mouse_move.png");
-        look.name = moveStepName(moveDirection(step));
-        look.stateText = QString::number(moveDistance(step));
         break;
     case kStepDelay:
         look.icon = QStringLiteral("/skin/delay.png");
-        look.name = MacroStepDelegate::tr("DELAY");
-        look.delay = QString::number(qint64(delayCount(step)) * usableUnit(unit));
         break;
     default:
         break;
     }
+    if (stepKind(step) == kStepKey || stepKind(step) == kStepButton)
+        look.stateIcon = stepIsPress(step) ? QStringLiteral("/skin/keydown.png")
+                                           : QStringLiteral("/skin/keyup.png");
     return look;
 }
 

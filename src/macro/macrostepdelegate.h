@@ -3,6 +3,7 @@
 #pragma once
 
 #include "macrofile.h"
+#include "macrostepwords.h"
 
 #include <QString>
 #include <QStyledItemDelegate>
@@ -16,12 +17,9 @@ struct StepLook {
     QString delay;     // the "DELAY(ms)" column: a delay step's milliseconds
 };
 
-// `unit` is the product's delay unit in milliseconds. A step the list cannot
-// show (an unknown kind, button bit or key) gets no name.
+// `unit` is the product's delay unit in milliseconds; the words are
+// macroStepWords(), the icons the list's own.
 StepLook describeStep(const MacroStep& step, int unit);
-// "LEFT CLICK" ... "BACKWARD" for a button bit, "" for any other byte.
-QString buttonStepName(uint8_t bit);
-QString moveStepName(MoveDirection direction);
 
 class MacroStepDelegate : public QStyledItemDelegate {
     Q_OBJECT

@@ -105,6 +105,24 @@ const char* functionMenuTitle(FunctionMenu menu) {
     return "";
 }
 
+int fireChoiceOf(uint8_t res1) {
+    switch (res1) {
+    case 0:
+    case 0x81:
+        return FireLeft;
+    case 0x82:
+        return FireRight;
+    case 0x84:
+        return FireMiddle;
+    default:
+        return FireKeyboard;
+    }
+}
+
+int fireCountOrDefault(int stored, int fallback) {
+    return stored >= 1 && stored <= 255 ? stored : fallback;
+}
+
 const ButtonFunction* functionForCode(int code) {
     for (const ButtonFunction& f : kButtonFunctions)
         if (f.code == code) return &f;
@@ -120,10 +138,8 @@ QString functionLabel(const ButtonInfo& button, int record) {
 }
 
 bool keepsLeftClick(const MouseProfile& profile, int record, int code) {
-    if (code == kLeftCode || profile.buttons[record].Fun != kLeftCode) return true;
-    for (int i = 0; i < kButtonEntryCount; ++i)
-        if (i != record && profile.buttons[i].Fun == kLeftCode) return true;
-    return false;
+    return code == kLeftCode || profile.buttons[record].Fun != kLeftCode ||
+           hasLeftClick(profile, record);
 }
 
 void assignPlain(ButtonInfo& button, int code) {

@@ -52,18 +52,35 @@ const char* functionMenuTitle(FunctionMenu menu);
 
 constexpr int kMacroCode = 200;
 constexpr int kGunFileCode = 510;
-constexpr int kLeftCode = 1;
+constexpr int kLeftCode = kFunLeftClick;
 constexpr int kSingleKeyCode = 6;
+constexpr int kComboKeyCode = 7;
+constexpr int kFireKeyCode = 12;
+constexpr int kButtonOffCode = 16;
+constexpr int kLedCode = 54;
+constexpr int kSniperCode = 55;
+
+// A fire key's Res1 holds 129, 130 or 132 for the left, right or middle
+// button (0, a button never set, fires left), any other value the HID usage
+// of a keyboard key. The choices are numbered as the fire key dialog lists them.
+enum FireChoice { FireLeft, FireRight, FireMiddle, FireKeyboard };
+int fireChoiceOf(uint8_t res1);
+// Times and delay outside 1-255 (0 for a button never set, or a damaged
+// file) stand for these.
+constexpr int kDefaultFireTimes = 3;
+constexpr int kDefaultFireDelay = 10;
+int fireCountOrDefault(int stored, int fallback);
 
 // The catalogue entry of a code, nullptr for codes without one.
 const ButtonFunction* functionForCode(int code);
 
-// The English label a record shows, "" when its code has none. Scrolling
-// (52, 53) is only named on the wheel records; macros show their name.
+// The English catalogue label of a record's code, "" when it has none.
+// Scrolling (52, 53) is only named on the wheel records; macros show their
+// name. What a button shows is buttonDescription() of buttondescription.h.
 QString functionLabel(const ButtonInfo& button, int record);
 
 // False when record `record` holds the profile's last left click and would
-// lose it to `code`.
+// lose it to `code`; the same rule hasLeftClick() applies to a whole profile.
 bool keepsLeftClick(const MouseProfile& profile, int record, int code);
 
 void assignPlain(ButtonInfo& button, int code);

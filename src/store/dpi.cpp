@@ -1,5 +1,7 @@
 #include "dpi.h"
 
+#include <cstdlib>
+
 namespace {
 
 int sensor3104(int a) {
@@ -71,4 +73,13 @@ int dpiFromStep(uint32_t code, int sensor) {
     default:
         return 0;
     }
+}
+
+uint32_t stepForDpi(int dpi, int sensor, int minStep, int maxStep) {
+    int best = minStep;
+    for (int s = minStep; s <= maxStep; ++s)
+        if (std::abs(dpiFromStep(uint32_t(s), sensor) - dpi) <
+            std::abs(dpiFromStep(uint32_t(best), sensor) - dpi))
+            best = s;
+    return uint32_t(best < 0 ? 0 : best);
 }

@@ -126,10 +126,13 @@ MacroOp exportMacro(const QString& name, const QString& path) {
     return MacroOp::Done;
 }
 
-int macroUsers(const DeviceSettings& settings, const QString& name) {
-    int users = 0;
-    for (const MouseProfile& p : settings.profiles)
-        for (const ButtonInfo& b : p.buttons)
-            if ((b.Fun == kMacroCode || b.Fun == kGunFileCode) && b.macroname == name) ++users;
+std::vector<MacroUser> macroUsers(const DeviceSettings& settings, const QString& name) {
+    std::vector<MacroUser> users;
+    for (int p = 0; p < kProfileCount; ++p)
+        for (int r = 0; r < kButtonEntryCount; ++r) {
+            const ButtonInfo& b = settings.profiles[p].buttons[r];
+            if ((b.Fun == kMacroCode || b.Fun == kGunFileCode) && b.macroname == name)
+                users.push_back({p, r});
+        }
     return users;
 }

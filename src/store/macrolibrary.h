@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QStringList>
+#include <vector>
 
 struct DeviceSettings;
 
@@ -45,5 +46,12 @@ MacroOp importMacro(const QString& path, QString* imported);
 // symbolic link).
 MacroOp exportMacro(const QString& name, const QString& path);
 
-// How many buttons of the five profiles are assigned the macro `name`.
-int macroUsers(const DeviceSettings& settings, const QString& name);
+// A button assigned a macro: the profile (0-4) and the button record.
+struct MacroUser {
+    int profile;
+    int record;
+    bool operator==(const MacroUser& o) const { return profile == o.profile && record == o.record; }
+};
+// The buttons of the five profiles that are assigned the macro `name`, in
+// profile and record order.
+std::vector<MacroUser> macroUsers(const DeviceSettings& settings, const QString& name);

@@ -1,11 +1,9 @@
 #include "records.h"
 
-#include <algorithm>
-#include <iterator>
-
-bool hasLeftClick(const MouseProfile& profile) {
-    return std::any_of(std::begin(profile.buttons), std::end(profile.buttons),
-                       [](const ButtonInfo& b) { return b.Fun == kFunLeftClick; });
+bool hasLeftClick(const MouseProfile& profile, int exceptRecord) {
+    for (int i = 0; i < kButtonEntryCount; ++i)
+        if (i != exceptRecord && profile.buttons[i].Fun == kFunLeftClick) return true;
+    return false;
 }
 
 bool operator==(const KeyInfo& a, const KeyInfo& b) {

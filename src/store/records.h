@@ -12,6 +12,8 @@ constexpr int kButtonEntryCount = 42;
 constexpr int kKeyStepCount = 63;
 constexpr int kLedModeCount = 14;
 constexpr int kProductButtonCount = 16;
+// Entries 0-19 are the list buttons, 20-39 the second row, 40-41 the wheel.
+constexpr int kSecondRowEntry = 20;
 constexpr int kWheelUpEntry = 40;
 constexpr int kWheelDownEntry = 41;
 
@@ -116,8 +118,8 @@ struct ProductDefinition {
 // The function code of the left click.
 constexpr int32_t kFunLeftClick = 1;
 // Whether any of the profile's button entries (list, second row or wheel)
-// holds the left click.
-bool hasLeftClick(const MouseProfile& profile);
+// holds the left click, entry `exceptRecord` left aside.
+bool hasLeftClick(const MouseProfile& profile, int exceptRecord = -1);
 
 // Field-by-field equality, used by tests and by change detection helpers.
 bool operator==(const KeyInfo& a, const KeyInfo& b);

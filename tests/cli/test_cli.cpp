@@ -121,6 +121,11 @@ private slots:
             << none << none << QStringList{"button"} << 0
             << QStringLiteral("1 Left\n2 Right\n3 Middle\n4 Forward\n5 Back\n6 DPI Switch\n.*")
             << QString();
+        QTest::newRow("one button shown") << none << none << QStringList{"button", "6"} << 0
+                                          << QStringLiteral("6 DPI Switch\n") << QString();
+        QTest::newRow("dpi marks the current stage")
+            << none << none << QStringList{"dpi"} << 0
+            << QStringLiteral("(\\d+ )*\\d+\\*( \\d+)*\n") << QString();
         QTest::newRow("no mouse") << none << QStringList{"unplug receiver"} << QStringList{"status"}
                                   << 2 << QString() << QStringLiteral("no mouse connected");
         QTest::newRow("write fails")
@@ -388,7 +393,9 @@ private slots:
         QCOMPARE(runCli(s, {"macro", "--json"}).out, QStringLiteral("[\"reload\"]\n"));
         const CliRun shown = runCli(s, {"macro", "show", "reload"});
         QCOMPARE(shown.status, 0);
-        QCOMPARE(shown.out, QStringLiteral("key R down\ndelay 12\nkey R up\nbutton right down\n"));
+        // The window's words, delays in milliseconds.
+        QCOMPARE(shown.out,
+                 QStringLiteral("R Press\nDELAY 120 ms\nR Release\nRIGHT CLICK Press\n"));
         QCOMPARE(runCli(s, {"macro", "show", "../Config"}).status, 5);
     }
 
@@ -417,7 +424,7 @@ private slots:
         QVERIFY(s.vm({"state"}).contains(
             QRegularExpression("profile 3: .*    stage 1: used 1, x 3f 00 \\(63\\)",
                                QRegularExpression::DotMatchesEverythingOption)));
-        QCOMPARE(runCli(s, {"dpi", "--profile", "4"}).out, QStringLiteral("1600 3200\n"));
+        QCOMPARE(runCli(s, {"dpi", "--profile", "4"}).out, QStringLiteral("1600* 3200\n"));
         // A second import of the same name is refused, nothing written.
         QCOMPARE(s.vm({"log", "clear"}), QString());
         QCOMPARE(runCli(s, {"import", "%W/Travel.prof"}).status, 5);

@@ -12,6 +12,7 @@
 #include <kestmenu.h>
 #include <kestpushbutton.h>
 #include <keycodes.h>
+#include <macrolibrary.h>
 #include <paths.h>
 
 namespace {
@@ -127,6 +128,7 @@ private slots:
         QTest::newRow("profile switch") << 3 << 59 << "Profile Switch";
         QTest::newRow("gun file") << 3 << 510 << "gun one";
         QTest::newRow("macro") << 3 << 200 << "gun one";
+        QTest::newRow("macro deleted") << 3 << 200 << "gone (macro missing)";
         QTest::newRow("scroll on a list row") << 3 << 52 << "";
         QTest::newRow("scroll on the wheel") << 41 << 53 << "Scroll Down";
         QTest::newRow("no entry") << 3 << 56 << "";
@@ -140,7 +142,11 @@ private slots:
         writeText(app.file("DefaultProfile.bin"), product(7, 0, 1));
         MouseProfile profile = leftOnlyProfile();
         profile.buttons[record].Fun = code;
-        profile.buttons[record].macroname = QStringLiteral("gun one");
+        QDir().mkpath(app.file("Configs"));
+        QVERIFY(addToMacroList(QStringLiteral("gun one")));
+        profile.buttons[record].macroname = label.startsWith(QLatin1String("gone"))
+                                                ? QStringLiteral("gone")
+                                                : QStringLiteral("gun one");
         ButtonPanel w(&profile, nullptr, 1.0);
         QCOMPARE(w.buttonForRecord(record)->label(), label);
     }

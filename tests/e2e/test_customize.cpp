@@ -63,6 +63,21 @@ void pick(const E2eSession& s, int down, int subDown = -1) {
     s.keys(keys);
 }
 
+// What `mousecfg-cli button` prints, run as a user runs it beside the window.
+QString cliButtons(const E2eSession& s) {
+    QProcessEnvironment env = s.childEnv();
+    QString preload = s.appFile(QStringLiteral("libvirtual-mouse-hid.so"));
+#ifdef SANITIZER_RUNTIMES
+    preload.prepend(QStringLiteral(SANITIZER_RUNTIMES ":"));
+#endif
+    env.insert(QStringLiteral("LD_PRELOAD"), preload);
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(s.appFile(QStringLiteral("mousecfg-cli")), {QStringLiteral("button")});
+    if (!p.waitForFinished(15000)) E2eSession::stop(&p, 500);
+    return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+}
+
 // The button lines of one profile in the mouse's state.
 QStringList buttonLines(const QString& state, int profile) {
     QStringList lines;
@@ -158,6 +173,11 @@ private slots:
         QVERIFY2(profileState(state, 2).contains(
                      "    macro 0: 6 steps: 04 05 80, 04 05 00, 05 05 80, 05 05 00,"),
                  qPrintable(state));
+        // The tool names the buttons as the window's labels do.
+        const QString listed = cliButtons(s);
+        QVERIFY2(listed.startsWith("1 Left\n2 burst\n3 Volume Up\n4 Ctrl + Alt + K\n"
+                                   "5 Rapid fire Middle, 5 times, 20 ms\n"),
+                 qPrintable(listed));
         // Nothing reached the other profiles.
         for (int p : {0, 1, 3, 4})
             QCOMPARE(profileState(state, p), profileState(before, p));

@@ -87,6 +87,24 @@ private slots:
         QFETCH(int, dpi);
         QCOMPARE(dpiFromStep(uint32_t(step), sensor), dpi);
     }
+
+    // A typed DPI becomes the step nearest to it within the slider's ends.
+    void stepForDpi_data() {
+        QTest::addColumn<int>("sensor");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<int>("step");
+        QTest::newRow("between, nearer the upper") << 3325 << 1660 << 17;
+        QTest::newRow("a tie takes the lower") << 3325 << 1650 << 16;
+        QTest::newRow("coarser steps above 5000") << 3325 << 5250 << 51;
+        QTest::newRow("below the low end") << 3325 << 10 << 1;
+        QTest::newRow("above the high end") << 3325 << 99999 << 90;
+    }
+    void stepForDpi() {
+        QFETCH(int, sensor);
+        QFETCH(int, dpi);
+        QFETCH(int, step);
+        QCOMPARE(::stepForDpi(dpi, sensor, 1, 90), uint32_t(step));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDpi)
