@@ -6,7 +6,6 @@
 #include "buttonpanel.h"
 #include "customizepage.h"
 #include "defaults.h"
-#include "devicelender.h"
 #include "devicetable.h"
 #include "dpipage.h"
 #include "filename.h"
@@ -27,6 +26,7 @@
 #include "lightingpanel.h"
 #include "macropage.h"
 #include "macropanel.h"
+#include "mousesession.h"
 #include "mousestatus.h"
 #include "mousetint.h"
 #include "paths.h"
@@ -35,7 +35,6 @@
 #include "profilefile.h"
 #include "settingsrange.h"
 #include "singleinstance.h"
-#include "statuspollthread.h"
 #include "tabpage.h"
 
 #include <QApplication>
@@ -164,8 +163,6 @@ MainWindow::MainWindow(QWidget* parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
-    m_status = std::make_unique<StatusThreadControl>(
-        [this](StatusPollThread* thread) { connectStatusThread(thread); });
     setWindowFlag(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
 
@@ -177,7 +174,6 @@ MainWindow::MainWindow(QWidget* parent)
     loadLanguage(currentLanguageIndex());
 
     m_profileList = readProfileList();
-    m_batteryFull = readBatteryFull();
     m_batteryThresholds = {readBatteryWarn(), readBatteryCritical()};
     m_batteryLevel = qBound(10, readBattery(), 100);
     m_sent = settingsLoad.get();
@@ -234,23 +230,16 @@ void MainWindow::startDevices() {
     joinOtherProfiles();
     if (m_devicesStarted) return;
     m_devicesStarted = true;
-    const QString productBefore = readCurrentProductName();
-    watchDevices();
-    LoadDeviceTable();
-    EnumerateDevices();
-    rebuildMouseList();
-    openCurrentDevice();
-    startStatusThread();
-    // The settings were read for the product last used; another one plugged
-    // in since brings its own.
-    if (readCurrentProductName() != productBefore) reloadForMouse();
+    // The mouse is looked for on the session's thread; what it finds comes
+    // back as signals, the disconnect warning among the reactions.
+    if (!m_session) m_session = new MouseSession(this);
+    connectSession();
+    m_session->start(MouseSession::Options());
     updateConnectionDisplay();
     buildTray();
     // Writes from the command-line tool come through here while the window
     // runs, so the two never talk to the mouse at once.
-    m_lender = new DeviceLender(SingleInstance::mutexNameFor(productName()), this);
-    connect(m_lender, &DeviceLender::lendRequested, this, &MainWindow::lendDevice);
-    connect(m_lender, &DeviceLender::returned, this, &MainWindow::takeDeviceBack);
+    m_session->lendTo(SingleInstance::mutexNameFor(productName()));
     // A new accent or font in Config.ini restyles the window the way a
     // language change does.
     connect(new KitThemeWatcher(this), &KitThemeWatcher::themeChanged, this,
@@ -269,15 +258,12 @@ void MainWindow::startDevices() {
         // mouse that is not there yet. Without a tray the window waits
         // minimised instead.
         if (!(m_tray && QSystemTrayIcon::isSystemTrayAvailable())) showMinimized();
-        return;
     }
-    if (m_connectedMice == 0) QTimer::singleShot(0, this, &MainWindow::slotWarning);
 }
 
 MainWindow::~MainWindow() {
-    stopStatusThread();
-    CloseDevices();
-    ShutdownHid();
+    // The session lets go of the mouse before the window's parts go.
+    delete m_session;
 }
 
 // ---- scale and layout -------------------------------------------------------

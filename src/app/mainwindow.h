@@ -12,14 +12,15 @@
 #include <QStringList>
 #include <QSystemTrayIcon>
 
-class DeviceLender;
 #include <QWidget>
 #include <array>
 #include <future>
 #include <memory>
 #include <vector>
 
-class DeviceNotifier;
+class MouseSession;
+struct BatteryState;
+struct MouseConnection;
 class KestAction;
 class KestLabel;
 class KestLineEdit;
@@ -31,9 +32,7 @@ class KestPushButton;
 class OsdNotifier;
 class QMenu;
 class QTranslator;
-class StatusThreadControl;
 class LazyPage;
-class StatusPollThread;
 class QScreen;
 class QTimer;
 
@@ -61,6 +60,8 @@ public:
     // State the tests and the start-up code look at.
     int connectedMice() const { return m_connectedMice; }
     int connectionDisplayState() const { return m_connectionState; }
+    // The mouse as the window has it, nullptr before the devices started.
+    MouseSession* session() const { return m_session; }
     int batteryLevelShown() const { return m_batteryLevel; }
     QString batteryText() const;
     bool chargingIconVisible() const;
@@ -108,15 +109,10 @@ public slots:
     void slotRefreshLightMode(quint8 iBuff1);
     void slotRefreshRate(quint8 iRate);
     void slotWarning();
-    void slotWarnClose();
-    void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
-    void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
-    void slotRefreshWriteStatus(quint8 iStatus);
+    void onBatteryChanged(const BatteryState& battery);
+    // The mouse's own buttons changed these (-1: not told).
+    void onMouseChanged(int profile, int dpiStage, int rate);
     void slotMouseOver(KestPushButton* btn, bool bType);
-
-    // One device-interface arrival or removal (a name in the
-    // "HID#VID_xxxx&PID_xxxx&Colnn" form).
-    void onDeviceInterface(const QString& name, bool arrived);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -135,9 +131,8 @@ private slots:
     void loadLanguage(int index);
     void onQuitRequested();
     void setStartWithDesktop(bool on);
-    // The command-line tool borrows the mouse for a write, then gives it back.
-    void lendDevice();
-    void takeDeviceBack();
+    // The command-line tool wrote while it had the mouse: the files are reread.
+    void takeInToolWrite();
     // The lighting page changed what the mouse picture shows.
     void onLightingChanged();
 
@@ -167,24 +162,16 @@ private:
     void joinOtherProfiles();
 
     // Device side.
-    void startStatusThread();
-    void stopStatusThread();
-    // Opens the current mouse and tells the user once when its nodes refuse them.
-    void openCurrentDevice();
-    void checkMouseAccess();
-    void showAccessNotice();
-    // While access is denied nothing is plugged or pulled, so the opens are
-    // tried again until a granted permission lets them through.
-    void retryDeniedOpen();
-    void rebuildMouseList();
+    void connectSession();
+    void onConnectionChanged(const MouseConnection& connection);
+    void showAccessNotice(const QString& text);
+    void rebuildMouseList(const MouseConnection& connection);
     void updateConnectionDisplay();
     void reloadForMouse();
     // The settings and the profile list as the files hold them, edits dropped.
     void rereadSettings();
-    void connectStatusThread(StatusPollThread* thread);
     void sendOsdMessage(const QString& text);
     void warnLowBattery(LowBatteryWarning warning, int level);
-    void watchDevices();
     void startFirmwareUpdate(bool cableSeen);
 
     // Profile commands.
@@ -227,22 +214,17 @@ private:
     std::future<std::unique_ptr<DeviceSettings>> m_otherProfiles;
     std::unique_ptr<DeviceSettings> m_edited;
     std::unique_ptr<DeviceSettings> m_sent;
-    std::unique_ptr<StatusThreadControl> m_status;
-    DeviceNotifier* m_notifier = nullptr;
+    MouseSession* m_session = nullptr;
     OsdNotifier* m_osd = nullptr;
 
     int m_tab = LightingTab;
     int m_connectedMice = 0;
     int m_connectionState = 3;
     int m_batteryLevel = 10;
-    int m_batteryFull = 4200;
-    bool m_charging = false;
     LowBatteryThresholds m_batteryThresholds{20, 10};
     LowBatteryState m_lowBattery;
     bool m_warningBoxOpen = false;
-    bool m_accessDenied = false;      // the last open of the current mouse was refused
-    bool m_accessNoticeShown = false; // since the mouse was last opened or gone
-    QTimer* m_accessRetry = nullptr;
+    bool m_connectionKnown = false; // the session told what is connected
     QPointer<KestMessageBox> m_warningBox;
     bool m_devicesStarted = false;
     bool m_painted = false;
@@ -255,7 +237,6 @@ private:
     // False while the macro page records or edits: nothing else may change.
     bool m_pageButtonsEnabled = true;
     QStringList m_profileList;
-    QStringList m_mouseNames;
 
     // Controls.
     QList<KestPushButton*> m_buttons; // every skinned button, for enable/disable
@@ -285,7 +266,6 @@ private:
     QTranslator* m_qtTranslator = nullptr; // Qt's own dialogs
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;
-    DeviceLender* m_lender = nullptr;
     QAction* m_loadAction = nullptr;
     QAction* m_autostartAction = nullptr;
     QAction* m_quitAction = nullptr;

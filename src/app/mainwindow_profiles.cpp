@@ -14,14 +14,15 @@
 #include "kestmessagebox.h"
 #include "kestprocessdialog.h"
 #include "kestpushbutton.h"
+#include "mousesession.h"
 #include "paths.h"
 #include "pointerspeed.h"
 #include "profilefile.h"
 #include "profilelibrary.h"
 #include "protocol.h"
 #include "settingswriteworker.h"
-#include "statuspollthread.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
 #include <QFileDialog>
@@ -33,13 +34,18 @@ constexpr int kMaxProfileMenuEntries = 200;
 
 int MainWindow::writeToMouse(bool force) {
     KestProcessDialog dialog(this);
-    SettingsWriteWorker worker(m_edited.get(), m_sent.get(), m_status.get());
+    if (!m_session) m_session = new MouseSession(this);
+    SettingsWriteWorker worker(m_edited.get(), m_sent.get());
     worker.force = force;
     connect(&worker, &SettingsWriteWorker::DoProcessDlg, &dialog,
             &KestProcessDialog::slotProcessDlg);
-    worker.start(QThread::InheritPriority);
+    bool written = false;
+    connect(m_session, &MouseSession::writeFinished, &dialog, [&written] { written = true; });
+    m_session->write(&worker);
     const int accepted = dialog.exec();
-    worker.wait();
+    // The worker is the session thread's until its write has ended.
+    while (!written)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const int result = worker.result();
     if (accepted == 1 && result != kResultOk) {
         if (result == kResultMouseOff)
@@ -86,8 +92,7 @@ void MainWindow::onSlotAction(QAction* action) {
     if (i < 0) return;
     switchSlot(i, false);
     rebuildProfileMenu();
-    SelectProfile(uint8_t(i));
-    ApplyAllBlocks();
+    if (m_session) m_session->selectProfile(i);
     applyPointerSpeed(m_edited->current().mousespeed);
 }
 

@@ -7,12 +7,6 @@ namespace {
 constexpr int kWidthsForIndex[4] = {999, 1248, 1498, 1748};
 } // namespace
 
-int connectionState(bool cable, bool receiver, bool charging) {
-    if (cable) return receiver ? 1 : 0;
-    if (receiver) return charging ? 1 : 2;
-    return 3;
-}
-
 const char* reportRateText(int code) {
     switch (reportRateHz(code)) {
     case 125:

@@ -5,13 +5,12 @@
 #include "appconfig.h"
 #include "clisettings.h"
 #include "commands.h"
-#include "deviceaccess.h"
-#include "devicetable.h"
 #include "dpi.h"
+#include "mousesession.h"
 #include "paths.h"
 #include "productdef.h"
+#include "protocol.h"
 #include "records.h"
-#include "statuspollthread.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -112,83 +111,56 @@ QByteArray compact(const QJsonDocument& d) {
     return d.toJson(QJsonDocument::Compact) + '\n';
 }
 
-// Opens the mouse as the window does at start: the table from the product
-// data, an enumeration, then the current product's collections.
-class MouseSession {
-public:
-    ~MouseSession() {
-        CloseDevices();
-        ShutdownHid();
+// The mouse as the window would show it; the battery only when asked for.
+MouseReading readMouse(MouseSession& session, bool withBattery) {
+    MouseReading m;
+    m.name = session.connection().product;
+    m.cable = session.connection().cableInUse;
+    if (withBattery && session.readBatteryAndWait(&m.battery, kBatteryWaitMs)) {
+        m.answered = true;
+        m.level = batteryLevel(m.battery.raw(), readBatteryFull());
     }
+    // Profile, DPI stage and rate as the window last recorded them: the
+    // mouse tells them only when its own buttons change them.
+    auto s = std::make_unique<DeviceSettings>();
+    loadCurrentSettings(*s);
+    m.profile = s->currentProfile % kProfileCount;
+    const MouseProfile& p = s->current();
+    m.dpiStage = p.dpi < kDpiStageCount ? p.dpi : 0;
+    m.dpi = dpiFromStep(p.stages[m.dpiStage].y, readSensorModel());
+    m.rateHz = reportRateHz(p.pollrate);
+    return m;
+}
 
-    // An exit code other than kExitDone when the mouse cannot be used.
-    int open(FILE* err) {
-        if (!usbIdsIn(productDefinitionPath())) {
-            print(err, QStringLiteral("mousecfg-cli: cannot read the product data '%1'\n")
-                           .arg(QDir::toNativeSeparators(productDefinitionPath())));
-            return kExitBadFile;
-        }
-        LoadDeviceTable();
-        if (EnumerateDevices() < 0) {
-            print(err, QStringLiteral("mousecfg-cli: the HID library cannot start\n"));
-            return kExitNoMouse;
-        }
-        const DeviceTable& table = deviceTable();
-        QStringList names;
-        for (uint32_t i = 0; i < table.count && i < uint32_t(kDeviceTableCapacity); ++i) {
-            const DeviceEntry& e = table.entries[i];
-            if (e.receiverConnected() || e.cableConnected())
-                names << QString::fromLatin1(e.mouseName);
-        }
-        if (names.isEmpty()) {
-            print(err, QStringLiteral("mousecfg-cli: no mouse connected\n"));
-            return kExitNoMouse;
-        }
-        // The window makes a connected mouse the current product when the
-        // last one is gone; the same files then serve both.
-        m_name = readCurrentProductName();
-        if (!names.contains(m_name)) {
-            m_name = names.first();
-            writeCurrentProductName(m_name);
-        }
-        OpenDeviceByName(m_name.toLatin1());
-        const AccessDiagnosis d = lastOpenDiagnosis();
-        if (d.access == MouseAccess::Denied) {
-            print(err, accessDeniedText(d.deniedPaths, currentUserName()) + QLatin1Char('\n'));
-            return kExitAccessDenied;
-        }
-        if (d.access != MouseAccess::Open) {
-            print(err, QStringLiteral("mousecfg-cli: no mouse connected\n"));
-            return kExitNoMouse;
-        }
+// Opens the mouse as the window does at start; an exit code other than
+// kExitDone when it cannot be used.
+int openMouse(MouseSession& session, FILE* err) {
+    if (!usbIdsIn(productDefinitionPath())) {
+        print(err, QStringLiteral("mousecfg-cli: cannot read the product data '%1'\n")
+                       .arg(QDir::toNativeSeparators(productDefinitionPath())));
+        return kExitBadFile;
+    }
+    // One command needs neither the status thread nor notices of plugging.
+    MouseSession::Options options;
+    options.poll = false;
+    options.watchDevices = false;
+    switch (session.startAndWait(options)) {
+    case MouseSession::Opening::Open:
         return kExitDone;
+    case MouseSession::Opening::NoHidLibrary:
+        print(err, QStringLiteral("mousecfg-cli: the HID library cannot start\n"));
+        return kExitNoMouse;
+    case MouseSession::Opening::Denied:
+        print(err, session.accessText() + QLatin1Char('\n'));
+        return kExitAccessDenied;
+    case MouseSession::Opening::NoMouse:
+        break;
     }
+    print(err, QStringLiteral("mousecfg-cli: no mouse connected\n"));
+    return kExitNoMouse;
+}
 
-    MouseReading read(bool withBattery) const {
-        MouseReading m;
-        m.name = m_name;
-        m.cable = deviceHandles().cableCommand.isOpen();
-        if (withBattery && pollBatteryOnce(&m.battery, kBatteryWaitMs)) {
-            m.answered = true;
-            m.level = batteryLevel(m.battery.raw(), readBatteryFull());
-        }
-        // Profile, DPI stage and rate as the window last recorded them: the
-        // mouse tells them only when its own buttons change them.
-        auto s = std::make_unique<DeviceSettings>();
-        loadCurrentSettings(*s);
-        m.profile = s->currentProfile % kProfileCount;
-        const MouseProfile& p = s->current();
-        m.dpiStage = p.dpi < kDpiStageCount ? p.dpi : 0;
-        m.dpi = dpiFromStep(p.stages[m.dpiStage].y, readSensorModel());
-        m.rateHz = reportRateHz(p.pollrate);
-        return m;
-    }
-
-private:
-    QString m_name;
-};
-
-int selectProfile(int profile, bool json, FILE* out, FILE* err) {
+int selectProfile(MouseSession& session, int profile, bool json, FILE* out, FILE* err) {
     WriterLock lock;
     const QString refused = lock.take();
     if (!refused.isEmpty()) {
@@ -196,8 +168,7 @@ int selectProfile(int profile, bool json, FILE* out, FILE* err) {
         return kExitWriteFailed;
     }
     // As the window's profile menu does: select, then apply every block.
-    uint8_t r = TrySelectProfile(uint8_t(profile));
-    if (r == kResultOk) r = ApplyAllBlocks();
+    const uint8_t r = session.selectProfileAndWait(profile);
     if (r != kResultOk) {
         print(err,
               QStringLiteral("mousecfg-cli: writing to the mouse failed (result %1)\n").arg(r));
@@ -396,15 +367,15 @@ int runCommand(const CliOptions& o, FILE* out, FILE* err) {
     if (o.command == QLatin1String("export")) return runExportCommand(o, out, err);
     if (o.command == QLatin1String("macro")) return runMacroCommand(o, out, err);
     MouseSession session;
-    const int opened = session.open(err);
+    const int opened = openMouse(session, err);
     if (opened != kExitDone) return opened;
 
-    if (isSettingCommand(o.command)) return runSettingCommand(o, out, err);
+    if (isSettingCommand(o.command)) return runSettingCommand(o, session, out, err);
     if (o.command == QLatin1String("profile") && !o.args.isEmpty())
-        return selectProfile(o.args[0].toInt() - 1, o.json, out, err);
+        return selectProfile(session, o.args[0].toInt() - 1, o.json, out, err);
 
     const bool withBattery = o.command != QLatin1String("profile");
-    const MouseReading m = session.read(withBattery);
+    const MouseReading m = readMouse(session, withBattery);
     if (o.command == QLatin1String("battery")) {
         if (o.json)
             std::fputs(batteryJson(m), out);

@@ -13,11 +13,11 @@
 #include "inifile.h"
 #include "macrofile.h"
 #include "macrostepwords.h"
+#include "mousesession.h"
 #include "paths.h"
 #include "productdef.h"
 #include "profilefile.h"
 #include "profilelibrary.h"
-#include "profilewrite.h"
 #include "protocol.h"
 #include "records.h"
 #include "settingsrange.h"
@@ -115,35 +115,24 @@ bool readProfileFile(const QString& path, MouseProfile& profile, QString* error)
     return true;
 }
 
-// Saves and sends `edited` as the window does: the files first with the
-// unsent mark, then the changed blocks of profile `target`, then the mark
-// cleared. A failed write puts back the files of `sent`, still marked, so the
-// window sends them whole on its next start.
-int writeSettings(const DeviceSettings& edited, const DeviceSettings& sent, int target,
-                  int forcedFlags, FILE* err) {
-    int flags = compareSettings(edited, sent) | forcedFlags;
-    if (flags == 0) return kExitDone;
-    if (readDiff() == 1) flags = ChangeGeneral | ChangeDpi | ChangeButtons | ChangeLighting;
-    QString failedFile;
-    if (!saveSettings(edited, true, &failedFile))
+// Saves and sends `edited` through the window's write path. A failed write
+// puts back the files of `sent`, still marked, so the window sends them whole
+// on its next start.
+int writeSettings(MouseSession& session, const DeviceSettings& edited, DeviceSettings& sent,
+                  int target, int forcedFlags, FILE* err) {
+    SettingsWriteOptions options;
+    options.target = target;
+    options.forcedFlags = forcedFlags;
+    options.onFailure = SettingsWriteOptions::OnFailure::RestoreSent;
+    const SettingsWriteResult r = session.writeAndWait(edited, sent, options);
+    if (!r.unsavedFile.isEmpty())
         print(err, QStringLiteral("mousecfg-cli: '%1' could not be saved\n")
-                       .arg(QDir::toNativeSeparators(failedFile)));
-    // The mouse writes into its active profile: the target is made active for
-    // the write and the one in use selected again afterwards.
-    auto staged = std::make_unique<DeviceSettings>(edited);
-    staged->currentProfile = uint8_t(target);
-    uint8_t r = ProfileWrite(*staged, flags, nullptr);
-    if (r == kResultOk && target != edited.currentProfile) {
-        r = TrySelectProfile(edited.currentProfile);
-        if (r == kResultOk) r = ApplyAllBlocks();
-    }
-    if (r != kResultOk) {
-        saveSettings(sent, true);
-        print(err,
-              QStringLiteral("mousecfg-cli: writing to the mouse failed (result %1)\n").arg(r));
+                       .arg(QDir::toNativeSeparators(r.unsavedFile)));
+    if (r.result != kResultOk) {
+        print(err, QStringLiteral("mousecfg-cli: writing to the mouse failed (result %1)\n")
+                       .arg(r.result));
         return kExitWriteFailed;
     }
-    writeDiff(0);
     return kExitDone;
 }
 
@@ -217,7 +206,7 @@ int runExportCommand(const CliOptions& o, FILE* out, FILE* err) {
     return kExitDone;
 }
 
-int runSettingCommand(const CliOptions& o, FILE* out, FILE* err) {
+int runSettingCommand(const CliOptions& o, MouseSession& session, FILE* out, FILE* err) {
     // Held from reading the files to the end of the write, so two tools never
     // mix their changes.
     WriterLock lock;
@@ -344,7 +333,7 @@ int runSettingCommand(const CliOptions& o, FILE* out, FILE* err) {
     }
 
     if (writes) {
-        const int r = writeSettings(*edited, *sent, target, forced, err);
+        const int r = writeSettings(session, *edited, *sent, target, forced, err);
         if (r != kExitDone) return r;
     }
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QLockFile;
+class MouseSession;
 class SingleInstance;
 
 // One writer at a time: the window holds the program's instance lock while it
@@ -39,4 +40,4 @@ int runExportCommand(const CliOptions& options, FILE* out, FILE* err);
 // Lists the saved macros or shows one's steps; needs no mouse.
 int runMacroCommand(const CliOptions& options, FILE* out, FILE* err);
 // Runs one of them against the opened mouse; prints and returns the exit code.
-int runSettingCommand(const CliOptions& options, FILE* out, FILE* err);
+int runSettingCommand(const CliOptions& options, MouseSession& session, FILE* out, FILE* err);

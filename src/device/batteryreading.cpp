@@ -40,3 +40,9 @@ BatteryReport batteryReportFrom(const uint8_t* report) {
     b.variant = report[10];
     return b;
 }
+
+int connectionState(bool cable, bool receiver, bool charging) {
+    if (cable) return receiver ? 1 : 0;
+    if (receiver) return charging ? 1 : 2;
+    return 3;
+}

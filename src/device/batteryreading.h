@@ -8,6 +8,11 @@
 // `fullMillivolts` is "Config/BatteryFull".
 int batteryLevel(int raw, int fullMillivolts);
 
+// Connection display state 0-3 from the command interfaces present and the
+// charging flag: 0 cable only, 1 receiver while charging or also cabled,
+// 2 wireless through the receiver, 3 nothing.
+int connectionState(bool cable, bool receiver, bool charging);
+
 // Report rate in Hz for the codes 8, 4, 2, 1; 0 for any other code.
 int reportRateHz(int code);
 

@@ -1,20 +1,20 @@
-// The profile-write worker: saves, compares and writes the settings while
-// the GUI waits in its progress dialog.
+// The window's settings write: runs the one write path on the mouse session's
+// thread while the window waits in its progress dialog.
 #pragma once
 
-#include <QThread>
+#include <QObject>
+#include <QString>
 #include <atomic>
 #include <records.h>
 
 class StatusThreadControl;
 
-class SettingsWriteWorker : public QThread {
+class SettingsWriteWorker : public QObject {
     Q_OBJECT
 public:
     // `working` is the edited copy, `sent` the copy last written; the GUI must
     // leave both alone until DoProcessDlg arrives.
-    SettingsWriteWorker(DeviceSettings* working, DeviceSettings* sent, StatusThreadControl* status,
-                        QObject* parent = nullptr);
+    SettingsWriteWorker(DeviceSettings* working, DeviceSettings* sent, QObject* parent = nullptr);
 
     std::atomic<uint8_t> isStop{0};
     bool force = false; // write everything whatever changed
@@ -23,16 +23,15 @@ public:
     // after DoProcessDlg.
     QString failedFile() const { return m_failedFile; }
 
+    // Writes, on the calling thread; `status` is stopped for the write.
+    void run(StatusThreadControl* status = nullptr);
+
 signals:
     void DoProcessDlg();
-
-protected:
-    void run() override;
 
 private:
     DeviceSettings* m_working;
     DeviceSettings* m_sent;
-    StatusThreadControl* m_status;
     std::atomic<uint8_t> m_result{0};
     QString m_failedFile;
 };

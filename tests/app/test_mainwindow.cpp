@@ -13,6 +13,7 @@
 #include "language.h"
 #include "linkstate.h"
 #include "mainwindow.h"
+#include "mousesession.h"
 #include "osdpayload.h"
 #include "paths.h"
 #include "profilefile.h"
@@ -178,9 +179,29 @@ struct Rig {
 };
 
 // The window as the program has it a moment after its first paint: the
-// device side started.
+// device side started, and what the session found passed on to the window
+// (its reactions, such as the disconnect warning, wait for the event loop).
 struct StartedWindow : MainWindow {
-    StartedWindow() { startDevices(); }
+    StartedWindow() {
+        startDevices();
+        QElapsedTimer t;
+        t.start();
+        while (!session()->known() && t.elapsed() < 5000) {
+            QThread::msleep(5);
+            QCoreApplication::sendPostedEvents(session(), QEvent::MetaCall);
+        }
+    }
+    // A battery report as the session passes it on.
+    void tellBattery(bool off, int level = 0, bool charging = false, bool wired = false) {
+        setMouseOffFlag(off);
+        BatteryState b;
+        b.off = off;
+        b.level = level;
+        b.charging = charging;
+        b.wired = wired;
+        onBatteryChanged(b);
+    }
+    void interface(const char* name, bool arrived) { session()->deviceInterface(name, arrived); }
 };
 
 bool waitFor(const std::function<bool()>& condition, int ms = 5000) {
@@ -224,87 +245,51 @@ private slots:
         // The receiver comes while the warning is up: its two collections
         // arrive and the box accepts itself.
         bool timerInBox = false;
-        bool closedAtTheEvent = false;
         boxes.whileDisconnected = [&] {
             openWhileWaiting = w.warningBoxOpen();
             for (const QTimer* t : w.warningBox()->findChildren<QTimer*>())
                 timerInBox |= t->isActive();
             rig.mouse.plug(vm::Link::Receiver);
-            w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", true);
-            w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", true);
-            // Closed by the arrival itself, not by a later look.
-            closedAtTheEvent = !w.warningBox()->isVisible();
+            w.interface("HID#VID_248A&PID_FA02&Col01", true);
+            w.interface("HID#VID_248A&PID_FA02&Col04", true);
         };
         QVERIFY(waitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
         QVERIFY(waitFor([&] { return !w.warningBoxOpen(); }));
         QVERIFY(openWhileWaiting);
         QVERIFY(!timerInBox);
-        QVERIFY(closedAtTheEvent);
         QCOMPARE(boxes.kinds.last(), int(KestMessageBox::Disconnect));
         QCOMPARE(w.connectedMice(), 1);
         QCOMPARE(readDiff(), 1); // newly seen collections ask for a full write
         QVERIFY(w.isVisible());
     }
 
+    // What the bar shows of a report (the session decodes it).
     void batteryDisplay_data() {
-        QTest::addColumn<int>("charge");
-        QTest::addColumn<int>("raw");
-        QTest::addColumn<bool>("cable");
+        QTest::addColumn<bool>("off");
         QTest::addColumn<int>("level");
+        QTest::addColumn<bool>("wired");
         QTest::addColumn<QString>("text");
-        QTest::newRow("1018") << 0 << 1018 << false << 90 << "90%";
-        QTest::newRow("1019") << 0 << 1019 << false << 100 << "100%";
-        QTest::newRow("849") << 0 << 849 << false << 40 << "40%";
-        QTest::newRow("848") << 0 << 848 << false << 30 << "30%";
-        QTest::newRow("wired") << 1 << 848 << true << 30 << "";
-        QTest::newRow("off") << 0 << 0 << false << -1 << "MOUSE OFF";
+        QTest::newRow("level") << false << 90 << false << "90%";
+        QTest::newRow("wired") << false << 30 << true << "";
+        QTest::newRow("off") << true << 0 << false << "MOUSE OFF";
     }
     void batteryDisplay() {
-        QFETCH(int, charge);
-        QFETCH(int, raw);
-        QFETCH(bool, cable);
+        QFETCH(bool, off);
         QFETCH(int, level);
+        QFETCH(bool, wired);
         QFETCH(QString, text);
         Rig rig;
-        rig.mouse.plug(cable ? vm::Link::Cable : vm::Link::Receiver);
+        rig.mouse.plug(wired ? vm::Link::Cable : vm::Link::Receiver);
         BoxAnswerer boxes;
         StartedWindow w;
         QTest::qWait(100);
-        w.slotRefreshBatteryStatus(quint8(charge), quint8(raw & 0xFF), quint8(raw >> 8));
-        if (level >= 0) {
+        w.tellBattery(off, level, false, wired);
+        if (!off) {
             QCOMPARE(w.batteryLevelShown(), level);
             QCOMPARE(readBattery(), level);
-            QVERIFY(!mouseOffFlag());
-        } else {
-            QVERIFY(mouseOffFlag());
         }
         QCOMPARE(w.batteryText(), text);
         QVERIFY(!w.chargingIconVisible());
-    }
-
-    void connectionStates_data() {
-        QTest::addColumn<bool>("cable");
-        QTest::addColumn<bool>("receiver");
-        QTest::addColumn<bool>("charging");
-        QTest::addColumn<int>("state");
-        QTest::newRow("both") << true << true << false << 1;
-        QTest::newRow("cable") << true << false << false << 0;
-        QTest::newRow("receiver charging") << false << true << true << 1;
-        QTest::newRow("receiver") << false << true << false << 2;
-        QTest::newRow("none") << false << false << false << 3;
-    }
-    void connectionStates() {
-        QFETCH(bool, cable);
-        QFETCH(bool, receiver);
-        QFETCH(bool, charging);
-        QFETCH(int, state);
-        Rig rig;
-        if (cable) rig.mouse.plug(vm::Link::Cable);
-        if (receiver) rig.mouse.plug(vm::Link::Receiver);
-        BoxAnswerer boxes;
-        StartedWindow w;
-        w.slotRefreshBatteryStatus(charging ? 1 : 0, 0xE8, 0x03);
-        QCOMPARE(w.connectionDisplayState(), state);
     }
 
     void onMouseChangesAndNotices() {
@@ -317,7 +302,7 @@ private slots:
         // Step 31 is 1600 DPI on the shipped product's 3395 sensor.
         s.current().stages[1].y = 31;
         w.refreshPages(); // as if edited on the DPI tab
-        w.slotRefreshStatus(0, 1, s.current().pollrate, 0);
+        w.onMouseChanged(0, 1, s.current().pollrate);
         QVERIFY(waitFor([&] { return osd.payloads().size() == 1 && !w.noticePending(); }));
         QCOMPARE(osd.texts().last(), QStringLiteral("DPI 2:1600"));
         const QByteArray payload = osd.payloads().last();
@@ -331,12 +316,12 @@ private slots:
         loadProfileByName(onDisk, s.profileNames[0]);
         QCOMPARE(int(onDisk.dpi), 1);
 
-        w.slotRefreshStatus(0, 1, 2, 0);
+        w.onMouseChanged(0, 1, 2);
         QVERIFY(waitFor([&] { return osd.payloads().size() == 2 && !w.noticePending(); }));
         QCOMPARE(osd.texts().last(), QStringLiteral("500 HZ"));
         QCOMPARE(int(s.current().pollrate), 2);
 
-        w.slotRefreshStatus(3, s.profiles[3].dpi, s.profiles[3].pollrate, 0);
+        w.onMouseChanged(3, s.profiles[3].dpi, s.profiles[3].pollrate);
         QCOMPARE(int(s.currentProfile), 3);
         QCOMPARE(w.nameEditText(), QStringLiteral("Profile 4"));
         QCOMPARE(
@@ -353,26 +338,6 @@ private slots:
         }));
         QVERIFY2(waitFor([&] { return osd.texts().filter("DPI ").size() >= 2; }),
                  qPrintable(osd.texts().join(" / ")));
-
-        w.slotRefreshWriteStatus(0);
-        QCOMPARE(readDiff(), 1);
-    }
-
-    void receiverPulledWhileCableStays() {
-        Rig rig(vm::Link::Receiver);
-        rig.mouse.plug(vm::Link::Cable);
-        BoxAnswerer boxes;
-        StartedWindow w;
-        QVERIFY(deviceHandles().cableCommand.isOpen());
-        rig.mouse.unplug(vm::Link::Receiver);
-        w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", false);
-        w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", false);
-        QCOMPARE(w.connectedMice(), 1);
-        QVERIFY(deviceHandles().cableCommand.isOpen());
-        QVERIFY(!deviceHandles().receiverCommand.isOpen());
-        QCOMPARE(w.connectionDisplayState(), 0);
-        QTest::qWait(300);
-        QVERIFY(boxes.texts.isEmpty());
     }
 
     void lastConnectionPulled() {
@@ -381,20 +346,18 @@ private slots:
         StartedWindow w;
         w.show();
         rig.mouse.unplug(vm::Link::Receiver);
-        // The count is taken again only when the entry's last collection goes.
-        w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", false);
-        QCOMPARE(w.connectedMice(), 1);
         bool stillOpenAfterOne = false;
         // Plugging back closes the box by itself; one collection is not a connection.
         boxes.whileDisconnected = [&] {
             rig.mouse.plug(vm::Link::Receiver);
-            w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", true);
+            w.interface("HID#VID_248A&PID_FA02&Col01", true);
+            QTest::qWait(300);
             stillOpenAfterOne = w.warningBoxOpen();
-            w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", true);
+            w.interface("HID#VID_248A&PID_FA02&Col04", true);
         };
-        w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", false);
-        QCOMPARE(w.connectedMice(), 0);
-        QVERIFY(!deviceHandles().receiverCommand.isOpen());
+        w.interface("HID#VID_248A&PID_FA02&Col04", false);
+        w.interface("HID#VID_248A&PID_FA02&Col01", false);
+        QVERIFY(waitFor([&] { return w.connectedMice() == 0; }));
         QVERIFY(waitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
         QVERIFY(waitFor([&] { return !w.warningBoxOpen(); }));
         QVERIFY(stillOpenAfterOne);
@@ -466,13 +429,13 @@ private slots:
             w.button("btnAdd")->click();
             added = w.nameEditText();
             rig.mouse.plug(vm::Link::Receiver);
-            w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", true);
-            w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", true);
+            w.interface("HID#VID_248A&PID_FA02&Col01", true);
+            w.interface("HID#VID_248A&PID_FA02&Col04", true);
         };
         rig.mouse.unplug(vm::Link::Receiver);
-        w.onDeviceInterface("HID#VID_248A&PID_FA02&Col04", false);
-        w.onDeviceInterface("HID#VID_248A&PID_FA02&Col01", false);
-        QCOMPARE(w.connectedMice(), 0);
+        w.interface("HID#VID_248A&PID_FA02&Col04", false);
+        w.interface("HID#VID_248A&PID_FA02&Col01", false);
+        QVERIFY(waitFor([&] { return w.connectedMice() == 0; }));
         QCOMPARE(readCurrentProductName(), product);
         QVERIFY(waitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
         QVERIFY(waitFor([&] { return !w.warningBoxOpen(); }));
@@ -529,7 +492,7 @@ private slots:
         QVERIFY(boxes.texts.isEmpty());
 
         // The mouse is off: the notice, and nothing sent.
-        w.slotRefreshBatteryStatus(0, 0, 0);
+        w.tellBattery(true);
         w.editedSettings().current().pollrate = 8;
         rig.mouse.clearLog();
         QCOMPARE(w.writeToMouse(false), 5);
@@ -537,7 +500,7 @@ private slots:
         QCOMPARE(countWrites(rig), 0);
 
         // A failing mouse: the notice, and a full write pending.
-        w.slotRefreshBatteryStatus(0, 0xE8, 0x03);
+        w.tellBattery(false, 90);
         rig.mouse.injectFault(vm::Fault::WriteFail, 1);
         QCOMPARE(w.writeToMouse(false), 4);
         QCOMPARE(boxes.texts.last(), QStringLiteral("Send data failed, please try again."));
@@ -729,8 +692,9 @@ private slots:
             QStringLiteral("To update the firmware, please connect to the computer with a cable."));
         // With the cable: the question, then no updater to start, and the program stays.
         rig.mouse.plug(vm::Link::Cable);
-        w.onDeviceInterface("HID#VID_248A&PID_FB01&Col01", true);
-        w.onDeviceInterface("HID#VID_248A&PID_FB01&Col04", true);
+        w.interface("HID#VID_248A&PID_FB01&Col01", true);
+        w.interface("HID#VID_248A&PID_FB01&Col04", true);
+        QVERIFY(waitFor([&] { return w.session()->connection().cableMouse; }));
         QTest::mousePress(w.button("btnFirmware"), Qt::LeftButton);
         QCOMPARE(boxes.texts.at(boxes.texts.size() - 2),
                  QStringLiteral("Do you want to upgrade the firmware?"));
@@ -774,7 +738,7 @@ private slots:
         QVERIFY(sameSettings(w.sentSettings(), edited));
         QCOMPARE(int(rig.mouse.reportRate(0)), 2);
 
-        w.slotRefreshStatus(3, s.profiles[3].dpi, s.profiles[3].pollrate, 0);
+        w.onMouseChanged(3, s.profiles[3].dpi, s.profiles[3].pollrate);
         QVERIFY(triggerMenuAction(w, QStringLiteral("Deutsch")));
         QVERIFY(!w.pageBuilt(MainWindow::DpiTab));
         const DeviceSettings beforeOpening = s;
@@ -970,7 +934,7 @@ private slots:
         // Through another language first: what it loaded must not stay behind.
         QVERIFY(triggerMenuAction(w, QStringLiteral("Deutsch")));
         QVERIFY(triggerMenuAction(w, language));
-        w.slotRefreshBatteryStatus(0, 0, 0);
+        w.tellBattery(true);
         auto* bar = w.findChild<KestProgressBar*>();
         QVERIFY(bar);
         bar->ensurePolished();

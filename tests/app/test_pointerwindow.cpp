@@ -37,7 +37,7 @@ private slots:
 
             w.editedSettings().profiles[2].mousespeed = 7;
             const MouseProfile& p2 = w.editedSettings().profiles[2];
-            w.slotRefreshStatus(2, p2.dpi, p2.pollrate, 0);
+            w.onMouseChanged(2, p2.dpi, p2.pollrate);
             QCOMPARE(int(w.editedSettings().currentProfile), 2);
             QCOMPARE(readPointerSpeed(), 7);
         }

@@ -97,8 +97,7 @@ struct Upload {
         SettingsWriteWorker t(working.get(), sent.get(), nullptr);
         t.force = force;
         QSignalSpy done(&t, &SettingsWriteWorker::DoProcessDlg);
-        t.start();
-        t.wait();
+        t.run();
         if (done.count() != 1) return -1;
         return t.result();
     }
@@ -401,8 +400,7 @@ void TestUpload::stoppedWorkerSignalsNothing() {
     SettingsWriteWorker t(u.working.get(), u.sent.get(), nullptr);
     t.isStop = 1;
     QSignalSpy done(&t, &SettingsWriteWorker::DoProcessDlg);
-    t.start();
-    t.wait();
+    t.run();
     QCOMPARE(done.count(), 0);
     QVERIFY(u.link->sent().empty());
 }
@@ -450,8 +448,7 @@ void TestUpload::unsentMarkSurvives() {
         QDir().mkpath(profilePath);
     }
     SettingsWriteWorker t(u.working.get(), u.sent.get(), nullptr);
-    t.start();
-    t.wait();
+    t.run();
     QCOMPARE(readDiff(), diff);
     if (fault == "profile dir") {
         // Named to the user; the mouse still gets what the window shows.
