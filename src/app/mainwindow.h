@@ -4,6 +4,7 @@
 
 #include "kestmessagebox.h"
 #include "lowbattery.h"
+#include "profilecontroller.h"
 #include "records.h"
 
 #include <QPixmap>
@@ -11,6 +12,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QSystemTrayIcon>
+#include <QVector>
 
 class DeviceLender;
 #include <QWidget>
@@ -26,13 +28,13 @@ class KestLineEdit;
 
 class KestMenu;
 class KestProgressBar;
-class ButtonPanel;
 class KestPushButton;
 class OsdNotifier;
 class QMenu;
 class QTranslator;
 class StatusThreadControl;
 class LazyPage;
+class MouseView;
 class StatusPollThread;
 class QScreen;
 class QTimer;
@@ -94,25 +96,19 @@ public:
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
-    void SelBtnChanged(quint8 iBtn, quint8 iType);
-    void slotGotoMacro(quint8 iBtn);
-    void slot_show_profilename(QAction* action);
     void slot_show_mousename(QAction* action);
     void slotPopOneClickBox();
-    void OnProfileMenuCheck(QWidget* item);
     void slotEnableButtons(bool bEnable);
     void slotLiftChange(quint8 iLift);
     void slotProfileNameChange();
     void slotRefreshProfile(quint8 iProfile);
     void slotRefreshDPIStage(quint8 iDPI);
-    void slotRefreshLightMode(quint8 iBuff1);
     void slotRefreshRate(quint8 iRate);
     void slotWarning();
     void slotWarnClose();
     void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
     void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
     void slotRefreshWriteStatus(quint8 iStatus);
-    void slotMouseOver(KestPushButton* btn, bool bType);
 
     // One device-interface arrival or removal (a name in the
     // "HID#VID_xxxx&PID_xxxx&Colnn" form).
@@ -128,8 +124,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void onButtonClicked();
-    void onButtonPressed(KestPushButton* button);
     void onSlotAction(QAction* action);
     void onLanguageAction(QAction* action);
     void loadLanguage(int index);
@@ -146,22 +140,19 @@ private:
     void applyScaleFromScreen(const QScreen* screen);
     void buildControls();
     void buildPages();
-    // The CUSTOMIZE page's button window, nullptr until the tab first opens.
-    ButtonPanel* buttonWindow() const;
-    // Names each marker after the button it stands for, with its function.
-    void refreshMarkers();
     // Redraws the front view's lights in the current profile's lighting; call
     // whenever the effect or its colour may have changed.
     void refreshMouseTint();
-    // The record a marker stands for (-1 for none).
-    int markerRecord(const KestPushButton* marker) const;
     // Builds the page behind `tab` if it is not built yet.
     void ensurePage(int tab);
     void setupTabOrder();
     void buildTray();
     void layoutWindow();
-    KestPushButton* makeButton(const QString& objectName, const QStringList& images,
-                               const QRect& logical);
+
+    // The window's own buttons, one table: what each is called, says, where
+    // it sits and what a click (or already the press) does.
+    struct CommandButton;
+    static const QVector<CommandButton>& commandButtons();
 
     // Takes in the profiles not in use, read beside the first paint.
     void joinOtherProfiles();
@@ -187,27 +178,20 @@ private:
     void watchDevices();
     void startFirmwareUpdate(bool cableSeen);
 
-    // Profile commands.
+    // Profile commands: the questions and file choices around the
+    // controller's commands, then what their outcome asks for.
     void rebuildProfileMenu();
-    void chooseProfile(const QString& name);
-    void addProfile();
-    void copyProfile();
-    void renameProfile(bool byEnter);
     void deleteProfile();
-    void resetProfile();
-    void resetAllProfiles();
-    void exportProfile();
-    void importProfile();
-    void exportConfig();
+    void resetProfile(bool all);
+    // The chosen file, or empty; `save` asks for a new one.
+    QString chooseFile(bool save, const char* caption, const char* filter);
     void importConfig();
-    QStringList otherBindings() const;
-    void bindCurrent(const QString& name);
+    void finishProfileCommand(const ProfileController::Outcome& outcome);
 
-    // Views and markers.
-    void showMouseView(bool front);
+    // The mouse view, for the device side: the wheel art of the product, and
+    // the pictures (a fresh view when the device side asked for one).
     void applyButtonArt();
     void loadMouseImages();
-    void setMouseImage(const QString& file);
     int showMessage(int kind, const QString& text, const QString& title = QString());
     // One notice for what the settings store met since the last one (damaged,
     // repaired or locked files) and, when given, the file a save could not write.
@@ -246,25 +230,21 @@ private:
     QPointer<KestMessageBox> m_warningBox;
     bool m_devicesStarted = false;
     bool m_painted = false;
-    bool m_batteryKnown = false;   // a battery report arrived in this run
-    bool m_mouseImageStale = true; // the mouse view waits for its tab
-    bool m_frontView = true;
-    bool m_mouseLit = false; // the product has lighting for the front view to show
-    QString m_mouseFile;     // the picture the mouse view shows
+    bool m_batteryKnown = false; // a battery report arrived in this run
+    // Set by the device side before it reloads for another mouse: the view
+    // starts again from the front with the first markers.
+    bool m_frontView = false;
     int m_selectedMarker[3] = {0, 0, 0};
-    // False while the macro page records or edits: nothing else may change.
-    bool m_pageButtonsEnabled = true;
     QStringList m_profileList;
     QStringList m_mouseNames;
 
+    std::unique_ptr<ProfileController> m_profiles;
+
     // Controls.
-    QList<KestPushButton*> m_buttons; // every skinned button, for enable/disable
     QList<KestPushButton*> m_tabButtons;
     QList<KestPushButton*> m_slotButtons;
-    QList<KestPushButton*> m_frontMarkers;
-    QList<KestPushButton*> m_sideMarkers;
-    QList<KestPushButton*> m_extraMarkers;
     QList<KestAction*> m_slotActions;
+    MouseView* m_mouseView = nullptr;
     KestPushButton* m_mouseButton = nullptr;
     KestPushButton* m_languageButton = nullptr;
     KestPushButton* m_profileButton = nullptr;
@@ -277,7 +257,6 @@ private:
     KestLabel* m_nameCaption = nullptr;
     KestLabel* m_versionLabel = nullptr;
     KestLabel* m_titleLabel = nullptr;
-    KestLabel* m_mouseImage = nullptr;
     KestLabel* m_dongleIcon = nullptr;
     KestLabel* m_chargeIcon = nullptr;
     KestProgressBar* m_battery = nullptr;
