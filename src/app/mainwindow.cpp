@@ -23,6 +23,7 @@
 #include "kittheme.h"
 #include "kitthemewatcher.h"
 #include "language.h"
+#include "languageswitch.h"
 #include "lightinggroup.h"
 #include "lightingpage.h"
 #include "lightingpanel.h"
@@ -38,6 +39,7 @@
 #include "singleinstance.h"
 #include "statuspollthread.h"
 #include "tabpage.h"
+#include "windowchrome.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -56,256 +58,121 @@
 
 namespace {
 
-// Logical window size; every geometry below is in these units.
-constexpr int kWidth = 999;
-constexpr int kHeight = 640;
-
-const QStringList kCommandImages = {"/skin/dlgbtn-1.png", "/skin/dlgbtn-3.png",
-                                    "/skin/dlgbtn-2.png"};
-const QStringList kTabImages = {"/skin/tabbutton-1.png", "/skin/tabbutton-3.png",
-                                "/skin/tabbutton-2.png"};
-const QStringList kSlotImages = {"/skin/button-1.png", "/skin/button-3.png", "/skin/button-2.png"};
-const QStringList kDropDownImages = {"/skin/rate.png"};
-const QStringList kCloseImages = {"/skin/close-1.png", "/skin/close-2.png", "/skin/close-3.png"};
-const QStringList kMinImages = {"/skin/min-1.png", "/skin/min-2.png", "/skin/min-3.png"};
-
-// The window's background at `size`; null when the image is missing. At the
-// logical size the artwork has its own copy, a quarter of the pixels to decode.
-QImage scaledBackground(const QString& appDir, const QSize& size) {
-    if (size == QSize(kWidth, kHeight)) {
-        QImage exact = readSkinImage(appDir + QStringLiteral("/skin/cfgMainback-1x.png"));
-        if (exact.size() == size) return exact;
-    }
-    const QImage source = readSkinImage(appDir + QStringLiteral("/skin/cfgMainback.png"));
-    if (source.isNull()) return QImage();
-    return source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
+// The skin image families of the window's buttons.
+const QStringList kCommand = {"/skin/dlgbtn-1.png", "/skin/dlgbtn-3.png", "/skin/dlgbtn-2.png"};
+const QStringList kTab = {"/skin/tabbutton-1.png", "/skin/tabbutton-3.png",
+                          "/skin/tabbutton-2.png"};
+const QStringList kSlot = {"/skin/button-1.png", "/skin/button-3.png", "/skin/button-2.png"};
+const QStringList kDropDown = {"/skin/rate.png"};
+const QStringList kClose = {"/skin/close-1.png", "/skin/close-2.png", "/skin/close-3.png"};
+const QStringList kMin = {"/skin/min-1.png", "/skin/min-2.png", "/skin/min-3.png"};
 
 } // namespace
+
+// What a command button does besides being clicked.
+enum CommandFlags {
+    kHeld = 1,    // waits while the macro page records or edits a step
+    kOnPress = 2, // acts on the press already, not on the click
+};
 
 struct MainWindow::CommandButton {
     const char* name;
     const char* text; // translated in retranslate(); nullptr: labelled elsewhere
     QRect rect;
     const QStringList* images;
-    void (*clicked)(MainWindow&);
-    // Acts on the press already, before the release makes a click.
-    void (*pressed)(MainWindow&);
-    // Waits while the macro page records or edits a step.
-    bool held;
+    void (MainWindow::*run)();
+    int flags;
 };
 
 const QVector<MainWindow::CommandButton>& MainWindow::commandButtons() {
     using W = MainWindow;
     static const QVector<CommandButton> table = {
-        {"btnClose",
-         nullptr,
-         {924, 33, 19, 19},
-         &kCloseImages,
-         [](W& w) { w.close(); },
-         nullptr,
-         false},
-        {"btnMin",
-         nullptr,
-         {898, 33, 19, 19},
-         &kMinImages,
-         [](W& w) { w.showMinimized(); },
-         nullptr,
-         false},
-        {"btnMouse", nullptr, {670, 33, 100, 20}, &kTabImages, nullptr, nullptr, true},
+        {"btnClose", nullptr, {924, 33, 19, 19}, &kClose, &W::closeWindow, 0},
+        {"btnMin", nullptr, {898, 33, 19, 19}, &kMin, &W::showMinimized, 0},
+        {"btnMouse", nullptr, {670, 33, 100, 20}, &kTab, nullptr, kHeld},
         {"tab0",
-         QT_TRANSLATE_NOOP("MainWindow", "LIGHTING"),
+         QT_TR_NOOP("LIGHTING"),
          {300, 30, 92, 30},
-         &kTabImages,
-         nullptr,
-         [](W& w) { w.selectTab(LightingTab); },
-         true},
+         &kTab,
+         &W::showTab<LightingTab>,
+         kHeld | kOnPress},
         {"tab1",
-         QT_TRANSLATE_NOOP("MainWindow", "CUSTOMIZE"),
+         QT_TR_NOOP("CUSTOMIZE"),
          {396, 30, 92, 30},
-         &kTabImages,
-         nullptr,
-         [](W& w) { w.selectTab(CustomizeTab); },
-         true},
+         &kTab,
+         &W::showTab<CustomizeTab>,
+         kHeld | kOnPress},
         {"tab2",
-         QT_TRANSLATE_NOOP("MainWindow", "DPI"),
+         QT_TR_NOOP("DPI"),
          {492, 30, 92, 30},
-         &kTabImages,
-         nullptr,
-         [](W& w) { w.selectTab(DpiTab); },
-         true},
+         &kTab,
+         &W::showTab<DpiTab>,
+         kHeld | kOnPress},
         {"tab3",
-         QT_TRANSLATE_NOOP("MainWindow", "MACRO"),
+         QT_TR_NOOP("MACRO"),
          {588, 30, 92, 30},
-         &kTabImages,
-         nullptr,
-         [](W& w) { w.selectTab(MacroTab); },
-         true},
-        {"btnAdd",
-         QT_TRANSLATE_NOOP("MainWindow", "ADD"),
-         {24, 406, 78, 28},
-         &kCommandImages,
-         [](W& w) { w.finishProfileCommand(w.m_profiles->add()); },
-         nullptr,
-         true},
-        {"btnCopy",
-         QT_TRANSLATE_NOOP("MainWindow", "COPY"),
-         {108, 406, 78, 28},
-         &kCommandImages,
-         [](W& w) { w.finishProfileCommand(w.m_profiles->copy()); },
-         nullptr,
-         true},
+         &kTab,
+         &W::showTab<MacroTab>,
+         kHeld | kOnPress},
+        {"btnAdd", QT_TR_NOOP("ADD"), {24, 406, 78, 28}, &kCommand, &W::addProfile, kHeld},
+        {"btnCopy", QT_TR_NOOP("COPY"), {108, 406, 78, 28}, &kCommand, &W::copyProfile, kHeld},
         {"btnDelete",
-         QT_TRANSLATE_NOOP("MainWindow", "DELETE"),
+         QT_TR_NOOP("DELETE"),
          {192, 406, 78, 28},
-         &kCommandImages,
-         [](W& w) { w.deleteProfile(); },
-         nullptr,
-         true},
-        {"btnReset",
-         QT_TRANSLATE_NOOP("MainWindow", "RESET"),
-         {24, 438, 120, 28},
-         &kCommandImages,
-         [](W& w) { w.resetProfile(false); },
-         nullptr,
-         true},
+         &kCommand,
+         &W::deleteProfile,
+         kHeld},
+        {"btnReset", QT_TR_NOOP("RESET"), {24, 438, 120, 28}, &kCommand, &W::resetProfile, kHeld},
         {"btnResetAll",
-         QT_TRANSLATE_NOOP("MainWindow", "Reset All"),
+         QT_TR_NOOP("Reset All"),
          {150, 438, 120, 28},
-         &kCommandImages,
-         [](W& w) { w.resetProfile(true); },
-         nullptr,
-         true},
+         &kCommand,
+         &W::resetAllProfiles,
+         kHeld},
         {"btnLoadConfig",
-         QT_TRANSLATE_NOOP("MainWindow", "LOAD1"),
+         QT_TR_NOOP("LOAD1"),
          {24, 470, 120, 28},
-         &kCommandImages,
-         [](W& w) { w.importConfig(); },
-         nullptr,
-         true},
+         &kCommand,
+         &W::importConfig,
+         kHeld},
         {"btnSaveConfig",
-         QT_TRANSLATE_NOOP("MainWindow", "SAVE"),
+         QT_TR_NOOP("SAVE"),
          {150, 470, 120, 28},
-         &kCommandImages,
-         [](W& w) {
-             const QString path =
-                 w.chooseFile(true, QT_TRANSLATE_NOOP("MainWindow", "Save Config File"),
-                              QT_TRANSLATE_NOOP("MainWindow", "Config File(*.conf)"));
-             if (!path.isEmpty()) w.finishProfileCommand(w.m_profiles->exportConfig(path));
-         },
-         nullptr,
-         true},
+         &kCommand,
+         &W::exportConfig,
+         kHeld},
         {"btnImportProfile",
-         QT_TRANSLATE_NOOP("MainWindow", "IMPORT"),
+         QT_TR_NOOP("IMPORT"),
          {24, 502, 120, 28},
-         &kCommandImages,
-         [](W& w) {
-             const QString path =
-                 w.chooseFile(false, QT_TRANSLATE_NOOP("MainWindow", "Load Profile File"),
-                              QT_TRANSLATE_NOOP("MainWindow", "Profile File(*.prof)"));
-             if (!path.isEmpty()) w.finishProfileCommand(w.m_profiles->importProfile(path));
-         },
-         nullptr,
-         true},
+         &kCommand,
+         &W::importProfile,
+         kHeld},
         {"btnExportProfile",
-         QT_TRANSLATE_NOOP("MainWindow", "EXPORT"),
+         QT_TR_NOOP("EXPORT"),
          {150, 502, 120, 28},
-         &kCommandImages,
-         [](W& w) {
-             const QString path =
-                 w.chooseFile(true, QT_TRANSLATE_NOOP("MainWindow", "Save Profile File"),
-                              QT_TRANSLATE_NOOP("MainWindow", "Profile File(*.prof)"));
-             if (!path.isEmpty()) w.finishProfileCommand(w.m_profiles->exportProfile(path));
-         },
-         nullptr,
-         true},
-        // OK means "apply and close": the pages' edits go with it, or a user
-        // who pressed OK after editing would see the mouse keep its old values.
-        {"btnOk",
-         QT_TRANSLATE_NOOP("MainWindow", "OK"),
-         {636, 578, 96, 32},
-         &kCommandImages,
-         [](W& w) {
-             w.collectPages();
-             w.writeToMouse(false);
-             w.close();
-         },
-         nullptr,
-         true},
-        {"btnCancel",
-         QT_TRANSLATE_NOOP("MainWindow", "Cancel"),
-         {742, 578, 96, 32},
-         &kCommandImages,
-         [](W& w) {
-             w.close();
-             w.switchSlot(w.m_edited->currentProfile, true);
-         },
-         nullptr,
-         true},
-        {"btnApply",
-         QT_TRANSLATE_NOOP("MainWindow", "Apply"),
-         {848, 578, 96, 32},
-         &kCommandImages,
-         [](W& w) {
-             w.collectPages();
-             w.writeToMouse(false);
-         },
-         nullptr,
-         true},
+         &kCommand,
+         &W::exportProfile,
+         kHeld},
+        {"btnOk", QT_TR_NOOP("OK"), {636, 578, 96, 32}, &kCommand, &W::applyAndClose, kHeld},
+        {"btnCancel", QT_TR_NOOP("Cancel"), {742, 578, 96, 32}, &kCommand, &W::cancelEdits, kHeld},
+        {"btnApply", QT_TR_NOOP("Apply"), {848, 578, 96, 32}, &kCommand, &W::apply, kHeld},
         {"btnFirmware",
-         QT_TRANSLATE_NOOP("MainWindow", "Firmware Update"),
+         QT_TR_NOOP("Firmware Update"),
          {300, 578, 150, 32},
-         &kCommandImages,
-         nullptr,
-         [](W& w) { w.startFirmwareUpdate(false); },
-         true},
-        {"btnApplyName",
-         nullptr,
-         {244, 368, 26, 28},
-         &kCommandImages,
-         [](W& w) { w.finishProfileCommand(w.m_profiles->rename(w.m_nameEdit->text(), false)); },
-         nullptr,
-         true},
-        // The five on-mouse profiles: they only show which one is in use; the
-        // menu below them is what switches.
-        {"slot0",
-         nullptr,
-         {24, 84, 246, 32},
-         &kSlotImages,
-         [](W& w) { w.refreshPages(); },
-         nullptr,
-         true},
-        {"slot1",
-         nullptr,
-         {24, 122, 246, 32},
-         &kSlotImages,
-         [](W& w) { w.refreshPages(); },
-         nullptr,
-         true},
-        {"slot2",
-         nullptr,
-         {24, 160, 246, 32},
-         &kSlotImages,
-         [](W& w) { w.refreshPages(); },
-         nullptr,
-         true},
-        {"slot3",
-         nullptr,
-         {24, 198, 246, 32},
-         &kSlotImages,
-         [](W& w) { w.refreshPages(); },
-         nullptr,
-         true},
-        {"slot4",
-         nullptr,
-         {24, 236, 246, 32},
-         &kSlotImages,
-         [](W& w) { w.refreshPages(); },
-         nullptr,
-         true},
-        {"btnSlotMenu", nullptr, {24, 278, 246, 28}, &kDropDownImages, nullptr, nullptr, true},
-        {"btnProfileList", nullptr, {24, 312, 246, 28}, &kDropDownImages, nullptr, nullptr, true},
-        {"btnLanguage", nullptr, {770, 30, 116, 26}, &kDropDownImages, nullptr, nullptr, false},
+         &kCommand,
+         &W::updateFirmware,
+         kHeld | kOnPress},
+        {"btnApplyName", nullptr, {244, 368, 26, 28}, &kCommand, &W::renameProfile, kHeld},
+        // The five on-mouse profiles only show which one is in use; the menu
+        // below them is what switches.
+        {"slot0", nullptr, {24, 84, 246, 32}, &kSlot, &W::refreshPages, kHeld},
+        {"slot1", nullptr, {24, 122, 246, 32}, &kSlot, &W::refreshPages, kHeld},
+        {"slot2", nullptr, {24, 160, 246, 32}, &kSlot, &W::refreshPages, kHeld},
+        {"slot3", nullptr, {24, 198, 246, 32}, &kSlot, &W::refreshPages, kHeld},
+        {"slot4", nullptr, {24, 236, 246, 32}, &kSlot, &W::refreshPages, kHeld},
+        {"btnSlotMenu", nullptr, {24, 278, 246, 28}, &kDropDown, nullptr, kHeld},
+        {"btnProfileList", nullptr, {24, 312, 246, 28}, &kDropDown, nullptr, kHeld},
+        {"btnLanguage", nullptr, {770, 30, 116, 26}, &kDropDown, nullptr, 0},
     };
     return table;
 }
@@ -325,13 +192,7 @@ MainWindow::MainWindow(QWidget* parent)
         loadCurrentSettings(*settings);
         return settings;
     });
-    applyScaleFromScreen(QGuiApplication::primaryScreen());
-    // The background is kept only at the size it is shown: the double-size
-    // source is decoded and scaled on the worker and then let go.
-    const QSize shownSize(int(kWidth * m_scale), int(kHeight * m_scale));
-    auto backgroundLoad = std::async(std::launch::async, [dir = m_appDir, shownSize] {
-        return scaledBackground(dir, shownSize);
-    });
+    m_chrome = new WindowChrome(this, m_appDir);
     // Set before any child exists, so each child is polished once.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     initKitResources();
@@ -342,9 +203,9 @@ MainWindow::MainWindow(QWidget* parent)
     // Before any child exists too: a control built before the shared sheet
     // would be styled twice.
     applyKitStyleSheet();
-    setBaseSize(kWidth, kHeight);
-    setMinimumSize(kWidth, kHeight);
-    resize(shownSize);
+    setBaseSize(WindowChrome::kWidth, WindowChrome::kHeight);
+    setMinimumSize(WindowChrome::kWidth, WindowChrome::kHeight);
+    resize(m_chrome->scaledSize());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
@@ -355,10 +216,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     setCurrentLanguageIndex(readLanguageId());
     setFrenchLanguageIndex(frenchLanguage());
-    m_translator = new QTranslator(this);
-    m_qtTranslator = new QTranslator(this);
     buildControls();
-    loadLanguage(currentLanguageIndex());
 
     m_profileList = readProfileList();
     m_batteryFull = readBatteryFull();
@@ -391,12 +249,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     setWindowIcon(QIcon(skinPixmap(QStringLiteral("/skin/icon.png"))));
     // The layout is done (by retranslate); only the background comes in.
-    QImage shown = backgroundLoad.get();
-    m_backgroundPending = false;
-    if (shown.size() == size())
-        m_backgrounds[size_t(qBound(0, m_scaleIndex, 16))] = QPixmap::fromImage(std::move(shown));
-    else
-        layoutWindow(); // the scale changed meanwhile
+    if (!m_chrome->takeStartupBackground()) layoutWindow(); // the scale changed meanwhile
     // Until the mouse is found and reports, the connection and battery show
     // nothing rather than a level no battery gave.
     updateConnectionDisplay();
@@ -466,25 +319,20 @@ MainWindow::~MainWindow() {
 
 // ---- scale and layout -------------------------------------------------------
 
-void MainWindow::applyScaleFromScreen(const QScreen* screen) {
-    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-    m_scaleIndex = scaleIndexForRatio(dpi / 96.0);
-    m_scale = scaleForIndex(m_scaleIndex);
-    setDisplayScale(m_scale);
-}
-
 void MainWindow::buildControls() {
     for (const CommandButton& c : commandButtons()) {
         auto* b = new KestPushButton(*c.images, this);
         b->setObjectName(QLatin1String(c.name));
         b->setProperty("logicalRect", c.rect);
-        connect(b, &QPushButton::clicked, this, [this, cmd = &c] {
-            if (cmd->clicked) cmd->clicked(*this);
+        const auto run = c.run;
+        const bool onPress = c.flags & kOnPress;
+        if (run && onPress)
+            connect(b, &KestPushButton::EnterSignal, this, [this, run] { (this->*run)(); });
+        // Whatever a click did may have met a file the user should hear of.
+        connect(b, &QPushButton::clicked, this, [this, run, onPress] {
+            if (run && !onPress) (this->*run)();
             showFileNotices();
         });
-        if (c.pressed)
-            connect(b, &KestPushButton::EnterSignal, this,
-                    [this, cmd = &c] { cmd->pressed(*this); });
     }
     m_mouseButton = button(QStringLiteral("btnMouse"));
     m_mouseButton->hide();
@@ -523,17 +371,8 @@ void MainWindow::buildControls() {
     m_versionLabel = new KestLabel(productVersion(), this);
     m_versionLabel->setProperty("logicalRect", QRect(62, 44, 210, 18));
 
-    // Language menu: one action per configured language.
-    const LanguageList languages = readLanguageList();
-    m_languageMenu = new KestMenu(this, 120);
-    for (int i = 0; i < languages.count && i < kMaxLanguages; ++i)
-        m_languageMenu->addAction(new KestAction(languages.names[i], m_languageMenu));
-    connect(m_languageMenu, &QMenu::triggered, this, &MainWindow::onLanguageAction);
-    m_languageButton = button(QStringLiteral("btnLanguage"));
-    m_languageButton->setMenu(m_languageMenu);
-    const int lang = currentLanguageIndex();
-    if (lang >= 0 && lang < kMaxLanguages) m_languageButton->setLabel(languages.names[lang]);
-    m_languageButton->setVisible(languages.count >= 2);
+    m_language = new LanguageSwitch(button(QStringLiteral("btnLanguage")));
+    connect(m_language, &LanguageSwitch::changed, this, &MainWindow::retranslate);
 
     // The mouse picture and its markers (LIGHTING and CUSTOMIZE).
     m_mouseView = new MouseView(this);
@@ -590,7 +429,7 @@ void MainWindow::ensurePage(int tab) {
     // The page starts from the edited settings as they stand, edits of the
     // pages already built included.
     collectPages();
-    if (page.build(*m_edited, m_scale)) setupTabOrder();
+    if (page.build(*m_edited, scale())) setupTabOrder();
 }
 
 bool MainWindow::pageBuilt(int tab) const {
@@ -633,46 +472,33 @@ void MainWindow::layoutWindow() {
     const auto children = findChildren<QWidget*>();
     for (QWidget* w : children) {
         const QVariant r = w->property("logicalRect");
-        if (r.isValid()) w->setGeometry(scaledRect(r.toRect(), m_scale));
+        if (r.isValid()) w->setGeometry(scaledRect(r.toRect(), scale()));
     }
     for (KestPushButton* b : findChildren<KestPushButton*>(QString(), Qt::FindDirectChildrenOnly))
         b->refreshFont();
     m_nameEdit->refreshStyle();
     m_battery->refreshStyle();
-    for (KestMenu* menu : {m_profileMenu, m_slotMenu, m_languageMenu})
+    for (KestMenu* menu : {m_profileMenu, m_slotMenu, m_language->menu()})
         menu->refreshStyle();
     for (auto& page : m_pages)
-        page->applyScale(m_scale);
+        page->applyScale(scale());
     m_mouseView->reload();
 
-    const int index = qBound(0, m_scaleIndex, int(m_backgrounds.size()) - 1);
-    // The first layout comes before the start-up copy is in (it is made on a
-    // worker); later scales read the source again, which is rare.
-    if (m_backgrounds[size_t(index)].isNull() && !m_backgroundPending)
-        m_backgrounds[size_t(index)] = QPixmap::fromImage(scaledBackground(m_appDir, size()));
+    m_chrome->ensureBackground();
     update();
+}
+
+double MainWindow::scale() const {
+    return m_chrome->scale();
+}
+
+int MainWindow::scaleIndex() const {
+    return m_chrome->scaleIndex();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const QScreen* screen = QGuiApplication::screenAt(geometry().center());
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    const int previous = m_scaleIndex;
-    const int index = scaleIndexForRatio((screen ? screen->logicalDotsPerInch() : 96.0) / 96.0);
-    if (index != previous) {
-        m_scaleIndex = index;
-        m_scale = scaleForIndex(index);
-        setDisplayScale(m_scale);
-        layoutWindow();
-    } else if (size() == QSize(int(kWidth * m_scale), int(kHeight * m_scale))) {
-        const int snapped = scaleIndexForWidth(width());
-        if (snapped >= 0 && snapped != m_scaleIndex) {
-            m_scaleIndex = snapped;
-            m_scale = scaleForIndex(snapped);
-            setDisplayScale(m_scale);
-            layoutWindow();
-        }
-    }
+    if (m_chrome->followScreen()) layoutWindow();
 }
 
 // ---- tabs, pages and views --------------------------------------------------
@@ -758,9 +584,7 @@ void MainWindow::retranslate() {
     m_profileButton->setLabel(m_edited->profileNames[m_edited->currentProfile % kProfileCount]);
     m_nameCaption->setText(tr("NAME"));
     m_nameEdit->setToolTip(tr("Press Enter To Apply"));
-    const LanguageList languages = readLanguageList();
-    const int lang = currentLanguageIndex();
-    if (lang >= 0 && lang < kMaxLanguages) m_languageButton->setLabel(languages.names[lang]);
+    m_language->refreshLabel();
     if (m_trayMenu) {
         m_loadAction->setText(tr("&Load Config"));
         m_autostartAction->setText(tr("&Start with the desktop"));
@@ -770,28 +594,6 @@ void MainWindow::retranslate() {
         page->retranslate();
     updateConnectionDisplay();
     layoutWindow();
-}
-
-void MainWindow::onLanguageAction(QAction* action) {
-    const int i = m_languageMenu->actions().indexOf(action);
-    if (i < 0) return;
-    loadLanguage(i);
-    setCurrentLanguageIndex(i);
-    m_languageButton->setLabel(action->text());
-    writeLanguageId(i);
-    // The fonts and key names follow the index even without a catalogue.
-    retranslate();
-}
-
-void MainWindow::loadLanguage(int index) {
-    // Qt's catalogue goes too, so its file dialogs speak the same language;
-    // one that did not load must not leave the previous language behind.
-    if (loadCatalogue(*m_translator, index)) QCoreApplication::installTranslator(m_translator);
-    if (loadQtCatalogue(*m_qtTranslator, index,
-                        QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(m_qtTranslator);
-    else
-        QCoreApplication::removeTranslator(m_qtTranslator);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -813,16 +615,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// ---- painting and dragging --------------------------------------------------
+// ---- painting --------------------------------------------------
 
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QPixmap& bg = m_backgrounds[size_t(qBound(0, m_scaleIndex, 16))];
-    if (!bg.isNull())
-        p.drawPixmap(rect(), bg);
-    else
-        p.fillRect(rect(), QColor(24, 26, 30));
+    m_chrome->paintBackground(p);
     const QPixmap& frame = m_connectionState <= 1 ? m_bat2 : m_bat1;
     if (!frame.isNull()) p.drawPixmap(scaledRect(69, 581, 86, 47), frame);
     // The mouse is looked for once the window is on screen.
@@ -833,29 +631,32 @@ void MainWindow::paintEvent(QPaintEvent*) {
     }
 }
 
-void MainWindow::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_dragStart = event->globalPos();
-        m_frameStart = frameGeometry().topLeft();
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (m_dragging) {
-        const QPoint d = event->globalPos() - m_dragStart;
-        if (qAbs(d.x()) + qAbs(d.y()) > 4) move(m_frameStart + d);
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-    m_dragging = false;
-    QWidget::mouseReleaseEvent(event);
-}
-
 // ---- buttons ----------------------------------------------------------------
+
+void MainWindow::closeWindow() {
+    close();
+}
+
+void MainWindow::applyAndClose() {
+    // OK means "apply and close": the pages' edits go with it, or a user
+    // who pressed OK after editing would see the mouse keep its old values.
+    apply();
+    close();
+}
+
+void MainWindow::cancelEdits() {
+    close();
+    switchSlot(m_edited->currentProfile, true);
+}
+
+void MainWindow::apply() {
+    collectPages();
+    writeToMouse(false);
+}
+
+void MainWindow::updateFirmware() {
+    startFirmwareUpdate(false);
+}
 
 KestPushButton* MainWindow::button(const QString& objectName) const {
     return findChild<KestPushButton*>(objectName, Qt::FindDirectChildrenOnly);
@@ -875,7 +676,7 @@ void MainWindow::slotPopOneClickBox() {
 
 void MainWindow::slotEnableButtons(bool bEnable) {
     for (const CommandButton& c : commandButtons())
-        if (c.held) button(QLatin1String(c.name))->setEnabled(bEnable);
+        if (c.flags & kHeld) button(QLatin1String(c.name))->setEnabled(bEnable);
     m_nameEdit->setEnabled(bEnable);
     for (auto& page : m_pages)
         page->setEditable(bEnable);

@@ -34,7 +34,9 @@ class QMenu;
 class QTranslator;
 class StatusThreadControl;
 class LazyPage;
+class LanguageSwitch;
 class MouseView;
+class WindowChrome;
 class StatusPollThread;
 class QScreen;
 class QTimer;
@@ -66,8 +68,8 @@ public:
     int batteryLevelShown() const { return m_batteryLevel; }
     QString batteryText() const;
     bool chargingIconVisible() const;
-    double scale() const { return m_scale; }
-    int scaleIndex() const { return m_scaleIndex; }
+    double scale() const;
+    int scaleIndex() const;
     int currentTab() const { return m_tab; }
     const DeviceSettings& editedSettings() const { return *m_edited; }
     DeviceSettings& editedSettings() { return *m_edited; }
@@ -116,17 +118,12 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void onSlotAction(QAction* action);
-    void onLanguageAction(QAction* action);
-    void loadLanguage(int index);
     void onQuitRequested();
     void setStartWithDesktop(bool on);
     // The command-line tool borrows the mouse for a write, then gives it back.
@@ -137,7 +134,6 @@ private slots:
 
 private:
     // Construction pieces, in the order the constructor runs them.
-    void applyScaleFromScreen(const QScreen* screen);
     void buildControls();
     void buildPages();
     // Redraws the front view's lights in the current profile's lighting; call
@@ -178,14 +174,29 @@ private:
     void watchDevices();
     void startFirmwareUpdate(bool cableSeen);
 
+    // What the command buttons do.
+    template <int Tab> void showTab() { selectTab(Tab); }
+    void closeWindow();
+    void applyAndClose();
+    void cancelEdits();
+    void apply();
+    void updateFirmware();
+
     // Profile commands: the questions and file choices around the
     // controller's commands, then what their outcome asks for.
     void rebuildProfileMenu();
+    void addProfile();
+    void copyProfile();
+    void renameProfile();
     void deleteProfile();
-    void resetProfile(bool all);
+    void resetProfile();
+    void resetAllProfiles();
+    void exportProfile();
+    void importProfile();
+    void exportConfig();
+    void importConfig();
     // The chosen file, or empty; `save` asks for a new one.
     QString chooseFile(bool save, const char* caption, const char* filter);
-    void importConfig();
     void finishProfileCommand(const ProfileController::Outcome& outcome);
 
     // The mouse view, for the device side: the wheel art of the product, and
@@ -198,15 +209,8 @@ private:
     void showFileNotices(const QString& unsavedFile = QString());
 
     QString m_appDir;
-    double m_scale = 1.0;
-    int m_scaleIndex = 0;
-    std::array<QPixmap, 17> m_backgrounds; // per scale index, made when first needed
-    bool m_backgroundPending = true;       // the start-up copy is still on its worker
+    WindowChrome* m_chrome = nullptr;
     QPixmap m_bat1, m_bat2;
-
-    bool m_dragging = false;
-    QPoint m_dragStart;
-    QPoint m_frameStart;
 
     std::future<std::unique_ptr<DeviceSettings>> m_otherProfiles;
     std::unique_ptr<DeviceSettings> m_edited;
@@ -246,12 +250,10 @@ private:
     QList<KestAction*> m_slotActions;
     MouseView* m_mouseView = nullptr;
     KestPushButton* m_mouseButton = nullptr;
-    KestPushButton* m_languageButton = nullptr;
     KestPushButton* m_profileButton = nullptr;
     KestPushButton* m_slotMenuButton = nullptr;
     KestMenu* m_profileMenu = nullptr;
     KestMenu* m_slotMenu = nullptr;
-    KestMenu* m_languageMenu = nullptr;
     KestMenu* m_mouseMenu = nullptr;
     KestLineEdit* m_nameEdit = nullptr;
     KestLabel* m_nameCaption = nullptr;
@@ -260,8 +262,7 @@ private:
     KestLabel* m_dongleIcon = nullptr;
     KestLabel* m_chargeIcon = nullptr;
     KestProgressBar* m_battery = nullptr;
-    QTranslator* m_translator = nullptr;
-    QTranslator* m_qtTranslator = nullptr; // Qt's own dialogs
+    LanguageSwitch* m_language = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;
     DeviceLender* m_lender = nullptr;

@@ -101,17 +101,47 @@ void MainWindow::deleteProfile() {
         finishProfileCommand(m_profiles->remove(name));
 }
 
-void MainWindow::resetProfile(bool all) {
-    const QString question = all ? tr("Are you sure you want reset all profiles?")
-                                 : tr("Are you sure you want reset this profile?");
-    if (showMessage(KestMessageBox::Question, question) != 1) return;
-    if (all) {
-        finishProfileCommand(m_profiles->resetAll());
+void MainWindow::resetProfile() {
+    if (showMessage(KestMessageBox::Question, tr("Are you sure you want reset this profile?")) != 1)
         return;
-    }
     const ProfileController::Outcome outcome = m_profiles->reset();
     retranslate();
     finishProfileCommand(outcome);
+}
+
+void MainWindow::resetAllProfiles() {
+    if (showMessage(KestMessageBox::Question, tr("Are you sure you want reset all profiles?")) == 1)
+        finishProfileCommand(m_profiles->resetAll());
+}
+
+void MainWindow::addProfile() {
+    finishProfileCommand(m_profiles->add());
+}
+
+void MainWindow::copyProfile() {
+    finishProfileCommand(m_profiles->copy());
+}
+
+void MainWindow::renameProfile() {
+    finishProfileCommand(m_profiles->rename(m_nameEdit->text(), false));
+}
+
+void MainWindow::exportProfile() {
+    const QString path =
+        chooseFile(true, QT_TR_NOOP("Save Profile File"), QT_TR_NOOP("Profile File(*.prof)"));
+    if (!path.isEmpty()) finishProfileCommand(m_profiles->exportProfile(path));
+}
+
+void MainWindow::importProfile() {
+    const QString path =
+        chooseFile(false, QT_TR_NOOP("Load Profile File"), QT_TR_NOOP("Profile File(*.prof)"));
+    if (!path.isEmpty()) finishProfileCommand(m_profiles->importProfile(path));
+}
+
+void MainWindow::exportConfig() {
+    const QString path =
+        chooseFile(true, QT_TR_NOOP("Save Config File"), QT_TR_NOOP("Config File(*.conf)"));
+    if (!path.isEmpty()) finishProfileCommand(m_profiles->exportConfig(path));
 }
 
 QString MainWindow::chooseFile(bool save, const char* caption, const char* filter) {
@@ -120,8 +150,8 @@ QString MainWindow::chooseFile(bool save, const char* caption, const char* filte
 }
 
 void MainWindow::importConfig() {
-    const QString path = chooseFile(false, QT_TRANSLATE_NOOP("MainWindow", "Load Config File"),
-                                    QT_TRANSLATE_NOOP("MainWindow", "Config File(*.conf)"));
+    const QString path =
+        chooseFile(false, QT_TR_NOOP("Load Config File"), QT_TR_NOOP("Config File(*.conf)"));
     if (path.isEmpty()) return;
     const ProfileController::Outcome outcome = m_profiles->importConfig(path);
     if (outcome.done) {

@@ -359,7 +359,7 @@ ButtonPanel::Outcome ButtonPanel::assign(int record, int code) {
         return Outcome::Assigned;
     }
     case FunctionKind::FireKey: {
-        const bool fire = b.Fun == 12;
+        const bool fire = b.Fun == kFireKeyCode;
         FireKeyDialog dialog(this, m_scale, fire ? b.Res1 : 0, fire ? b.LoopNumber : 0,
                              fire ? b.KeyNumber : 0);
         if (dialog.exec() != QDialog::Accepted) return Outcome::Cancelled;
@@ -367,7 +367,7 @@ ButtonPanel::Outcome ButtonPanel::assign(int record, int code) {
         return Outcome::Assigned;
     }
     case FunctionKind::Sniper: {
-        SniperDialog dialog(this, m_scale, readSensorModel(), b.Fun == 55 ? b.Res1 : 0);
+        SniperDialog dialog(this, m_scale, readSensorModel(), b.Fun == kSniperCode ? b.Res1 : 0);
         if (dialog.exec() != QDialog::Accepted) return Outcome::Cancelled;
         assignSniper(b, dialog.step());
         return Outcome::Assigned;

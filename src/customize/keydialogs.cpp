@@ -1,5 +1,5 @@
 #include "keydialogs.h"
-
+#include "buttonfunctions.h"
 #include "kestlabel.h"
 #include "kestpushbutton.h"
 #include "keyboardhook.h"
@@ -161,7 +161,7 @@ ComboKeyDialog::ComboKeyDialog(QWidget* parent, double scale, const ButtonInfo& 
 
     // A stored combination is a press and a release per key; the first five
     // steps name every key of the widest combination.
-    if (button.Fun == 7) {
+    if (button.Fun == kComboKeyCode) {
         for (int i = 0; i < 5; ++i) {
             quint8 code = 0;
             if (button.KeyInfo[i].map == 0 || !usageToKeyCode(button.KeyInfo[i].map, code))

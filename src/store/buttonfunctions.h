@@ -54,6 +54,11 @@ constexpr int kMacroCode = 200;
 constexpr int kGunFileCode = 510;
 constexpr int kLeftCode = 1;
 constexpr int kSingleKeyCode = 6;
+constexpr int kComboKeyCode = 7;
+constexpr int kFireKeyCode = 12;
+constexpr int kScrollUpCode = 52;
+constexpr int kScrollDownCode = 53;
+constexpr int kSniperCode = 55;
 
 // The catalogue entry of a code, nullptr for codes without one.
 const ButtonFunction* functionForCode(int code);
