@@ -29,7 +29,6 @@
 #include "lightingpanel.h"
 #include "macropage.h"
 #include "macropanel.h"
-#include "mousestatus.h"
 #include "mouseview.h"
 #include "paths.h"
 #include "pointerspeed.h"
@@ -43,16 +42,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDebug>
-#include <QFileDialog>
 #include <QGuiApplication>
-#include <QImage>
-#include <QLibraryInfo>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
 #include <future>
 #include <malloc.h>
 

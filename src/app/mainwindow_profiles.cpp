@@ -3,29 +3,18 @@
 // the progress dialog.
 #include "mainwindow.h"
 
-#include "appconfig.h"
 #include "commands.h"
-#include "defaults.h"
-#include "filename.h"
-#include "inifile.h"
 #include "kestaction.h"
 #include "kestlineedit.h"
 #include "kestmenu.h"
 #include "kestmessagebox.h"
 #include "kestprocessdialog.h"
 #include "kestpushbutton.h"
-#include "paths.h"
 #include "pointerspeed.h"
-#include "profilefile.h"
-#include "profilelibrary.h"
 #include "protocol.h"
 #include "settingswriteworker.h"
-#include "statuspollthread.h"
 
-#include <QDebug>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 
 namespace {
 constexpr int kMaxProfileMenuEntries = 200;
