@@ -34,6 +34,7 @@
 #include "pointerspeed.h"
 #include "productdef.h"
 #include "profilefile.h"
+#include "profilepanel.h"
 #include "settingsrange.h"
 #include "singleinstance.h"
 #include "statuspollthread.h"
@@ -107,45 +108,6 @@ const QVector<MainWindow::CommandButton>& MainWindow::commandButtons() {
          &kTab,
          &W::showTab<MacroTab>,
          kHeld | kOnPress},
-        {"btnAdd", QT_TR_NOOP("ADD"), {24, 406, 78, 28}, &kCommand, &W::addProfile, kHeld},
-        {"btnCopy", QT_TR_NOOP("COPY"), {108, 406, 78, 28}, &kCommand, &W::copyProfile, kHeld},
-        {"btnDelete",
-         QT_TR_NOOP("DELETE"),
-         {192, 406, 78, 28},
-         &kCommand,
-         &W::deleteProfile,
-         kHeld},
-        {"btnReset", QT_TR_NOOP("RESET"), {24, 438, 120, 28}, &kCommand, &W::resetProfile, kHeld},
-        {"btnResetAll",
-         QT_TR_NOOP("Reset All"),
-         {150, 438, 120, 28},
-         &kCommand,
-         &W::resetAllProfiles,
-         kHeld},
-        {"btnLoadConfig",
-         QT_TR_NOOP("LOAD1"),
-         {24, 470, 120, 28},
-         &kCommand,
-         &W::importConfig,
-         kHeld},
-        {"btnSaveConfig",
-         QT_TR_NOOP("SAVE"),
-         {150, 470, 120, 28},
-         &kCommand,
-         &W::exportConfig,
-         kHeld},
-        {"btnImportProfile",
-         QT_TR_NOOP("IMPORT"),
-         {24, 502, 120, 28},
-         &kCommand,
-         &W::importProfile,
-         kHeld},
-        {"btnExportProfile",
-         QT_TR_NOOP("EXPORT"),
-         {150, 502, 120, 28},
-         &kCommand,
-         &W::exportProfile,
-         kHeld},
         {"btnOk", QT_TR_NOOP("OK"), {636, 578, 96, 32}, &kCommand, &W::applyAndClose, kHeld},
         {"btnCancel", QT_TR_NOOP("Cancel"), {742, 578, 96, 32}, &kCommand, &W::cancelEdits, kHeld},
         {"btnApply", QT_TR_NOOP("Apply"), {848, 578, 96, 32}, &kCommand, &W::apply, kHeld},
@@ -155,7 +117,6 @@ const QVector<MainWindow::CommandButton>& MainWindow::commandButtons() {
          &kCommand,
          &W::updateFirmware,
          kHeld | kOnPress},
-        {"btnApplyName", nullptr, {244, 368, 26, 28}, &kCommand, &W::renameProfile, kHeld},
         // The five on-mouse profiles only show which one is in use; the menu
         // below them is what switches.
         {"slot0", nullptr, {24, 84, 246, 32}, &kSlot, &W::refreshPages, kHeld},
@@ -164,7 +125,6 @@ const QVector<MainWindow::CommandButton>& MainWindow::commandButtons() {
         {"slot3", nullptr, {24, 198, 246, 32}, &kSlot, &W::refreshPages, kHeld},
         {"slot4", nullptr, {24, 236, 246, 32}, &kSlot, &W::refreshPages, kHeld},
         {"btnSlotMenu", nullptr, {24, 278, 246, 28}, &kDropDown, nullptr, kHeld},
-        {"btnProfileList", nullptr, {24, 312, 246, 28}, &kDropDown, nullptr, kHeld},
         {"btnLanguage", nullptr, {770, 30, 116, 26}, &kDropDown, nullptr, 0},
     };
     return table;
@@ -218,6 +178,17 @@ MainWindow::MainWindow(QWidget* parent)
     m_sent = settingsLoad.get();
     *m_edited = *m_sent;
     m_profiles = std::make_unique<ProfileController>(*m_edited, *m_sent, m_profileList);
+    ProfilePanel::Hooks hooks;
+    hooks.refreshPages = [this] { refreshPages(); };
+    hooks.retranslate = [this] { retranslate(); };
+    hooks.freshStart = [this] {
+        selectTab(LightingTab);
+        applyButtonArt();
+    };
+    hooks.write = [this](bool everything) { writeToMouse(everything); };
+    hooks.clicked = [this] { showFileNotices(); };
+    m_profilePanel = std::make_unique<ProfilePanel>(this, *m_profiles, m_profileList, hooks);
+    m_nameEdit = m_profilePanel->nameEdit();
     auto rest = std::make_unique<DeviceSettings>();
     rest->currentProfile = m_sent->currentProfile;
     std::copy(std::begin(m_sent->profileNames), std::end(m_sent->profileNames),
@@ -346,19 +317,6 @@ void MainWindow::buildControls() {
     m_slotMenuButton = button(QStringLiteral("btnSlotMenu"));
     m_slotMenuButton->setMenu(m_slotMenu);
 
-    m_profileMenu = new KestMenu(this, 152);
-    connect(m_profileMenu, &QMenu::triggered, this,
-            [this](QAction* a) { finishProfileCommand(m_profiles->choose(a->text())); });
-    m_profileButton = button(QStringLiteral("btnProfileList"));
-    m_profileButton->setMenu(m_profileMenu);
-
-    m_nameCaption = new KestLabel(this);
-    m_nameCaption->setProperty("logicalRect", QRect(26, 344, 100, 20));
-    m_nameEdit = new KestLineEdit(this);
-    m_nameEdit->setMaxLength(kMaxFileNameLength);
-    m_nameEdit->setProperty("logicalRect", QRect(24, 368, 214, 28));
-    connect(m_nameEdit, &QLineEdit::returnPressed, this, &MainWindow::slotProfileNameChange);
-
     m_titleLabel = new KestLabel(readMouseList0(), this);
     m_titleLabel->setProperty("logicalRect", QRect(62, 18, 210, 26));
     m_versionLabel = new KestLabel(productVersion(), this);
@@ -471,7 +429,7 @@ void MainWindow::layoutWindow() {
         b->refreshFont();
     m_nameEdit->refreshStyle();
     m_battery->refreshStyle();
-    for (KestMenu* menu : {m_profileMenu, m_slotMenu, m_language->menu()})
+    for (KestMenu* menu : {m_profilePanel->menu(), m_slotMenu, m_language->menu()})
         menu->refreshStyle();
     for (auto& page : m_pages)
         page->applyScale(scale());
@@ -565,18 +523,12 @@ void MainWindow::retranslate() {
         if (c.text) button(QLatin1String(c.name))->setLabel(tr(c.text));
     m_mouseView->frontButton()->setLabel(tr("Front"));
     m_mouseView->sideButton()->setLabel(tr("Side"));
-    button(QStringLiteral("btnExportProfile"))->setToolTip(tr("Save Profile File"));
-    button(QStringLiteral("btnImportProfile"))->setToolTip(tr("Load Profile File"));
-    button(QStringLiteral("btnApplyName"))->setLabel(QStringLiteral("\u2713"));
-    button(QStringLiteral("btnApplyName"))->setToolTip(tr("Press Enter To Apply"));
     for (int i = 0; i < kProfileCount; ++i) {
         m_slotActions[i]->setText(tr("Mode") + QStringLiteral(" %1").arg(i + 1));
         m_slotButtons[i]->setLabel(tr("Profile") + QStringLiteral(" %1").arg(i + 1));
     }
     m_slotMenuButton->setLabel(m_slotActions[m_edited->currentProfile % kProfileCount]->text());
-    m_profileButton->setLabel(m_edited->profileNames[m_edited->currentProfile % kProfileCount]);
-    m_nameCaption->setText(tr("NAME"));
-    m_nameEdit->setToolTip(tr("Press Enter To Apply"));
+    m_profilePanel->retranslate();
     m_language->refreshLabel();
     if (m_trayMenu) {
         m_loadAction->setText(tr("&Load Config"));
@@ -670,7 +622,7 @@ void MainWindow::slotPopOneClickBox() {
 void MainWindow::slotEnableButtons(bool bEnable) {
     for (const CommandButton& c : commandButtons())
         if (c.flags & kHeld) button(QLatin1String(c.name))->setEnabled(bEnable);
-    m_nameEdit->setEnabled(bEnable);
+    m_profilePanel->setHeld(!bEnable);
     for (auto& page : m_pages)
         page->setEditable(bEnable);
 }

@@ -36,6 +36,7 @@ class StatusThreadControl;
 class LazyPage;
 class LanguageSwitch;
 class MouseView;
+class ProfilePanel;
 class WindowChrome;
 class StatusPollThread;
 class QScreen;
@@ -102,7 +103,6 @@ public slots:
     void slotPopOneClickBox();
     void slotEnableButtons(bool bEnable);
     void slotLiftChange(quint8 iLift);
-    void slotProfileNameChange();
     void slotRefreshProfile(quint8 iProfile);
     void slotRefreshDPIStage(quint8 iDPI);
     void slotRefreshRate(quint8 iRate);
@@ -182,22 +182,8 @@ private:
     void apply();
     void updateFirmware();
 
-    // Profile commands: the questions and file choices around the
-    // controller's commands, then what their outcome asks for.
+    // The profile menu from the list (the device side rereads the list).
     void rebuildProfileMenu();
-    void addProfile();
-    void copyProfile();
-    void renameProfile();
-    void deleteProfile();
-    void resetProfile();
-    void resetAllProfiles();
-    void exportProfile();
-    void importProfile();
-    void exportConfig();
-    void importConfig();
-    // The chosen file, or empty; `save` asks for a new one.
-    QString chooseFile(bool save, const char* caption, const char* filter);
-    void finishProfileCommand(const ProfileController::Outcome& outcome);
 
     // The mouse view, for the device side: the wheel art of the product, and
     // the pictures (a fresh view when the device side asked for one).
@@ -243,6 +229,7 @@ private:
     QStringList m_mouseNames;
 
     std::unique_ptr<ProfileController> m_profiles;
+    std::unique_ptr<ProfilePanel> m_profilePanel;
 
     // Controls.
     QList<KestPushButton*> m_tabButtons;
@@ -250,13 +237,10 @@ private:
     QList<KestAction*> m_slotActions;
     MouseView* m_mouseView = nullptr;
     KestPushButton* m_mouseButton = nullptr;
-    KestPushButton* m_profileButton = nullptr;
     KestPushButton* m_slotMenuButton = nullptr;
-    KestMenu* m_profileMenu = nullptr;
     KestMenu* m_slotMenu = nullptr;
     KestMenu* m_mouseMenu = nullptr;
     KestLineEdit* m_nameEdit = nullptr;
-    KestLabel* m_nameCaption = nullptr;
     KestLabel* m_versionLabel = nullptr;
     KestLabel* m_titleLabel = nullptr;
     KestLabel* m_dongleIcon = nullptr;
