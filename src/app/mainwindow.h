@@ -4,6 +4,7 @@
 
 #include "kestmessagebox.h"
 #include "lowbattery.h"
+#include "profilecontroller.h"
 #include "records.h"
 
 #include <QPixmap>
@@ -11,6 +12,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QSystemTrayIcon>
+#include <QVector>
 
 #include <QWidget>
 #include <array>
@@ -27,12 +29,15 @@ class KestLineEdit;
 
 class KestMenu;
 class KestProgressBar;
-class ButtonPanel;
 class KestPushButton;
 class OsdNotifier;
 class QMenu;
 class QTranslator;
 class LazyPage;
+class LanguageSwitch;
+class MouseView;
+class ProfilePanel;
+class WindowChrome;
 class QScreen;
 class QTimer;
 
@@ -65,8 +70,8 @@ public:
     int batteryLevelShown() const { return m_batteryLevel; }
     QString batteryText() const;
     bool chargingIconVisible() const;
-    double scale() const { return m_scale; }
-    int scaleIndex() const { return m_scaleIndex; }
+    double scale() const;
+    int scaleIndex() const;
     int currentTab() const { return m_tab; }
     const DeviceSettings& editedSettings() const { return *m_edited; }
     DeviceSettings& editedSettings() { return *m_edited; }
@@ -95,40 +100,26 @@ public:
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
-    void SelBtnChanged(quint8 iBtn, quint8 iType);
-    void slotGotoMacro(quint8 iBtn);
-    void slot_show_profilename(QAction* action);
     void slot_show_mousename(QAction* action);
     void slotPopOneClickBox();
-    void OnProfileMenuCheck(QWidget* item);
     void slotEnableButtons(bool bEnable);
     void slotLiftChange(quint8 iLift);
-    void slotProfileNameChange();
     void slotRefreshProfile(quint8 iProfile);
     void slotRefreshDPIStage(quint8 iDPI);
-    void slotRefreshLightMode(quint8 iBuff1);
     void slotRefreshRate(quint8 iRate);
     void slotWarning();
     void onBatteryChanged(const BatteryState& battery);
     // The mouse's own buttons changed these (-1: not told).
     void onMouseChanged(int profile, int dpiStage, int rate);
-    void slotMouseOver(KestPushButton* btn, bool bType);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void onButtonClicked();
-    void onButtonPressed(KestPushButton* button);
     void onSlotAction(QAction* action);
-    void onLanguageAction(QAction* action);
-    void loadLanguage(int index);
     void onQuitRequested();
     void setStartWithDesktop(bool on);
     // The command-line tool wrote while it had the mouse: the files are reread.
@@ -138,25 +129,21 @@ private slots:
 
 private:
     // Construction pieces, in the order the constructor runs them.
-    void applyScaleFromScreen(const QScreen* screen);
     void buildControls();
     void buildPages();
-    // The CUSTOMIZE page's button window, nullptr until the tab first opens.
-    ButtonPanel* buttonWindow() const;
-    // Names each marker after the button it stands for, with its function.
-    void refreshMarkers();
     // Redraws the front view's lights in the current profile's lighting; call
     // whenever the effect or its colour may have changed.
     void refreshMouseTint();
-    // The record a marker stands for (-1 for none).
-    int markerRecord(const KestPushButton* marker) const;
     // Builds the page behind `tab` if it is not built yet.
     void ensurePage(int tab);
     void setupTabOrder();
     void buildTray();
     void layoutWindow();
-    KestPushButton* makeButton(const QString& objectName, const QStringList& images,
-                               const QRect& logical);
+
+    // The window's own buttons, one table: what each is called, says, where
+    // it sits and what a click (or already the press) does.
+    struct CommandButton;
+    static const QVector<CommandButton>& commandButtons();
 
     // Takes in the profiles not in use, read beside the first paint.
     void joinOtherProfiles();
@@ -174,42 +161,29 @@ private:
     void warnLowBattery(LowBatteryWarning warning, int level);
     void startFirmwareUpdate(bool cableSeen);
 
-    // Profile commands.
-    void rebuildProfileMenu();
-    void chooseProfile(const QString& name);
-    void addProfile();
-    void copyProfile();
-    void renameProfile(bool byEnter);
-    void deleteProfile();
-    void resetProfile();
-    void resetAllProfiles();
-    void exportProfile();
-    void importProfile();
-    void exportConfig();
-    void importConfig();
-    QStringList otherBindings() const;
-    void bindCurrent(const QString& name);
+    // What the command buttons do.
+    template <int Tab> void showTab() { selectTab(Tab); }
+    void closeWindow();
+    void applyAndClose();
+    void cancelEdits();
+    void apply();
+    void updateFirmware();
 
-    // Views and markers.
-    void showMouseView(bool front);
+    // The profile menu from the list (the device side rereads the list).
+    void rebuildProfileMenu();
+
+    // The mouse view, for the device side: the wheel art of the product, and
+    // the pictures (a fresh view when the device side asked for one).
     void applyButtonArt();
     void loadMouseImages();
-    void setMouseImage(const QString& file);
     int showMessage(int kind, const QString& text, const QString& title = QString());
     // One notice for what the settings store met since the last one (damaged,
     // repaired or locked files) and, when given, the file a save could not write.
     void showFileNotices(const QString& unsavedFile = QString());
 
     QString m_appDir;
-    double m_scale = 1.0;
-    int m_scaleIndex = 0;
-    std::array<QPixmap, 17> m_backgrounds; // per scale index, made when first needed
-    bool m_backgroundPending = true;       // the start-up copy is still on its worker
+    WindowChrome* m_chrome = nullptr;
     QPixmap m_bat1, m_bat2;
-
-    bool m_dragging = false;
-    QPoint m_dragStart;
-    QPoint m_frameStart;
 
     std::future<std::unique_ptr<DeviceSettings>> m_otherProfiles;
     std::unique_ptr<DeviceSettings> m_edited;
@@ -228,42 +202,28 @@ private:
     QPointer<KestMessageBox> m_warningBox;
     bool m_devicesStarted = false;
     bool m_painted = false;
-    bool m_batteryKnown = false;   // a battery report arrived in this run
-    bool m_mouseImageStale = true; // the mouse view waits for its tab
-    bool m_frontView = true;
-    bool m_mouseLit = false; // the product has lighting for the front view to show
-    QString m_mouseFile;     // the picture the mouse view shows
-    int m_selectedMarker[3] = {0, 0, 0};
-    // False while the macro page records or edits: nothing else may change.
-    bool m_pageButtonsEnabled = true;
+    bool m_batteryKnown = false; // a battery report arrived in this run
     QStringList m_profileList;
 
+    std::unique_ptr<ProfileController> m_profiles;
+    std::unique_ptr<ProfilePanel> m_profilePanel;
+
     // Controls.
-    QList<KestPushButton*> m_buttons; // every skinned button, for enable/disable
     QList<KestPushButton*> m_tabButtons;
     QList<KestPushButton*> m_slotButtons;
-    QList<KestPushButton*> m_frontMarkers;
-    QList<KestPushButton*> m_sideMarkers;
-    QList<KestPushButton*> m_extraMarkers;
     QList<KestAction*> m_slotActions;
+    MouseView* m_mouseView = nullptr;
     KestPushButton* m_mouseButton = nullptr;
-    KestPushButton* m_languageButton = nullptr;
-    KestPushButton* m_profileButton = nullptr;
     KestPushButton* m_slotMenuButton = nullptr;
-    KestMenu* m_profileMenu = nullptr;
     KestMenu* m_slotMenu = nullptr;
-    KestMenu* m_languageMenu = nullptr;
     KestMenu* m_mouseMenu = nullptr;
     KestLineEdit* m_nameEdit = nullptr;
-    KestLabel* m_nameCaption = nullptr;
     KestLabel* m_versionLabel = nullptr;
     KestLabel* m_titleLabel = nullptr;
-    KestLabel* m_mouseImage = nullptr;
     KestLabel* m_dongleIcon = nullptr;
     KestLabel* m_chargeIcon = nullptr;
     KestProgressBar* m_battery = nullptr;
-    QTranslator* m_translator = nullptr;
-    QTranslator* m_qtTranslator = nullptr; // Qt's own dialogs
+    LanguageSwitch* m_language = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;
     QAction* m_loadAction = nullptr;

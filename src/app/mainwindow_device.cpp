@@ -3,7 +3,7 @@
 // changes. The mouse itself is the session's.
 #include "mainwindow.h"
 
-#include "customizepage.h"
+#include "mouseview.h"
 
 #include "appconfig.h"
 #include "defaults.h"
@@ -32,9 +32,7 @@ void MainWindow::connectSession() {
     connect(m_session, &MouseSession::batteryChanged, this, &MainWindow::onBatteryChanged);
     connect(m_session, &MouseSession::mouseChanged, this, &MainWindow::onMouseChanged);
     connect(m_session, &MouseSession::mouseReplaced, this, [this] {
-        for (int& s : m_selectedMarker)
-            s = 0;
-        m_frontView = true;
+        m_mouseView->resetView();
         reloadForMouse();
     });
     connect(m_session, &MouseSession::accessChanged, this,
@@ -123,8 +121,7 @@ void MainWindow::reloadForMouse() {
     writeDefaultProfileFile();
     selectTab(LightingTab);
     applyButtonArt();
-    if (m_pages[CustomizeTab]->built())
-        static_cast<CustomizePage*>(m_pages[CustomizeTab]->page())->relayout();
+    m_pages[CustomizeTab]->relayout();
     refreshPages();
     layoutWindow();
 }

@@ -7,6 +7,7 @@ bool LazyPage::build(DeviceSettings& edited, double scale) {
     m_page = m_make();
     if (!m_page) return false;
     m_page->applyScale(scale);
+    m_page->setEditable(m_editable);
     m_page->retranslate();
     m_page->refresh(edited);
     return true;
@@ -30,4 +31,13 @@ void LazyPage::retranslate() {
 
 void LazyPage::applyScale(double scale) {
     if (m_page) m_page->applyScale(scale);
+}
+
+void LazyPage::relayout() {
+    if (m_page) m_page->relayout();
+}
+
+void LazyPage::setEditable(bool editable) {
+    m_editable = editable;
+    if (m_page) m_page->setEditable(editable);
 }

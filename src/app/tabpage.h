@@ -24,6 +24,11 @@ public:
     virtual void retranslate() = 0;
     // Lays the page out again at the display scale.
     virtual void applyScale(double scale) = 0;
+    // Lays the page out again for another product's definition.
+    virtual void relayout() {}
+    // False while another page holds the window (the macro page recording):
+    // the page takes no edits meanwhile.
+    virtual void setEditable(bool) {}
 };
 
 // A page built the first time its tab is opened, so start-up pays only for the
@@ -46,8 +51,11 @@ public:
     void collect(DeviceSettings& edited) override;
     void retranslate() override;
     void applyScale(double scale) override;
+    void relayout() override;
+    void setEditable(bool editable) override;
 
 private:
     Factory m_make;
     std::unique_ptr<TabPage> m_page;
+    bool m_editable = true; // handed on when the page is built
 };

@@ -381,7 +381,7 @@ ButtonPanel::Outcome ButtonPanel::assign(int record, int code) {
         }
         const QStringList names = readMacroNames();
         if (names.isEmpty()) {
-            emit GotoMacroTab(3);
+            emit macroNeeded();
             return Outcome::Refused;
         }
         const bool same = b.Fun == code;

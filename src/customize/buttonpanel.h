@@ -50,7 +50,8 @@ public:
 
 signals:
     void SelBtnControl(KestPushButton* btn, bool bType);
-    void GotoMacroTab(quint8 iBtn);
+    // A macro was picked while none is saved: the macro page should open.
+    void macroNeeded();
     void PopOneClickBox();
     // A record's assignment changed.
     void assignmentChanged(int record);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <appconfig.h>
+#include <buttonfunctions.h>
 #include <cstring>
 #include <keycodes.h>
 #include <productdef.h>
@@ -279,7 +280,7 @@ ButtonRecord macroRecord(ButtonInfo& b, MacroIndexMap& macros) {
     if (it == macros.end()) it = macros.insert(b.macroname, macros.size());
     const uint8_t index = uint8_t(it.value());
     b.Res4 = index;
-    const uint8_t type = b.Fun == 510 ? 0x9D : 0x91;
+    const uint8_t type = b.Fun == kGunFileCode ? 0x9D : 0x91;
     switch (b.Res1) {
     case 1:
         return {type, uint8_t(index | 0x80), 0xFF, 0xFF};
@@ -300,22 +301,22 @@ ButtonRecord encodeButton(ButtonInfo& b, int sensor, MacroIndexMap& macros) {
     for (const ConsumerKey& c : kConsumerKeys)
         if (c.fun == b.Fun) return {0x8E, 1, uint8_t(c.usage & 0xFF), uint8_t(c.usage >> 8)};
     switch (b.Fun) {
-    case 6: {
+    case kSingleKeyCode: {
         uint8_t usage = 0;
         if (!keyCodeToUsage(b.Res1, usage)) usage = 0;
         return {0x90, 0, usage, 0};
     }
-    case 7:
+    case kComboKeyCode:
         return comboRecord(b);
-    case 12:
+    case kFireKeyCode:
         if (b.Res1 == 0) return {0x99, 0x81, 3, 0};
         return {0x99, b.Res1, uint8_t(b.LoopNumber & 0xFF), uint8_t((b.KeyNumber / 10) & 0xFF)};
-    case 55: {
+    case kSniperCode: {
         const uint8_t e = sniperValue(b.Res1, sensor);
         return {0x9A, 1, e, e};
     }
-    case 200:
-    case 510:
+    case kMacroCode:
+    case kGunFileCode:
         return macroRecord(b, macros);
     default:
         return {0, 0, 0, 0};

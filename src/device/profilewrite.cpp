@@ -7,6 +7,7 @@
 
 #include <QThread>
 #include <atomic>
+#include <buttonfunctions.h>
 #include <defaults.h>
 #include <filename.h>
 #include <inifile.h>
@@ -37,7 +38,7 @@ uint8_t encodeMacroImages(const DeviceSettings& staged, MacroIndexMap macros, Ma
     }
     for (const MouseProfile& p : staged.profiles) {
         for (const ButtonInfo& b : p.buttons) {
-            if (b.Fun != 200 && b.Fun != 510) continue;
+            if (b.Fun != kMacroCode && b.Fun != kGunFileCode) continue;
             // Every listed macro is encoded once; later buttons using one of
             // them (or any button once the map is empty) need nothing more.
             const auto it = macros.find(b.macroname);

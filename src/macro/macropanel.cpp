@@ -62,31 +62,6 @@ constexpr int kMidX = 170, kMidW = 275;
 constexpr int kRightX = 457, kRightW = 205, kOpW = 97, kOp2X = 560;
 constexpr int kPanelY = 198;
 
-const char* const kStepButtons[][2] = {
-    {"btnEdit", QT_TRANSLATE_NOOP("MacroPanel", "EDIT")},
-    {"btnStepDelete", QT_TRANSLATE_NOOP("MacroPanel", "DELETE")},
-    {"btnTop", QT_TRANSLATE_NOOP("MacroPanel", "TOP")},
-    {"btnBottom", QT_TRANSLATE_NOOP("MacroPanel", "BOTTOM")},
-    {"btnMoveUp", QT_TRANSLATE_NOOP("MacroPanel", "MOVE UP")},
-    {"btnMoveDown", QT_TRANSLATE_NOOP("MacroPanel", "MOVE DOWN")},
-    {"btnClear", QT_TRANSLATE_NOOP("MacroPanel", "CLEAR")},
-    {"btnInsertDelay", QT_TRANSLATE_NOOP("MacroPanel", "INSERT DELAY")},
-    {"btnSave", QT_TRANSLATE_NOOP("MacroPanel", "SAVE")},
-    {"btnCancel", QT_TRANSLATE_NOOP("MacroPanel", "CANCEL")},
-    {"btnGunSet", QT_TRANSLATE_NOOP("MacroPanel", "GUN SET")},
-};
-
-const char* const kMacroButtons[][2] = {
-    {"btnMouseAction", QT_TRANSLATE_NOOP("MacroPanel", "MOUSE ACTION")},
-    {"btnNew", QT_TRANSLATE_NOOP("MacroPanel", "NEW")},
-    {"btnMacroDelete", QT_TRANSLATE_NOOP("MacroPanel", "DELETE")},
-    {"btnRename", QT_TRANSLATE_NOOP("MacroPanel", "CHANGE NAME")},
-    {"btnImport", QT_TRANSLATE_NOOP("MacroPanel", "IMPORT")},
-    {"btnExport", QT_TRANSLATE_NOOP("MacroPanel", "EXPORT")},
-    {"btnStart", QT_TRANSLATE_NOOP("MacroPanel", "START")},
-    {"btnStop", QT_TRANSLATE_NOOP("MacroPanel", "STOP")},
-};
-
 const char* const kLoopTexts[] = {QT_TRANSLATE_NOOP("MacroPanel", "LOOPS TIME(1-255)"),
                                   QT_TRANSLATE_NOOP("MacroPanel", "REPEAT RUN WHEN KEY DOWN"),
                                   QT_TRANSLATE_NOOP("MacroPanel", "REPEAT RUN UNTIL THE KEY DOWN")};
@@ -96,6 +71,116 @@ QString tx(const char* source) {
 }
 
 } // namespace
+
+const QVector<MacroPanel::Command>& MacroPanel::commands() {
+    using P = MacroPanel;
+    // Step operations two to a row, GUN SET alone below.
+    auto op = [](int i) { return QRect(i % 2 ? kOp2X : kRightX, 10 + 30 * (i / 2), kOpW, 26); };
+    static const QVector<Command> table = {
+        {"btnMouseAction",
+         QT_TRANSLATE_NOOP("MacroPanel", "MOUSE ACTION"),
+         {kLeftX, 10, kLeftW, 26},
+         Section::ListHead,
+         [](P& p) { p.mousemove_test(); },
+         kOffInBatch},
+        {"btnNew",
+         QT_TRANSLATE_NOOP("MacroPanel", "NEW"),
+         {kLeftX, 330, kHalfW, 26},
+         Section::Macros,
+         [](P& p) { p.newMacro(); },
+         0},
+        {"btnMacroDelete",
+         QT_TRANSLATE_NOOP("MacroPanel", "DELETE"),
+         {kHalf2X, 330, kHalfW, 26},
+         Section::Macros,
+         [](P& p) { p.deleteMacro(); },
+         0},
+        {"btnRename",
+         QT_TRANSLATE_NOOP("MacroPanel", "CHANGE NAME"),
+         {kLeftX, 362, kLeftW, 26},
+         Section::Macros,
+         [](P& p) { p.renameMacro(); },
+         0},
+        {"btnImport",
+         QT_TRANSLATE_NOOP("MacroPanel", "IMPORT"),
+         {kLeftX, 394, kHalfW, 26},
+         Section::Macros,
+         [](P& p) { p.importMacros(); },
+         0},
+        {"btnExport",
+         QT_TRANSLATE_NOOP("MacroPanel", "EXPORT"),
+         {kHalf2X, 394, kHalfW, 26},
+         Section::Macros,
+         [](P& p) { p.exportMacros(); },
+         0},
+        {"btnStart",
+         QT_TRANSLATE_NOOP("MacroPanel", "START"),
+         {kMidX, 428, kMidW, 30},
+         Section::Recording,
+         [](P& p) { p.startRecording(); },
+         kOffInBatch},
+        {"btnStop",
+         QT_TRANSLATE_NOOP("MacroPanel", "STOP"),
+         {kMidX, 428, kMidW, 30},
+         Section::Recording,
+         [](P& p) { p.stopRecording(); },
+         kOnWhileRecording},
+        {"btnEdit", QT_TRANSLATE_NOOP("MacroPanel", "EDIT"), op(0), Section::Steps,
+         [](P& p) { p.beginEdit(); }, kOffInBatch},
+        {"btnStepDelete", QT_TRANSLATE_NOOP("MacroPanel", "DELETE"), op(1), Section::Steps,
+         [](P& p) {
+             if (const int row = p.stepRow(); row >= 0) {
+                 p.m_model->removeRow(row);
+                 p.SelectRow(qMin(row, p.m_model->rowCount() - 1));
+             }
+         },
+         kOffInBatch},
+        {"btnTop", QT_TRANSLATE_NOOP("MacroPanel", "TOP"), op(2), Section::Steps,
+         [](P& p) {
+             if (const int row = p.stepRow(); row >= 0) p.moveRow(row, 0);
+         },
+         kOffInBatch},
+        {"btnBottom", QT_TRANSLATE_NOOP("MacroPanel", "BOTTOM"), op(3), Section::Steps,
+         [](P& p) {
+             if (const int row = p.stepRow(); row >= 0) p.moveRow(row, p.m_model->rowCount() - 1);
+         },
+         kOffInBatch},
+        {"btnMoveUp", QT_TRANSLATE_NOOP("MacroPanel", "MOVE UP"), op(4), Section::Steps,
+         [](P& p) {
+             if (const int row = p.stepRow(); row > 0) p.moveRow(row, row - 1);
+         },
+         kOffInBatch},
+        {"btnMoveDown", QT_TRANSLATE_NOOP("MacroPanel", "MOVE DOWN"), op(5), Section::Steps,
+         [](P& p) {
+             const int row = p.stepRow();
+             if (row >= 0 && row < p.m_model->rowCount() - 1) p.moveRow(row, row + 1);
+         },
+         kOffInBatch},
+        {"btnClear", QT_TRANSLATE_NOOP("MacroPanel", "CLEAR"), op(6), Section::Steps,
+         [](P& p) {
+             if (p.m_model->rowCount() == 0) return;
+             p.setSteps({});
+             p.m_model->setHorizontalHeaderLabels({tr("ACTION"), tr("DELAY(ms)")});
+         },
+         kOffInBatch},
+        {"btnInsertDelay", QT_TRANSLATE_NOOP("MacroPanel", "INSERT DELAY"), op(7), Section::Steps,
+         [](P& p) {
+             if (p.m_list->count() > 0) p.insertSteps({delayStep(delayCountFromMs(10, p.m_unit))});
+         },
+         kOffInBatch},
+        {"btnSave", QT_TRANSLATE_NOOP("MacroPanel", "SAVE"), op(8), Section::Steps,
+         [](P& p) { p.endEdit(true); }, kOffInBatch | kOnWhileEditing},
+        {"btnCancel", QT_TRANSLATE_NOOP("MacroPanel", "CANCEL"), op(9), Section::Steps,
+         [](P& p) { p.endEdit(false); }, kOffInBatch | kOnWhileEditing},
+        {"btnGunSet",
+         QT_TRANSLATE_NOOP("MacroPanel", "GUN SET"),
+         {kRightX, 160, kOp2X + kOpW - kRightX, 26},
+         Section::Steps,
+         [](P& p) { p.gunSet(); },
+         kOffInBatch},
+    };
+    return table;
+}
 
 MacroPanel::MacroPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("MacroPanel"));
@@ -123,13 +208,15 @@ MacroPanel::MacroPanel(QWidget* parent) : QWidget(parent) {
 
 MacroPanel::~MacroPanel() = default;
 
-KestPushButton* MacroPanel::addButton(const char* objectName, const QRect& logical) {
-    auto* b = new KestPushButton(kCommandImages, this);
-    b->setObjectName(QLatin1String(objectName));
-    connect(b, &QPushButton::clicked, this, &MacroPanel::onButtonClicked);
-    m_buttons << b;
-    place(b, logical);
-    return b;
+void MacroPanel::addButtons(Section section) {
+    for (const Command& c : commands()) {
+        if (c.section != section) continue;
+        auto* b = new KestPushButton(kCommandImages, this);
+        b->setObjectName(QLatin1String(c.name));
+        connect(b, &QPushButton::clicked, this, [this, run = c.run] { run(*this); });
+        m_buttons.emplace_back(b, &c);
+        place(b, c.rect);
+    }
 }
 
 QCheckBox* MacroPanel::addCheck(const char* objectName, const QRect& logical) {
@@ -147,7 +234,7 @@ void MacroPanel::place(QWidget* w, const QRect& logical) {
 
 void MacroPanel::buildControls() {
     // Macros.
-    addButton("btnMouseAction", {kLeftX, 10, kLeftW, 26});
+    addButtons(Section::ListHead);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("macroList"));
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -169,11 +256,7 @@ void MacroPanel::buildControls() {
     m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
     m_nameEdit->setMaxLength(kMaxFileNameLength);
     place(m_nameEdit, {kLeftX, 296, kLeftW, 26});
-    addButton("btnNew", {kLeftX, 330, kHalfW, 26});
-    addButton("btnMacroDelete", {kHalf2X, 330, kHalfW, 26});
-    addButton("btnRename", {kLeftX, 362, kLeftW, 26});
-    addButton("btnImport", {kLeftX, 394, kHalfW, 26});
-    addButton("btnExport", {kHalf2X, 394, kHalfW, 26});
+    addButtons(Section::Macros);
     m_batchBox = addCheck("chkBatch", {kLeftX, 428, kLeftW, 22});
 
     // Steps.
@@ -195,13 +278,9 @@ void MacroPanel::buildControls() {
     connect(m_view, &QTableView::clicked, this, &MacroPanel::itemClicked);
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &MacroPanel::CurrentChanged);
-    addButton("btnStart", {kMidX, 428, kMidW, 30});
-    addButton("btnStop", {kMidX, 428, kMidW, 30})->hide();
-
-    // Step operations, two to a row, GUN SET alone below.
-    for (int i = 0; i < 10; ++i)
-        addButton(kStepButtons[i][0], {i % 2 ? kOp2X : kRightX, 10 + 30 * (i / 2), kOpW, 26});
-    addButton("btnGunSet", {kRightX, 160, kOp2X + kOpW - kRightX, 26});
+    addButtons(Section::Recording);
+    control(QStringLiteral("btnStop"))->hide();
+    addButtons(Section::Steps);
 
     // Recording settings.
     m_recordDelays = addCheck("chkRecordDelays", {kRightX, kPanelY, kRightW, 22});
@@ -285,8 +364,8 @@ void MacroPanel::applyScale(double scale) {
     m_scale = scale;
     for (const auto& [w, r] : m_places)
         w->setGeometry(scaledRect(r, scale));
-    for (KestPushButton* b : std::as_const(m_buttons))
-        b->refreshFont(kButtonFont);
+    for (const auto& entry : m_buttons)
+        entry.first->refreshFont(kButtonFont);
     m_moveButton->refreshFont(kButtonFont);
     m_commandButton->refreshFont(kButtonFont);
     for (KestLabel* l : findChildren<KestLabel*>())
@@ -318,10 +397,8 @@ void MacroPanel::applyScale(double scale) {
 }
 
 void MacroPanel::retranslate() {
-    for (const auto& b : kMacroButtons)
-        if (auto* w = findChild<KestPushButton*>(QLatin1String(b[0]))) w->setLabel(tx(b[1]));
-    for (const auto& b : kStepButtons)
-        if (auto* w = findChild<KestPushButton*>(QLatin1String(b[0]))) w->setLabel(tx(b[1]));
+    for (const auto& [b, c] : m_buttons)
+        b->setLabel(tx(c->text));
     m_batchBox->setText(tr("BATCH"));
     m_recordDelays->setText(tr("RECORD DELAYS BETWEEN ACTION"));
     m_defaultDelayBox->setText(tr("INSERT DEFAULT DELAY"));
@@ -387,12 +464,10 @@ void MacroPanel::setBatch(bool on) {
         const QSignalBlocker block(m_batchBox);
         m_batchBox->setChecked(on);
     }
-    for (const auto& b : kStepButtons)
-        if (auto* w = findChild<QWidget*>(QLatin1String(b[0]))) w->setEnabled(!on);
+    for (const auto& [b, c] : m_buttons)
+        if (c->availability & kOffInBatch) b->setEnabled(!on);
     for (QWidget* w : std::as_const(m_recordingPanel))
         w->setEnabled(!on);
-    control(QStringLiteral("btnStart"))->setEnabled(!on);
-    control(QStringLiteral("btnMouseAction"))->setEnabled(!on);
     m_tree->setEnabled(!on);
     m_view->setEnabled(!on);
     rebuildList(m_current);
@@ -431,40 +506,6 @@ void MacroPanel::KestItemPressed(MouseActionItem* item) {
     const int distance = item->distance();
     if (distance < 1 || distance > kMaxMoveDistance) return;
     insertSteps(withDelay({moveStep(item->direction(), distance)}));
-}
-
-// ---- Dispatch ---------------------------------------------------------------
-
-void MacroPanel::onButtonClicked() {
-    auto* b = qobject_cast<KestPushButton*>(sender());
-    if (!b) return;
-    const QString n = b->objectName();
-    if (n == QLatin1String("btnNew"))
-        newMacro();
-    else if (n == QLatin1String("btnRename"))
-        renameMacro();
-    else if (n == QLatin1String("btnMacroDelete"))
-        deleteMacro();
-    else if (n == QLatin1String("btnImport"))
-        importMacros();
-    else if (n == QLatin1String("btnExport"))
-        exportMacros();
-    else if (n == QLatin1String("btnMouseAction"))
-        mousemove_test();
-    else if (n == QLatin1String("btnStart"))
-        startRecording();
-    else if (n == QLatin1String("btnStop"))
-        stopRecording();
-    else if (n == QLatin1String("btnEdit"))
-        beginEdit();
-    else if (n == QLatin1String("btnSave"))
-        endEdit(true);
-    else if (n == QLatin1String("btnCancel"))
-        endEdit(false);
-    else if (n == QLatin1String("btnGunSet"))
-        gunSet();
-    else
-        stepOperation(n);
 }
 
 int MacroPanel::notice(const QString& text, const QString& title, int kind) {

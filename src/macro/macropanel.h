@@ -9,6 +9,7 @@
 #include <QModelIndex>
 #include <QPointer>
 #include <QRect>
+#include <QVector>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -89,12 +90,30 @@ public slots:
     void onHookKey(quint32 scanCode, quint32 flags);
 
 private slots:
-    void onButtonClicked();
     void onListItemClicked(QListWidgetItem* item);
 
 private:
+    // The page's push buttons, one table: name, text, place, what a click
+    // does, and when the button takes clicks.
+    enum class Section { ListHead, Macros, Recording, Steps };
+    enum Availability {
+        kOffInBatch = 1,       // works on one macro's steps: off while several are chosen
+        kOnWhileRecording = 2, // the one way out of a recording
+        kOnWhileEditing = 4,   // the ways out of editing a step
+    };
+    struct Command {
+        const char* name;
+        const char* text;
+        QRect rect;
+        Section section; // where the layout makes it, in table order
+        void (*run)(MacroPanel&);
+        int availability;
+    };
+    static const QVector<Command>& commands();
+
     void buildControls();
-    KestPushButton* addButton(const char* objectName, const QRect& logical);
+    // Makes the buttons of one section of the layout, in table order.
+    void addButtons(Section section);
     QCheckBox* addCheck(const char* objectName, const QRect& logical);
     void place(QWidget* w, const QRect& logical);
 
@@ -124,7 +143,8 @@ private:
     // The delay a hand-inserted mouse step is followed by (none for type 0).
     std::vector<MacroStep> withDelay(std::vector<MacroStep> steps) const;
     void moveRow(int from, int to);
-    void stepOperation(const QString& name);
+    // The current row for a step operation; -1 with no steps or none current.
+    int stepRow() const;
 
     // Recording and editing.
     void startRecording();
@@ -182,7 +202,7 @@ private:
     QCheckBox* m_loopBoxes[3] = {};
     QCheckBox* m_batchBox = nullptr;
     std::vector<std::pair<QWidget*, QRect>> m_places;
-    QList<KestPushButton*> m_buttons;
+    std::vector<std::pair<KestPushButton*, const Command*>> m_buttons;
     QList<QWidget*> m_recordingPanel;
     QList<QWidget*> m_editorPanel;
 };

@@ -98,33 +98,8 @@ void MacroPanel::SelectRow(int row) {
     m_view->scrollTo(m_model->index(row, 0));
 }
 
-void MacroPanel::stepOperation(const QString& n) {
-    const int rows = m_model->rowCount();
-    const int row = currentRow();
-    if (n == QLatin1String("btnInsertDelay")) {
-        if (m_list->count() == 0) return;
-        insertSteps({delayStep(delayCountFromMs(10, m_unit))});
-        return;
-    }
-    if (rows == 0) return;
-    if (n == QLatin1String("btnClear")) {
-        setSteps({});
-        m_model->setHorizontalHeaderLabels({tr("ACTION"), tr("DELAY(ms)")});
-        return;
-    }
-    if (row < 0) return;
-    if (n == QLatin1String("btnStepDelete")) {
-        m_model->removeRow(row);
-        SelectRow(qMin(row, m_model->rowCount() - 1));
-    } else if (n == QLatin1String("btnTop")) {
-        moveRow(row, 0);
-    } else if (n == QLatin1String("btnBottom")) {
-        moveRow(row, rows - 1);
-    } else if (n == QLatin1String("btnMoveUp")) {
-        if (row > 0) moveRow(row, row - 1);
-    } else if (n == QLatin1String("btnMoveDown")) {
-        if (row < rows - 1) moveRow(row, row + 1);
-    }
+int MacroPanel::stepRow() const {
+    return m_model->rowCount() == 0 ? -1 : currentRow();
 }
 
 void MacroPanel::itemClicked(const QModelIndex& index) {
@@ -150,11 +125,9 @@ void MacroPanel::setHook(bool on) {
 void MacroPanel::setControlsEnabled(bool enabled) {
     // While recording only STOP acts; while editing SAVE, CANCEL, the step
     // list and the editor fields.
-    for (KestPushButton* b : std::as_const(m_buttons)) {
-        const QString n = b->objectName();
-        const bool keep =
-            n == QLatin1String("btnStop") ||
-            (m_editing && (n == QLatin1String("btnSave") || n == QLatin1String("btnCancel")));
+    for (const auto& [b, c] : m_buttons) {
+        const bool keep = (c->availability & kOnWhileRecording) ||
+                          (m_editing && (c->availability & kOnWhileEditing));
         b->setEnabled(enabled || keep);
     }
     for (QWidget* w : {static_cast<QWidget*>(m_list), static_cast<QWidget*>(m_tree),

@@ -132,7 +132,7 @@ const ButtonFunction* functionForCode(int code) {
 QString functionLabel(const ButtonInfo& button, int record) {
     if (button.Fun == kMacroCode || button.Fun == kGunFileCode) return button.macroname;
     const bool wheelRecord = record == kWheelUpEntry || record == kWheelDownEntry;
-    if ((button.Fun == 52 || button.Fun == 53) && !wheelRecord) return {};
+    if ((button.Fun == kScrollUpCode || button.Fun == kScrollDownCode) && !wheelRecord) return {};
     const ButtonFunction* f = functionForCode(button.Fun);
     return f ? QString::fromLatin1(f->label) : QString();
 }
@@ -147,7 +147,7 @@ void assignPlain(ButtonInfo& button, int code) {
 }
 
 void assignSingleKey(ButtonInfo& button, uint8_t keyCode) {
-    button.Fun = 6;
+    button.Fun = kSingleKeyCode;
     button.Res1 = keyCode;
 }
 
@@ -169,7 +169,7 @@ void assignComboKey(ButtonInfo& button, const uint8_t (&held)[5], uint8_t keyCod
         steps[n + 1] = {usage, 5, 0x00};
         ++inserted;
     }
-    button.Fun = 7;
+    button.Fun = kComboKeyCode;
 }
 
 void assignFireKey(ButtonInfo& button, int choice, uint8_t keyCode, int times, int delay) {
@@ -179,14 +179,14 @@ void assignFireKey(ButtonInfo& button, int choice, uint8_t keyCode, int times, i
         value = kMouseButtons[choice];
     else if (!keyCodeToUsage(keyCode, value))
         value = 0;
-    button.Fun = 12;
+    button.Fun = kFireKeyCode;
     button.Res1 = value;
     button.LoopNumber = times;
     button.KeyNumber = delay;
 }
 
 void assignSniper(ButtonInfo& button, uint8_t step) {
-    button.Fun = 55;
+    button.Fun = kSniperCode;
     button.Res1 = step;
 }
 

@@ -58,6 +58,8 @@ constexpr int kComboKeyCode = 7;
 constexpr int kFireKeyCode = 12;
 constexpr int kButtonOffCode = 16;
 constexpr int kLedCode = 54;
+constexpr int kScrollUpCode = 52;
+constexpr int kScrollDownCode = 53;
 constexpr int kSniperCode = 55;
 
 // A fire key's Res1 holds 129, 130 or 132 for the left, right or middle

@@ -1,5 +1,6 @@
 #include "defaults.h"
 
+#include "buttonfunctions.h"
 #include "filename.h"
 #include "inifile.h"
 #include "lightinggroup.h"
@@ -88,7 +89,7 @@ bool buttonChanged(const ButtonInfo& a, const ButtonInfo& b) {
         a.KeyNumber != b.KeyNumber || a.Res1 != b.Res1 || a.Res2 != b.Res2 || a.Res3 != b.Res3 ||
         a.Res4 != b.Res4 || stepsDiffer(a, b))
         return true;
-    if (a.Fun == 200 && b.Fun == 200)
+    if (a.Fun == kMacroCode && b.Fun == kMacroCode)
         return a.macroname != b.macroname || takeMacroWriteSign(a.macroname);
     return false;
 }
@@ -113,8 +114,8 @@ void makeDefaultProfile(MouseProfile& profile) {
         makeProductProfile(p, def);
     else
         makeBuiltInProfile(p);
-    p.buttons[kWheelUpEntry].Fun = 52;
-    p.buttons[kWheelDownEntry].Fun = 53;
+    p.buttons[kWheelUpEntry].Fun = kScrollUpCode;
+    p.buttons[kWheelDownEntry].Fun = kScrollDownCode;
     profile = p;
 }
 

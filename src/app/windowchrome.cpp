@@ -1,0 +1,120 @@
+#include "windowchrome.h"
+
+#include "kitscale.h"
+#include "kittheme.h"
+#include "mousestatus.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+// The window's background at `size`; null when the image is missing. At the
+// logical size the artwork has its own copy, a quarter of the pixels to decode.
+QImage scaledBackground(const QString& appDir, const QSize& size) {
+    if (size == QSize(WindowChrome::kWidth, WindowChrome::kHeight)) {
+        QImage exact = readSkinImage(appDir + QStringLiteral("/skin/cfgMainback-1x.png"));
+        if (exact.size() == size) return exact;
+    }
+    const QImage source = readSkinImage(appDir + QStringLiteral("/skin/cfgMainback.png"));
+    if (source.isNull()) return QImage();
+    return source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+int screenScaleIndex(const QScreen* screen) {
+    return scaleIndexForRatio((screen ? screen->logicalDotsPerInch() : 96.0) / 96.0);
+}
+
+} // namespace
+
+WindowChrome::WindowChrome(QWidget* window, const QString& appDir)
+    : QObject(window), m_window(window), m_appDir(appDir) {
+    setScaleIndex(screenScaleIndex(QGuiApplication::primaryScreen()));
+    // The background is kept only at the size it is shown: the double-size
+    // source is decoded and scaled on the worker and then let go.
+    m_startup = std::async(std::launch::async, [dir = appDir, size = scaledSize()] {
+        return scaledBackground(dir, size);
+    });
+    window->installEventFilter(this);
+}
+
+WindowChrome::~WindowChrome() {
+    if (m_startup.valid()) m_startup.wait();
+}
+
+QSize WindowChrome::scaledSize() const {
+    return QSize(int(kWidth * m_scale), int(kHeight * m_scale));
+}
+
+void WindowChrome::setScaleIndex(int index) {
+    m_index = qBound(0, index, int(m_backgrounds.size()) - 1);
+    m_scale = scaleForIndex(m_index);
+    setDisplayScale(m_scale);
+}
+
+bool WindowChrome::takeStartupBackground() {
+    QImage shown = m_startup.get();
+    if (shown.size() != m_window->size()) return false;
+    m_backgrounds[size_t(m_index)] = QPixmap::fromImage(std::move(shown));
+    return true;
+}
+
+void WindowChrome::ensureBackground() {
+    // The first layout comes before the start-up copy is in (it is made on a
+    // worker); later scales read the source again, which is rare.
+    if (m_backgrounds[size_t(m_index)].isNull() && !m_startup.valid())
+        m_backgrounds[size_t(m_index)] =
+            QPixmap::fromImage(scaledBackground(m_appDir, m_window->size()));
+}
+
+void WindowChrome::paintBackground(QPainter& painter) const {
+    const QPixmap& bg = m_backgrounds[size_t(m_index)];
+    if (!bg.isNull())
+        painter.drawPixmap(m_window->rect(), bg);
+    else
+        painter.fillRect(m_window->rect(), QColor(24, 26, 30));
+}
+
+bool WindowChrome::followScreen() {
+    const QScreen* screen = QGuiApplication::screenAt(m_window->geometry().center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const int index = screenScaleIndex(screen);
+    if (index != m_index) {
+        setScaleIndex(index);
+        return true;
+    }
+    if (m_window->size() != scaledSize()) return false;
+    const int snapped = scaleIndexForWidth(m_window->width());
+    if (snapped < 0 || snapped == m_index) return false;
+    setScaleIndex(snapped);
+    return true;
+}
+
+bool WindowChrome::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_window) return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse->button() == Qt::LeftButton) {
+            m_dragging = true;
+            m_dragStart = mouse->globalPos();
+            m_frameStart = m_window->frameGeometry().topLeft();
+        }
+        break;
+    case QEvent::MouseMove:
+        if (m_dragging) {
+            const QPoint d = mouse->globalPos() - m_dragStart;
+            if (qAbs(d.x()) + qAbs(d.y()) > 4) m_window->move(m_frameStart + d);
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        m_dragging = false;
+        break;
+    default:
+        break;
+    }
+    return false;
+}
