@@ -39,6 +39,7 @@
 #include "settingsrange.h"
 #include "singleinstance.h"
 #include "tabpage.h"
+#include "unsentmark.h"
 #include "windowchrome.h"
 
 #include <QApplication>
@@ -236,6 +237,12 @@ void MainWindow::startDevices() {
     // back as signals, the disconnect warning among the reactions.
     if (!m_session) m_session = new MouseSession(this);
     connectSession();
+    // The mark follows every click and key, every load and every write.
+    m_unsent = new UnsentMark(this, [this] { return settingsUnsentNow(); });
+    connect(m_unsent, &UnsentMark::changed, this, &MainWindow::showUnsentMark);
+    connect(m_session, &MouseSession::writeLost, m_unsent, &UnsentMark::recheck);
+    connect(m_session, &MouseSession::connectionChanged, m_unsent, &UnsentMark::recheck);
+    m_unsent->recheck();
     m_session->start(MouseSession::Options());
     updateConnectionDisplay();
     buildTray();
@@ -482,6 +489,7 @@ void MainWindow::refreshPages() {
     for (auto& page : m_pages)
         page->refresh(*m_edited);
     refreshMouseTint();
+    if (m_unsent) m_unsent->recheck();
 }
 
 void MainWindow::collectPages() {
@@ -522,6 +530,7 @@ void MainWindow::retranslate() {
     }
     for (auto& page : m_pages)
         page->retranslate();
+    if (m_unsent) showUnsentMark(m_unsent->isOn());
     updateConnectionDisplay();
     layoutWindow();
 }
@@ -575,7 +584,10 @@ void MainWindow::applyAndClose() {
 }
 
 void MainWindow::cancelEdits() {
+    // Cancel is the answer to "keep these edits?"; the mark told what is not sent.
+    m_leaveConfirmed = true;
     close();
+    m_leaveConfirmed = false;
     switchSlot(m_edited->currentProfile, true);
 }
 
@@ -630,12 +642,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing hides the window into the tray; without a tray nothing could
     // bring it back, so closing quits.
     event->ignore();
+    if (!confirmLeaving()) return;
     if (m_tray && QSystemTrayIcon::isSystemTrayAvailable())
         hide();
     else
-        onQuitRequested();
+        QCoreApplication::quit();
 }
 
 void MainWindow::onQuitRequested() {
-    QCoreApplication::quit();
+    if (confirmLeaving()) QCoreApplication::quit();
 }

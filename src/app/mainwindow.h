@@ -34,6 +34,7 @@ class OsdNotifier;
 class QMenu;
 class QTranslator;
 class LazyPage;
+class UnsentMark;
 class LanguageSwitch;
 class MouseView;
 class ProfilePanel;
@@ -91,6 +92,8 @@ public:
     // Writes the edited settings to the mouse behind the progress dialog;
     // returns the worker's result (and shows the failure notice itself).
     int writeToMouse(bool force);
+    // The "not yet on the mouse" mark is shown (on Apply and in the tray).
+    bool unsentMarkShown() const;
 
     void selectTab(int index);
     void refreshPages();
@@ -124,6 +127,13 @@ private slots:
     void setStartWithDesktop(bool on);
     // The command-line tool wrote while it had the mouse: the files are reread.
     void takeInToolWrite();
+    // Whether the edited settings may not be on the mouse, and where that shows.
+    bool settingsUnsentNow();
+    void showUnsentMark(bool on);
+    void updateTrayToolTip();
+    // Asks before unapplied changes would be left behind: true when the window
+    // may go (applied or discarded), false to stay.
+    bool confirmLeaving();
     // The lighting page changed what the mouse picture shows.
     void onLightingChanged();
 
@@ -189,6 +199,9 @@ private:
     std::unique_ptr<DeviceSettings> m_edited;
     std::unique_ptr<DeviceSettings> m_sent;
     MouseSession* m_session = nullptr;
+    UnsentMark* m_unsent = nullptr;
+    bool m_writing = false;        // the session's thread has the settings copies
+    bool m_leaveConfirmed = false; // Cancel closes without asking
     OsdNotifier* m_osd = nullptr;
 
     int m_tab = LightingTab;

@@ -95,14 +95,6 @@ void MainWindow::slot_show_mousename(QAction* action) {
     m_session->switchMouse(action->text());
 }
 
-void MainWindow::takeInToolWrite() {
-    // What the tool wrote is in the files now, an imported profile perhaps in
-    // the list too; the window shows it and keeps it when it next saves.
-    rereadSettings();
-    refreshPages();
-    updateConnectionDisplay();
-}
-
 void MainWindow::rereadSettings() {
     loadSettings(*m_sent);
     *m_edited = *m_sent;

@@ -40,7 +40,7 @@ void MainWindow::buildTray() {
     });
     m_tray = new QSystemTrayIcon(QIcon(skinPixmap(QStringLiteral("/skin/icon.png"))), this);
     m_tray->setContextMenu(m_trayMenu);
-    m_tray->setToolTip(readCurrentProductName());
+    updateTrayToolTip();
     connect(m_tray, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
     m_tray->show();
 }

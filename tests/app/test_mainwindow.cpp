@@ -472,17 +472,19 @@ private slots:
         QCOMPARE(boxes.texts.last(), QStringLiteral("Mouse is sleeping or not connected."));
         QCOMPARE(countWrites(rig), 0);
 
-        // A failing mouse: the notice, and a full write pending.
+        // A failing mouse: the notice, and a full write pending, marked.
         w.tellBattery(false, 90);
         rig.mouse.injectFault(vm::Fault::WriteFail, 1);
         QCOMPARE(w.writeToMouse(false), 4);
         QCOMPARE(boxes.texts.last(), QStringLiteral("Send data failed, please try again."));
         QCOMPARE(readDiff(), 1);
+        QTRY_VERIFY(w.unsentMarkShown());
 
-        // Then everything goes, and the flag clears.
+        // Then everything goes, and the flag and the mark clear.
         QCOMPARE(w.writeToMouse(false), 0);
         QCOMPARE(readDiff(), 0);
         QCOMPARE(rig.mouse.reportRate(0), 8);
+        QTRY_VERIFY(!w.unsentMarkShown());
     }
 
     void profileWithoutLeftClickNotSent() {
@@ -620,6 +622,32 @@ private slots:
         QTimer::singleShot(0, &w, [&] { w.button("btnClose")->click(); });
         QTimer::singleShot(5000, &w, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    void closeAsksAboutUnappliedChanges() {
+        Rig rig(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        writeDiff(0);
+        StartedWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.editedSettings().LiftHigh = w.editedSettings().LiftHigh == 1 ? 2 : 1;
+        const int lift = w.editedSettings().LiftHigh;
+        w.refreshPages();
+        QTRY_VERIFY(w.unsentMarkShown());
+        // "Stay": nothing is sent and the window stays with its edit.
+        boxes.setAccept(false);
+        w.button("btnClose")->click();
+        QCOMPARE(boxes.kinds.last(), int(KestMessageBox::ApplyDiscardStay));
+        QVERIFY(w.isVisible());
+        QCOMPARE(int(w.editedSettings().LiftHigh), lift);
+        // "Apply": written, then the window goes (here, with no tray, the program).
+        boxes.setAccept(true);
+        QTimer::singleShot(0, &w, [&] { w.button("btnClose")->click(); });
+        QTimer::singleShot(8000, &w, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(readDiff(), 0);
+        QCOMPARE(int(w.sentSettings().LiftHigh), lift);
     }
 
     void firmwareCommand() {

@@ -512,6 +512,41 @@ private slots:
                  QStringLiteral("Travel"));
     }
 
+    // An edit the window has not applied survives a write of the tool: the
+    // window takes in the tool's stage and keeps its own report rate, and its
+    // Apply sends that without undoing the tool's.
+    void writeKeepsTheWindowsUnappliedEdit() {
+        const QPoint dpiTab(300 + 96 * 2 + 46, 45);
+        const QPoint rateButton(820, 119), rate500(786, 152 + 25 * 2), apply(848 + 48, 578 + 16);
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        const QString window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        s.click(window, dpiTab.x(), dpiTab.y());
+        s.click(window, rateButton.x(), rateButton.y());
+        s.click(window, rate500.x(), rate500.y());
+
+        const CliRun r = runCli(s, {"dpi", "--stage", "4", "5000"});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const QRegularExpression stage3(QStringLiteral("stage 3: used 1, x .. .. \\((\\d+)\\)"));
+        const QString state = profileState(s.vm({"state"}), 0);
+        const QString raw = stage3.match(state).captured(1);
+        QVERIFY2(!raw.isEmpty(), qPrintable(state));
+        QVERIFY(profileState(s.vm({"state"}), 0).contains("report rate 1 (1000 Hz)"));
+
+        QTest::qWait(1500); // the window takes its mouse back
+        s.click(window, apply.x(), apply.y());
+        SESSION_VERIFY(
+            s,
+            waitUntil(
+                [&] { return profileState(s.vm({"state"}), 0).contains("report rate 2 (500 Hz)"); },
+                10000));
+        QVERIFY(stage3.match(profileState(s.vm({"state"}), 0)).captured(1) == raw);
+        const QString profile = s.appFile(QStringLiteral("Configs/Profile/Profile 1.prof"));
+        QCOMPARE(iniValue(profile, "PROFILE/DPI_INFO_3_x"), raw);
+        QCOMPARE(iniValue(profile, "PROFILE/pollrate"), QStringLiteral("2"));
+    }
+
     void accessDenied() {
         E2eSession s;
         SESSION_VERIFY(s, s.startMouse());

@@ -36,6 +36,8 @@ const QPoint kBoxYes(204, 158);
 const QRect kStage0Label(330, 118, 130, 34);
 const QRect kRatePanel(746, 75, 149, 125);
 const QRect kSensorPanel(286, 413, 300, 50);
+// Apply, which carries the mark of changes not on the mouse yet.
+const QRect kApplyButton(848, 578, 96, 32);
 
 void click(const E2eSession& s, const QString& window, QPoint at) {
     s.click(window, at.x(), at.y());
@@ -237,11 +239,16 @@ private slots:
         const QString window = s.startProgramWindow();
         SESSION_VERIFY(s, !window.isEmpty());
         QTest::qWait(700); // the first battery poll went unanswered
+        const QImage clean = grab(s, window, "clean.png").copy(kApplyButton);
+        const auto marked = [&] {
+            return !sameLook(grab(s, window, "mark.png").copy(kApplyButton), clean);
+        };
 
         click(s, window, kDpiTab);
         if (!trouble.isEmpty()) {
             click(s, window, kRateButton);
             click(s, window, rateItem(2)); // 500 HZ
+            SESSION_VERIFY(s, waitUntil(marked, 3000));
         }
         // A failed write is not repeated: one failure ends the upload.
         if (trouble == "write-fail") s.vm({"fault", "write-fail", "1"});
@@ -270,6 +277,7 @@ private slots:
         s.vm({"fault", "clear"});
         click(s, box, kBoxYes);
         SESSION_VERIFY(s, s.waitForNoWindow(QStringLiteral("Warning"), 3000));
+        QVERIFY(marked()); // the window does not pretend the mouse has it
         s.vm({"log", "clear"});
         click(s, window, kApply);
         SESSION_VERIFY(
@@ -279,6 +287,7 @@ private slots:
         for (const char* code : {"46", "01", "02", "03", "04", "40"})
             QVERIFY2(sent.contains(QLatin1String(code)), code);
         QVERIFY(s.findWindows(QStringLiteral("Warning")).isEmpty());
+        SESSION_VERIFY(s, waitUntil([&] { return !marked(); }, 3000));
         const QString p0 = profileState(s.vm({"state"}), 0);
         QVERIFY2(p0.contains("report rate 2 (500 Hz)"), qPrintable(p0));
         QVERIFY2(!p0.contains("  buttons:\n    (never written)"), qPrintable(p0));
