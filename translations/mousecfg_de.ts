@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>DeviceAccess</name>
-    <message>
-        <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
-        <translation>Die Maus wurde gefunden, aber Benutzer %1 darf sie nicht öffnen. Installieren Sie die udev-Regel des Programms als %2 und stecken Sie die Maus neu ein, oder führen Sie bis zum nächsten Einstecken aus:</translation>
-    </message>
-</context>
-<context>
     <name>ButtonPanel</name>
     <message>
         <source>Warning</source>
@@ -299,93 +292,6 @@
     </message>
 </context>
 <context>
-    <name>LightingPanel</name>
-    <message>
-        <source>OFF</source>
-        <translation>AUS</translation>
-    </message>
-    <message>
-        <source>FULL LIGHTED</source>
-        <translation>DAUERLICHT</translation>
-    </message>
-    <message>
-        <source>BREATHING</source>
-        <translation>ATMEN</translation>
-    </message>
-    <message>
-        <source>7 COLOR BREATHING</source>
-        <translation>7-FARBEN-ATMEN</translation>
-    </message>
-    <message>
-        <source>RAINBOW</source>
-        <translation>REGENBOGEN</translation>
-    </message>
-    <message>
-        <source>FLASH</source>
-        <translation>BLITZ</translation>
-    </message>
-    <message>
-        <source>Horizontal WAVE</source>
-        <translation>Horizontale Welle</translation>
-    </message>
-    <message>
-        <source>Horizontal GO WITHOUT TRACE</source>
-        <translation>Horizontal spurlos</translation>
-    </message>
-    <message>
-        <source>Raindrop</source>
-        <translation>Regentropfen</translation>
-    </message>
-    <message>
-        <source>WAVE</source>
-        <translation>WELLE</translation>
-    </message>
-    <message>
-        <source>GO WITHOUT TRACE</source>
-        <translation>SPURLOS</translation>
-    </message>
-    <message>
-        <source>REACTIVE</source>
-        <translation>REAKTIV</translation>
-    </message>
-    <message>
-        <source>yo-yo</source>
-        <translation>Jo-Jo</translation>
-    </message>
-    <message>
-        <source>Marbles</source>
-        <translation>Murmeln</translation>
-    </message>
-    <message>
-        <source>EFFECT</source>
-        <translation>EFFEKT</translation>
-    </message>
-    <message>
-        <source>BRIGHTNESS</source>
-        <translation>HELLIGKEIT</translation>
-    </message>
-    <message>
-        <source>SPEED</source>
-        <translation>GESCHWINDIGKEIT</translation>
-    </message>
-    <message>
-        <source>COLOR</source>
-        <translation>FARBE</translation>
-    </message>
-    <message>
-        <source>SLEEP TIME</source>
-        <translation>RUHEZUSTAND NACH</translation>
-    </message>
-    <message>
-        <source>MOVE TO LIGHT OFF</source>
-        <translation>LED AUS BEI BEWEGUNG</translation>
-    </message>
-    <message>
-        <source> MINUTE</source>
-        <translation> MIN.</translation>
-    </message>
-</context>
-<context>
     <name>ComboKeyDialog</name>
     <message>
         <source>Combo Key</source>
@@ -394,6 +300,13 @@
     <message>
         <source>Press the keys together</source>
         <translation>Tasten gemeinsam drücken</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
+        <translation>Die Maus wurde gefunden, aber Benutzer %1 darf sie nicht öffnen. Installieren Sie die udev-Regel des Programms als %2 und stecken Sie die Maus neu ein, oder führen Sie bis zum nächsten Einstecken aus:</translation>
     </message>
 </context>
 <context>
@@ -413,6 +326,17 @@
     <message>
         <source> MINUTE</source>
         <translation> MIN.</translation>
+    </message>
+</context>
+<context>
+    <name>DpiStageRow</name>
+    <message>
+        <source>Link XY</source>
+        <translation>XY gleich</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
     </message>
 </context>
 <context>
@@ -498,76 +422,6 @@
     </message>
 </context>
 <context>
-    <name>MacroStepDelegate</name>
-    <message>
-        <source>LEFT CLICK</source>
-        <translation>LINKSKLICK</translation>
-    </message>
-    <message>
-        <source>RIGHT CLICK</source>
-        <translation>RECHTSKLICK</translation>
-    </message>
-    <message>
-        <source>MIDDLE CLICK</source>
-        <translation>MITTELKLICK</translation>
-    </message>
-    <message>
-        <source>FORWARD</source>
-        <translation>VORWÄRTS</translation>
-    </message>
-    <message>
-        <source>BACKWARD</source>
-        <translation>ZURÜCK</translation>
-    </message>
-    <message>
-        <source>MOVE LEFT</source>
-        <translation>NACH LINKS</translation>
-    </message>
-    <message>
-        <source>MOVE RIGHT</source>
-        <translation>NACH RECHTS</translation>
-    </message>
-    <message>
-        <source>MOVE UP</source>
-        <translation>NACH OBEN</translation>
-    </message>
-    <message>
-        <source>MOVE DOWN</source>
-        <translation>NACH UNTEN</translation>
-    </message>
-    <message>
-        <source>Press</source>
-        <translation>Drücken</translation>
-    </message>
-    <message>
-        <source>Release</source>
-        <translation>Lösen</translation>
-    </message>
-    <message>
-        <source>DELAY</source>
-        <translation>PAUSE</translation>
-    </message>
-</context>
-<context>
-    <name>MacroSelectDialog</name>
-    <message>
-        <source>Macro Manager</source>
-        <translation>Makroverwaltung</translation>
-    </message>
-    <message>
-        <source>LOOPS TIME(1-255)</source>
-        <translation>DURCHLÄUFE (1-255)</translation>
-    </message>
-    <message>
-        <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>WIEDERHOLEN, SOLANGE GEDRÜCKT</translation>
-    </message>
-    <message>
-        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN DRUCK</translation>
-    </message>
-</context>
-<context>
     <name>KestMessageBox</name>
     <message>
         <source>Yes</source>
@@ -581,150 +435,104 @@
         <source>Ok</source>
         <translation>OK</translation>
     </message>
-</context>
-<context>
-    <name>PointerSpeedPanel</name>
     <message>
-        <source>Key Response</source>
-        <translation>Tastenreaktion</translation>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
     </message>
     <message>
-        <source>Enable sync</source>
-        <translation>Sync aktiv</translation>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
     </message>
     <message>
-        <source>Lift Distance</source>
-        <translation>Abhebehöhe</translation>
-    </message>
-    <message>
-        <source>1mm</source>
-        <translation>1 mm</translation>
-    </message>
-    <message>
-        <source>2mm</source>
-        <translation>2 mm</translation>
-    </message>
-    <message>
-        <source>Angle Snapping</source>
-        <translation>Winkelkorrektur</translation>
-    </message>
-    <message>
-        <source>Jitter</source>
-        <translation>Jitter-Filter</translation>
-    </message>
-    <message>
-        <source>Motion Wake</source>
-        <translation>Auto-Aufwachen</translation>
-    </message>
-    <message>
-        <source>Sensor Mode</source>
-        <translation>Sensormodus</translation>
-    </message>
-    <message>
-        <source>Eco</source>
-        <translation>Eco</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Competitive</source>
-        <translation>Wettkampf</translation>
-    </message>
-    <message>
-        <source>Mouse Setting</source>
-        <translation>Mauseinstellungen</translation>
-    </message>
-    <message>
-        <source>Scroll speed</source>
-        <translation>Scrollgeschwindigkeit</translation>
+        <source>Stay</source>
+        <translation>Bleiben</translation>
     </message>
 </context>
 <context>
-    <name>ReportRatePanel</name>
+    <name>LightingPanel</name>
     <message>
-        <source>REPORT RATE</source>
-        <translation>ABFRAGERATE</translation>
+        <source>OFF</source>
+        <translation>AUS</translation>
     </message>
     <message>
-        <source>Lift off Distance</source>
-        <translation>Abhebehöhe</translation>
+        <source>FULL LIGHTED</source>
+        <translation>DAUERLICHT</translation>
     </message>
     <message>
-        <source>1 mm</source>
-        <translation>1 mm</translation>
+        <source>BREATHING</source>
+        <translation>ATMEN</translation>
     </message>
     <message>
-        <source>2 mm</source>
-        <translation>2 mm</translation>
+        <source>7 COLOR BREATHING</source>
+        <translation>7-FARBEN-ATMEN</translation>
     </message>
     <message>
-        <source>125 HZ</source>
-        <translation>125 Hz</translation>
+        <source>RAINBOW</source>
+        <translation>REGENBOGEN</translation>
     </message>
     <message>
-        <source>250 HZ</source>
-        <translation>250 Hz</translation>
+        <source>FLASH</source>
+        <translation>BLITZ</translation>
     </message>
     <message>
-        <source>500 HZ</source>
-        <translation>500 Hz</translation>
+        <source>Horizontal WAVE</source>
+        <translation>Horizontale Welle</translation>
     </message>
     <message>
-        <source>1000 HZ</source>
-        <translation>1000 Hz</translation>
-    </message>
-</context>
-<context>
-    <name>DpiStageRow</name>
-    <message>
-        <source>Link XY</source>
-        <translation>XY gleich</translation>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>Horizontal spurlos</translation>
     </message>
     <message>
-        <source>Enable</source>
-        <translation>Aktivieren</translation>
-    </message>
-</context>
-<context>
-    <name>SingleKeyDialog</name>
-    <message>
-        <source>Single Key</source>
-        <translation>Einzeltaste</translation>
+        <source>Raindrop</source>
+        <translation>Regentropfen</translation>
     </message>
     <message>
-        <source>Press a key</source>
-        <translation>Eine Taste drücken</translation>
-    </message>
-</context>
-<context>
-    <name>SkinDialog</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>WAVE</source>
+        <translation>WELLE</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>SniperDialog</name>
-    <message>
-        <source>Sniper Setting</source>
-        <translation>Sniper-Einstellung</translation>
-    </message>
-</context>
-<context>
-    <name>MouseActionTree</name>
-    <message>
-        <source>PRESS DOWN</source>
-        <translation>DRÜCKEN</translation>
+        <source>GO WITHOUT TRACE</source>
+        <translation>SPURLOS</translation>
     </message>
     <message>
-        <source>BOUNCE UP</source>
-        <translation>LOSLASSEN</translation>
+        <source>REACTIVE</source>
+        <translation>REAKTIV</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>Jo-Jo</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>Murmeln</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFEKT</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>HELLIGKEIT</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>GESCHWINDIGKEIT</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>FARBE</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>RUHEZUSTAND NACH</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>LED AUS BEI BEWEGUNG</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> MIN.</translation>
     </message>
 </context>
 <context>
@@ -940,6 +748,76 @@
     <message>
         <source>Used by: %1</source>
         <translation>Verwendet von: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MacroSelectDialog</name>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Makroverwaltung</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>DURCHLÄUFE (1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>WIEDERHOLEN, SOLANGE GEDRÜCKT</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN DRUCK</translation>
+    </message>
+</context>
+<context>
+    <name>MacroStepDelegate</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>LINKSKLICK</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>RECHTSKLICK</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>MITTELKLICK</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>VORWÄRTS</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>NACH LINKS</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>NACH RECHTS</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>NACH OBEN</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>NACH UNTEN</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Drücken</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Lösen</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>PAUSE</translation>
     </message>
 </context>
 <context>
@@ -1211,6 +1089,219 @@
     <message>
         <source>Mouse battery low: %1%</source>
         <translation>Akku der Maus schwach: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Changes not yet on the mouse</source>
+        <translation>Änderungen noch nicht auf der Maus</translation>
+    </message>
+    <message>
+        <source>Your changes are not on the mouse yet. Apply them now?</source>
+        <translation>Ihre Änderungen sind noch nicht auf der Maus. Jetzt anwenden?</translation>
+    </message>
+    <message>
+        <source>The command-line tool changed what you were also editing here; its values are kept: %1.</source>
+        <translation>Das Befehlszeilenwerkzeug hat geändert, was Sie hier ebenfalls bearbeitet haben; seine Werte bleiben: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MouseActionTree</name>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>LOSLASSEN</translation>
+    </message>
+</context>
+<context>
+    <name>PointerSpeedPanel</name>
+    <message>
+        <source>Key Response</source>
+        <translation>Tastenreaktion</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>Sync aktiv</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>Abhebehöhe</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>Winkelkorrektur</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Jitter-Filter</translation>
+    </message>
+    <message>
+        <source>Motion Wake</source>
+        <translation>Auto-Aufwachen</translation>
+    </message>
+    <message>
+        <source>Sensor Mode</source>
+        <translation>Sensormodus</translation>
+    </message>
+    <message>
+        <source>Eco</source>
+        <translation>Eco</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Competitive</source>
+        <translation>Wettkampf</translation>
+    </message>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>Mauseinstellungen</translation>
+    </message>
+    <message>
+        <source>Scroll speed</source>
+        <translation>Scrollgeschwindigkeit</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRatePanel</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>ABFRAGERATE</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Abhebehöhe</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 Hz</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 Hz</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 Hz</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsMerge</name>
+    <message>
+        <source>the profile in use</source>
+        <translation>das verwendete Profil</translation>
+    </message>
+    <message>
+        <source>angle snapping</source>
+        <translation>die Winkelkorrektur</translation>
+    </message>
+    <message>
+        <source>lift-off distance</source>
+        <translation>die Abhebedistanz</translation>
+    </message>
+    <message>
+        <source>motion sync</source>
+        <translation>die Bewegungssynchronisation</translation>
+    </message>
+    <message>
+        <source>the number of profiles in use</source>
+        <translation>die Anzahl verwendeter Profile</translation>
+    </message>
+    <message>
+        <source>jitter filter</source>
+        <translation>der Zitterfilter</translation>
+    </message>
+    <message>
+        <source>key response time</source>
+        <translation>die Tastenreaktionszeit</translation>
+    </message>
+    <message>
+        <source>motion wake</source>
+        <translation>das Aufwecken durch Bewegung</translation>
+    </message>
+    <message>
+        <source>sensor mode</source>
+        <translation>der Sensormodus</translation>
+    </message>
+    <message>
+        <source>the file of profile %1</source>
+        <translation>die Datei von Profil %1</translation>
+    </message>
+    <message>
+        <source>the report rate of profile %1</source>
+        <translation>die Abfragerate von Profil %1</translation>
+    </message>
+    <message>
+        <source>the DPI stage in use in profile %1</source>
+        <translation>die verwendete DPI-Stufe von Profil %1</translation>
+    </message>
+    <message>
+        <source>DPI stage %2 of profile %1</source>
+        <translation>DPI-Stufe %2 von Profil %1</translation>
+    </message>
+    <message>
+        <source>the lighting of profile %1</source>
+        <translation>die Beleuchtung von Profil %1</translation>
+    </message>
+    <message>
+        <source>the pointer settings of profile %1</source>
+        <translation>die Zeigereinstellungen von Profil %1</translation>
+    </message>
+    <message>
+        <source>button record %2 of profile %1</source>
+        <translation>Taste %2 von Profil %1</translation>
+    </message>
+</context>
+<context>
+    <name>SingleKeyDialog</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Einzeltaste</translation>
+    </message>
+    <message>
+        <source>Press a key</source>
+        <translation>Eine Taste drücken</translation>
+    </message>
+</context>
+<context>
+    <name>SkinDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SniperDialog</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Sniper-Einstellung</translation>
     </message>
 </context>
 </TS>

@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>DeviceAccess</name>
-    <message>
-        <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
-        <translation>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</translation>
-    </message>
-</context>
-<context>
     <name>ButtonPanel</name>
     <message>
         <source>Warning</source>
@@ -299,93 +292,6 @@
     </message>
 </context>
 <context>
-    <name>LightingPanel</name>
-    <message>
-        <source>OFF</source>
-        <translation>OFF</translation>
-    </message>
-    <message>
-        <source>FULL LIGHTED</source>
-        <translation>FULL LIGHTED</translation>
-    </message>
-    <message>
-        <source>BREATHING</source>
-        <translation>BREATHING</translation>
-    </message>
-    <message>
-        <source>7 COLOR BREATHING</source>
-        <translation>7 COLOR BREATHING</translation>
-    </message>
-    <message>
-        <source>RAINBOW</source>
-        <translation>RAINBOW</translation>
-    </message>
-    <message>
-        <source>FLASH</source>
-        <translation>FLASH</translation>
-    </message>
-    <message>
-        <source>Horizontal WAVE</source>
-        <translation>Horizontal WAVE</translation>
-    </message>
-    <message>
-        <source>Horizontal GO WITHOUT TRACE</source>
-        <translation>Horizontal GO WITHOUT TRACE</translation>
-    </message>
-    <message>
-        <source>Raindrop</source>
-        <translation>Raindrop</translation>
-    </message>
-    <message>
-        <source>WAVE</source>
-        <translation>WAVE</translation>
-    </message>
-    <message>
-        <source>GO WITHOUT TRACE</source>
-        <translation>GO WITHOUT TRACE</translation>
-    </message>
-    <message>
-        <source>REACTIVE</source>
-        <translation>REACTIVE</translation>
-    </message>
-    <message>
-        <source>yo-yo</source>
-        <translation>yo-yo</translation>
-    </message>
-    <message>
-        <source>Marbles</source>
-        <translation>Marbles</translation>
-    </message>
-    <message>
-        <source>EFFECT</source>
-        <translation>EFFECT</translation>
-    </message>
-    <message>
-        <source>BRIGHTNESS</source>
-        <translation>BRIGHTNESS</translation>
-    </message>
-    <message>
-        <source>SPEED</source>
-        <translation>SPEED</translation>
-    </message>
-    <message>
-        <source>COLOR</source>
-        <translation>COLOR</translation>
-    </message>
-    <message>
-        <source>SLEEP TIME</source>
-        <translation>SLEEP TIME</translation>
-    </message>
-    <message>
-        <source>MOVE TO LIGHT OFF</source>
-        <translation>MOVE TO LIGHT OFF</translation>
-    </message>
-    <message>
-        <source> MINUTE</source>
-        <translation> MINUTE</translation>
-    </message>
-</context>
-<context>
     <name>ComboKeyDialog</name>
     <message>
         <source>Combo Key</source>
@@ -394,6 +300,13 @@
     <message>
         <source>Press the keys together</source>
         <translation>Press the keys together</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
+        <translation>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</translation>
     </message>
 </context>
 <context>
@@ -413,6 +326,17 @@
     <message>
         <source> MINUTE</source>
         <translation> MINUTE</translation>
+    </message>
+</context>
+<context>
+    <name>DpiStageRow</name>
+    <message>
+        <source>Link XY</source>
+        <translation>Link XY</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
     </message>
 </context>
 <context>
@@ -498,76 +422,6 @@
     </message>
 </context>
 <context>
-    <name>MacroStepDelegate</name>
-    <message>
-        <source>LEFT CLICK</source>
-        <translation>LEFT CLICK</translation>
-    </message>
-    <message>
-        <source>RIGHT CLICK</source>
-        <translation>RIGHT CLICK</translation>
-    </message>
-    <message>
-        <source>MIDDLE CLICK</source>
-        <translation>MIDDLE CLICK</translation>
-    </message>
-    <message>
-        <source>FORWARD</source>
-        <translation>FORWARD</translation>
-    </message>
-    <message>
-        <source>BACKWARD</source>
-        <translation>BACKWARD</translation>
-    </message>
-    <message>
-        <source>MOVE LEFT</source>
-        <translation>MOVE LEFT</translation>
-    </message>
-    <message>
-        <source>MOVE RIGHT</source>
-        <translation>MOVE RIGHT</translation>
-    </message>
-    <message>
-        <source>MOVE UP</source>
-        <translation>MOVE UP</translation>
-    </message>
-    <message>
-        <source>MOVE DOWN</source>
-        <translation>MOVE DOWN</translation>
-    </message>
-    <message>
-        <source>Press</source>
-        <translation>Press</translation>
-    </message>
-    <message>
-        <source>Release</source>
-        <translation>Release</translation>
-    </message>
-    <message>
-        <source>DELAY</source>
-        <translation>DELAY</translation>
-    </message>
-</context>
-<context>
-    <name>MacroSelectDialog</name>
-    <message>
-        <source>Macro Manager</source>
-        <translation>Macro Manager</translation>
-    </message>
-    <message>
-        <source>LOOPS TIME(1-255)</source>
-        <translation>LOOPS TIME(1-255)</translation>
-    </message>
-    <message>
-        <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>REPEAT RUN WHEN KEY DOWN</translation>
-    </message>
-    <message>
-        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>REPEAT RUN UNTILL THE KEY DOWN</translation>
-    </message>
-</context>
-<context>
     <name>KestMessageBox</name>
     <message>
         <source>Yes</source>
@@ -581,150 +435,104 @@
         <source>Ok</source>
         <translation>Ok</translation>
     </message>
-</context>
-<context>
-    <name>PointerSpeedPanel</name>
     <message>
-        <source>Key Response</source>
-        <translation>Key Response</translation>
+        <source>Apply</source>
+        <translation>Apply</translation>
     </message>
     <message>
-        <source>Enable sync</source>
-        <translation>Enable sync</translation>
+        <source>Discard</source>
+        <translation>Discard</translation>
     </message>
     <message>
-        <source>Lift Distance</source>
-        <translation>Lift Distance</translation>
-    </message>
-    <message>
-        <source>1mm</source>
-        <translation>1mm</translation>
-    </message>
-    <message>
-        <source>2mm</source>
-        <translation>2mm</translation>
-    </message>
-    <message>
-        <source>Angle Snapping</source>
-        <translation>Angle Snapping</translation>
-    </message>
-    <message>
-        <source>Jitter</source>
-        <translation>Jitter</translation>
-    </message>
-    <message>
-        <source>Motion Wake</source>
-        <translation>Motion Wake</translation>
-    </message>
-    <message>
-        <source>Sensor Mode</source>
-        <translation>Sensor Mode</translation>
-    </message>
-    <message>
-        <source>Eco</source>
-        <translation>Eco</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Competitive</source>
-        <translation>Competitive</translation>
-    </message>
-    <message>
-        <source>Mouse Setting</source>
-        <translation>Mouse Setting</translation>
-    </message>
-    <message>
-        <source>Scroll speed</source>
-        <translation>Scroll speed</translation>
+        <source>Stay</source>
+        <translation>Stay</translation>
     </message>
 </context>
 <context>
-    <name>ReportRatePanel</name>
+    <name>LightingPanel</name>
     <message>
-        <source>REPORT RATE</source>
-        <translation>REPORT RATE</translation>
+        <source>OFF</source>
+        <translation>OFF</translation>
     </message>
     <message>
-        <source>Lift off Distance</source>
-        <translation>Lift off Distance</translation>
+        <source>FULL LIGHTED</source>
+        <translation>FULL LIGHTED</translation>
     </message>
     <message>
-        <source>1 mm</source>
-        <translation>1 mm</translation>
+        <source>BREATHING</source>
+        <translation>BREATHING</translation>
     </message>
     <message>
-        <source>2 mm</source>
-        <translation>2 mm</translation>
+        <source>7 COLOR BREATHING</source>
+        <translation>7 COLOR BREATHING</translation>
     </message>
     <message>
-        <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <source>RAINBOW</source>
+        <translation>RAINBOW</translation>
     </message>
     <message>
-        <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <source>FLASH</source>
+        <translation>FLASH</translation>
     </message>
     <message>
-        <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <source>Horizontal WAVE</source>
+        <translation>Horizontal WAVE</translation>
     </message>
     <message>
-        <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
-    </message>
-</context>
-<context>
-    <name>DpiStageRow</name>
-    <message>
-        <source>Link XY</source>
-        <translation>Link XY</translation>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>Horizontal GO WITHOUT TRACE</translation>
     </message>
     <message>
-        <source>Enable</source>
-        <translation>Enable</translation>
-    </message>
-</context>
-<context>
-    <name>SingleKeyDialog</name>
-    <message>
-        <source>Single Key</source>
-        <translation>Single Key</translation>
+        <source>Raindrop</source>
+        <translation>Raindrop</translation>
     </message>
     <message>
-        <source>Press a key</source>
-        <translation>Press a key</translation>
-    </message>
-</context>
-<context>
-    <name>SkinDialog</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>WAVE</source>
+        <translation>WAVE</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>SniperDialog</name>
-    <message>
-        <source>Sniper Setting</source>
-        <translation>Sniper Setting</translation>
-    </message>
-</context>
-<context>
-    <name>MouseActionTree</name>
-    <message>
-        <source>PRESS DOWN</source>
-        <translation>PRESS DOWN</translation>
+        <source>GO WITHOUT TRACE</source>
+        <translation>GO WITHOUT TRACE</translation>
     </message>
     <message>
-        <source>BOUNCE UP</source>
-        <translation>BOUNCE UP</translation>
+        <source>REACTIVE</source>
+        <translation>REACTIVE</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>yo-yo</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>Marbles</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFECT</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>BRIGHTNESS</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>SPEED</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>COLOR</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>SLEEP TIME</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>MOVE TO LIGHT OFF</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> MINUTE</translation>
     </message>
 </context>
 <context>
@@ -940,6 +748,76 @@
     <message>
         <source>Used by: %1</source>
         <translation>Used by: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MacroSelectDialog</name>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Macro Manager</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>LOOPS TIME(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>REPEAT RUN WHEN KEY DOWN</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>REPEAT RUN UNTILL THE KEY DOWN</translation>
+    </message>
+</context>
+<context>
+    <name>MacroStepDelegate</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>LEFT CLICK</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>RIGHT CLICK</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>MIDDLE CLICK</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>FORWARD</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>BACKWARD</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>MOVE LEFT</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>MOVE RIGHT</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>MOVE UP</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>MOVE DOWN</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Press</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>DELAY</translation>
     </message>
 </context>
 <context>
@@ -1211,6 +1089,219 @@
     <message>
         <source>Mouse battery low: %1%</source>
         <translation>Mouse battery low: %1%</translation>
+    </message>
+    <message>
+        <source>Changes not yet on the mouse</source>
+        <translation>Changes not yet on the mouse</translation>
+    </message>
+    <message>
+        <source>Your changes are not on the mouse yet. Apply them now?</source>
+        <translation>Your changes are not on the mouse yet. Apply them now?</translation>
+    </message>
+    <message>
+        <source>The command-line tool changed what you were also editing here; its values are kept: %1.</source>
+        <translation>The command-line tool changed what you were also editing here; its values are kept: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MouseActionTree</name>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>PRESS DOWN</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>BOUNCE UP</translation>
+    </message>
+</context>
+<context>
+    <name>PointerSpeedPanel</name>
+    <message>
+        <source>Key Response</source>
+        <translation>Key Response</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>Enable sync</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>Lift Distance</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1mm</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2mm</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>Angle Snapping</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Jitter</translation>
+    </message>
+    <message>
+        <source>Motion Wake</source>
+        <translation>Motion Wake</translation>
+    </message>
+    <message>
+        <source>Sensor Mode</source>
+        <translation>Sensor Mode</translation>
+    </message>
+    <message>
+        <source>Eco</source>
+        <translation>Eco</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Competitive</source>
+        <translation>Competitive</translation>
+    </message>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>Mouse Setting</translation>
+    </message>
+    <message>
+        <source>Scroll speed</source>
+        <translation>Scroll speed</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRatePanel</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>REPORT RATE</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Lift off Distance</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsMerge</name>
+    <message>
+        <source>the profile in use</source>
+        <translation>the profile in use</translation>
+    </message>
+    <message>
+        <source>angle snapping</source>
+        <translation>angle snapping</translation>
+    </message>
+    <message>
+        <source>lift-off distance</source>
+        <translation>lift-off distance</translation>
+    </message>
+    <message>
+        <source>motion sync</source>
+        <translation>motion sync</translation>
+    </message>
+    <message>
+        <source>the number of profiles in use</source>
+        <translation>the number of profiles in use</translation>
+    </message>
+    <message>
+        <source>jitter filter</source>
+        <translation>jitter filter</translation>
+    </message>
+    <message>
+        <source>key response time</source>
+        <translation>key response time</translation>
+    </message>
+    <message>
+        <source>motion wake</source>
+        <translation>motion wake</translation>
+    </message>
+    <message>
+        <source>sensor mode</source>
+        <translation>sensor mode</translation>
+    </message>
+    <message>
+        <source>the file of profile %1</source>
+        <translation>the file of profile %1</translation>
+    </message>
+    <message>
+        <source>the report rate of profile %1</source>
+        <translation>the report rate of profile %1</translation>
+    </message>
+    <message>
+        <source>the DPI stage in use in profile %1</source>
+        <translation>the DPI stage in use in profile %1</translation>
+    </message>
+    <message>
+        <source>DPI stage %2 of profile %1</source>
+        <translation>DPI stage %2 of profile %1</translation>
+    </message>
+    <message>
+        <source>the lighting of profile %1</source>
+        <translation>the lighting of profile %1</translation>
+    </message>
+    <message>
+        <source>the pointer settings of profile %1</source>
+        <translation>the pointer settings of profile %1</translation>
+    </message>
+    <message>
+        <source>button record %2 of profile %1</source>
+        <translation>button record %2 of profile %1</translation>
+    </message>
+</context>
+<context>
+    <name>SingleKeyDialog</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Single Key</translation>
+    </message>
+    <message>
+        <source>Press a key</source>
+        <translation>Press a key</translation>
+    </message>
+</context>
+<context>
+    <name>SkinDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SniperDialog</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Sniper Setting</translation>
     </message>
 </context>
 </TS>

@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>DeviceAccess</name>
-    <message>
-        <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
-        <translation>La souris a été trouvée, mais l’utilisateur %1 ne peut pas l’ouvrir. Installez la règle udev du programme sous %2 et rebranchez la souris, ou, jusqu’au prochain rebranchement, exécutez&#xa0;:</translation>
-    </message>
-</context>
-<context>
     <name>ButtonPanel</name>
     <message>
         <source>Warning</source>
@@ -299,93 +292,6 @@
     </message>
 </context>
 <context>
-    <name>LightingPanel</name>
-    <message>
-        <source>OFF</source>
-        <translation>ÉTEINT</translation>
-    </message>
-    <message>
-        <source>FULL LIGHTED</source>
-        <translation>ALLUMAGE FIXE</translation>
-    </message>
-    <message>
-        <source>BREATHING</source>
-        <translation>RESPIRATION</translation>
-    </message>
-    <message>
-        <source>7 COLOR BREATHING</source>
-        <translation>RESPIRATION 7 COULEURS</translation>
-    </message>
-    <message>
-        <source>RAINBOW</source>
-        <translation>ARC-EN-CIEL</translation>
-    </message>
-    <message>
-        <source>FLASH</source>
-        <translation>CLIGNOTEMENT</translation>
-    </message>
-    <message>
-        <source>Horizontal WAVE</source>
-        <translation>Vague horizontale</translation>
-    </message>
-    <message>
-        <source>Horizontal GO WITHOUT TRACE</source>
-        <translation>Passage horizontal sans trace</translation>
-    </message>
-    <message>
-        <source>Raindrop</source>
-        <translation>Goutte de pluie</translation>
-    </message>
-    <message>
-        <source>WAVE</source>
-        <translation>VAGUE</translation>
-    </message>
-    <message>
-        <source>GO WITHOUT TRACE</source>
-        <translation>PASSAGE SANS TRACE</translation>
-    </message>
-    <message>
-        <source>REACTIVE</source>
-        <translation>RÉACTIF</translation>
-    </message>
-    <message>
-        <source>yo-yo</source>
-        <translation>yo-yo</translation>
-    </message>
-    <message>
-        <source>Marbles</source>
-        <translation>Billes</translation>
-    </message>
-    <message>
-        <source>EFFECT</source>
-        <translation>EFFET</translation>
-    </message>
-    <message>
-        <source>BRIGHTNESS</source>
-        <translation>LUMINOSITÉ</translation>
-    </message>
-    <message>
-        <source>SPEED</source>
-        <translation>VITESSE</translation>
-    </message>
-    <message>
-        <source>COLOR</source>
-        <translation>COULEUR</translation>
-    </message>
-    <message>
-        <source>SLEEP TIME</source>
-        <translation>MISE EN VEILLE</translation>
-    </message>
-    <message>
-        <source>MOVE TO LIGHT OFF</source>
-        <translation>ÉTEINT EN MOUVEMENT</translation>
-    </message>
-    <message>
-        <source> MINUTE</source>
-        <translation> MIN</translation>
-    </message>
-</context>
-<context>
     <name>ComboKeyDialog</name>
     <message>
         <source>Combo Key</source>
@@ -394,6 +300,13 @@
     <message>
         <source>Press the keys together</source>
         <translation>Appuyez sur les touches ensemble</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
+        <translation>La souris a été trouvée, mais l’utilisateur %1 ne peut pas l’ouvrir. Installez la règle udev du programme sous %2 et rebranchez la souris, ou, jusqu’au prochain rebranchement, exécutez&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -413,6 +326,17 @@
     <message>
         <source> MINUTE</source>
         <translation> MIN</translation>
+    </message>
+</context>
+<context>
+    <name>DpiStageRow</name>
+    <message>
+        <source>Link XY</source>
+        <translation>Lier XY</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
     </message>
 </context>
 <context>
@@ -498,76 +422,6 @@
     </message>
 </context>
 <context>
-    <name>MacroStepDelegate</name>
-    <message>
-        <source>LEFT CLICK</source>
-        <translation>CLIC GAUCHE</translation>
-    </message>
-    <message>
-        <source>RIGHT CLICK</source>
-        <translation>CLIC DROIT</translation>
-    </message>
-    <message>
-        <source>MIDDLE CLICK</source>
-        <translation>CLIC MILIEU</translation>
-    </message>
-    <message>
-        <source>FORWARD</source>
-        <translation>AVANCER</translation>
-    </message>
-    <message>
-        <source>BACKWARD</source>
-        <translation>RETOUR</translation>
-    </message>
-    <message>
-        <source>MOVE LEFT</source>
-        <translation>VERS LA GAUCHE</translation>
-    </message>
-    <message>
-        <source>MOVE RIGHT</source>
-        <translation>VERS LA DROITE</translation>
-    </message>
-    <message>
-        <source>MOVE UP</source>
-        <translation>VERS LE HAUT</translation>
-    </message>
-    <message>
-        <source>MOVE DOWN</source>
-        <translation>VERS LE BAS</translation>
-    </message>
-    <message>
-        <source>Press</source>
-        <translation>Appuyer</translation>
-    </message>
-    <message>
-        <source>Release</source>
-        <translation>Relâcher</translation>
-    </message>
-    <message>
-        <source>DELAY</source>
-        <translation>DÉLAI</translation>
-    </message>
-</context>
-<context>
-    <name>MacroSelectDialog</name>
-    <message>
-        <source>Macro Manager</source>
-        <translation>Gestion des macros</translation>
-    </message>
-    <message>
-        <source>LOOPS TIME(1-255)</source>
-        <translation>BOUCLES (1-255)</translation>
-    </message>
-    <message>
-        <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER PENDANT L&apos;APPUI</translation>
-    </message>
-    <message>
-        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU&apos;AU PROCHAIN APPUI</translation>
-    </message>
-</context>
-<context>
     <name>KestMessageBox</name>
     <message>
         <source>Yes</source>
@@ -581,150 +435,104 @@
         <source>Ok</source>
         <translation>OK</translation>
     </message>
-</context>
-<context>
-    <name>PointerSpeedPanel</name>
     <message>
-        <source>Key Response</source>
-        <translation>Réactivité</translation>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
     </message>
     <message>
-        <source>Enable sync</source>
-        <translation>Synchro</translation>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
     </message>
     <message>
-        <source>Lift Distance</source>
-        <translation>Dist. de levée</translation>
-    </message>
-    <message>
-        <source>1mm</source>
-        <translation>1 mm</translation>
-    </message>
-    <message>
-        <source>2mm</source>
-        <translation>2 mm</translation>
-    </message>
-    <message>
-        <source>Angle Snapping</source>
-        <translation>Corr. d&apos;angle</translation>
-    </message>
-    <message>
-        <source>Jitter</source>
-        <translation>Anti-gigue</translation>
-    </message>
-    <message>
-        <source>Motion Wake</source>
-        <translation>Réveil auto</translation>
-    </message>
-    <message>
-        <source>Sensor Mode</source>
-        <translation>Mode capteur</translation>
-    </message>
-    <message>
-        <source>Eco</source>
-        <translation>Éco</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Competitive</source>
-        <translation>Compétition</translation>
-    </message>
-    <message>
-        <source>Mouse Setting</source>
-        <translation>Réglages souris</translation>
-    </message>
-    <message>
-        <source>Scroll speed</source>
-        <translation>Vitesse de défilement</translation>
+        <source>Stay</source>
+        <translation>Rester</translation>
     </message>
 </context>
 <context>
-    <name>ReportRatePanel</name>
+    <name>LightingPanel</name>
     <message>
-        <source>REPORT RATE</source>
-        <translation>TAUX DE RAPPORT</translation>
+        <source>OFF</source>
+        <translation>ÉTEINT</translation>
     </message>
     <message>
-        <source>Lift off Distance</source>
-        <translation>Distance de levée</translation>
+        <source>FULL LIGHTED</source>
+        <translation>ALLUMAGE FIXE</translation>
     </message>
     <message>
-        <source>1 mm</source>
-        <translation>1 mm</translation>
+        <source>BREATHING</source>
+        <translation>RESPIRATION</translation>
     </message>
     <message>
-        <source>2 mm</source>
-        <translation>2 mm</translation>
+        <source>7 COLOR BREATHING</source>
+        <translation>RESPIRATION 7 COULEURS</translation>
     </message>
     <message>
-        <source>125 HZ</source>
-        <translation>125 Hz</translation>
+        <source>RAINBOW</source>
+        <translation>ARC-EN-CIEL</translation>
     </message>
     <message>
-        <source>250 HZ</source>
-        <translation>250 Hz</translation>
+        <source>FLASH</source>
+        <translation>CLIGNOTEMENT</translation>
     </message>
     <message>
-        <source>500 HZ</source>
-        <translation>500 Hz</translation>
+        <source>Horizontal WAVE</source>
+        <translation>Vague horizontale</translation>
     </message>
     <message>
-        <source>1000 HZ</source>
-        <translation>1000 Hz</translation>
-    </message>
-</context>
-<context>
-    <name>DpiStageRow</name>
-    <message>
-        <source>Link XY</source>
-        <translation>Lier XY</translation>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>Passage horizontal sans trace</translation>
     </message>
     <message>
-        <source>Enable</source>
-        <translation>Activer</translation>
-    </message>
-</context>
-<context>
-    <name>SingleKeyDialog</name>
-    <message>
-        <source>Single Key</source>
-        <translation>Touche simple</translation>
+        <source>Raindrop</source>
+        <translation>Goutte de pluie</translation>
     </message>
     <message>
-        <source>Press a key</source>
-        <translation>Appuyez sur une touche</translation>
-    </message>
-</context>
-<context>
-    <name>SkinDialog</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>WAVE</source>
+        <translation>VAGUE</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>SniperDialog</name>
-    <message>
-        <source>Sniper Setting</source>
-        <translation>Mode sniper</translation>
-    </message>
-</context>
-<context>
-    <name>MouseActionTree</name>
-    <message>
-        <source>PRESS DOWN</source>
-        <translation>ENFONCER</translation>
+        <source>GO WITHOUT TRACE</source>
+        <translation>PASSAGE SANS TRACE</translation>
     </message>
     <message>
-        <source>BOUNCE UP</source>
-        <translation>RELÂCHER</translation>
+        <source>REACTIVE</source>
+        <translation>RÉACTIF</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>yo-yo</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>Billes</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFET</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>LUMINOSITÉ</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>VITESSE</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>COULEUR</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>MISE EN VEILLE</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>ÉTEINT EN MOUVEMENT</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> MIN</translation>
     </message>
 </context>
 <context>
@@ -940,6 +748,76 @@
     <message>
         <source>Used by: %1</source>
         <translation>Utilisée par&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MacroSelectDialog</name>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Gestion des macros</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>BOUCLES (1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>RÉPÉTER PENDANT L&apos;APPUI</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>RÉPÉTER JUSQU&apos;AU PROCHAIN APPUI</translation>
+    </message>
+</context>
+<context>
+    <name>MacroStepDelegate</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>CLIC GAUCHE</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>CLIC DROIT</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>CLIC MILIEU</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>AVANCER</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>RETOUR</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>VERS LA GAUCHE</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>VERS LA DROITE</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>VERS LE HAUT</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>VERS LE BAS</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Appuyer</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Relâcher</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>DÉLAI</translation>
     </message>
 </context>
 <context>
@@ -1211,6 +1089,219 @@
     <message>
         <source>Mouse battery low: %1%</source>
         <translation>Batterie de la souris faible&#xa0;: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Changes not yet on the mouse</source>
+        <translation>Modifications pas encore sur la souris</translation>
+    </message>
+    <message>
+        <source>Your changes are not on the mouse yet. Apply them now?</source>
+        <translation>Vos modifications ne sont pas encore sur la souris. Les appliquer maintenant ?</translation>
+    </message>
+    <message>
+        <source>The command-line tool changed what you were also editing here; its values are kept: %1.</source>
+        <translation>L&apos;outil en ligne de commande a modifié ce que vous modifiiez aussi ici ; ses valeurs sont conservées : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MouseActionTree</name>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>ENFONCER</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>RELÂCHER</translation>
+    </message>
+</context>
+<context>
+    <name>PointerSpeedPanel</name>
+    <message>
+        <source>Key Response</source>
+        <translation>Réactivité</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>Synchro</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>Dist. de levée</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>Corr. d&apos;angle</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Anti-gigue</translation>
+    </message>
+    <message>
+        <source>Motion Wake</source>
+        <translation>Réveil auto</translation>
+    </message>
+    <message>
+        <source>Sensor Mode</source>
+        <translation>Mode capteur</translation>
+    </message>
+    <message>
+        <source>Eco</source>
+        <translation>Éco</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Competitive</source>
+        <translation>Compétition</translation>
+    </message>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>Réglages souris</translation>
+    </message>
+    <message>
+        <source>Scroll speed</source>
+        <translation>Vitesse de défilement</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRatePanel</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>TAUX DE RAPPORT</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Distance de levée</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 Hz</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 Hz</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 Hz</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsMerge</name>
+    <message>
+        <source>the profile in use</source>
+        <translation>le profil utilisé</translation>
+    </message>
+    <message>
+        <source>angle snapping</source>
+        <translation>la correction d&apos;angle</translation>
+    </message>
+    <message>
+        <source>lift-off distance</source>
+        <translation>la distance de levée</translation>
+    </message>
+    <message>
+        <source>motion sync</source>
+        <translation>la synchronisation du mouvement</translation>
+    </message>
+    <message>
+        <source>the number of profiles in use</source>
+        <translation>le nombre de profils utilisés</translation>
+    </message>
+    <message>
+        <source>jitter filter</source>
+        <translation>le filtre anti-tremblement</translation>
+    </message>
+    <message>
+        <source>key response time</source>
+        <translation>le temps de réponse des touches</translation>
+    </message>
+    <message>
+        <source>motion wake</source>
+        <translation>le réveil par mouvement</translation>
+    </message>
+    <message>
+        <source>sensor mode</source>
+        <translation>le mode du capteur</translation>
+    </message>
+    <message>
+        <source>the file of profile %1</source>
+        <translation>le fichier du profil %1</translation>
+    </message>
+    <message>
+        <source>the report rate of profile %1</source>
+        <translation>le taux de rapport du profil %1</translation>
+    </message>
+    <message>
+        <source>the DPI stage in use in profile %1</source>
+        <translation>le niveau DPI utilisé du profil %1</translation>
+    </message>
+    <message>
+        <source>DPI stage %2 of profile %1</source>
+        <translation>le niveau DPI %2 du profil %1</translation>
+    </message>
+    <message>
+        <source>the lighting of profile %1</source>
+        <translation>l&apos;éclairage du profil %1</translation>
+    </message>
+    <message>
+        <source>the pointer settings of profile %1</source>
+        <translation>les réglages du pointeur du profil %1</translation>
+    </message>
+    <message>
+        <source>button record %2 of profile %1</source>
+        <translation>le bouton %2 du profil %1</translation>
+    </message>
+</context>
+<context>
+    <name>SingleKeyDialog</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Touche simple</translation>
+    </message>
+    <message>
+        <source>Press a key</source>
+        <translation>Appuyez sur une touche</translation>
+    </message>
+</context>
+<context>
+    <name>SkinDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>SniperDialog</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Mode sniper</translation>
     </message>
 </context>
 </TS>

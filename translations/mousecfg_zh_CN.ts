@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>DeviceAccess</name>
-    <message>
-        <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
-        <translation>已找到鼠标，但用户 %1 无权打开它。请将本程序的 udev 规则安装为 %2 并重新插入鼠标，或者在下次重新插入之前运行：</translation>
-    </message>
-</context>
-<context>
     <name>ButtonPanel</name>
     <message>
         <source>Warning</source>
@@ -299,93 +292,6 @@
     </message>
 </context>
 <context>
-    <name>LightingPanel</name>
-    <message>
-        <source>OFF</source>
-        <translation>关闭</translation>
-    </message>
-    <message>
-        <source>FULL LIGHTED</source>
-        <translation>常亮</translation>
-    </message>
-    <message>
-        <source>BREATHING</source>
-        <translation>呼吸</translation>
-    </message>
-    <message>
-        <source>7 COLOR BREATHING</source>
-        <translation>七彩呼吸</translation>
-    </message>
-    <message>
-        <source>RAINBOW</source>
-        <translation>彩虹</translation>
-    </message>
-    <message>
-        <source>FLASH</source>
-        <translation>闪烁</translation>
-    </message>
-    <message>
-        <source>Horizontal WAVE</source>
-        <translation>水平波浪</translation>
-    </message>
-    <message>
-        <source>Horizontal GO WITHOUT TRACE</source>
-        <translation>水平无痕</translation>
-    </message>
-    <message>
-        <source>Raindrop</source>
-        <translation>雨滴</translation>
-    </message>
-    <message>
-        <source>WAVE</source>
-        <translation>波浪</translation>
-    </message>
-    <message>
-        <source>GO WITHOUT TRACE</source>
-        <translation>无痕</translation>
-    </message>
-    <message>
-        <source>REACTIVE</source>
-        <translation>触发</translation>
-    </message>
-    <message>
-        <source>yo-yo</source>
-        <translation>悠悠球</translation>
-    </message>
-    <message>
-        <source>Marbles</source>
-        <translation>弹珠</translation>
-    </message>
-    <message>
-        <source>EFFECT</source>
-        <translation>灯效</translation>
-    </message>
-    <message>
-        <source>BRIGHTNESS</source>
-        <translation>亮度</translation>
-    </message>
-    <message>
-        <source>SPEED</source>
-        <translation>速度</translation>
-    </message>
-    <message>
-        <source>COLOR</source>
-        <translation>颜色</translation>
-    </message>
-    <message>
-        <source>SLEEP TIME</source>
-        <translation>休眠时间</translation>
-    </message>
-    <message>
-        <source>MOVE TO LIGHT OFF</source>
-        <translation>移动时关闭灯光</translation>
-    </message>
-    <message>
-        <source> MINUTE</source>
-        <translation> 分钟</translation>
-    </message>
-</context>
-<context>
     <name>ComboKeyDialog</name>
     <message>
         <source>Combo Key</source>
@@ -394,6 +300,13 @@
     <message>
         <source>Press the keys together</source>
         <translation>同时按下组合键</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceAccess</name>
+    <message>
+        <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
+        <translation>已找到鼠标，但用户 %1 无权打开它。请将本程序的 udev 规则安装为 %2 并重新插入鼠标，或者在下次重新插入之前运行：</translation>
     </message>
 </context>
 <context>
@@ -413,6 +326,17 @@
     <message>
         <source> MINUTE</source>
         <translation> 分钟</translation>
+    </message>
+</context>
+<context>
+    <name>DpiStageRow</name>
+    <message>
+        <source>Link XY</source>
+        <translation>XY 联动</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
     </message>
 </context>
 <context>
@@ -498,76 +422,6 @@
     </message>
 </context>
 <context>
-    <name>MacroStepDelegate</name>
-    <message>
-        <source>LEFT CLICK</source>
-        <translation>左键单击</translation>
-    </message>
-    <message>
-        <source>RIGHT CLICK</source>
-        <translation>右键单击</translation>
-    </message>
-    <message>
-        <source>MIDDLE CLICK</source>
-        <translation>中键单击</translation>
-    </message>
-    <message>
-        <source>FORWARD</source>
-        <translation>前进</translation>
-    </message>
-    <message>
-        <source>BACKWARD</source>
-        <translation>后退</translation>
-    </message>
-    <message>
-        <source>MOVE LEFT</source>
-        <translation>向左移动</translation>
-    </message>
-    <message>
-        <source>MOVE RIGHT</source>
-        <translation>向右移动</translation>
-    </message>
-    <message>
-        <source>MOVE UP</source>
-        <translation>向上移动</translation>
-    </message>
-    <message>
-        <source>MOVE DOWN</source>
-        <translation>向下移动</translation>
-    </message>
-    <message>
-        <source>Press</source>
-        <translation>按下</translation>
-    </message>
-    <message>
-        <source>Release</source>
-        <translation>松开</translation>
-    </message>
-    <message>
-        <source>DELAY</source>
-        <translation>延迟</translation>
-    </message>
-</context>
-<context>
-    <name>MacroSelectDialog</name>
-    <message>
-        <source>Macro Manager</source>
-        <translation>宏管理</translation>
-    </message>
-    <message>
-        <source>LOOPS TIME(1-255)</source>
-        <translation>循环次数(1-255)</translation>
-    </message>
-    <message>
-        <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>按住按键时循环执行</translation>
-    </message>
-    <message>
-        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>循环执行直到再次按下</translation>
-    </message>
-</context>
-<context>
     <name>KestMessageBox</name>
     <message>
         <source>Yes</source>
@@ -581,150 +435,104 @@
         <source>Ok</source>
         <translation>确定</translation>
     </message>
-</context>
-<context>
-    <name>PointerSpeedPanel</name>
     <message>
-        <source>Key Response</source>
-        <translation>按键响应</translation>
+        <source>Apply</source>
+        <translation>应用</translation>
     </message>
     <message>
-        <source>Enable sync</source>
-        <translation>启用同步</translation>
+        <source>Discard</source>
+        <translation>放弃</translation>
     </message>
     <message>
-        <source>Lift Distance</source>
-        <translation>抬起距离</translation>
-    </message>
-    <message>
-        <source>1mm</source>
-        <translation>1 毫米</translation>
-    </message>
-    <message>
-        <source>2mm</source>
-        <translation>2 毫米</translation>
-    </message>
-    <message>
-        <source>Angle Snapping</source>
-        <translation>直线修正</translation>
-    </message>
-    <message>
-        <source>Jitter</source>
-        <translation>防抖</translation>
-    </message>
-    <message>
-        <source>Motion Wake</source>
-        <translation>移动唤醒</translation>
-    </message>
-    <message>
-        <source>Sensor Mode</source>
-        <translation>传感器模式</translation>
-    </message>
-    <message>
-        <source>Eco</source>
-        <translation>节能</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>标准</translation>
-    </message>
-    <message>
-        <source>Competitive</source>
-        <translation>竞技</translation>
-    </message>
-    <message>
-        <source>Mouse Setting</source>
-        <translation>鼠标设置</translation>
-    </message>
-    <message>
-        <source>Scroll speed</source>
-        <translation>滚动速度</translation>
+        <source>Stay</source>
+        <translation>留下</translation>
     </message>
 </context>
 <context>
-    <name>ReportRatePanel</name>
+    <name>LightingPanel</name>
     <message>
-        <source>REPORT RATE</source>
-        <translation>回报率</translation>
+        <source>OFF</source>
+        <translation>关闭</translation>
     </message>
     <message>
-        <source>Lift off Distance</source>
-        <translation>抬起距离</translation>
+        <source>FULL LIGHTED</source>
+        <translation>常亮</translation>
     </message>
     <message>
-        <source>1 mm</source>
-        <translation>1 毫米</translation>
+        <source>BREATHING</source>
+        <translation>呼吸</translation>
     </message>
     <message>
-        <source>2 mm</source>
-        <translation>2 毫米</translation>
+        <source>7 COLOR BREATHING</source>
+        <translation>七彩呼吸</translation>
     </message>
     <message>
-        <source>125 HZ</source>
-        <translation>125 Hz</translation>
+        <source>RAINBOW</source>
+        <translation>彩虹</translation>
     </message>
     <message>
-        <source>250 HZ</source>
-        <translation>250 Hz</translation>
+        <source>FLASH</source>
+        <translation>闪烁</translation>
     </message>
     <message>
-        <source>500 HZ</source>
-        <translation>500 Hz</translation>
+        <source>Horizontal WAVE</source>
+        <translation>水平波浪</translation>
     </message>
     <message>
-        <source>1000 HZ</source>
-        <translation>1000 Hz</translation>
-    </message>
-</context>
-<context>
-    <name>DpiStageRow</name>
-    <message>
-        <source>Link XY</source>
-        <translation>XY 联动</translation>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>水平无痕</translation>
     </message>
     <message>
-        <source>Enable</source>
-        <translation>启用</translation>
-    </message>
-</context>
-<context>
-    <name>SingleKeyDialog</name>
-    <message>
-        <source>Single Key</source>
-        <translation>单键</translation>
+        <source>Raindrop</source>
+        <translation>雨滴</translation>
     </message>
     <message>
-        <source>Press a key</source>
-        <translation>请按下一个按键</translation>
-    </message>
-</context>
-<context>
-    <name>SkinDialog</name>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
+        <source>WAVE</source>
+        <translation>波浪</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-</context>
-<context>
-    <name>SniperDialog</name>
-    <message>
-        <source>Sniper Setting</source>
-        <translation>狙击键设置</translation>
-    </message>
-</context>
-<context>
-    <name>MouseActionTree</name>
-    <message>
-        <source>PRESS DOWN</source>
-        <translation>按下</translation>
+        <source>GO WITHOUT TRACE</source>
+        <translation>无痕</translation>
     </message>
     <message>
-        <source>BOUNCE UP</source>
-        <translation>松开</translation>
+        <source>REACTIVE</source>
+        <translation>触发</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>悠悠球</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>弹珠</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>灯效</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>休眠时间</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>移动时关闭灯光</translation>
+    </message>
+    <message>
+        <source> MINUTE</source>
+        <translation> 分钟</translation>
     </message>
 </context>
 <context>
@@ -940,6 +748,76 @@
     <message>
         <source>Used by: %1</source>
         <translation>使用者：%1</translation>
+    </message>
+</context>
+<context>
+    <name>MacroSelectDialog</name>
+    <message>
+        <source>Macro Manager</source>
+        <translation>宏管理</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按键时循环执行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>循环执行直到再次按下</translation>
+    </message>
+</context>
+<context>
+    <name>MacroStepDelegate</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>左键单击</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>右键单击</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>中键单击</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>向左移动</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>向右移动</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>向上移动</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>向下移动</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>松开</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>延迟</translation>
     </message>
 </context>
 <context>
@@ -1211,6 +1089,219 @@
     <message>
         <source>Mouse battery low: %1%</source>
         <translation>鼠标电量低：%1%</translation>
+    </message>
+    <message>
+        <source>Changes not yet on the mouse</source>
+        <translation>更改尚未写入鼠标</translation>
+    </message>
+    <message>
+        <source>Your changes are not on the mouse yet. Apply them now?</source>
+        <translation>您的更改尚未写入鼠标。现在应用吗？</translation>
+    </message>
+    <message>
+        <source>The command-line tool changed what you were also editing here; its values are kept: %1.</source>
+        <translation>命令行工具更改了您在此处也在编辑的内容；已保留其值：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>MouseActionTree</name>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>松开</translation>
+    </message>
+</context>
+<context>
+    <name>PointerSpeedPanel</name>
+    <message>
+        <source>Key Response</source>
+        <translation>按键响应</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>启用同步</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>抬起距离</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1 毫米</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2 毫米</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>直线修正</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>防抖</translation>
+    </message>
+    <message>
+        <source>Motion Wake</source>
+        <translation>移动唤醒</translation>
+    </message>
+    <message>
+        <source>Sensor Mode</source>
+        <translation>传感器模式</translation>
+    </message>
+    <message>
+        <source>Eco</source>
+        <translation>节能</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>Competitive</source>
+        <translation>竞技</translation>
+    </message>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>鼠标设置</translation>
+    </message>
+    <message>
+        <source>Scroll speed</source>
+        <translation>滚动速度</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRatePanel</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>抬起距离</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 毫米</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 毫米</translation>
+    </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 Hz</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 Hz</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 Hz</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsMerge</name>
+    <message>
+        <source>the profile in use</source>
+        <translation>当前使用的配置文件</translation>
+    </message>
+    <message>
+        <source>angle snapping</source>
+        <translation>角度捕捉</translation>
+    </message>
+    <message>
+        <source>lift-off distance</source>
+        <translation>抬起距离</translation>
+    </message>
+    <message>
+        <source>motion sync</source>
+        <translation>移动同步</translation>
+    </message>
+    <message>
+        <source>the number of profiles in use</source>
+        <translation>使用的配置文件数量</translation>
+    </message>
+    <message>
+        <source>jitter filter</source>
+        <translation>抖动过滤</translation>
+    </message>
+    <message>
+        <source>key response time</source>
+        <translation>按键响应时间</translation>
+    </message>
+    <message>
+        <source>motion wake</source>
+        <translation>移动唤醒</translation>
+    </message>
+    <message>
+        <source>sensor mode</source>
+        <translation>传感器模式</translation>
+    </message>
+    <message>
+        <source>the file of profile %1</source>
+        <translation>配置文件 %1 的文件</translation>
+    </message>
+    <message>
+        <source>the report rate of profile %1</source>
+        <translation>配置文件 %1 的回报率</translation>
+    </message>
+    <message>
+        <source>the DPI stage in use in profile %1</source>
+        <translation>配置文件 %1 当前的 DPI 档位</translation>
+    </message>
+    <message>
+        <source>DPI stage %2 of profile %1</source>
+        <translation>配置文件 %1 的 DPI 档位 %2</translation>
+    </message>
+    <message>
+        <source>the lighting of profile %1</source>
+        <translation>配置文件 %1 的灯光</translation>
+    </message>
+    <message>
+        <source>the pointer settings of profile %1</source>
+        <translation>配置文件 %1 的指针设置</translation>
+    </message>
+    <message>
+        <source>button record %2 of profile %1</source>
+        <translation>配置文件 %1 的按键 %2</translation>
+    </message>
+</context>
+<context>
+    <name>SingleKeyDialog</name>
+    <message>
+        <source>Single Key</source>
+        <translation>单键</translation>
+    </message>
+    <message>
+        <source>Press a key</source>
+        <translation>请按下一个按键</translation>
+    </message>
+</context>
+<context>
+    <name>SkinDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>SniperDialog</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>狙击键设置</translation>
     </message>
 </context>
 </TS>
