@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>Discard</source>
-        <translation>Abandonner</translation>
+        <translation>Ignorer</translation>
     </message>
     <message>
         <source>Stay</source>
