@@ -28,6 +28,7 @@
 #include "lightingpanel.h"
 #include "macropage.h"
 #include "macropanel.h"
+#include "mousechooser.h"
 #include "mousesession.h"
 #include "mousestatus.h"
 #include "mouseview.h"
@@ -36,8 +37,10 @@
 #include "productdef.h"
 #include "profilefile.h"
 #include "profilepanel.h"
+#include "profileslots.h"
 #include "settingsrange.h"
 #include "singleinstance.h"
+#include "startupsettings.h"
 #include "tabpage.h"
 #include "windowchrome.h"
 
@@ -140,18 +143,11 @@ MainWindow::MainWindow(QWidget* parent)
     // The slow reads of start-up run beside the rest of the construction:
     // the settings with the profile in use, and the large background image.
     // The other four profiles follow after the first paint.
-    auto settingsLoad = std::async(std::launch::async, [] {
-        auto settings = std::make_unique<DeviceSettings>();
-        loadCurrentSettings(*settings);
-        return settings;
-    });
+    m_startup = new StartupSettings(this);
     m_chrome = new WindowChrome(this, m_appDir);
     // Set before any child exists, so each child is polished once.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     initKitResources();
-
-    m_bat1 = skinPixmap(QStringLiteral("/skin/bat1.png"));
-    m_bat2 = skinPixmap(QStringLiteral("/skin/bat2.png"));
 
     // Before any child exists too: a control built before the shared sheet
     // would be styled twice.
@@ -171,8 +167,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     m_profileList = readProfileList();
     m_batteryThresholds = {readBatteryWarn(), readBatteryCritical()};
-    m_batteryLevel = qBound(10, readBattery(), 100);
-    m_sent = settingsLoad.get();
+    m_sent = m_startup->takeCurrent();
     *m_edited = *m_sent;
     m_profiles = std::make_unique<ProfileController>(*m_edited, *m_sent, m_profileList);
     ProfilePanel::Hooks hooks;
@@ -186,16 +181,7 @@ MainWindow::MainWindow(QWidget* parent)
     hooks.clicked = [this] { showFileNotices(); };
     m_profilePanel = std::make_unique<ProfilePanel>(this, *m_profiles, m_profileList, hooks);
     m_nameEdit = m_profilePanel->nameEdit();
-    auto rest = std::make_unique<DeviceSettings>();
-    rest->currentProfile = m_sent->currentProfile;
-    std::copy(std::begin(m_sent->profileNames), std::end(m_sent->profileNames),
-              std::begin(rest->profileNames));
-    m_otherProfiles = std::async(std::launch::async, [rest = std::move(rest)]() mutable {
-        loadOtherProfiles(*rest);
-        return std::move(rest);
-    });
-    // Input that comes before they are in waits for them (see eventFilter).
-    qApp->installEventFilter(this);
+    m_startup->readOthers(*m_sent, *m_edited, [this] { refreshPages(); });
     // On this thread: a second Xlib connection opened on a worker while the
     // toolkit makes its window is a risk the few milliseconds do not pay for.
     if (const int speed = readPointerSpeed(); speed > 0)
@@ -216,20 +202,8 @@ MainWindow::MainWindow(QWidget* parent)
     updateConnectionDisplay();
 }
 
-void MainWindow::joinOtherProfiles() {
-    if (!m_otherProfiles.valid()) return;
-    qApp->removeEventFilter(this);
-    const std::unique_ptr<DeviceSettings> rest = m_otherProfiles.get();
-    for (int i = 0; i < kProfileCount; ++i) {
-        if (i == m_sent->currentProfile) continue;
-        m_sent->profiles[i] = rest->profiles[i];
-        m_edited->profiles[i] = rest->profiles[i];
-    }
-    refreshPages();
-}
-
 void MainWindow::startDevices() {
-    joinOtherProfiles();
+    m_startup->complete();
     if (m_devicesStarted) return;
     m_devicesStarted = true;
     // The mouse is looked for on the session's thread; what it finds comes
@@ -285,24 +259,12 @@ void MainWindow::buildControls() {
             showFileNotices();
         });
     }
-    m_mouseButton = button(QStringLiteral("btnMouse"));
-    m_mouseButton->hide();
+    m_mice = std::make_unique<MouseChooser>(
+        button(QStringLiteral("btnMouse")),
+        [this](const QString& product) { m_session->switchMouse(product); });
     for (int i = 0; i < 4; ++i)
         m_tabButtons << button(QStringLiteral("tab%1").arg(i));
-    for (int i = 0; i < kProfileCount; ++i) {
-        m_slotButtons << button(QStringLiteral("slot%1").arg(i));
-        m_slotButtons.last()->setFocusPolicy(Qt::NoFocus);
-    }
-
-    m_slotMenu = new KestMenu(this, 150);
-    for (int i = 0; i < kProfileCount; ++i) {
-        auto* a = new KestAction(m_slotMenu);
-        m_slotMenu->addAction(a);
-        m_slotActions << a;
-    }
-    connect(m_slotMenu, &QMenu::triggered, this, &MainWindow::onSlotAction);
-    m_slotMenuButton = button(QStringLiteral("btnSlotMenu"));
-    m_slotMenuButton->setMenu(m_slotMenu);
+    m_slots = std::make_unique<ProfileSlots>(this, [this](int i) { onSlotAction(i); });
 
     m_titleLabel = new KestLabel(readMouseList0(), this);
     m_titleLabel->setProperty("logicalRect", QRect(62, 18, 210, 26));
@@ -318,18 +280,7 @@ void MainWindow::buildControls() {
         connect(b, &QPushButton::clicked, this, [this] { showFileNotices(); });
     connect(m_mouseView, &MouseView::markerClicked, this, [this] { showFileNotices(); });
 
-    // Connection and battery.
-    m_battery = new KestProgressBar(this);
-    m_battery->setRange(0, 100);
-    m_battery->setValue(0); // hidden until a report; a first "off" report still shows its caption
-    m_battery->setProperty("logicalRect", QRect(79, 592, 62, 25));
-    m_dongleIcon = new KestLabel(this);
-    m_dongleIcon->setSkinImage(QStringLiteral("/skin/dongle.png"));
-    m_dongleIcon->setProperty("logicalRect", QRect(24, 588, 36, 36));
-    m_chargeIcon = new KestLabel(this);
-    m_chargeIcon->setSkinImage(QStringLiteral("/skin/lightning.png"));
-    m_chargeIcon->setProperty("logicalRect", QRect(164, 584, 26, 40));
-    m_chargeIcon->hide();
+    m_display = std::make_unique<ConnectionDisplay>(this);
 }
 
 void MainWindow::buildPages() {
@@ -415,8 +366,8 @@ void MainWindow::layoutWindow() {
     for (KestPushButton* b : findChildren<KestPushButton*>(QString(), Qt::FindDirectChildrenOnly))
         b->refreshFont();
     m_nameEdit->refreshStyle();
-    m_battery->refreshStyle();
-    for (KestMenu* menu : {m_profilePanel->menu(), m_slotMenu, m_language->menu()})
+    m_display->refreshStyle();
+    for (KestMenu* menu : {m_profilePanel->menu(), m_slots->menu(), m_language->menu()})
         menu->refreshStyle();
     for (auto& page : m_pages)
         page->applyScale(scale());
@@ -477,8 +428,7 @@ void MainWindow::refreshPages() {
     // then exactly what Apply sends.
     bringIntoRange(*m_edited);
     const int current = m_edited->currentProfile;
-    for (int i = 0; i < m_slotButtons.size(); ++i)
-        m_slotButtons[i]->setSelected(i == current);
+    m_slots->select(current);
     for (auto& page : m_pages)
         page->refresh(*m_edited);
     refreshMouseTint();
@@ -491,7 +441,7 @@ void MainWindow::collectPages() {
 
 void MainWindow::switchSlot(int index, bool reload) {
     if (index < 0 || index >= kProfileCount) return;
-    m_slotMenuButton->setLabel(m_slotActions[index]->text());
+    m_slots->showChoice(index);
     m_edited->currentProfile = uint8_t(index);
     if (reload) {
         const QString name = m_edited->profileNames[index];
@@ -508,11 +458,7 @@ void MainWindow::retranslate() {
         if (c.text) button(QLatin1String(c.name))->setLabel(tr(c.text));
     m_mouseView->frontButton()->setLabel(tr("Front"));
     m_mouseView->sideButton()->setLabel(tr("Side"));
-    for (int i = 0; i < kProfileCount; ++i) {
-        m_slotActions[i]->setText(tr("Mode") + QStringLiteral(" %1").arg(i + 1));
-        m_slotButtons[i]->setLabel(tr("Profile") + QStringLiteral(" %1").arg(i + 1));
-    }
-    m_slotMenuButton->setLabel(m_slotActions[m_edited->currentProfile % kProfileCount]->text());
+    m_slots->retranslate(m_edited->currentProfile);
     m_profilePanel->retranslate();
     m_language->refreshLabel();
     if (m_trayMenu) {
@@ -526,33 +472,13 @@ void MainWindow::retranslate() {
     layoutWindow();
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (m_otherProfiles.valid()) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Wheel:
-            joinOtherProfiles();
-            break;
-        default:
-            break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 // ---- painting --------------------------------------------------
 
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     m_chrome->paintBackground(p);
-    const QPixmap& frame = m_connectionState <= 1 ? m_bat2 : m_bat1;
-    if (!frame.isNull()) p.drawPixmap(scaledRect(69, 581, 86, 47), frame);
+    m_display->paintFrame(p);
     // The mouse is looked for once the window is on screen.
     if (!m_painted) {
         m_painted = true;

@@ -2,12 +2,12 @@
 // profile controls, the connection and battery display, and the tray icon.
 #pragma once
 
+#include "connectiondisplay.h"
 #include "kestmessagebox.h"
 #include "lowbattery.h"
 #include "profilecontroller.h"
 #include "records.h"
 
-#include <QPixmap>
 #include <QPoint>
 #include <QPointer>
 #include <QStringList>
@@ -16,26 +16,25 @@
 
 #include <QWidget>
 #include <array>
-#include <future>
 #include <memory>
 #include <vector>
 
 class MouseSession;
 struct BatteryState;
 struct MouseConnection;
-class KestAction;
 class KestLabel;
 class KestLineEdit;
 
-class KestMenu;
-class KestProgressBar;
 class KestPushButton;
 class OsdNotifier;
 class QMenu;
 class QTranslator;
 class LazyPage;
 class LanguageSwitch;
+class MouseChooser;
 class MouseView;
+class ProfileSlots;
+class StartupSettings;
 class ProfilePanel;
 class WindowChrome;
 class QScreen;
@@ -64,12 +63,12 @@ public:
 
     // State the tests and the start-up code look at.
     int connectedMice() const { return m_connectedMice; }
-    int connectionDisplayState() const { return m_connectionState; }
+    int connectionDisplayState() const { return m_display->state(); }
     // The mouse as the window has it, nullptr before the devices started.
     MouseSession* session() const { return m_session; }
-    int batteryLevelShown() const { return m_batteryLevel; }
-    QString batteryText() const;
-    bool chargingIconVisible() const;
+    int batteryLevelShown() const { return m_display->level(); }
+    QString batteryText() const { return m_display->text(); }
+    bool chargingIconVisible() const { return m_display->chargingIconVisible(); }
     double scale() const;
     int scaleIndex() const;
     int currentTab() const { return m_tab; }
@@ -100,7 +99,6 @@ public:
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
-    void slot_show_mousename(QAction* action);
     void slotPopOneClickBox();
     void slotEnableButtons(bool bEnable);
     void slotLiftChange(quint8 iLift);
@@ -113,13 +111,12 @@ public slots:
     void onMouseChanged(int profile, int dpiStage, int rate);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void onSlotAction(QAction* action);
+    void onSlotAction(int index);
     void onQuitRequested();
     void setStartWithDesktop(bool on);
     // The command-line tool wrote while it had the mouse: the files are reread.
@@ -145,14 +142,10 @@ private:
     struct CommandButton;
     static const QVector<CommandButton>& commandButtons();
 
-    // Takes in the profiles not in use, read beside the first paint.
-    void joinOtherProfiles();
-
     // Device side.
     void connectSession();
     void onConnectionChanged(const MouseConnection& connection);
     void showAccessNotice(const QString& text);
-    void rebuildMouseList(const MouseConnection& connection);
     void updateConnectionDisplay();
     void reloadForMouse();
     // The settings and the profile list as the files hold them, edits dropped.
@@ -183,9 +176,8 @@ private:
 
     QString m_appDir;
     WindowChrome* m_chrome = nullptr;
-    QPixmap m_bat1, m_bat2;
-
-    std::future<std::unique_ptr<DeviceSettings>> m_otherProfiles;
+    std::unique_ptr<ConnectionDisplay> m_display;
+    StartupSettings* m_startup = nullptr;
     std::unique_ptr<DeviceSettings> m_edited;
     std::unique_ptr<DeviceSettings> m_sent;
     MouseSession* m_session = nullptr;
@@ -193,8 +185,6 @@ private:
 
     int m_tab = LightingTab;
     int m_connectedMice = 0;
-    int m_connectionState = 3;
-    int m_batteryLevel = 10;
     LowBatteryThresholds m_batteryThresholds{20, 10};
     LowBatteryState m_lowBattery;
     bool m_warningBoxOpen = false;
@@ -202,7 +192,6 @@ private:
     QPointer<KestMessageBox> m_warningBox;
     bool m_devicesStarted = false;
     bool m_painted = false;
-    bool m_batteryKnown = false; // a battery report arrived in this run
     QStringList m_profileList;
 
     std::unique_ptr<ProfileController> m_profiles;
@@ -210,19 +199,12 @@ private:
 
     // Controls.
     QList<KestPushButton*> m_tabButtons;
-    QList<KestPushButton*> m_slotButtons;
-    QList<KestAction*> m_slotActions;
     MouseView* m_mouseView = nullptr;
-    KestPushButton* m_mouseButton = nullptr;
-    KestPushButton* m_slotMenuButton = nullptr;
-    KestMenu* m_slotMenu = nullptr;
-    KestMenu* m_mouseMenu = nullptr;
+    std::unique_ptr<ProfileSlots> m_slots;
+    std::unique_ptr<MouseChooser> m_mice;
     KestLineEdit* m_nameEdit = nullptr;
     KestLabel* m_versionLabel = nullptr;
     KestLabel* m_titleLabel = nullptr;
-    KestLabel* m_dongleIcon = nullptr;
-    KestLabel* m_chargeIcon = nullptr;
-    KestProgressBar* m_battery = nullptr;
     LanguageSwitch* m_language = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;

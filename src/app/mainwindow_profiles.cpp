@@ -3,7 +3,6 @@
 #include "mainwindow.h"
 
 #include "commands.h"
-#include "kestaction.h"
 #include "kestmessagebox.h"
 #include "kestprocessdialog.h"
 #include "mousesession.h"
@@ -47,9 +46,7 @@ void MainWindow::rebuildProfileMenu() {
     m_profilePanel->rebuildMenu();
 }
 
-void MainWindow::onSlotAction(QAction* action) {
-    const int i = m_slotActions.indexOf(static_cast<KestAction*>(action));
-    if (i < 0) return;
+void MainWindow::onSlotAction(int i) {
     switchSlot(i, false);
     rebuildProfileMenu();
     if (m_session) m_session->selectProfile(i);
