@@ -3,11 +3,8 @@
 #include "mainwindow.h"
 
 #include "appconfig.h"
-#include "buttonpanel.h"
-#include "customizepage.h"
 #include "defaults.h"
 #include "devicetable.h"
-#include "dpipage.h"
 #include "filename.h"
 #include "filenotices.h"
 #include "inifile.h"
@@ -24,10 +21,6 @@
 #include "language.h"
 #include "languageswitch.h"
 #include "lightinggroup.h"
-#include "lightingpage.h"
-#include "lightingpanel.h"
-#include "macropage.h"
-#include "macropanel.h"
 #include "mousechooser.h"
 #include "mousesession.h"
 #include "mousestatus.h"
@@ -41,7 +34,7 @@
 #include "settingsrange.h"
 #include "singleinstance.h"
 #include "startupsettings.h"
-#include "tabpage.h"
+#include "tabpages.h"
 #include "windowchrome.h"
 
 #include <QApplication>
@@ -284,45 +277,20 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::buildPages() {
-    m_pages.clear();
-    m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
-        auto page = std::make_unique<LightingPage>(this);
-        connect(page->window(), &LightingPanel::lightingChanged, this,
-                &MainWindow::onLightingChanged);
-        return page;
-    }));
-    m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
-        auto page = std::make_unique<CustomizePage>(this, m_mouseView);
-        ButtonPanel* w = page->buttonWindow();
-        connect(w, &ButtonPanel::macroNeeded, this, [this] { selectTab(MacroTab); });
-        connect(w, &ButtonPanel::PopOneClickBox, this, &MainWindow::slotPopOneClickBox);
-        return page;
-    }));
-    m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
-        auto dpi = std::make_unique<DpiPage>(this);
-        connect(dpi.get(), &DpiPage::liftChanged, this, &MainWindow::slotLiftChange);
-        return dpi;
-    }));
-    m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
-        auto page = std::make_unique<MacroPage>(this);
-        connect(page->dialog(), &MacroPanel::EnableButtonsSignal, this,
-                &MainWindow::slotEnableButtons);
-        return page;
-    }));
+    m_pages = std::make_unique<TabPages>(this, m_mouseView, *m_edited);
+    connect(m_pages.get(), &TabPages::lightingChanged, this, &MainWindow::onLightingChanged);
+    connect(m_pages.get(), &TabPages::macroNeeded, this, [this] { selectTab(MacroTab); });
+    connect(m_pages.get(), &TabPages::oneClickNeeded, this, &MainWindow::slotPopOneClickBox);
+    connect(m_pages.get(), &TabPages::liftChanged, this, &MainWindow::slotLiftChange);
+    connect(m_pages.get(), &TabPages::editableChanged, this, &MainWindow::slotEnableButtons);
 }
 
 void MainWindow::ensurePage(int tab) {
-    if (tab < 0 || size_t(tab) >= m_pages.size()) return;
-    LazyPage& page = *m_pages[size_t(tab)];
-    if (page.built()) return;
-    // The page starts from the edited settings as they stand, edits of the
-    // pages already built included.
-    collectPages();
-    if (page.build(*m_edited, scale())) setupTabOrder();
+    if (m_pages->ensure(tab, scale())) setupTabOrder();
 }
 
 bool MainWindow::pageBuilt(int tab) const {
-    return tab >= 0 && size_t(tab) < m_pages.size() && m_pages[size_t(tab)]->built();
+    return m_pages->built(tab);
 }
 
 void MainWindow::setupTabOrder() {
@@ -336,17 +304,7 @@ void MainWindow::setupTabOrder() {
     order << m_nameEdit;
     add({"btnApplyName", "btnAdd", "btnCopy", "btnDelete", "btnReset", "btnResetAll",
          "btnLoadConfig", "btnSaveConfig", "btnImportProfile", "btnExportProfile"});
-    // A page's own controls, in the order they were made (top to bottom); the
-    // insides of a compound control (a spin box's editor) are its own affair.
-    auto takesTab = [](const QWidget* w) { return (w->focusPolicy() & Qt::TabFocus) != 0; };
-    for (auto& page : m_pages)
-        for (QWidget* part : page->widgets())
-            for (QWidget* w : part->findChildren<QWidget*>()) {
-                bool inner = false;
-                for (QWidget* up = w->parentWidget(); up && up != part; up = up->parentWidget())
-                    inner = inner || takesTab(up);
-                if (takesTab(w) && !inner) order << w;
-            }
+    order << m_pages->focusChain();
     order << m_mouseView->frontButton() << m_mouseView->sideButton();
     add({"btnFirmware", "btnOk", "btnCancel", "btnApply", "btnLanguage", "btnMouse", "btnMin",
          "btnClose"});
@@ -369,8 +327,7 @@ void MainWindow::layoutWindow() {
     m_display->refreshStyle();
     for (KestMenu* menu : {m_profilePanel->menu(), m_slots->menu(), m_language->menu()})
         menu->refreshStyle();
-    for (auto& page : m_pages)
-        page->applyScale(scale());
+    m_pages->applyScale(scale());
     m_mouseView->reload();
 
     m_chrome->ensureBackground();
@@ -399,9 +356,7 @@ void MainWindow::selectTab(int index) {
     m_tab = index;
     for (int i = 0; i < m_tabButtons.size(); ++i)
         m_tabButtons[i]->setSelected(i == index);
-    for (size_t i = 0; i < m_pages.size(); ++i)
-        for (QWidget* w : m_pages[i]->widgets())
-            w->setVisible(int(i) == index);
+    m_pages->show(index);
     // LIGHTING shows the front view too, with the lights in their colour.
     m_mouseView->show(index == CustomizeTab  ? MouseView::Mode::Customize
                       : index == LightingTab ? MouseView::Mode::Lighting
@@ -429,14 +384,12 @@ void MainWindow::refreshPages() {
     bringIntoRange(*m_edited);
     const int current = m_edited->currentProfile;
     m_slots->select(current);
-    for (auto& page : m_pages)
-        page->refresh(*m_edited);
+    m_pages->refresh();
     refreshMouseTint();
 }
 
 void MainWindow::collectPages() {
-    for (auto& page : m_pages)
-        page->collect(*m_edited);
+    m_pages->collect();
 }
 
 void MainWindow::switchSlot(int index, bool reload) {
@@ -466,8 +419,7 @@ void MainWindow::retranslate() {
         m_autostartAction->setText(tr("&Start with the desktop"));
         m_quitAction->setText(tr("&Quit"));
     }
-    for (auto& page : m_pages)
-        page->retranslate();
+    m_pages->retranslate();
     updateConnectionDisplay();
     layoutWindow();
 }
@@ -534,8 +486,7 @@ void MainWindow::slotEnableButtons(bool bEnable) {
     for (const CommandButton& c : commandButtons())
         if (c.flags & kHeld) button(QLatin1String(c.name))->setEnabled(bEnable);
     m_profilePanel->setHeld(!bEnable);
-    for (auto& page : m_pages)
-        page->setEditable(bEnable);
+    m_pages->setEditable(bEnable);
 }
 
 void MainWindow::slotLiftChange(quint8 iLift) {

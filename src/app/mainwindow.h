@@ -17,7 +17,6 @@
 #include <QWidget>
 #include <array>
 #include <memory>
-#include <vector>
 
 class MouseSession;
 struct BatteryState;
@@ -29,12 +28,12 @@ class KestPushButton;
 class OsdNotifier;
 class QMenu;
 class QTranslator;
-class LazyPage;
 class LanguageSwitch;
 class MouseChooser;
 class MouseView;
 class ProfileSlots;
 class StartupSettings;
+class TabPages;
 class ProfilePanel;
 class WindowChrome;
 class QScreen;
@@ -214,5 +213,5 @@ private:
     bool m_startMinimized = false;
     QStringList m_autostartArguments{QStringLiteral("--minimized")};
 
-    std::vector<std::unique_ptr<LazyPage>> m_pages; // one per tab
+    std::unique_ptr<TabPages> m_pages;
 };

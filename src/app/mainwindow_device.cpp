@@ -18,7 +18,7 @@
 #include "pointerspeed.h"
 #include "profilefile.h"
 #include "profileslots.h"
-#include "tabpage.h"
+#include "tabpages.h"
 
 #include <QTimer>
 
@@ -97,7 +97,7 @@ void MainWindow::reloadForMouse() {
     writeDefaultProfileFile();
     selectTab(LightingTab);
     applyButtonArt();
-    m_pages[CustomizeTab]->relayout();
+    m_pages->relayout(CustomizeTab);
     refreshPages();
     layoutWindow();
 }
@@ -164,7 +164,7 @@ void MainWindow::slotRefreshDPIStage(quint8 iDPI) {
     collectPages();
     MouseProfile& p = m_edited->current();
     p.dpi = iDPI;
-    m_pages[DpiTab]->refresh(*m_edited);
+    m_pages->refresh(DpiTab);
     saveProfileDpi(m_edited->profileNames[m_edited->currentProfile], iDPI);
     const int dpi = dpiFromStep(p.stages[iDPI].y, readSensorModel());
     sendOsdMessage(tr("DPI") + QStringLiteral(" %1:%2").arg(iDPI + 1).arg(dpi));
@@ -173,7 +173,7 @@ void MainWindow::slotRefreshDPIStage(quint8 iDPI) {
 void MainWindow::slotRefreshRate(quint8 iRate) {
     collectPages();
     m_edited->current().pollrate = iRate;
-    m_pages[DpiTab]->refresh(*m_edited);
+    m_pages->refresh(DpiTab);
     const char* text = reportRateText(iRate);
     sendOsdMessage(*text ? tr(text) : QString());
 }
