@@ -1,33 +1,24 @@
-// The window itself: construction, layout and scale, tabs and pages, mouse
-// views and markers, painting and dragging, texts.
+// The window itself: construction, layout and scale, tabs, the command
+// buttons, painting, texts.
 #include "mainwindow.h"
 
 #include "appconfig.h"
-#include "defaults.h"
-#include "devicetable.h"
-#include "filename.h"
 #include "filenotices.h"
-#include "inifile.h"
-#include "kestaction.h"
 #include "kestlabel.h"
 #include "kestlineedit.h"
 #include "kestmenu.h"
 #include "kestmessagebox.h"
-#include "kestprogressbar.h"
 #include "kestpushbutton.h"
-#include "kitscale.h"
 #include "kittheme.h"
 #include "kitthemewatcher.h"
 #include "language.h"
 #include "languageswitch.h"
-#include "lightinggroup.h"
 #include "mousechooser.h"
 #include "mousesession.h"
 #include "mousestatus.h"
 #include "mouseview.h"
 #include "paths.h"
 #include "pointerspeed.h"
-#include "productdef.h"
 #include "profilefile.h"
 #include "profilepanel.h"
 #include "profileslots.h"
@@ -39,12 +30,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
-#include <future>
-#include <malloc.h>
 
 namespace {
 
@@ -145,14 +132,7 @@ MainWindow::MainWindow(QWidget* parent)
     // Before any child exists too: a control built before the shared sheet
     // would be styled twice.
     applyKitStyleSheet();
-    setBaseSize(WindowChrome::kWidth, WindowChrome::kHeight);
-    setMinimumSize(WindowChrome::kWidth, WindowChrome::kHeight);
-    resize(m_chrome->scaledSize());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-
-    setWindowFlag(Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
+    m_chrome->frameWindow();
 
     setCurrentLanguageIndex(readLanguageId());
     setFrenchLanguageIndex(frenchLanguage());
@@ -168,7 +148,7 @@ MainWindow::MainWindow(QWidget* parent)
     hooks.retranslate = [this] { retranslate(); };
     hooks.freshStart = [this] {
         selectTab(LightingTab);
-        applyButtonArt();
+        m_mouseView->applyButtonArt();
     };
     hooks.write = [this](bool everything) { writeToMouse(everything); };
     hooks.clicked = [this] { showFileNotices(); };
@@ -179,7 +159,7 @@ MainWindow::MainWindow(QWidget* parent)
     // toolkit makes its window is a risk the few milliseconds do not pay for.
     if (const int speed = readPointerSpeed(); speed > 0)
         m_edited->current().mousespeed = uint8_t(speed);
-    rebuildProfileMenu();
+    m_profilePanel->rebuildMenu();
 
     buildPages();
     refreshPages(); // brings the settings into range before a page shows them
@@ -213,14 +193,7 @@ void MainWindow::startDevices() {
     // language change does.
     connect(new KitThemeWatcher(this), &KitThemeWatcher::themeChanged, this,
             &MainWindow::retranslate);
-    // Nothing reads the default profile file during start-up: rewrite it once
-    // the window is up instead of making the user wait for it.
-    QTimer::singleShot(1000, this, [] {
-        writeDefaultProfileFile();
-        // Start-up parsed six large profile files on worker threads; hand the
-        // memory they freed back rather than keep it for a tray program's life.
-        malloc_trim(0);
-    });
+    m_startup->tidyUpLater();
     QTimer::singleShot(300, this, [this] { showFileNotices(); });
     if (m_startMinimized) {
         // Started with the desktop: stay in the tray, and say nothing of a
@@ -278,7 +251,8 @@ void MainWindow::buildControls() {
 
 void MainWindow::buildPages() {
     m_pages = std::make_unique<TabPages>(this, m_mouseView, *m_edited);
-    connect(m_pages.get(), &TabPages::lightingChanged, this, &MainWindow::onLightingChanged);
+    connect(m_pages.get(), &TabPages::lightingChanged, this,
+            [this] { m_mouseView->setLighting(*m_edited); });
     connect(m_pages.get(), &TabPages::macroNeeded, this, [this] { selectTab(MacroTab); });
     connect(m_pages.get(), &TabPages::oneClickNeeded, this, &MainWindow::slotPopOneClickBox);
     connect(m_pages.get(), &TabPages::liftChanged, this, &MainWindow::slotLiftChange);
@@ -316,11 +290,7 @@ void MainWindow::layoutWindow() {
     // A new scale or accent rebuilds the shared sheet before any control is
     // given its new font: restyling resets what was set before it.
     applyKitStyleSheet();
-    const auto children = findChildren<QWidget*>();
-    for (QWidget* w : children) {
-        const QVariant r = w->property("logicalRect");
-        if (r.isValid()) w->setGeometry(scaledRect(r.toRect(), scale()));
-    }
+    m_chrome->placeChildren();
     for (KestPushButton* b : findChildren<KestPushButton*>(QString(), Qt::FindDirectChildrenOnly))
         b->refreshFont();
     m_nameEdit->refreshStyle();
@@ -363,21 +333,6 @@ void MainWindow::selectTab(int index) {
                                              : MouseView::Mode::Hidden);
 }
 
-void MainWindow::applyButtonArt() {
-    m_mouseView->applyButtonArt();
-}
-
-void MainWindow::loadMouseImages() {
-    m_mouseView->reload();
-}
-
-void MainWindow::refreshMouseTint() {
-    // The lights in the lighting Apply sends.
-    const MouseProfile& p = lightingProfile(*m_edited);
-    m_mouseView->setLighting(p.LedMode,
-                             p.LedMode < kLedModeCount ? p.ledModes[p.LedMode].RGB : QColor());
-}
-
 void MainWindow::refreshPages() {
     // Every load into the edited settings ends here: what the pages show is
     // then exactly what Apply sends.
@@ -385,7 +340,7 @@ void MainWindow::refreshPages() {
     const int current = m_edited->currentProfile;
     m_slots->select(current);
     m_pages->refresh();
-    refreshMouseTint();
+    m_mouseView->setLighting(*m_edited);
 }
 
 void MainWindow::collectPages() {
@@ -472,10 +427,6 @@ KestPushButton* MainWindow::button(const QString& objectName) const {
 
 QString MainWindow::nameEditText() const {
     return m_nameEdit->text();
-}
-
-void MainWindow::onLightingChanged() {
-    refreshMouseTint();
 }
 
 void MainWindow::slotPopOneClickBox() {

@@ -120,16 +120,11 @@ private slots:
     void setStartWithDesktop(bool on);
     // The command-line tool wrote while it had the mouse: the files are reread.
     void takeInToolWrite();
-    // The lighting page changed what the mouse picture shows.
-    void onLightingChanged();
 
 private:
     // Construction pieces, in the order the constructor runs them.
     void buildControls();
     void buildPages();
-    // Redraws the front view's lights in the current profile's lighting; call
-    // whenever the effect or its colour may have changed.
-    void refreshMouseTint();
     // Builds the page behind `tab` if it is not built yet.
     void ensurePage(int tab);
     void setupTabOrder();
@@ -161,13 +156,6 @@ private:
     void apply();
     void updateFirmware();
 
-    // The profile menu from the list (the device side rereads the list).
-    void rebuildProfileMenu();
-
-    // The mouse view, for the device side: the wheel art of the product, and
-    // the pictures (a fresh view when the device side asked for one).
-    void applyButtonArt();
-    void loadMouseImages();
     int showMessage(int kind, const QString& text, const QString& title = QString());
     // One notice for what the settings store met since the last one (damaged,
     // repaired or locked files) and, when given, the file a save could not write.

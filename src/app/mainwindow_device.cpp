@@ -1,6 +1,5 @@
-// The window's side of the mouse: what it shows of the battery and the
-// connection, its notices and warnings, the reload for another mouse, on-mouse
-// changes. The mouse itself is the session's.
+// The window's side of the mouse: its notices and warnings, the reload for
+// another mouse, on-mouse changes. The mouse itself is the session's.
 #include "mainwindow.h"
 
 #include "mouseview.h"
@@ -17,6 +16,7 @@
 #include "paths.h"
 #include "pointerspeed.h"
 #include "profilefile.h"
+#include "profilepanel.h"
 #include "profileslots.h"
 #include "tabpages.h"
 
@@ -85,18 +85,18 @@ void MainWindow::rereadSettings() {
     m_slots->showChoice(m_edited->currentProfile);
     m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
     m_profileList = readProfileList();
-    rebuildProfileMenu();
+    m_profilePanel->rebuildMenu();
 }
 
 void MainWindow::reloadForMouse() {
     // Another mouse, or the same one back after a while: its battery is told
     // afresh.
     m_lowBattery = LowBatteryState();
-    loadMouseImages();
+    m_mouseView->reload();
     rereadSettings();
     writeDefaultProfileFile();
     selectTab(LightingTab);
-    applyButtonArt();
+    m_mouseView->applyButtonArt();
     m_pages->relayout(CustomizeTab);
     refreshPages();
     layoutWindow();
@@ -155,7 +155,7 @@ void MainWindow::onMouseChanged(int profile, int dpiStage, int rate) {
 
 void MainWindow::slotRefreshProfile(quint8 iProfile) {
     switchSlot(iProfile, false);
-    rebuildProfileMenu();
+    m_profilePanel->rebuildMenu();
     applyPointerSpeed(m_edited->current().mousespeed);
 }
 

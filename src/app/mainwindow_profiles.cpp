@@ -42,13 +42,9 @@ int MainWindow::writeToMouse(bool force) {
     return result;
 }
 
-void MainWindow::rebuildProfileMenu() {
-    m_profilePanel->rebuildMenu();
-}
-
 void MainWindow::onSlotAction(int i) {
     switchSlot(i, false);
-    rebuildProfileMenu();
+    m_profilePanel->rebuildMenu();
     if (m_session) m_session->selectProfile(i);
     applyPointerSpeed(m_edited->current().mousespeed);
 }

@@ -1,9 +1,12 @@
 #include "startupsettings.h"
 
 #include "appconfig.h"
+#include "defaults.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTimer>
+#include <malloc.h>
 
 StartupSettings::StartupSettings(QObject* parent) : QObject(parent) {
     m_current = std::async(std::launch::async, [] {
@@ -43,6 +46,17 @@ void StartupSettings::complete() {
         m_edited->profiles[i] = rest->profiles[i];
     }
     m_joined();
+}
+
+void StartupSettings::tidyUpLater() {
+    // Nothing reads the default profile file during start-up: rewrite it once
+    // the window is up instead of making the user wait for it.
+    QTimer::singleShot(1000, this, [] {
+        writeDefaultProfileFile();
+        // Start-up parsed six large profile files on worker threads; hand the
+        // memory they freed back rather than keep it for a tray program's life.
+        malloc_trim(0);
+    });
 }
 
 bool StartupSettings::eventFilter(QObject* watched, QEvent* event) {

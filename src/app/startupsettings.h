@@ -24,6 +24,10 @@ public:
     // if need be. Does nothing once they are in.
     void complete();
 
+    // Once the window is up: rewrites the default profile file and hands back
+    // the memory the start-up reads freed.
+    void tidyUpLater();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
