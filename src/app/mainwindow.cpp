@@ -1,55 +1,38 @@
-// The window itself: construction, layout and scale, tabs and pages, mouse
-// views and markers, painting and dragging, texts.
+// The window itself: construction, layout and scale, tabs, the command
+// buttons, painting, texts.
 #include "mainwindow.h"
 
 #include "appconfig.h"
-#include "buttonpanel.h"
-#include "customizepage.h"
-#include "defaults.h"
-#include "devicetable.h"
-#include "dpipage.h"
-#include "filename.h"
 #include "filenotices.h"
-#include "inifile.h"
-#include "kestaction.h"
 #include "kestlabel.h"
 #include "kestlineedit.h"
 #include "kestmenu.h"
 #include "kestmessagebox.h"
-#include "kestprogressbar.h"
 #include "kestpushbutton.h"
-#include "kitscale.h"
 #include "kittheme.h"
 #include "kitthemewatcher.h"
 #include "language.h"
 #include "languageswitch.h"
-#include "lightinggroup.h"
-#include "lightingpage.h"
-#include "lightingpanel.h"
-#include "macropage.h"
-#include "macropanel.h"
+#include "mousechooser.h"
 #include "mousesession.h"
 #include "mousestatus.h"
 #include "mouseview.h"
 #include "paths.h"
 #include "pointerspeed.h"
-#include "productdef.h"
 #include "profilefile.h"
 #include "profilepanel.h"
+#include "profileslots.h"
 #include "settingsrange.h"
 #include "singleinstance.h"
-#include "tabpage.h"
+#include "startupsettings.h"
+#include "tabpages.h"
 #include "unsentmark.h"
 #include "windowchrome.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
-#include <future>
-#include <malloc.h>
 
 namespace {
 
@@ -141,30 +124,16 @@ MainWindow::MainWindow(QWidget* parent)
     // The slow reads of start-up run beside the rest of the construction:
     // the settings with the profile in use, and the large background image.
     // The other four profiles follow after the first paint.
-    auto settingsLoad = std::async(std::launch::async, [] {
-        auto settings = std::make_unique<DeviceSettings>();
-        loadCurrentSettings(*settings);
-        return settings;
-    });
+    m_startup = new StartupSettings(this);
     m_chrome = new WindowChrome(this, m_appDir);
     // Set before any child exists, so each child is polished once.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     initKitResources();
 
-    m_bat1 = skinPixmap(QStringLiteral("/skin/bat1.png"));
-    m_bat2 = skinPixmap(QStringLiteral("/skin/bat2.png"));
-
     // Before any child exists too: a control built before the shared sheet
     // would be styled twice.
     applyKitStyleSheet();
-    setBaseSize(WindowChrome::kWidth, WindowChrome::kHeight);
-    setMinimumSize(WindowChrome::kWidth, WindowChrome::kHeight);
-    resize(m_chrome->scaledSize());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-
-    setWindowFlag(Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
+    m_chrome->frameWindow();
 
     setCurrentLanguageIndex(readLanguageId());
     setFrenchLanguageIndex(frenchLanguage());
@@ -172,8 +141,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     m_profileList = readProfileList();
     m_batteryThresholds = {readBatteryWarn(), readBatteryCritical()};
-    m_batteryLevel = qBound(10, readBattery(), 100);
-    m_sent = settingsLoad.get();
+    m_sent = m_startup->takeCurrent();
     *m_edited = *m_sent;
     m_profiles = std::make_unique<ProfileController>(*m_edited, *m_sent, m_profileList);
     ProfilePanel::Hooks hooks;
@@ -181,27 +149,18 @@ MainWindow::MainWindow(QWidget* parent)
     hooks.retranslate = [this] { retranslate(); };
     hooks.freshStart = [this] {
         selectTab(LightingTab);
-        applyButtonArt();
+        m_mouseView->applyButtonArt();
     };
     hooks.write = [this](bool everything) { writeToMouse(everything); };
     hooks.clicked = [this] { showFileNotices(); };
     m_profilePanel = std::make_unique<ProfilePanel>(this, *m_profiles, m_profileList, hooks);
     m_nameEdit = m_profilePanel->nameEdit();
-    auto rest = std::make_unique<DeviceSettings>();
-    rest->currentProfile = m_sent->currentProfile;
-    std::copy(std::begin(m_sent->profileNames), std::end(m_sent->profileNames),
-              std::begin(rest->profileNames));
-    m_otherProfiles = std::async(std::launch::async, [rest = std::move(rest)]() mutable {
-        loadOtherProfiles(*rest);
-        return std::move(rest);
-    });
-    // Input that comes before they are in waits for them (see eventFilter).
-    qApp->installEventFilter(this);
+    m_startup->readOthers(*m_sent, *m_edited, [this] { refreshPages(); });
     // On this thread: a second Xlib connection opened on a worker while the
     // toolkit makes its window is a risk the few milliseconds do not pay for.
     if (const int speed = readPointerSpeed(); speed > 0)
         m_edited->current().mousespeed = uint8_t(speed);
-    rebuildProfileMenu();
+    m_profilePanel->rebuildMenu();
 
     buildPages();
     refreshPages(); // brings the settings into range before a page shows them
@@ -217,20 +176,8 @@ MainWindow::MainWindow(QWidget* parent)
     updateConnectionDisplay();
 }
 
-void MainWindow::joinOtherProfiles() {
-    if (!m_otherProfiles.valid()) return;
-    qApp->removeEventFilter(this);
-    const std::unique_ptr<DeviceSettings> rest = m_otherProfiles.get();
-    for (int i = 0; i < kProfileCount; ++i) {
-        if (i == m_sent->currentProfile) continue;
-        m_sent->profiles[i] = rest->profiles[i];
-        m_edited->profiles[i] = rest->profiles[i];
-    }
-    refreshPages();
-}
-
 void MainWindow::startDevices() {
-    joinOtherProfiles();
+    m_startup->complete();
     if (m_devicesStarted) return;
     m_devicesStarted = true;
     // The mouse is looked for on the session's thread; what it finds comes
@@ -253,14 +200,7 @@ void MainWindow::startDevices() {
     // language change does.
     connect(new KitThemeWatcher(this), &KitThemeWatcher::themeChanged, this,
             &MainWindow::retranslate);
-    // Nothing reads the default profile file during start-up: rewrite it once
-    // the window is up instead of making the user wait for it.
-    QTimer::singleShot(1000, this, [] {
-        writeDefaultProfileFile();
-        // Start-up parsed six large profile files on worker threads; hand the
-        // memory they freed back rather than keep it for a tray program's life.
-        malloc_trim(0);
-    });
+    m_startup->tidyUpLater();
     QTimer::singleShot(300, this, [this] { showFileNotices(); });
     if (m_startMinimized) {
         // Started with the desktop: stay in the tray, and say nothing of a
@@ -292,24 +232,12 @@ void MainWindow::buildControls() {
             showFileNotices();
         });
     }
-    m_mouseButton = button(QStringLiteral("btnMouse"));
-    m_mouseButton->hide();
+    m_mice = std::make_unique<MouseChooser>(
+        button(QStringLiteral("btnMouse")),
+        [this](const QString& product) { m_session->switchMouse(product); });
     for (int i = 0; i < 4; ++i)
         m_tabButtons << button(QStringLiteral("tab%1").arg(i));
-    for (int i = 0; i < kProfileCount; ++i) {
-        m_slotButtons << button(QStringLiteral("slot%1").arg(i));
-        m_slotButtons.last()->setFocusPolicy(Qt::NoFocus);
-    }
-
-    m_slotMenu = new KestMenu(this, 150);
-    for (int i = 0; i < kProfileCount; ++i) {
-        auto* a = new KestAction(m_slotMenu);
-        m_slotMenu->addAction(a);
-        m_slotActions << a;
-    }
-    connect(m_slotMenu, &QMenu::triggered, this, &MainWindow::onSlotAction);
-    m_slotMenuButton = button(QStringLiteral("btnSlotMenu"));
-    m_slotMenuButton->setMenu(m_slotMenu);
+    m_slots = std::make_unique<ProfileSlots>(this, [this](int i) { onSlotAction(i); });
 
     m_titleLabel = new KestLabel(readMouseList0(), this);
     m_titleLabel->setProperty("logicalRect", QRect(62, 18, 210, 26));
@@ -325,60 +253,25 @@ void MainWindow::buildControls() {
         connect(b, &QPushButton::clicked, this, [this] { showFileNotices(); });
     connect(m_mouseView, &MouseView::markerClicked, this, [this] { showFileNotices(); });
 
-    // Connection and battery.
-    m_battery = new KestProgressBar(this);
-    m_battery->setRange(0, 100);
-    m_battery->setValue(0); // hidden until a report; a first "off" report still shows its caption
-    m_battery->setProperty("logicalRect", QRect(79, 592, 62, 25));
-    m_dongleIcon = new KestLabel(this);
-    m_dongleIcon->setSkinImage(QStringLiteral("/skin/dongle.png"));
-    m_dongleIcon->setProperty("logicalRect", QRect(24, 588, 36, 36));
-    m_chargeIcon = new KestLabel(this);
-    m_chargeIcon->setSkinImage(QStringLiteral("/skin/lightning.png"));
-    m_chargeIcon->setProperty("logicalRect", QRect(164, 584, 26, 40));
-    m_chargeIcon->hide();
+    m_display = std::make_unique<ConnectionDisplay>(this);
 }
 
 void MainWindow::buildPages() {
-    m_pages.clear();
-    m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
-        auto page = std::make_unique<LightingPage>(this);
-        connect(page->window(), &LightingPanel::lightingChanged, this,
-                &MainWindow::onLightingChanged);
-        return page;
-    }));
-    m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
-        auto page = std::make_unique<CustomizePage>(this, m_mouseView);
-        ButtonPanel* w = page->buttonWindow();
-        connect(w, &ButtonPanel::macroNeeded, this, [this] { selectTab(MacroTab); });
-        connect(w, &ButtonPanel::PopOneClickBox, this, &MainWindow::slotPopOneClickBox);
-        return page;
-    }));
-    m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
-        auto dpi = std::make_unique<DpiPage>(this);
-        connect(dpi.get(), &DpiPage::liftChanged, this, &MainWindow::slotLiftChange);
-        return dpi;
-    }));
-    m_pages.push_back(std::make_unique<LazyPage>([this]() -> std::unique_ptr<TabPage> {
-        auto page = std::make_unique<MacroPage>(this);
-        connect(page->dialog(), &MacroPanel::EnableButtonsSignal, this,
-                &MainWindow::slotEnableButtons);
-        return page;
-    }));
+    m_pages = std::make_unique<TabPages>(this, m_mouseView, *m_edited);
+    connect(m_pages.get(), &TabPages::lightingChanged, this,
+            [this] { m_mouseView->setLighting(*m_edited); });
+    connect(m_pages.get(), &TabPages::macroNeeded, this, [this] { selectTab(MacroTab); });
+    connect(m_pages.get(), &TabPages::oneClickNeeded, this, &MainWindow::slotPopOneClickBox);
+    connect(m_pages.get(), &TabPages::liftChanged, this, &MainWindow::slotLiftChange);
+    connect(m_pages.get(), &TabPages::editableChanged, this, &MainWindow::slotEnableButtons);
 }
 
 void MainWindow::ensurePage(int tab) {
-    if (tab < 0 || size_t(tab) >= m_pages.size()) return;
-    LazyPage& page = *m_pages[size_t(tab)];
-    if (page.built()) return;
-    // The page starts from the edited settings as they stand, edits of the
-    // pages already built included.
-    collectPages();
-    if (page.build(*m_edited, scale())) setupTabOrder();
+    if (m_pages->ensure(tab, scale())) setupTabOrder();
 }
 
 bool MainWindow::pageBuilt(int tab) const {
-    return tab >= 0 && size_t(tab) < m_pages.size() && m_pages[size_t(tab)]->built();
+    return m_pages->built(tab);
 }
 
 void MainWindow::setupTabOrder() {
@@ -392,17 +285,7 @@ void MainWindow::setupTabOrder() {
     order << m_nameEdit;
     add({"btnApplyName", "btnAdd", "btnCopy", "btnDelete", "btnReset", "btnResetAll",
          "btnLoadConfig", "btnSaveConfig", "btnImportProfile", "btnExportProfile"});
-    // A page's own controls, in the order they were made (top to bottom); the
-    // insides of a compound control (a spin box's editor) are its own affair.
-    auto takesTab = [](const QWidget* w) { return (w->focusPolicy() & Qt::TabFocus) != 0; };
-    for (auto& page : m_pages)
-        for (QWidget* part : page->widgets())
-            for (QWidget* w : part->findChildren<QWidget*>()) {
-                bool inner = false;
-                for (QWidget* up = w->parentWidget(); up && up != part; up = up->parentWidget())
-                    inner = inner || takesTab(up);
-                if (takesTab(w) && !inner) order << w;
-            }
+    order << m_pages->focusChain();
     order << m_mouseView->frontButton() << m_mouseView->sideButton();
     add({"btnFirmware", "btnOk", "btnCancel", "btnApply", "btnLanguage", "btnMouse", "btnMin",
          "btnClose"});
@@ -414,19 +297,14 @@ void MainWindow::layoutWindow() {
     // A new scale or accent rebuilds the shared sheet before any control is
     // given its new font: restyling resets what was set before it.
     applyKitStyleSheet();
-    const auto children = findChildren<QWidget*>();
-    for (QWidget* w : children) {
-        const QVariant r = w->property("logicalRect");
-        if (r.isValid()) w->setGeometry(scaledRect(r.toRect(), scale()));
-    }
+    m_chrome->placeChildren();
     for (KestPushButton* b : findChildren<KestPushButton*>(QString(), Qt::FindDirectChildrenOnly))
         b->refreshFont();
     m_nameEdit->refreshStyle();
-    m_battery->refreshStyle();
-    for (KestMenu* menu : {m_profilePanel->menu(), m_slotMenu, m_language->menu()})
+    m_display->refreshStyle();
+    for (KestMenu* menu : {m_profilePanel->menu(), m_slots->menu(), m_language->menu()})
         menu->refreshStyle();
-    for (auto& page : m_pages)
-        page->applyScale(scale());
+    m_pages->applyScale(scale());
     m_mouseView->reload();
 
     m_chrome->ensureBackground();
@@ -455,28 +333,11 @@ void MainWindow::selectTab(int index) {
     m_tab = index;
     for (int i = 0; i < m_tabButtons.size(); ++i)
         m_tabButtons[i]->setSelected(i == index);
-    for (size_t i = 0; i < m_pages.size(); ++i)
-        for (QWidget* w : m_pages[i]->widgets())
-            w->setVisible(int(i) == index);
+    m_pages->show(index);
     // LIGHTING shows the front view too, with the lights in their colour.
     m_mouseView->show(index == CustomizeTab  ? MouseView::Mode::Customize
                       : index == LightingTab ? MouseView::Mode::Lighting
                                              : MouseView::Mode::Hidden);
-}
-
-void MainWindow::applyButtonArt() {
-    m_mouseView->applyButtonArt();
-}
-
-void MainWindow::loadMouseImages() {
-    m_mouseView->reload();
-}
-
-void MainWindow::refreshMouseTint() {
-    // The lights in the lighting Apply sends.
-    const MouseProfile& p = lightingProfile(*m_edited);
-    m_mouseView->setLighting(p.LedMode,
-                             p.LedMode < kLedModeCount ? p.ledModes[p.LedMode].RGB : QColor());
 }
 
 void MainWindow::refreshPages() {
@@ -484,22 +345,19 @@ void MainWindow::refreshPages() {
     // then exactly what Apply sends.
     bringIntoRange(*m_edited);
     const int current = m_edited->currentProfile;
-    for (int i = 0; i < m_slotButtons.size(); ++i)
-        m_slotButtons[i]->setSelected(i == current);
-    for (auto& page : m_pages)
-        page->refresh(*m_edited);
-    refreshMouseTint();
+    m_slots->select(current);
+    m_pages->refresh();
+    m_mouseView->setLighting(*m_edited);
     if (m_unsent) m_unsent->recheck();
 }
 
 void MainWindow::collectPages() {
-    for (auto& page : m_pages)
-        page->collect(*m_edited);
+    m_pages->collect();
 }
 
 void MainWindow::switchSlot(int index, bool reload) {
     if (index < 0 || index >= kProfileCount) return;
-    m_slotMenuButton->setLabel(m_slotActions[index]->text());
+    m_slots->showChoice(index);
     m_edited->currentProfile = uint8_t(index);
     if (reload) {
         const QString name = m_edited->profileNames[index];
@@ -516,11 +374,7 @@ void MainWindow::retranslate() {
         if (c.text) button(QLatin1String(c.name))->setLabel(tr(c.text));
     m_mouseView->frontButton()->setLabel(tr("Front"));
     m_mouseView->sideButton()->setLabel(tr("Side"));
-    for (int i = 0; i < kProfileCount; ++i) {
-        m_slotActions[i]->setText(tr("Mode") + QStringLiteral(" %1").arg(i + 1));
-        m_slotButtons[i]->setLabel(tr("Profile") + QStringLiteral(" %1").arg(i + 1));
-    }
-    m_slotMenuButton->setLabel(m_slotActions[m_edited->currentProfile % kProfileCount]->text());
+    m_slots->retranslate(m_edited->currentProfile);
     m_profilePanel->retranslate();
     m_language->refreshLabel();
     if (m_trayMenu) {
@@ -528,30 +382,10 @@ void MainWindow::retranslate() {
         m_autostartAction->setText(tr("&Start with the desktop"));
         m_quitAction->setText(tr("&Quit"));
     }
-    for (auto& page : m_pages)
-        page->retranslate();
+    m_pages->retranslate();
     if (m_unsent) showUnsentMark(m_unsent->isOn());
     updateConnectionDisplay();
     layoutWindow();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (m_otherProfiles.valid()) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Wheel:
-            joinOtherProfiles();
-            break;
-        default:
-            break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // ---- painting --------------------------------------------------
@@ -560,8 +394,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     m_chrome->paintBackground(p);
-    const QPixmap& frame = m_connectionState <= 1 ? m_bat2 : m_bat1;
-    if (!frame.isNull()) p.drawPixmap(scaledRect(69, 581, 86, 47), frame);
+    m_display->paintFrame(p);
     // The mouse is looked for once the window is on screen.
     if (!m_painted) {
         m_painted = true;
@@ -608,10 +441,6 @@ QString MainWindow::nameEditText() const {
     return m_nameEdit->text();
 }
 
-void MainWindow::onLightingChanged() {
-    refreshMouseTint();
-}
-
 void MainWindow::slotPopOneClickBox() {
     showMessage(KestMessageBox::Notice, tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
 }
@@ -620,8 +449,7 @@ void MainWindow::slotEnableButtons(bool bEnable) {
     for (const CommandButton& c : commandButtons())
         if (c.flags & kHeld) button(QLatin1String(c.name))->setEnabled(bEnable);
     m_profilePanel->setHeld(!bEnable);
-    for (auto& page : m_pages)
-        page->setEditable(bEnable);
+    m_pages->setEditable(bEnable);
 }
 
 void MainWindow::slotLiftChange(quint8 iLift) {

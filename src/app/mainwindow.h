@@ -2,12 +2,12 @@
 // profile controls, the connection and battery display, and the tray icon.
 #pragma once
 
+#include "connectiondisplay.h"
 #include "kestmessagebox.h"
 #include "lowbattery.h"
 #include "profilecontroller.h"
 #include "records.h"
 
-#include <QPixmap>
 #include <QPoint>
 #include <QPointer>
 #include <QStringList>
@@ -16,27 +16,25 @@
 
 #include <QWidget>
 #include <array>
-#include <future>
 #include <memory>
-#include <vector>
 
 class MouseSession;
 struct BatteryState;
 struct MouseConnection;
-class KestAction;
 class KestLabel;
 class KestLineEdit;
 
-class KestMenu;
-class KestProgressBar;
 class KestPushButton;
 class OsdNotifier;
 class QMenu;
 class QTranslator;
-class LazyPage;
 class UnsentMark;
 class LanguageSwitch;
+class MouseChooser;
 class MouseView;
+class ProfileSlots;
+class StartupSettings;
+class TabPages;
 class ProfilePanel;
 class WindowChrome;
 class QScreen;
@@ -65,12 +63,12 @@ public:
 
     // State the tests and the start-up code look at.
     int connectedMice() const { return m_connectedMice; }
-    int connectionDisplayState() const { return m_connectionState; }
+    int connectionDisplayState() const { return m_display->state(); }
     // The mouse as the window has it, nullptr before the devices started.
     MouseSession* session() const { return m_session; }
-    int batteryLevelShown() const { return m_batteryLevel; }
-    QString batteryText() const;
-    bool chargingIconVisible() const;
+    int batteryLevelShown() const { return m_display->level(); }
+    QString batteryText() const { return m_display->text(); }
+    bool chargingIconVisible() const { return m_display->chargingIconVisible(); }
     double scale() const;
     int scaleIndex() const;
     int currentTab() const { return m_tab; }
@@ -103,7 +101,6 @@ public:
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
-    void slot_show_mousename(QAction* action);
     void slotPopOneClickBox();
     void slotEnableButtons(bool bEnable);
     void slotLiftChange(quint8 iLift);
@@ -116,13 +113,12 @@ public slots:
     void onMouseChanged(int profile, int dpiStage, int rate);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void onSlotAction(QAction* action);
+    void onSlotAction(int index);
     void onQuitRequested();
     void setStartWithDesktop(bool on);
     // The command-line tool wrote while it had the mouse: the files are reread.
@@ -134,16 +130,11 @@ private slots:
     // Asks before unapplied changes would be left behind: true when the window
     // may go (applied or discarded), false to stay.
     bool confirmLeaving();
-    // The lighting page changed what the mouse picture shows.
-    void onLightingChanged();
 
 private:
     // Construction pieces, in the order the constructor runs them.
     void buildControls();
     void buildPages();
-    // Redraws the front view's lights in the current profile's lighting; call
-    // whenever the effect or its colour may have changed.
-    void refreshMouseTint();
     // Builds the page behind `tab` if it is not built yet.
     void ensurePage(int tab);
     void setupTabOrder();
@@ -155,18 +146,16 @@ private:
     struct CommandButton;
     static const QVector<CommandButton>& commandButtons();
 
-    // Takes in the profiles not in use, read beside the first paint.
-    void joinOtherProfiles();
-
     // Device side.
     void connectSession();
     void onConnectionChanged(const MouseConnection& connection);
     void showAccessNotice(const QString& text);
-    void rebuildMouseList(const MouseConnection& connection);
     void updateConnectionDisplay();
     void reloadForMouse();
     // The settings and the profile list as the files hold them, edits dropped.
     void rereadSettings();
+    // The slot, name and profile list as the edited settings have them.
+    void showProfileChoice();
     void sendOsdMessage(const QString& text);
     void warnLowBattery(LowBatteryWarning warning, int level);
     void startFirmwareUpdate(bool cableSeen);
@@ -179,13 +168,6 @@ private:
     void apply();
     void updateFirmware();
 
-    // The profile menu from the list (the device side rereads the list).
-    void rebuildProfileMenu();
-
-    // The mouse view, for the device side: the wheel art of the product, and
-    // the pictures (a fresh view when the device side asked for one).
-    void applyButtonArt();
-    void loadMouseImages();
     int showMessage(int kind, const QString& text, const QString& title = QString());
     // One notice for what the settings store met since the last one (damaged,
     // repaired or locked files) and, when given, the file a save could not write.
@@ -193,9 +175,8 @@ private:
 
     QString m_appDir;
     WindowChrome* m_chrome = nullptr;
-    QPixmap m_bat1, m_bat2;
-
-    std::future<std::unique_ptr<DeviceSettings>> m_otherProfiles;
+    std::unique_ptr<ConnectionDisplay> m_display;
+    StartupSettings* m_startup = nullptr;
     std::unique_ptr<DeviceSettings> m_edited;
     std::unique_ptr<DeviceSettings> m_sent;
     MouseSession* m_session = nullptr;
@@ -206,8 +187,6 @@ private:
 
     int m_tab = LightingTab;
     int m_connectedMice = 0;
-    int m_connectionState = 3;
-    int m_batteryLevel = 10;
     LowBatteryThresholds m_batteryThresholds{20, 10};
     LowBatteryState m_lowBattery;
     bool m_warningBoxOpen = false;
@@ -215,7 +194,6 @@ private:
     QPointer<KestMessageBox> m_warningBox;
     bool m_devicesStarted = false;
     bool m_painted = false;
-    bool m_batteryKnown = false; // a battery report arrived in this run
     QStringList m_profileList;
 
     std::unique_ptr<ProfileController> m_profiles;
@@ -223,19 +201,12 @@ private:
 
     // Controls.
     QList<KestPushButton*> m_tabButtons;
-    QList<KestPushButton*> m_slotButtons;
-    QList<KestAction*> m_slotActions;
     MouseView* m_mouseView = nullptr;
-    KestPushButton* m_mouseButton = nullptr;
-    KestPushButton* m_slotMenuButton = nullptr;
-    KestMenu* m_slotMenu = nullptr;
-    KestMenu* m_mouseMenu = nullptr;
+    std::unique_ptr<ProfileSlots> m_slots;
+    std::unique_ptr<MouseChooser> m_mice;
     KestLineEdit* m_nameEdit = nullptr;
     KestLabel* m_versionLabel = nullptr;
     KestLabel* m_titleLabel = nullptr;
-    KestLabel* m_dongleIcon = nullptr;
-    KestLabel* m_chargeIcon = nullptr;
-    KestProgressBar* m_battery = nullptr;
     LanguageSwitch* m_language = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;
@@ -245,5 +216,5 @@ private:
     bool m_startMinimized = false;
     QStringList m_autostartArguments{QStringLiteral("--minimized")};
 
-    std::vector<std::unique_ptr<LazyPage>> m_pages; // one per tab
+    std::unique_ptr<TabPages> m_pages;
 };

@@ -1,6 +1,5 @@
-// The window's side of the mouse: what it shows of the battery and the
-// connection, its notices and warnings, the reload for another mouse, on-mouse
-// changes. The mouse itself is the session's.
+// The window's side of the mouse: its notices and warnings, the reload for
+// another mouse, on-mouse changes. The mouse itself is the session's.
 #include "mainwindow.h"
 
 #include "mouseview.h"
@@ -8,21 +7,19 @@
 #include "appconfig.h"
 #include "defaults.h"
 #include "dpi.h"
-#include "kestaction.h"
-#include "kestlabel.h"
 #include "kestlineedit.h"
-#include "kestmenu.h"
 #include "kestmessagebox.h"
-#include "kestprogressbar.h"
 #include "kestpushbutton.h"
+#include "mousechooser.h"
 #include "mousesession.h"
 #include "mousestatus.h"
 #include "paths.h"
 #include "pointerspeed.h"
 #include "profilefile.h"
-#include "tabpage.h"
+#include "profilepanel.h"
+#include "profileslots.h"
+#include "tabpages.h"
 
-#include <QMenu>
 #include <QTimer>
 
 // ---- the session's reports -----------------------------------------------------
@@ -58,7 +55,7 @@ void MainWindow::showAccessNotice(const QString& text) {
 void MainWindow::onConnectionChanged(const MouseConnection& c) {
     const int before = m_connectedMice;
     m_connectedMice = c.mice.size();
-    rebuildMouseList(c);
+    m_mice->show(c);
     if (m_connectedMice > 0) {
         // The warning goes the moment the mouse is back; nothing polls for it.
         if (m_warningBox) m_warningBox->recheckConnection();
@@ -74,46 +71,29 @@ void MainWindow::onConnectionChanged(const MouseConnection& c) {
     updateConnectionDisplay();
 }
 
-void MainWindow::rebuildMouseList(const MouseConnection& c) {
-    if (c.mice.size() < 2) {
-        m_mouseButton->hide();
-        return;
-    }
-    auto* menu = new KestMenu(this, 150);
-    for (const QString& name : c.mice)
-        menu->addAction(new KestAction(name, menu));
-    m_mouseButton->show();
-    m_mouseButton->setLabel(c.product);
-    connect(menu, &QMenu::triggered, this, &MainWindow::slot_show_mousename);
-    delete m_mouseMenu;
-    m_mouseMenu = menu;
-    m_mouseButton->setMenu(menu);
-}
-
-void MainWindow::slot_show_mousename(QAction* action) {
-    m_mouseButton->setLabel(action->text());
-    m_session->switchMouse(action->text());
-}
-
 void MainWindow::rereadSettings() {
     loadSettings(*m_sent);
     *m_edited = *m_sent;
-    m_slotMenuButton->setLabel(m_slotActions[m_edited->currentProfile]->text());
-    m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
+    showProfileChoice();
+}
+
+void MainWindow::showProfileChoice() {
+    m_slots->showChoice(m_edited->currentProfile);
+    m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile % kProfileCount]);
     m_profileList = readProfileList();
-    rebuildProfileMenu();
+    m_profilePanel->rebuildMenu();
 }
 
 void MainWindow::reloadForMouse() {
     // Another mouse, or the same one back after a while: its battery is told
     // afresh.
     m_lowBattery = LowBatteryState();
-    loadMouseImages();
+    m_mouseView->reload();
     rereadSettings();
     writeDefaultProfileFile();
     selectTab(LightingTab);
-    applyButtonArt();
-    m_pages[CustomizeTab]->relayout();
+    m_mouseView->applyButtonArt();
+    m_pages->relayout(CustomizeTab);
     refreshPages();
     layoutWindow();
 }
@@ -145,32 +125,9 @@ void MainWindow::slotWarning() {
 
 // ---- battery and connection display ------------------------------------------
 
-QString MainWindow::batteryText() const {
-    if (!m_battery->isTextVisible()) return QString();
-    return m_battery->text();
-}
-
-bool MainWindow::chargingIconVisible() const {
-    return m_chargeIcon->isVisible();
-}
-
 void MainWindow::onBatteryChanged(const BatteryState& b) {
-    m_batteryKnown = true;
-    if (b.off) {
-        m_battery->setOffLook(true);
-        m_battery->setCaption(tr("MOUSE OFF"));
-        m_battery->setTextVisible(true);
-        m_chargeIcon->hide();
-        return;
-    }
-    m_battery->setOffLook(false);
-    m_battery->setCaption(b.wired ? QString() : QStringLiteral("%p%"));
-    m_battery->setTextVisible(!b.wired);
-    if (b.level != m_batteryLevel) {
-        m_batteryLevel = b.level;
-        writeBattery(b.level);
-    }
-    m_battery->setValue(b.wired ? 100 : b.level);
+    m_display->showBattery(b);
+    if (b.off) return;
     updateConnectionDisplay();
     warnLowBattery(
         nextLowBatteryWarning(m_lowBattery, m_batteryThresholds, b.level, b.charging || b.wired),
@@ -178,14 +135,7 @@ void MainWindow::onBatteryChanged(const BatteryState& b) {
 }
 
 void MainWindow::updateConnectionDisplay() {
-    const int state = m_session ? m_session->connection().state : 3;
-    m_connectionState = state;
-    // Nothing is shown before the mouse was looked for, and no level before
-    // one was reported.
-    m_battery->setVisible(state >= 2 && m_batteryKnown);
-    m_dongleIcon->setVisible(m_connectionKnown && (state == 1 || state == 2));
-    m_chargeIcon->hide();
-    update();
+    m_display->showConnection(m_session ? m_session->connection().state : 3, m_connectionKnown);
 }
 
 // ---- on-mouse changes ---------------------------------------------------------
@@ -201,7 +151,7 @@ void MainWindow::onMouseChanged(int profile, int dpiStage, int rate) {
 
 void MainWindow::slotRefreshProfile(quint8 iProfile) {
     switchSlot(iProfile, false);
-    rebuildProfileMenu();
+    m_profilePanel->rebuildMenu();
     applyPointerSpeed(m_edited->current().mousespeed);
 }
 
@@ -210,7 +160,7 @@ void MainWindow::slotRefreshDPIStage(quint8 iDPI) {
     collectPages();
     MouseProfile& p = m_edited->current();
     p.dpi = iDPI;
-    m_pages[DpiTab]->refresh(*m_edited);
+    m_pages->refresh(DpiTab);
     saveProfileDpi(m_edited->profileNames[m_edited->currentProfile], iDPI);
     const int dpi = dpiFromStep(p.stages[iDPI].y, readSensorModel());
     sendOsdMessage(tr("DPI") + QStringLiteral(" %1:%2").arg(iDPI + 1).arg(dpi));
@@ -219,7 +169,7 @@ void MainWindow::slotRefreshDPIStage(quint8 iDPI) {
 void MainWindow::slotRefreshRate(quint8 iRate) {
     collectPages();
     m_edited->current().pollrate = iRate;
-    m_pages[DpiTab]->refresh(*m_edited);
+    m_pages->refresh(DpiTab);
     const char* text = reportRateText(iRate);
     sendOsdMessage(*text ? tr(text) : QString());
 }

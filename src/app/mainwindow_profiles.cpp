@@ -51,15 +51,9 @@ int MainWindow::writeToMouse(bool force) {
     return result;
 }
 
-void MainWindow::rebuildProfileMenu() {
-    m_profilePanel->rebuildMenu();
-}
-
-void MainWindow::onSlotAction(QAction* action) {
-    const int i = m_slotActions.indexOf(static_cast<KestAction*>(action));
-    if (i < 0) return;
+void MainWindow::onSlotAction(int i) {
     switchSlot(i, false);
-    rebuildProfileMenu();
+    m_profilePanel->rebuildMenu();
     if (m_session) m_session->selectProfile(i);
     applyPointerSpeed(m_edited->current().mousespeed);
 }
@@ -117,10 +111,7 @@ void MainWindow::takeInToolWrite() {
     loadSettings(*saved);
     const std::vector<MergeClash> clashes = mergeSavedChanges(*m_sent, *saved, *m_edited);
     *m_sent = *saved;
-    m_profileList = readProfileList();
-    rebuildProfileMenu();
-    m_slotMenuButton->setLabel(m_slotActions[m_edited->currentProfile % kProfileCount]->text());
-    m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile % kProfileCount]);
+    showProfileChoice();
     refreshPages();
     updateConnectionDisplay();
     if (clashes.empty()) return;

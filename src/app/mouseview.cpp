@@ -5,6 +5,7 @@
 #include "kestpushbutton.h"
 #include "kitscale.h"
 #include "kittheme.h"
+#include "lightinggroup.h"
 #include "mousetint.h"
 #include "productdef.h"
 #include "records.h"
@@ -146,9 +147,10 @@ void MouseView::setImage(const QString& file) {
                                         lightTintFor(m_ledMode, m_colour)));
 }
 
-void MouseView::setLighting(int ledMode, const QColor& colour) {
-    m_ledMode = ledMode;
-    m_colour = colour;
+void MouseView::setLighting(const DeviceSettings& edited) {
+    const MouseProfile& p = lightingProfile(edited);
+    m_ledMode = p.LedMode;
+    m_colour = p.LedMode < kLedModeCount ? p.ledModes[p.LedMode].RGB : QColor();
     // A view still to be loaded takes the lighting of its time.
     if (!m_stale && !m_file.isEmpty() && (m_front || m_mode == Mode::Lighting)) setImage(m_file);
 }

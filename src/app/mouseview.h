@@ -10,6 +10,7 @@
 #include <QVector>
 
 class KestLabel;
+struct DeviceSettings;
 class KestPushButton;
 class QWidget;
 
@@ -47,8 +48,8 @@ public:
     void reload();
     // The window painted for the first time: LIGHTING may load its picture.
     void windowPainted();
-    // The lighting the front view shows its lights in.
-    void setLighting(int ledMode, const QColor& colour);
+    // The front view shows its lights in the lighting Apply sends.
+    void setLighting(const DeviceSettings& edited);
     void setTargets(const Targets& targets);
     // The wheel markers' art, which differs by product.
     void applyButtonArt();

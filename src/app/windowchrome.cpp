@@ -55,6 +55,24 @@ void WindowChrome::setScaleIndex(int index) {
     setDisplayScale(m_scale);
 }
 
+void WindowChrome::frameWindow() {
+    m_window->setBaseSize(kWidth, kHeight);
+    m_window->setMinimumSize(kWidth, kHeight);
+    m_window->resize(scaledSize());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_window->move(screen->geometry().center() - m_window->rect().center());
+    m_window->setWindowFlag(Qt::FramelessWindowHint);
+    m_window->setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void WindowChrome::placeChildren() {
+    const auto children = m_window->findChildren<QWidget*>();
+    for (QWidget* w : children) {
+        const QVariant r = w->property("logicalRect");
+        if (r.isValid()) w->setGeometry(scaledRect(r.toRect(), m_scale));
+    }
+}
+
 bool WindowChrome::takeStartupBackground() {
     QImage shown = m_startup.get();
     if (shown.size() != m_window->size()) return false;

@@ -30,6 +30,11 @@ public:
     int scaleIndex() const { return m_index; }
     // The window's size at the scale.
     QSize scaledSize() const;
+    // Sizes the window at the scale, centred on the primary screen, without
+    // the desktop's frame.
+    void frameWindow();
+    // Places every child of the window that has a "logicalRect" at the scale.
+    void placeChildren();
 
     // Takes in the start-up background; false when the window's size changed
     // meanwhile (the window lays out again, which makes the right one).
