@@ -26,6 +26,7 @@
 #include "singleinstance.h"
 #include "startupsettings.h"
 #include "tabpages.h"
+#include "trayicon.h"
 #include "unsentmark.h"
 #include "windowchrome.h"
 
@@ -206,7 +207,7 @@ void MainWindow::startDevices() {
         // Started with the desktop: stay in the tray, and say nothing of a
         // mouse that is not there yet. Without a tray the window waits
         // minimised instead.
-        if (!(m_tray && QSystemTrayIcon::isSystemTrayAvailable())) showMinimized();
+        if (!trayShown()) showMinimized();
     }
 }
 
@@ -377,11 +378,7 @@ void MainWindow::retranslate() {
     m_slots->retranslate(m_edited->currentProfile);
     m_profilePanel->retranslate();
     m_language->refreshLabel();
-    if (m_trayMenu) {
-        m_loadAction->setText(tr("&Load Config"));
-        m_autostartAction->setText(tr("&Start with the desktop"));
-        m_quitAction->setText(tr("&Quit"));
-    }
+    if (m_tray) m_tray->retranslate();
     m_pages->retranslate();
     if (m_unsent) showUnsentMark(m_unsent->isOn());
     updateConnectionDisplay();
@@ -471,7 +468,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // bring it back, so closing quits.
     event->ignore();
     if (!confirmLeaving()) return;
-    if (m_tray && QSystemTrayIcon::isSystemTrayAvailable())
+    if (trayShown())
         hide();
     else
         QCoreApplication::quit();

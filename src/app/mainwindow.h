@@ -11,7 +11,6 @@
 #include <QPoint>
 #include <QPointer>
 #include <QStringList>
-#include <QSystemTrayIcon>
 #include <QVector>
 
 #include <QWidget>
@@ -28,6 +27,7 @@ class KestPushButton;
 class OsdNotifier;
 class QMenu;
 class QTranslator;
+class TrayIcon;
 class UnsentMark;
 class LanguageSwitch;
 class MouseChooser;
@@ -100,7 +100,6 @@ public:
     void switchSlot(int index, bool reload);
 
 public slots:
-    void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void slotPopOneClickBox();
     void slotEnableButtons(bool bEnable);
     void slotLiftChange(quint8 iLift);
@@ -120,13 +119,11 @@ protected:
 private slots:
     void onSlotAction(int index);
     void onQuitRequested();
-    void setStartWithDesktop(bool on);
     // The command-line tool wrote while it had the mouse: the files are reread.
     void takeInToolWrite();
     // Whether the edited settings may not be on the mouse, and where that shows.
     bool settingsUnsentNow();
     void showUnsentMark(bool on);
-    void updateTrayToolTip();
     // Asks before unapplied changes would be left behind: true when the window
     // may go (applied or discarded), false to stay.
     bool confirmLeaving();
@@ -139,6 +136,8 @@ private:
     void ensurePage(int tab);
     void setupTabOrder();
     void buildTray();
+    // The tray shows the program: the window may hide into it.
+    bool trayShown() const;
     void layoutWindow();
 
     // The window's own buttons, one table: what each is called, says, where
@@ -208,11 +207,7 @@ private:
     KestLabel* m_versionLabel = nullptr;
     KestLabel* m_titleLabel = nullptr;
     LanguageSwitch* m_language = nullptr;
-    QSystemTrayIcon* m_tray = nullptr;
-    QMenu* m_trayMenu = nullptr;
-    QAction* m_loadAction = nullptr;
-    QAction* m_autostartAction = nullptr;
-    QAction* m_quitAction = nullptr;
+    std::unique_ptr<TrayIcon> m_tray;
     bool m_startMinimized = false;
     QStringList m_autostartArguments{QStringLiteral("--minimized")};
 

@@ -115,7 +115,7 @@ void MainWindow::slotWarning() {
     m_warningBox = nullptr;
     if (m_connectedMice == 0) {
         // Without a tray a hidden window could not be reached again.
-        if (m_tray && QSystemTrayIcon::isSystemTrayAvailable())
+        if (trayShown())
             hide();
         else
             showMinimized();

@@ -15,6 +15,7 @@
 #include "protocol.h"
 #include "settingsmerge.h"
 #include "settingswriteworker.h"
+#include "trayicon.h"
 #include "unsentmark.h"
 
 #include <QCoreApplication>
@@ -75,15 +76,7 @@ void MainWindow::showUnsentMark(bool on) {
     apply->setLabel(on ? tr("Apply") + QStringLiteral(" \u25cf") : tr("Apply"));
     apply->setToolTip(note);
     apply->setAccessibleDescription(note);
-    updateTrayToolTip();
-}
-
-void MainWindow::updateTrayToolTip() {
-    if (!m_tray) return;
-    const QString product = readCurrentProductName();
-    m_tray->setToolTip(unsentMarkShown()
-                           ? product + QLatin1Char('\n') + tr("Changes not yet on the mouse")
-                           : product);
+    if (m_tray) m_tray->setUnsent(on);
 }
 
 bool MainWindow::confirmLeaving() {

@@ -33,6 +33,7 @@
 #include <QMutex>
 #include <QSet>
 #include <QSettings>
+#include <QSystemTrayIcon>
 #include <QThread>
 #include <QtTest>
 #include <functional>
