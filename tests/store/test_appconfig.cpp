@@ -1,6 +1,7 @@
 #include "appconfig.h"
 #include "defaults.h"
 #include "filename.h"
+#include "inifile.h"
 #include "paths.h"
 #include "productdef.h"
 #include "profilefile.h"
@@ -10,8 +11,10 @@
 #include <QtTest>
 
 namespace {
+// Parsed afresh: QSettings keeps a parsed copy while the file's size and
+// time stay the same, which two quick writes of one digit can keep.
 QVariant mainValue(const QString& key) {
-    return QSettings(mainConfigPath(), QSettings::IniFormat).value(key);
+    return IniFile(mainConfigPath()).value(key);
 }
 } // namespace
 
