@@ -113,18 +113,18 @@ bool WindowChrome::followScreen() {
 
 bool WindowChrome::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_window) return false;
-    auto* mouse = static_cast<QMouseEvent*>(event);
+    const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        if (mouse->button() == Qt::LeftButton) {
+        if (mouse()->button() == Qt::LeftButton) {
             m_dragging = true;
-            m_dragStart = mouse->globalPos();
+            m_dragStart = mouse()->globalPos();
             m_frameStart = m_window->frameGeometry().topLeft();
         }
         break;
     case QEvent::MouseMove:
         if (m_dragging) {
-            const QPoint d = mouse->globalPos() - m_dragStart;
+            const QPoint d = mouse()->globalPos() - m_dragStart;
             if (qAbs(d.x()) + qAbs(d.y()) > 4) m_window->move(m_frameStart + d);
         }
         break;
