@@ -205,14 +205,6 @@ struct StartedWindow : MainWindow {
     void interface(const char* name, bool arrived) { session()->deviceInterface(name, arrived); }
 };
 
-bool waitFor(const std::function<bool()>& condition, int ms = 5000) {
-    QElapsedTimer t;
-    t.start();
-    while (!condition() && t.elapsed() < ms)
-        QTest::qWait(20);
-    return condition();
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -230,7 +222,7 @@ private slots:
         QCOMPARE(w.profileList(), QStringList({"FPS", "MOBA", "Office"}));
         QVERIFY(QFile::exists(profilePathForName("DefaultProfile")));
         // The first battery report reaches the bar through the status thread.
-        QVERIFY(waitFor([&] { return w.batteryLevelShown() == 70; }));
+        QVERIFY(QTest::qWaitFor([&] { return w.batteryLevelShown() == 70; }));
         QCOMPARE(w.connectionDisplayState(), 2);
         QTest::qWait(300);
         QVERIFY(boxes.texts.isEmpty());
@@ -254,8 +246,8 @@ private slots:
             w.interface("HID#VID_248A&PID_FA02&Col01", true);
             w.interface("HID#VID_248A&PID_FA02&Col04", true);
         };
-        QVERIFY(waitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
-        QVERIFY(waitFor([&] { return !w.warningBoxOpen(); }));
+        QVERIFY(QTest::qWaitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
+        QVERIFY(QTest::qWaitFor([&] { return !w.warningBoxOpen(); }));
         QVERIFY(openWhileWaiting);
         QVERIFY(!timerInBox);
         QCOMPARE(boxes.kinds.last(), int(KestMessageBox::Disconnect));
@@ -304,7 +296,7 @@ private slots:
         s.current().stages[1].y = 31;
         w.refreshPages(); // as if edited on the DPI tab
         w.onMouseChanged(0, 1, s.current().pollrate);
-        QVERIFY(waitFor([&] { return osd.payloads().size() == 1 && !w.noticePending(); }));
+        QVERIFY(QTest::qWaitFor([&] { return osd.payloads().size() == 1 && !w.noticePending(); }));
         QCOMPARE(osd.texts().last(), QStringLiteral("DPI 2:1600"));
         const QByteArray payload = osd.payloads().last();
         QCOMPARE(payload.size(), 1044);
@@ -318,7 +310,7 @@ private slots:
         QCOMPARE(int(onDisk.dpi), 1);
 
         w.onMouseChanged(0, 1, 2);
-        QVERIFY(waitFor([&] { return osd.payloads().size() == 2 && !w.noticePending(); }));
+        QVERIFY(QTest::qWaitFor([&] { return osd.payloads().size() == 2 && !w.noticePending(); }));
         QCOMPARE(osd.texts().last(), QStringLiteral("500 HZ"));
         QCOMPARE(int(s.current().pollrate), 2);
 
@@ -333,11 +325,11 @@ private slots:
         rig.mouse.pressDpiButton();
         rig.mouse.pressDpiButton();
         const int active = rig.mouse.activeProfile();
-        QVERIFY(waitFor([&] {
+        QVERIFY(QTest::qWaitFor([&] {
             return s.currentProfile == active && s.current().dpi == rig.mouse.dpiStage(active) &&
                    s.current().pollrate == rig.mouse.reportRate(active);
         }));
-        QVERIFY2(waitFor([&] { return osd.texts().filter("DPI ").size() >= 2; }),
+        QVERIFY2(QTest::qWaitFor([&] { return osd.texts().filter("DPI ").size() >= 2; }),
                  qPrintable(osd.texts().join(" / ")));
     }
 
@@ -358,11 +350,11 @@ private slots:
         };
         w.interface("HID#VID_248A&PID_FA02&Col04", false);
         w.interface("HID#VID_248A&PID_FA02&Col01", false);
-        QVERIFY(waitFor([&] { return w.connectedMice() == 0; }));
-        QVERIFY(waitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
-        QVERIFY(waitFor([&] { return !w.warningBoxOpen(); }));
+        QVERIFY(QTest::qWaitFor([&] { return w.connectedMice() == 0; }));
+        QVERIFY(QTest::qWaitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
+        QVERIFY(QTest::qWaitFor([&] { return !w.warningBoxOpen(); }));
         QVERIFY(stillOpenAfterOne);
-        QVERIFY(waitFor([&] { return deviceHandles().receiverCommand.isOpen(); }));
+        QVERIFY(QTest::qWaitFor([&] { return deviceHandles().receiverCommand.isOpen(); }));
     }
 
     void deleteRefusedBeforeTheQuestion_data() {
@@ -409,10 +401,10 @@ private slots:
         rig.mouse.unplug(vm::Link::Receiver);
         w.interface("HID#VID_248A&PID_FA02&Col04", false);
         w.interface("HID#VID_248A&PID_FA02&Col01", false);
-        QVERIFY(waitFor([&] { return w.connectedMice() == 0; }));
+        QVERIFY(QTest::qWaitFor([&] { return w.connectedMice() == 0; }));
         QCOMPARE(readCurrentProductName(), product);
-        QVERIFY(waitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
-        QVERIFY(waitFor([&] { return !w.warningBoxOpen(); }));
+        QVERIFY(QTest::qWaitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
+        QVERIFY(QTest::qWaitFor([&] { return !w.warningBoxOpen(); }));
         QCOMPARE(productWhileOut, product);
         QVERIFY(!added.isEmpty());
         QVERIFY(QFile::exists(productProfileFolder(product) + added + ".prof"));
@@ -664,7 +656,7 @@ private slots:
         rig.mouse.plug(vm::Link::Cable);
         w.interface("HID#VID_248A&PID_FB01&Col01", true);
         w.interface("HID#VID_248A&PID_FB01&Col04", true);
-        QVERIFY(waitFor([&] { return w.session()->connection().cableMouse; }));
+        QVERIFY(QTest::qWaitFor([&] { return w.session()->connection().cableMouse; }));
         QTest::mousePress(w.button("btnFirmware"), Qt::LeftButton);
         QCOMPARE(boxes.texts.at(boxes.texts.size() - 2),
                  QStringLiteral("Do you want to upgrade the firmware?"));
@@ -876,7 +868,8 @@ private slots:
         QTest::keyClick(b, Qt::Key(key));
         if (effect == "dpi tab") QCOMPARE(w.currentTab(), int(MainWindow::DpiTab));
         if (effect == "added") QCOMPARE(w.profileList().size(), listed + 1);
-        if (effect == "written") QVERIFY(waitFor([&] { return rig.mouse.reportRate(0) == 8; }));
+        if (effect == "written")
+            QVERIFY(QTest::qWaitFor([&] { return rig.mouse.reportRate(0) == 8; }));
     }
 
     void mouseOffFitsInEveryLanguage_data() {
@@ -970,7 +963,7 @@ private slots:
         QCOMPARE(w.editedSettings().profiles[0].buttons[0].Fun, 1); // left click kept
         w.editedSettings().profiles[0].scrollspeed = 4;
         QCOMPARE(w.writeToMouse(true), 0); // the mouse still gets what the window shows
-        QVERIFY(waitFor([&] { return !boxes.texts.isEmpty(); }));
+        QVERIFY(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }));
         QVERIFY2(boxes.texts.first().split('\n').contains(notice),
                  qPrintable(boxes.texts.join(" | ")));
         QVERIFY(rig.mouse.reportRate(0) > 0);
@@ -996,7 +989,7 @@ private slots:
         s.profiles[1].scrollspeed = uint8_t(s.profiles[1].scrollspeed + 1);
         const MouseProfile before = s.profiles[1];
         w.button("btnLoadConfig")->click();
-        QVERIFY(waitFor([&] { return !boxes.texts.isEmpty(); }));
+        QVERIFY(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }));
         QCOMPARE(boxes.texts.last(), QStringLiteral("The file is damaged and was not loaded."));
         QVERIFY(s.profiles[1] == before);
     }
@@ -1058,7 +1051,7 @@ private slots:
         w.switchSlot(2, false);
         const auto* view = w.findChild<QLabel*>("mouseView");
         QVERIFY(view);
-        QVERIFY(waitFor([&] { return !view->pixmap(Qt::ReturnByValue).isNull(); }));
+        QVERIFY(QTest::qWaitFor([&] { return !view->pixmap(Qt::ReturnByValue).isNull(); }));
         QVERIFY(view->isVisible());
         const QImage shown =
             view->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_ARGB32);
