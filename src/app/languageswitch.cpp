@@ -5,6 +5,7 @@
 #include "kestpushbutton.h"
 #include "language.h"
 
+#include "qtcompat.h"
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -43,8 +44,7 @@ void LanguageSwitch::install(int index) {
     // Qt's catalogue goes too, so its file dialogs speak the same language;
     // one that did not load must not leave the previous language behind.
     if (loadCatalogue(*m_translator, index)) QCoreApplication::installTranslator(m_translator);
-    if (loadQtCatalogue(*m_qtTranslator, index,
-                        QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+    if (loadQtCatalogue(*m_qtTranslator, index, qtTranslationsPath()))
         QCoreApplication::installTranslator(m_qtTranslator);
     else
         QCoreApplication::removeTranslator(m_qtTranslator);

@@ -113,26 +113,6 @@ bool WindowChrome::followScreen() {
 
 bool WindowChrome::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_window) return false;
-    const auto mouse = [event] { return static_cast<QMouseEvent*>(event); };
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        if (mouse()->button() == Qt::LeftButton) {
-            m_dragging = true;
-            m_dragStart = mouse()->globalPos();
-            m_frameStart = m_window->frameGeometry().topLeft();
-        }
-        break;
-    case QEvent::MouseMove:
-        if (m_dragging) {
-            const QPoint d = mouse()->globalPos() - m_dragStart;
-            if (qAbs(d.x()) + qAbs(d.y()) > 4) m_window->move(m_frameStart + d);
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        m_dragging = false;
-        break;
-    default:
-        break;
-    }
+    m_drag.handle(m_window, event);
     return false;
 }

@@ -3,6 +3,8 @@
 // window by any spot that takes no click itself.
 #pragma once
 
+#include "windowdrag.h"
+
 #include <QImage>
 #include <QObject>
 #include <QPixmap>
@@ -58,7 +60,5 @@ private:
     int m_index = 0;
     std::array<QPixmap, 17> m_backgrounds; // per scale index, made when first needed
     std::future<QImage> m_startup;         // the first one, decoded on a worker
-    bool m_dragging = false;
-    QPoint m_dragStart;
-    QPoint m_frameStart;
+    WindowDrag m_drag;
 };

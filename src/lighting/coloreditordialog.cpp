@@ -6,6 +6,7 @@
 #include "kitscale.h"
 #include "kittheme.h"
 
+#include "qtcompat.h"
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -204,11 +205,11 @@ void HColorArea::pick(const QPointF& pos) {
 }
 
 void HColorArea::mousePressEvent(QMouseEvent* event) {
-    pick(event->localPos());
+    pick(eventPosF(event));
 }
 
 void HColorArea::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() & Qt::LeftButton) pick(event->localPos());
+    if (event->buttons() & Qt::LeftButton) pick(eventPosF(event));
 }
 
 void HColorArea::mouseReleaseEvent(QMouseEvent*) {
@@ -296,13 +297,14 @@ void SVColorArea::pick(const QPoint& pos) {
 }
 
 void SVColorArea::mousePressEvent(QMouseEvent* event) {
-    qCDebug(lcColorEdit, "SVColorArea mousePressEvent %d %d\n", event->x(), event->y());
-    pick(event->pos());
+    qCDebug(lcColorEdit, "SVColorArea mousePressEvent %d %d\n", eventPos(event).x(),
+            eventPos(event).y());
+    pick(eventPos(event));
     qCDebug(lcColorEdit, "SVColorArea mousePressEvent %d %d\n", m_satPos, m_valPos);
 }
 
 void SVColorArea::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() & Qt::LeftButton) pick(event->pos());
+    if (event->buttons() & Qt::LeftButton) pick(eventPos(event));
 }
 
 void SVColorArea::mouseReleaseEvent(QMouseEvent*) {

@@ -41,7 +41,7 @@ bool decodable(const QString& element) {
 bool isColourValue(const QString& element) {
     const QString v = element.trimmed();
     if (!v.startsWith(kVariant) || !v.endsWith(QLatin1Char(')'))) return false;
-    const QStringRef body = v.midRef(kVariant.size(), v.size() - kVariant.size() - 1);
+    const QStringView body = QStringView(v).mid(kVariant.size(), v.size() - kVariant.size() - 1);
     if (body.size() != kColourBytes) return false;
     for (const QChar c : body)
         if (c.unicode() > 0xFF) return false;
@@ -277,6 +277,11 @@ bool openCopy(const QByteArray& bytes, std::unique_ptr<QTemporaryFile>* copy,
     if (!file.open() || file.write(bytes) != bytes.size() || !file.flush()) return false;
     file.close();
     *ini = std::make_unique<QSettings>(file.fileName(), QSettings::IniFormat);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 reads and writes UTF-8 only; the same here keeps a file written by
+    // either build meaning the same to the other (escaped text reads in both).
+    (*ini)->setIniCodec("UTF-8");
+#endif
     return true;
 }
 
@@ -404,7 +409,7 @@ bool IniFile::save() {
     auto unchanged = [this, mayKeep](const QString& key, const QVariant& value) {
         if (!mayKeep || !m_ini || !m_ini->contains(key)) return false;
         const QVariant held = m_ini->value(key);
-        if (value.type() == QVariant::StringList || held.type() == QVariant::StringList)
+        if (value.userType() == QMetaType::QStringList || held.userType() == QMetaType::QStringList)
             return held.toStringList() == value.toStringList();
         return held.canConvert<QString>() && value.canConvert<QString>() &&
                held.toString() == value.toString();

@@ -72,19 +72,15 @@ void KestDialogFrame::hideEvent(QHideEvent* event) {
 }
 
 void KestDialogFrame::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_dragOffset = event->globalPos() - frameGeometry().topLeft();
-    }
+    m_drag.handle(this, event);
     QDialog::mousePressEvent(event);
 }
 
 void KestDialogFrame::mouseMoveEvent(QMouseEvent* event) {
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) move(event->globalPos() - m_dragOffset);
-    QDialog::mouseMoveEvent(event);
+    if (!m_drag.handle(this, event)) QDialog::mouseMoveEvent(event);
 }
 
 void KestDialogFrame::mouseReleaseEvent(QMouseEvent* event) {
-    m_dragging = false;
+    m_drag.handle(this, event);
     QDialog::mouseReleaseEvent(event);
 }

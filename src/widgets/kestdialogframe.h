@@ -3,6 +3,8 @@
 // dragging anywhere, shown centred over its window behind a dimming overlay.
 #pragma once
 
+#include "windowdrag.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -37,6 +39,5 @@ protected:
 private:
     double m_scale;
     KestOverlay* m_overlay = nullptr;
-    bool m_dragging = false;
-    QPoint m_dragOffset;
+    WindowDrag m_drag;
 };

@@ -3,6 +3,7 @@
 #include "kitscale.h"
 #include "kittheme.h"
 
+#include "qtcompat.h"
 #include <QMouseEvent>
 
 KestLabel::KestLabel(QWidget* parent) : KestLabel(QString(), parent) {}
@@ -34,7 +35,7 @@ void KestLabel::refreshFont(int logicalPixels) {
 }
 
 void KestLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->pos()))
+    if (event->button() == Qt::LeftButton && rect().contains(eventPos(event)))
         emit LabelClickSignal(this);
     QLabel::mouseReleaseEvent(event);
 }

@@ -114,7 +114,7 @@ void KestPushButton::paintEvent(QPaintEvent*) {
     }
 }
 
-void KestPushButton::enterEvent(QEvent* event) {
+void KestPushButton::enterEvent(EnterEvent* event) {
     m_hover = true;
     update();
     emit OverSignal(this, true);

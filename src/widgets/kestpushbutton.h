@@ -3,7 +3,9 @@
 // track which button the user is on.
 #pragma once
 
+#include "qtcompat.h"
 #include <QPushButton>
+
 #include <QStringList>
 
 class KestPushButton : public QPushButton {
@@ -49,7 +51,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEvent* event) override;
+    void enterEvent(EnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "kittheme.h"
 
+#include "qtcompat.h"
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -41,7 +42,7 @@ void KestSlider::mousePressEvent(QMouseEvent* event) {
         initStyleOption(&opt);
         const QRect handle =
             style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, this);
-        if (!handle.contains(event->pos())) setValue(valueAt(event->pos()));
+        if (!handle.contains(eventPos(event))) setValue(valueAt(eventPos(event)));
         emit SliderMouseSignal();
     }
     QSlider::mousePressEvent(event);

@@ -118,11 +118,11 @@ QString fillStyleTemplate(const QString& tmpl, const QColor& accent, double scal
     auto it = px.globalMatch(out);
     while (it.hasNext()) {
         const auto m = it.next();
-        result += out.midRef(last, m.capturedStart() - last);
+        result += QStringView(out).mid(last, m.capturedStart() - last);
         result += QString::number(scaled(m.captured(1).toInt(), scale)) + QLatin1String("px");
         last = m.capturedEnd();
     }
-    result += out.midRef(last);
+    result += QStringView(out).mid(last);
     return result;
 }
 

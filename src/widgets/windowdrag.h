@@ -1,0 +1,22 @@
+// Dragging a frameless window by its body: the desktop moves it where it can
+// (the only way on Wayland), else the window moves itself (X11 without a
+// window manager that offers moves).
+#pragma once
+
+#include <QPoint>
+
+class QEvent;
+class QWidget;
+
+class WindowDrag {
+public:
+    // Follows press, move and release events of `window`; true when the
+    // event started or continued a drag.
+    bool handle(QWidget* window, QEvent* event);
+
+private:
+    bool m_pressed = false;
+    bool m_moving = false;
+    QPoint m_pressAt;    // global position of the press
+    QPoint m_frameStart; // where the window was then
+};
