@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian package from an already built tree into a temporary
 # folder and checks what a user would get from it.
-# Usage: test_package.sh <build dir> <version>
+# Usage: test_package.sh <build dir> <version> <Qt major version>
 set -uo pipefail
 build="$1"
 version="$2"
+qt="${3:-6}"
 
 for tool in cpack dpkg-deb lintian; do
     if ! command -v "$tool" >/dev/null; then
@@ -78,7 +79,7 @@ done <<<"$listing"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version-1" ] || fail "version $(dpkg-deb -f "$deb" Version)"
 # dpkg-shlibdeps found the libraries the program is linked with.
 depends="$(dpkg-deb -f "$deb" Depends)"
-for lib in libqt5widgets5 libhidapi-hidraw0; do
+for lib in "libqt${qt}widgets${qt}" libhidapi-hidraw0; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 
