@@ -99,16 +99,12 @@ private slots:
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
         QCOMPARE(s.vm({"battery", "3300"}), QString());
         SESSION_VERIFY(s, s.startProgram(env)->waitForStarted(5000));
-        SESSION_VERIFY(s, waitUntil(
-                              [&] {
-                                  return osdTexts(s).contains(
-                                      QStringLiteral("Mouse battery low: 20%"));
-                              },
-                              45000));
+        SESSION_VERIFY(
+            s, waitUntil(
+                   [&] { return osdTexts(s).contains(QStringLiteral("Mouse battery low: 20%")); },
+                   45000));
         s.stopPrograms();
         QDBusConnection::disconnectFromBus("fake-tray");
-        bus.terminate();
-        bus.waitForFinished(3000);
     }
 };
 
