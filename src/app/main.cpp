@@ -24,7 +24,8 @@ constexpr char kHelp[] =
     "Options:\n"
     "  -h, --help             Show this help and exit.\n"
     "  -v, --version          Show the version and exit.\n"
-    "  --minimized            Start in the tray without showing the window.\n"
+    "  --minimized            Start in the tray without showing the window\n"
+    "                         (minimised where the desktop has no tray).\n"
     "  --config-dir <folder>  Keep the settings in <folder> (created and filled\n"
     "                         with the defaults when new).\n";
 
@@ -117,8 +118,13 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QString product = productName();
-    const SingleInstance instance(SingleInstance::mutexNameFor(product));
-    if (!instance.isFirst()) return 1;
+    SingleInstance instance(SingleInstance::mutexNameFor(product));
+    if (!instance.isFirst()) {
+        // Starting the program again means "show it": the running copy
+        // brings its window forward, and this one ends as before.
+        instance.askFirstToRaise();
+        return 1;
+    }
     // An installed program's first start copies the default settings into
     // the user's folder. A folder that cannot be filled is named in the
     // window's first notice: nothing the user changes could be kept.
@@ -136,6 +142,7 @@ int main(int argc, char* argv[]) {
             autostartArgs << QStringLiteral("--config-dir") << configDir();
         window.setAutostartArguments(autostartArgs);
         if (!parser.isSet(minimized)) window.show();
+        instance.onRaiseRequest([&window] { window.bringForward(); });
         // The platform read it when the window was made; programs started
         // from here get the environment as it was.
         if (!glChosen) qunsetenv("QT_XCB_GL_INTEGRATION");

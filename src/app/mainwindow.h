@@ -28,6 +28,7 @@ class OsdNotifier;
 class QMenu;
 class QTranslator;
 class TrayIcon;
+class TrayWatch;
 class UnsentMark;
 class LanguageSwitch;
 class MouseChooser;
@@ -58,6 +59,9 @@ public:
     // Set before the window starts its devices: start in the tray (hidden,
     // no connection warning), as the desktop's autostart does.
     void setStartMinimized(bool on) { m_startMinimized = on; }
+    // Another start of the program asked for the window: shown, no longer
+    // minimised, raised and activated where the desktop lets a program do that.
+    void bringForward();
     // What the autostart entry passes after the program's path.
     void setAutostartArguments(const QStringList& args) { m_autostartArguments = args; }
 
@@ -135,6 +139,7 @@ private:
     // Builds the page behind `tab` if it is not built yet.
     void ensurePage(int tab);
     void setupTabOrder();
+    // The tray icon once the desktop has a tray, now or when one appears.
     void buildTray();
     // The tray shows the program: the window may hide into it.
     bool trayShown() const;
@@ -208,6 +213,7 @@ private:
     KestLabel* m_titleLabel = nullptr;
     LanguageSwitch* m_language = nullptr;
     std::unique_ptr<TrayIcon> m_tray;
+    TrayWatch* m_trayWatch = nullptr;
     bool m_startMinimized = false;
     QStringList m_autostartArguments{QStringLiteral("--minimized")};
 

@@ -9,13 +9,22 @@
 #include "osdclient.h"
 #include "paths.h"
 #include "trayicon.h"
+#include "traywatch.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
 
 void MainWindow::buildTray() {
     if (m_tray) return;
+    if (!m_trayWatch) {
+        m_trayWatch = new TrayWatch(this);
+        connect(m_trayWatch, &TrayWatch::trayAppeared, this, &MainWindow::buildTray);
+    }
+    // The toolkit's tray is made only once a tray is there: it looks for one
+    // once and keeps the answer.
+    if (!m_trayWatch->trayAvailable()) return;
     TrayIcon::Hooks hooks;
     hooks.showWindow = [this] { slotWarning(); };
     hooks.toggleWindow = [this] {
@@ -31,6 +40,25 @@ void MainWindow::buildTray() {
 
 bool MainWindow::trayShown() const {
     return m_tray && m_tray->shown();
+}
+
+void MainWindow::bringForward() {
+    if (m_warningBox) {
+        m_warningBox->raise();
+        m_warningBox->activateWindow();
+        return;
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    // A Wayland program may not take the focus for itself, but the
+    // compositor gives it to a window mapped anew.
+    if (isVisible() && !isActiveWindow() &&
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        hide();
+    show();
+    raise();
+    activateWindow();
+    // As the tray's entry does: without a mouse, the window says so.
+    if (m_devicesStarted && !m_warningBoxOpen) slotWarning();
 }
 
 void MainWindow::sendOsdMessage(const QString& text) {
@@ -67,7 +95,8 @@ void MainWindow::warnLowBattery(LowBatteryWarning warning, int level) {
     const QString text = warning == LowBatteryWarning::Critical
                              ? tr("Mouse battery very low: %1%, charge it now").arg(level)
                              : tr("Mouse battery low: %1%").arg(level);
-    if (trayShown())
+    // A message the desktop would not show goes to the on-screen notice.
+    if (trayShown() && (!m_trayWatch->trayOverBus() || m_trayWatch->notificationsAvailable()))
         m_tray->warn(text);
     else
         sendOsdMessage(text);

@@ -1,5 +1,8 @@
 #include "osdclient.h"
 
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -120,19 +123,52 @@ QString osdCompanionPath(const QString& appDir) {
     return appDir + QStringLiteral("/OSD");
 }
 
+OsdRoute osdRoute(const QProcessEnvironment& env) {
+    if (env.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty()) return OsdRoute::Companion;
+    return env.value(QStringLiteral("DISPLAY")).isEmpty() ? OsdRoute::DesktopNotification
+                                                          : OsdRoute::CompanionOnX11;
+}
+
+bool sendDesktopNotice(const QString& text, int durationMs, int timeoutMs) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return false;
+    QDBusMessage m = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    m << QCoreApplication::applicationName() << 0u << QString() << text << QString()
+      << QStringList() << QVariantMap{{QStringLiteral("transient"), true}} << durationMs;
+    return bus.call(m, QDBus::Block, timeoutMs).type() == QDBusMessage::ReplyMessage;
+}
+
 OsdSendResult sendOsdNotice(const QString& appDir, const QString& text, const QColor& colour,
                             const QString& serverName, qint64* startedPid, bool mayStart,
                             int receiptTimeoutMs) {
     const QString companionPath = osdCompanionPath(appDir);
     if (startedPid) *startedPid = 0;
     if (!companionListening(serverName)) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        switch (osdRoute(env)) {
+        case OsdRoute::Companion:
+            break;
+        case OsdRoute::CompanionOnX11:
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            break;
+        case OsdRoute::DesktopNotification:
+            return sendDesktopNotice(text, kOsdDefaultDurationMs, receiptTimeoutMs)
+                       ? OsdSendResult::Desktop
+                       : OsdSendResult::NoCompanion;
+        }
         if (!mayStart || !QFileInfo(companionPath).isExecutable())
             return OsdSendResult::NoCompanion;
         QStringList args;
         if (serverName != osdServerName()) args << QStringLiteral("--name") << serverName;
         qint64 pid = 0;
-        if (!QProcess::startDetached(companionPath, args, QString(), &pid))
-            return OsdSendResult::NoCompanion;
+        QProcess companion;
+        companion.setProgram(companionPath);
+        companion.setArguments(args);
+        companion.setProcessEnvironment(env);
+        if (!companion.startDetached(&pid)) return OsdSendResult::NoCompanion;
         if (startedPid) *startedPid = pid;
         QElapsedTimer wait;
         wait.start();

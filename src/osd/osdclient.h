@@ -6,11 +6,13 @@
 
 #include <QMutex>
 #include <QObject>
+#include <QProcessEnvironment>
 #include <QThread>
 #include <atomic>
 
 enum class OsdSendResult {
     Sent,        // the companion took the notice
+    Desktop,     // no companion can show it here: the desktop's notification service took it
     NoCompanion, // nobody listens and the companion could not be started
     Failed,      // connected, but the notice was not acknowledged
 };
@@ -27,9 +29,24 @@ OsdSendResult sendOsdPayload(const QByteArray& payload, const QString& serverNam
 // The companion program in an application directory: <appDir>/OSD.
 QString osdCompanionPath(const QString& appDir);
 
+// How a notice reaches the screen in the session `env` describes.
+enum class OsdRoute {
+    Companion,           // the companion, on the session's own display
+    CompanionOnX11,      // a Wayland session with XWayland: the companion runs there,
+                         // where it may place itself and never takes the focus
+    DesktopNotification, // Wayland without XWayland
+};
+OsdRoute osdRoute(const QProcessEnvironment& env);
+
+// Hands `text` to the desktop's notification service, waiting up to
+// `timeoutMs` for its answer; false when no service took it.
+bool sendDesktopNotice(const QString& text, int durationMs, int timeoutMs = kOsdReceiptWaitMs);
+
 // One notice, waiting as long as it takes: when no companion listens and
 // `mayStart`, starts the one in `appDir` once, detached, and waits up to
-// kOsdStartWaitMs for it; then sends `text` in `colour`. A missing companion
+// kOsdStartWaitMs for it; then sends `text` in `colour`. Where the companion
+// could not keep off the keyboard (Wayland without XWayland), the notice
+// goes to the desktop's notification service instead. A missing companion
 // program gives NoCompanion at once. `startedPid`, when given, receives the
 // id of the companion started (0 when none was).
 OsdSendResult sendOsdNotice(const QString& appDir, const QString& text, const QColor& colour,

@@ -2,7 +2,20 @@
 // display has no tray, so the notices go to the companion.
 #include "e2esession.h"
 
+#include <QDBusConnection>
 #include <QtTest>
+
+// A status-notifier watcher with a host: to the program, a desktop whose tray
+// goes over the session bus.
+class FakeTrayWatcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+public:
+    bool hostRegistered() const { return true; }
+public slots:
+    void RegisterStatusNotifierItem(const QString&) {}
+};
 
 class TestE2eBattery : public QObject {
     Q_OBJECT
@@ -55,6 +68,43 @@ private slots:
             s, waitUntil([&] { return iniValue(configIni(s), "Config/Battery") == "20"; }, 20000));
         SESSION_VERIFY(s, hearsDpiButton(s));
         QCOMPARE(osdTexts(s).filter(QStringLiteral("battery")), QStringList());
+    }
+
+    // A tray over the session bus shows its messages through the desktop's
+    // notification service; where none runs, the warning is the companion's.
+    void noNotificationServiceNoticeTakesTheWarning() {
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        const QString config = s.workDir() + QStringLiteral("/bus.conf");
+        QFile conf(config);
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("<busconfig><type>session</type><listen>unix:dir=" + s.workDir().toUtf8() +
+                   "</listen><policy context=\"default\"><allow send_destination=\"*\"/>"
+                   "<allow own=\"*\"/><allow receive_sender=\"*\"/><allow user=\"*\"/>"
+                   "</policy></busconfig>");
+        conf.close();
+        QProcess bus;
+        bus.start(QStringLiteral("dbus-daemon"),
+                  {"--config-file=" + config, "--nofork", "--print-address"});
+        if (!bus.waitForStarted(5000)) QSKIP("dbus-daemon is not installed");
+        QVERIFY(bus.waitForReadyRead(5000));
+        const QString address = QString::fromUtf8(bus.readLine().trimmed());
+        QDBusConnection connection = QDBusConnection::connectToBus(address, "fake-tray");
+        FakeTrayWatcher watcher;
+        QVERIFY(connection.registerObject("/StatusNotifierWatcher", &watcher,
+                                          QDBusConnection::ExportAllContents));
+        QVERIFY(connection.registerService("org.kde.StatusNotifierWatcher"));
+
+        QProcessEnvironment env = s.childEnv();
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+        QCOMPARE(s.vm({"battery", "3300"}), QString());
+        SESSION_VERIFY(s, s.startProgram(env)->waitForStarted(5000));
+        SESSION_VERIFY(
+            s, waitUntil(
+                   [&] { return osdTexts(s).contains(QStringLiteral("Mouse battery low: 20%")); },
+                   45000));
+        s.stopPrograms();
+        QDBusConnection::disconnectFromBus("fake-tray");
     }
 };
 

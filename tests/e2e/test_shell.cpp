@@ -101,6 +101,33 @@ private slots:
         QVERIFY(s.findWindows(E2eSession::productTitle()).isEmpty());
         QVERIFY(s.findWindows(QStringLiteral("Warning")).isEmpty());
         QCOMPARE(program->state(), QProcess::Running);
+
+        // Started again from the menu: the running copy shows its window,
+        // the new one ends as a second copy does.
+        QProcess* second = s.startProgram();
+        SESSION_VERIFY(s, second->waitForFinished(10000));
+        QCOMPARE(second->exitCode(), 1);
+        SESSION_VERIFY(s, !s.waitForWindow(E2eSession::productTitle(), 10000).isEmpty());
+    }
+
+    // A notice on the screen leaves the keyboard where it was.
+    void noticeLeavesTheFocus() {
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        // A window manager, which would hand the focus to a window that asks.
+        QProcess manager;
+        manager.setProcessEnvironment(s.childEnv());
+        manager.start(QStringLiteral("openbox"), {});
+        if (!manager.waitForStarted(5000)) QSKIP("openbox is not installed");
+        const QString window = s.startProgramWindow();
+        SESSION_VERIFY(s, !window.isEmpty());
+        s.xdotool({"windowactivate", "--sync", window});
+        QCOMPARE(s.xdotool({"getwindowfocus"}).trimmed(), window);
+        SESSION_VERIFY(s, hearsDpiButton(s));
+        QTest::qWait(300); // the notice is up
+        QCOMPARE(s.xdotool({"getwindowfocus"}).trimmed(), window);
+        manager.terminate();
+        manager.waitForFinished(3000);
     }
 
     void batteryLevel_data() {
