@@ -449,6 +449,13 @@
     </message>
 </context>
 <context>
+    <name>KeyCaptureDialog</name>
+    <message>
+        <source>Keys are taken while this dialog has focus</source>
+        <translation>Tasten nur, solange dieser Dialog aktiv ist</translation>
+    </message>
+</context>
+<context>
     <name>LightingPanel</name>
     <message>
         <source>OFF</source>
@@ -748,6 +755,10 @@
     <message>
         <source>Used by: %1</source>
         <translation>Verwendet von: %1</translation>
+    </message>
+    <message>
+        <source>Keys are taken while this window has focus</source>
+        <translation>Tasten nur, solange dieses Fenster aktiv ist</translation>
     </message>
 </context>
 <context>

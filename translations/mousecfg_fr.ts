@@ -449,6 +449,13 @@
     </message>
 </context>
 <context>
+    <name>KeyCaptureDialog</name>
+    <message>
+        <source>Keys are taken while this dialog has focus</source>
+        <translation>Touches prises tant que ce dialogue est actif</translation>
+    </message>
+</context>
+<context>
     <name>LightingPanel</name>
     <message>
         <source>OFF</source>
@@ -748,6 +755,10 @@
     <message>
         <source>Used by: %1</source>
         <translation>Utilisée par&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Keys are taken while this window has focus</source>
+        <translation>Touches prises tant que cette fenêtre est active</translation>
     </message>
 </context>
 <context>

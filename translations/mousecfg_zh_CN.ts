@@ -449,6 +449,13 @@
     </message>
 </context>
 <context>
+    <name>KeyCaptureDialog</name>
+    <message>
+        <source>Keys are taken while this dialog has focus</source>
+        <translation>仅在此对话框获得焦点时捕获按键</translation>
+    </message>
+</context>
+<context>
     <name>LightingPanel</name>
     <message>
         <source>OFF</source>
@@ -748,6 +755,10 @@
     <message>
         <source>Used by: %1</source>
         <translation>使用者：%1</translation>
+    </message>
+    <message>
+        <source>Keys are taken while this window has focus</source>
+        <translation>仅在此窗口获得焦点时捕获按键</translation>
     </message>
 </context>
 <context>

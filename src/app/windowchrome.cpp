@@ -3,6 +3,7 @@
 #include "kitscale.h"
 #include "kittheme.h"
 #include "mousestatus.h"
+#include "windowdrag.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -59,7 +60,8 @@ void WindowChrome::frameWindow() {
     m_window->setBaseSize(kWidth, kHeight);
     m_window->setMinimumSize(kWidth, kHeight);
     m_window->resize(scaledSize());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && windowsPlaceThemselves())
         m_window->move(screen->geometry().center() - m_window->rect().center());
     m_window->setWindowFlag(Qt::FramelessWindowHint);
     m_window->setAttribute(Qt::WA_TranslucentBackground);

@@ -3,6 +3,7 @@
 #include "keydialogs.h"
 #include "selectdialogs.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <appconfig.h>
 #include <buttondescription.h>
@@ -271,7 +272,14 @@ void ButtonPanel::openMenu(int record) {
     if (!b || !b->isVisible() || !b->isEnabled() || !isEnabled()) return;
     b->setFocus(Qt::OtherFocusReason);
     slotMouseEnter(b);
-    b->showMenu();
+    // At the pointer that clicked the marker: the button may be far from it.
+    // A marker chosen with the keyboard gets the menu under the button.
+    const QPoint pointer = QCursor::pos();
+    QMenu* menu = b->menu();
+    if (menu && window()->rect().contains(window()->mapFromGlobal(pointer)))
+        menu->popup(pointer);
+    else
+        b->showMenu();
 }
 
 KestPushButton* ButtonPanel::currentButton() const {

@@ -40,7 +40,7 @@ public:
     KestPushButton* buttonForRecord(int record) const;
     // The record shown as row `number` (1-based, as painted), -1 for none.
     int recordOfRow(int number) const;
-    // Opens the function menu of a record's button, as a press would.
+    // Opens the function menu of a record's button at the pointer.
     void openMenu(int record);
 
     KestMenu* topMenu() const { return m_topMenu; }

@@ -8,6 +8,7 @@
 #include "keycodes.h"
 #include "kittheme.h"
 #include "records.h"
+#include "shortcutinhibit.h"
 
 #include <algorithm>
 
@@ -23,6 +24,7 @@ Q_LOGGING_CATEGORY(lcKeyCapture, "mousecfg.keycapture", QtInfoMsg)
 namespace {
 
 constexpr quint32 kTabScanCode = 0x0F;
+constexpr int kFocusNoteHeight = 22;
 const QColor kHintColor(150, 155, 163);
 
 struct Modifier {
@@ -79,9 +81,37 @@ KeyCaptureDialog::KeyCaptureDialog(QWidget* parent, double scale, const QSize& l
       m_keyField(new KeyField(this)) {
     setKitFont(m_keyField, 15, true);
     connect(m_hook.get(), &KeyboardHook::keyEvent, this, &KeyCaptureDialog::onHookEvent);
+    if (!m_hook->seesWholeDesktop()) {
+        // A key typed into another window never arrives: say so where the
+        // buttons were, and move them down.
+        m_focusNote = new KestLabel(this);
+        setKitFont(m_focusNote, 12);
+        m_focusNote->setTextColor(kHintColor);
+        const int y = buttonRowTop();
+        place(m_focusNote, kMargin, y - 2, logicalSize.width() - 2 * kMargin, 18);
+        setLogicalHeight(logicalSize.height() + kFocusNoteHeight);
+        retranslateNote();
+    }
 }
 
 KeyCaptureDialog::~KeyCaptureDialog() = default;
+
+void KeyCaptureDialog::setVisible(bool visible) {
+    // Before the window goes: the request names its surface.
+    if (!visible) m_inhibit.reset();
+    SkinDialog::setVisible(visible);
+    if (visible && m_focusNote && !m_inhibit)
+        m_inhibit = std::make_unique<ShortcutInhibit>(windowHandle());
+}
+
+void KeyCaptureDialog::changeEvent(QEvent* event) {
+    SkinDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) retranslateNote();
+}
+
+void KeyCaptureDialog::retranslateNote() {
+    if (m_focusNote) m_focusNote->setText(tr("Keys are taken while this dialog has focus"));
+}
 
 bool KeyCaptureDialog::hookActive() const {
     return m_hook->isActive();

@@ -13,6 +13,7 @@ class KestLabel;
 class KeyboardHook;
 class QButtonGroup;
 class QCheckBox;
+class ShortcutInhibit;
 
 // The field that shows the captured key. A key typed into it is only a key
 // being captured: Enter and Escape neither accept nor cancel the dialog, since
@@ -30,7 +31,9 @@ protected:
 
 // What the key dialogs share: a keyboard hook that exists exactly as long as
 // the dialog, the key field, and the sifting of hook events before a dialog
-// takes them.
+// takes them. Where the hook sees only this program's windows a line under
+// the key field says so, and while shown the dialog asks the desktop to pass
+// its own shortcuts (Super, Alt+Tab) on, so they can be captured too.
 class KeyCaptureDialog : public SkinDialog {
     Q_OBJECT
 public:
@@ -38,6 +41,10 @@ public:
     KeyField* keyField() const { return m_keyField; }
     // False when no hook could be set up; OK and Cancel still work.
     bool hookActive() const;
+    // The line saying keys are taken only while the dialog has the focus;
+    // null where keys are seen on the whole desktop.
+    KestLabel* focusNote() const { return m_focusNote; }
+    void setVisible(bool visible) override;
 
 public slots:
     // One key event as a low-level keyboard hook reports it.
@@ -53,12 +60,16 @@ protected:
     // From now on the release of a key pressed earlier is not a key of its own.
     void forgetHeldKeys();
     bool isHeld(quint8 code) const { return m_held.test(code); }
+    void changeEvent(QEvent* event) override;
 
 private:
     bool typedIntoControls(quint32 scanCode) const;
+    void retranslateNote();
 
     std::unique_ptr<KeyboardHook> m_hook;
+    std::unique_ptr<ShortcutInhibit> m_inhibit;
     KeyField* m_keyField;
+    KestLabel* m_focusNote = nullptr;
     std::bitset<256> m_held;
     bool m_havePrevious = false;
     quint8 m_previousCode = 0;

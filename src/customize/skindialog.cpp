@@ -25,13 +25,21 @@ SkinDialog::SkinDialog(QWidget* parent, double scale, const QSize& logicalSize)
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    setFixedSize(scaledSize(m_logical, scale));
     place(m_title, 22, 12, m_logical.width() - 44, 26);
-    const int y = m_logical.height() - 18 - kButtonHeight;
-    const int right = m_logical.width() - 20 - kButtonWidth;
-    place(m_cancel, right, y, kButtonWidth, kButtonHeight);
-    place(m_ok, right - kButtonWidth - 12, y, kButtonWidth, kButtonHeight);
+    setLogicalHeight(m_logical.height());
     retranslateFrame();
+}
+
+int SkinDialog::buttonRowTop() const {
+    return m_logical.height() - 18 - kButtonHeight;
+}
+
+void SkinDialog::setLogicalHeight(int height) {
+    m_logical.setHeight(height);
+    setFixedSize(scaledSize(m_logical, scale()));
+    const int right = m_logical.width() - 20 - kButtonWidth;
+    place(m_cancel, right, buttonRowTop(), kButtonWidth, kButtonHeight);
+    place(m_ok, right - kButtonWidth - 12, buttonRowTop(), kButtonWidth, kButtonHeight);
 }
 
 QString SkinDialog::title() const {

@@ -35,6 +35,9 @@ protected:
     // and again after a language change (the font follows the language).
     void setKitFont(QWidget* widget, int logicalPixels, bool bold = false);
     int logicalWidth() const { return m_logical.width(); }
+    // Where the OK / Cancel row starts; a new height moves it to the bottom.
+    int buttonRowTop() const;
+    void setLogicalHeight(int height);
 
     void changeEvent(QEvent* event) override;
 

@@ -18,6 +18,7 @@
 #include "paths.h"
 #include "productdef.h"
 #include "records.h"
+#include "shortcutinhibit.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -354,6 +355,12 @@ void MacroPanel::buildControls() {
 
     // Recording moves the keyboard focus here, where typing changes nothing.
     m_focusSink = m_nameCaption;
+    m_focusNote = new KestLabel(this);
+    m_focusNote->setObjectName(QStringLiteral("focusNote"));
+    m_focusNote->setWordWrap(true);
+    m_focusNote->setTextColor(QColor(150, 155, 163));
+    place(m_focusNote, {kRightX, kPanelY + 204, kRightW, 40});
+    m_focusNote->hide();
 }
 
 QWidget* MacroPanel::control(const QString& objectName) const {
@@ -409,6 +416,7 @@ void MacroPanel::retranslate() {
                          m_loopBoxes[2], m_batchBox})
         c->setToolTip(c->text());
     m_nameCaption->setText(tr("MACRO NAME"));
+    m_focusNote->setText(tr("Keys are taken while this window has focus"));
     m_keyCaption->setText(tr("KEY"));
     m_delayCaption->setText(tr("DELAY"));
     m_moveCaption->setText(tr("MOVEMENT"));

@@ -23,6 +23,7 @@ class KestPushButton;
 class MouseActionItem;
 class MouseActionTree;
 class KeyboardHook;
+class ShortcutInhibit;
 class QCheckBox;
 class QListWidget;
 class QListWidgetItem;
@@ -172,6 +173,7 @@ private:
     bool m_controlsDisabled = false;
     MacroRecorder m_recorder;
     std::unique_ptr<KeyboardHook> m_hook;
+    std::unique_ptr<ShortcutInhibit> m_inhibit;
     int m_lastKey = -1; // the key-edit mode's last key, for its repeats
     FileChooser m_files;
 
@@ -193,6 +195,8 @@ private:
     KestLabel* m_commandCaption = nullptr;
     KestLabel* m_msLabel = nullptr;
     KestLabel* m_focusSink = nullptr;
+    // Shown while keys are taken only from this program's windows.
+    KestLabel* m_focusNote = nullptr;
     KestPushButton* m_moveButton = nullptr;
     KestPushButton* m_commandButton = nullptr;
     KestMenu* m_moveMenu = nullptr;

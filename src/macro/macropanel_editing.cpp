@@ -8,6 +8,7 @@
 #include "keycodes.h"
 #include "macrostepdelegate.h"
 #include "mouseactiontree.h"
+#include "shortcutinhibit.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -114,12 +115,20 @@ void MacroPanel::CurrentChanged(const QModelIndex& current, const QModelIndex&) 
 
 void MacroPanel::setHook(bool on) {
     if (!on) {
+        m_inhibit.reset();
         m_hook.reset();
+        m_focusNote->hide();
         return;
     }
     if (m_hook) return;
     m_hook = std::make_unique<KeyboardHook>();
     connect(m_hook.get(), &KeyboardHook::keyEvent, this, &MacroPanel::onHookKey);
+    if (!m_hook->seesWholeDesktop()) {
+        // Keys reach the hook only through this window: let the desktop's
+        // own shortcuts through to it too, and say so.
+        m_inhibit = std::make_unique<ShortcutInhibit>(window()->windowHandle());
+        m_focusNote->show();
+    }
 }
 
 void MacroPanel::setControlsEnabled(bool enabled) {

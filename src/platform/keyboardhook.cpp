@@ -150,6 +150,7 @@ const HookKey* keyFromEvdev(int evdevCode) {
 }
 
 const HookKey* keyFromQt(int qtKey, bool keypad) {
+    if (qtKey == 0) return nullptr;
     for (const HookKey& k : kHookKeys)
         if (k.qtKey == qtKey && k.keypad == keypad) return &k;
     return nullptr;
@@ -174,16 +175,28 @@ public:
         const auto* e = static_cast<QKeyEvent*>(event);
         const bool up = type == QEvent::KeyRelease;
         if (up && e->isAutoRepeat()) return false;
-        // The native code is the X key code on xcb and Wayland; offscreen
-        // leaves it 0.
-        const HookKey* key = e->nativeScanCode() != 0
-                                 ? keyFromEvdev(int(e->nativeScanCode()) - 8)
-                                 : keyFromQt(e->key(), e->modifiers().testFlag(Qt::KeypadModifier));
-        if (key) m_sink(*key, up);
+        if (const HookKey* key = keyOf(*e)) m_sink(*key, up);
         return false;
     }
 
 private:
+    static bool isCharacter(int qtKey) { return qtKey >= 0x20 && qtKey <= 0xFF; }
+
+    static const HookKey* keyOf(const QKeyEvent& e) {
+        const HookKey* byQt = keyFromQt(e.key(), e.modifiers().testFlag(Qt::KeypadModifier));
+        // The native code is the key's place, evdev + 8, on xcb and Wayland
+        // alike; offscreen leaves it 0.
+        if (e.nativeScanCode() == 0) return byQt;
+        const HookKey* byPlace = keyFromEvdev(int(e.nativeScanCode()) - 8);
+        // A character from a place that gives none on any PC keyboard (Escape,
+        // Tab, F1...): the key map is made up, as a virtual keyboard's is, and
+        // only the character tells the key.
+        if (!byPlace ||
+            (byQt && byPlace->qtKey != 0 && !isCharacter(byPlace->qtKey) && isCharacter(e.key())))
+            return byQt;
+        return byPlace;
+    }
+
     bool passedOn(QObject* watched, const QEvent* event) const {
         if (event != m_lastEvent || event->type() != m_lastType || !m_lastReceiver ||
             !watched->isWidgetType())
@@ -245,6 +258,10 @@ KeyboardHook::~KeyboardHook() = default;
 
 bool KeyboardHook::isActive() const {
     return d->record || d->filter;
+}
+
+bool KeyboardHook::seesWholeDesktop() const {
+    return d->record != nullptr;
 }
 
 bool hookKeyFromEvdev(int evdevCode, uint32_t& scanCode, bool& extended) {

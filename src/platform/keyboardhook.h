@@ -21,6 +21,10 @@ public:
     // False when no way of seeing keys could be set up; the hook then stays
     // silent.
     bool isActive() const;
+    // True when keys typed into other programs are seen too (X11); false
+    // when only this program's own windows give keys, so a key reaches the
+    // hook only while one of them has the keyboard focus.
+    bool seesWholeDesktop() const;
 
 signals:
     void keyEvent(quint32 scanCode, quint32 flags);

@@ -52,12 +52,13 @@ void KestDialogFrame::paintEvent(QPaintEvent*) {
 
 void KestDialogFrame::showEvent(QShowEvent* event) {
     QWidget* host = parentWidget() ? parentWidget()->window() : nullptr;
+    const bool placeSelf = windowsPlaceThemselves();
     if (host && host->isVisible()) {
-        move(host->geometry().center() - rect().center());
+        if (placeSelf) move(host->geometry().center() - rect().center());
         if (!m_overlay) m_overlay = new KestOverlay(host);
         m_overlay->show();
         m_overlay->raise();
-    } else if (const QScreen* screen = this->screen()) {
+    } else if (const QScreen* screen = this->screen(); screen && placeSelf) {
         move(screen->availableGeometry().center() - rect().center());
     }
     QDialog::showEvent(event);

@@ -2,6 +2,7 @@
 
 #include "kitscale.h"
 #include "kittheme.h"
+#include "windowdrag.h"
 
 #include <QLabel>
 #include <QMovie>
@@ -62,10 +63,13 @@ void KestProcessDialog::paintEvent(QPaintEvent*) {
 }
 
 void KestProcessDialog::showEvent(QShowEvent* event) {
-    if (QWidget* host = parentWidget() ? parentWidget()->window() : nullptr)
-        move(host->geometry().center() - rect().center());
-    else if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    // Where the desktop places windows it centres this one on its parent.
+    if (windowsPlaceThemselves()) {
+        if (QWidget* host = parentWidget() ? parentWidget()->window() : nullptr)
+            move(host->geometry().center() - rect().center());
+        else if (const QScreen* screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
     QDialog::showEvent(event);
     if (m_finished) QTimer::singleShot(0, this, &KestProcessDialog::updateProgress);
 }

@@ -2,6 +2,7 @@
 
 #include "qtcompat.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -9,6 +10,10 @@ namespace {
 // A click that wanders less than this is still a click.
 constexpr int kDragThreshold = 4;
 } // namespace
+
+bool windowsPlaceThemselves() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 bool WindowDrag::handle(QWidget* window, QEvent* event) {
     switch (event->type()) {

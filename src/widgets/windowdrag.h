@@ -1,12 +1,18 @@
 // Dragging a frameless window by its body: the desktop moves it where it can
 // (the only way on Wayland), else the window moves itself (X11 without a
-// window manager that offers moves).
+// window manager that offers moves). And whether a window may place itself
+// at all.
 #pragma once
 
 #include <QPoint>
 
 class QEvent;
 class QWidget;
+
+// False where the desktop alone places windows (Wayland): there a dialog is
+// placed by its transient parent and a move() only misleads the toolkit about
+// where the window is.
+bool windowsPlaceThemselves();
 
 class WindowDrag {
 public:

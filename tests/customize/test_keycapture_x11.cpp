@@ -43,6 +43,8 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(int, code);
         SingleKeyDialog dialog(nullptr, 1.0, 0);
+        // Keys typed anywhere are seen: no word about the focus.
+        QVERIFY(!dialog.focusNote());
         QSignalSpy values(&dialog, &SingleKeyDialog::SetSingleKeyValue);
         QVERIFY(xdotool(typed));
         QVERIFY(QTest::qWaitFor([&] { return dialog.keyCode() == code; }));

@@ -119,6 +119,13 @@ private slots:
             << QVector<Step>{window(QEvent::KeyPress, Qt::Key_Control, 105),
                              window(QEvent::KeyRelease, Qt::Key_Control, 105)}
             << Pairs{{0x1D, 0x01}, {0x1D, 0x81}};
+        // A virtual keyboard's own key map puts "k" where Escape is on a PC
+        // keyboard; Escape there is still Escape.
+        QTest::newRow("made-up key map")
+            << QVector<Step>{window(QEvent::KeyPress, Qt::Key_K, 9),
+                             window(QEvent::KeyRelease, Qt::Key_K, 9),
+                             window(QEvent::KeyPress, Qt::Key_Escape, 9)}
+            << Pairs{{0x25, 0x00}, {0x25, 0x80}, {0x01, 0x00}};
         QTest::newRow("auto-repeat")
             << QVector<Step>{window(QEvent::KeyPress, Qt::Key_X, 53),
                              window(QEvent::KeyRelease, Qt::Key_X, 53, true),
