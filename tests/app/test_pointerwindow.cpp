@@ -1,9 +1,5 @@
-// The window and the desktop's pointer speed. On a bare X server (no desktop
-// setting to reach) nothing changes, the X server's own acceleration least
-// of all, and the panel says where the speed is set. In a GNOME session
-// start-up takes the desktop's speed into the current profile, an on-mouse
-// profile switch applies that profile's speed, and the user's own speed
-// comes back when the window goes.
+// The window and the desktop's pointer speed: left alone on a bare X server
+// (core acceleration included), followed and then put back under GNOME.
 #include "dpipage.h"
 #include "inprocessport.h"
 #include "kestlabel.h"
