@@ -77,6 +77,32 @@ QString prepareXvfbTests(XvfbServer& xvfb) {
     return skip;
 }
 
+namespace {
+QByteArray gsettings(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral("gsettings"), args);
+    p.waitForFinished();
+    return p.exitCode() == 0 ? p.readAllStandardOutput().trimmed() : QByteArray();
+}
+const QStringList kMouseSpeed{QStringLiteral("org.gnome.desktop.peripherals.mouse"),
+                              QStringLiteral("speed")};
+} // namespace
+
+bool gnomeSettingsIn(const QString& configHome) {
+    qputenv("XDG_CONFIG_HOME", configHome.toLocal8Bit());
+    qputenv("GSETTINGS_BACKEND", "keyfile");
+    qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
+    return !gsettings(QStringList{QStringLiteral("get")} + kMouseSpeed).isEmpty();
+}
+
+double gnomeMouseSpeed() {
+    return gsettings(QStringList{QStringLiteral("get")} + kMouseSpeed).toDouble();
+}
+
+void setGnomeMouseSpeed(double value) {
+    gsettings(QStringList{QStringLiteral("set")} + kMouseSpeed << QString::number(value, 'g', 17));
+}
+
 QString fixture(const QString& name) {
     return QStringLiteral(FIXTURES_DIR "/") + name;
 }

@@ -46,6 +46,13 @@ private:
 // Call before the application object is made.
 QString prepareXvfbTests(XvfbServer& xvfb);
 
+// A GNOME session as far as its mouse speed goes: the real `gsettings`
+// keeping its keys in a file below `configHome`. False when gsettings or
+// the desktop schemas are missing.
+bool gnomeSettingsIn(const QString& configHome);
+double gnomeMouseSpeed();
+void setGnomeMouseSpeed(double value);
+
 QString fixture(const QString& name); // tests/fixtures/<name>
 QString dataDir();                    // the product data of data/
 

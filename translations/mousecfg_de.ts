@@ -1183,6 +1183,10 @@
         <source>Scroll speed</source>
         <translation>Scrollgeschwindigkeit</translation>
     </message>
+    <message>
+        <source>Pointer speed is set in the desktop&apos;s mouse settings</source>
+        <translation>Die Zeigergeschwindigkeit wird in den Mauseinstellungen des Desktops eingestellt</translation>
+    </message>
 </context>
 <context>
     <name>ReportRatePanel</name>

@@ -1183,6 +1183,10 @@
         <source>Scroll speed</source>
         <translation>Scroll speed</translation>
     </message>
+    <message>
+        <source>Pointer speed is set in the desktop&apos;s mouse settings</source>
+        <translation>Pointer speed is set in the desktop&apos;s mouse settings</translation>
+    </message>
 </context>
 <context>
     <name>ReportRatePanel</name>

@@ -1183,6 +1183,10 @@
         <source>Scroll speed</source>
         <translation>Vitesse de défilement</translation>
     </message>
+    <message>
+        <source>Pointer speed is set in the desktop&apos;s mouse settings</source>
+        <translation>La vitesse du pointeur se règle dans les paramètres de souris du bureau</translation>
+    </message>
 </context>
 <context>
     <name>ReportRatePanel</name>

@@ -1183,6 +1183,10 @@
         <source>Scroll speed</source>
         <translation>滚动速度</translation>
     </message>
+    <message>
+        <source>Pointer speed is set in the desktop&apos;s mouse settings</source>
+        <translation>指针速度请在桌面的鼠标设置中调整</translation>
+    </message>
 </context>
 <context>
     <name>ReportRatePanel</name>

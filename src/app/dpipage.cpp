@@ -11,16 +11,17 @@
 
 namespace {
 const QRect kDpiRect(286, 75, 456, 386);
-const QRect kPointSpeedRect(286, 413, 506, 77);
+const QRect kPointSpeedRect(286, 413, 506, 95);
 const QRect kReportRateRect(746, 75, 149, 200);
 } // namespace
 
-DpiPage::DpiPage(QWidget* parent)
+DpiPage::DpiPage(QWidget* parent, bool desktopSpeedReachable)
     : m_dpi(new DpiStagePanel(parent)), m_point(new PointerSpeedPanel(parent)),
       m_rate(new ReportRatePanel(parent)) {
     // The lift shows in both panels; they stay in step so the value on
     // screen is the value sent.
     linkLiftControls(m_rate, m_point);
+    m_point->setDesktopSpeedReachable(desktopSpeedReachable);
     connect(m_rate, &ReportRatePanel::RefreshLift, this, &DpiPage::liftChanged);
     connect(m_point, &PointerSpeedPanel::RefreshLift, this, &DpiPage::liftChanged);
     for (QWidget* w : widgets())

@@ -14,7 +14,7 @@ class QWidget;
 class DpiPage : public QObject, public TabPage {
     Q_OBJECT
 public:
-    explicit DpiPage(QWidget* parent);
+    DpiPage(QWidget* parent, bool desktopSpeedReachable);
     QList<QWidget*> widgets() const override;
     void refresh(DeviceSettings& edited) override;
     void collect(DeviceSettings& edited) override;

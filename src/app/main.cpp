@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "paths.h"
 #include "productdef.h"
+#include "quitsignals.h"
 #include "singleinstance.h"
 
 #include <QApplication>
@@ -116,6 +117,7 @@ int main(int argc, char* argv[]) {
     // Closing the window hides it into the tray; the program ends from the
     // tray's "Quit" (or from the window's own close where there is no tray).
     QApplication::setQuitOnLastWindowClosed(false);
+    quitOnTerminationSignals();
 
     const QString product = productName();
     SingleInstance instance(SingleInstance::mutexNameFor(product));

@@ -159,7 +159,10 @@ MainWindow::MainWindow(QWidget* parent)
     m_startup->readOthers(*m_sent, *m_edited, [this] { refreshPages(); });
     // On this thread: a second Xlib connection opened on a worker while the
     // toolkit makes its window is a risk the few milliseconds do not pay for.
-    if (const int speed = readPointerSpeed(); speed > 0)
+    m_pointer = std::make_unique<DesktopPointerSpeed>();
+    // Put back on every way out, before the window's parts are torn down.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { m_pointer->restore(); });
+    if (const int speed = m_pointer->read(); speed > 0)
         m_edited->current().mousespeed = uint8_t(speed);
     m_profilePanel->rebuildMenu();
 
@@ -258,7 +261,7 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::buildPages() {
-    m_pages = std::make_unique<TabPages>(this, m_mouseView, *m_edited);
+    m_pages = std::make_unique<TabPages>(this, m_mouseView, *m_edited, m_pointer->reachable());
     connect(m_pages.get(), &TabPages::lightingChanged, this,
             [this] { m_mouseView->setLighting(*m_edited); });
     connect(m_pages.get(), &TabPages::macroNeeded, this, [this] { selectTab(MacroTab); });

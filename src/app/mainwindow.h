@@ -17,6 +17,7 @@
 #include <array>
 #include <memory>
 
+class DesktopPointerSpeed;
 class MouseSession;
 struct BatteryState;
 struct MouseConnection;
@@ -218,4 +219,6 @@ private:
     QStringList m_autostartArguments{QStringLiteral("--minimized")};
 
     std::unique_ptr<TabPages> m_pages;
+    // The desktop's pointer speed; the user's own value goes back with it.
+    std::unique_ptr<DesktopPointerSpeed> m_pointer;
 };

@@ -152,7 +152,7 @@ void MainWindow::onMouseChanged(int profile, int dpiStage, int rate) {
 void MainWindow::slotRefreshProfile(quint8 iProfile) {
     switchSlot(iProfile, false);
     m_profilePanel->rebuildMenu();
-    applyPointerSpeed(m_edited->current().mousespeed);
+    m_pointer->apply(m_edited->current().mousespeed);
 }
 
 void MainWindow::slotRefreshDPIStage(quint8 iDPI) {

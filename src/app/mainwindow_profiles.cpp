@@ -56,7 +56,7 @@ void MainWindow::onSlotAction(int i) {
     switchSlot(i, false);
     m_profilePanel->rebuildMenu();
     if (m_session) m_session->selectProfile(i);
-    applyPointerSpeed(m_edited->current().mousespeed);
+    m_pointer->apply(m_edited->current().mousespeed);
 }
 
 bool MainWindow::settingsUnsentNow() {

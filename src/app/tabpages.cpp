@@ -11,7 +11,9 @@
 
 #include <QWidget>
 
-TabPages::TabPages(QWidget* window, MouseView* view, DeviceSettings& edited) : m_edited(edited) {
+TabPages::TabPages(QWidget* window, MouseView* view, DeviceSettings& edited,
+                   bool desktopSpeedReachable)
+    : m_edited(edited) {
     m_pages.push_back(std::make_unique<LazyPage>([this, window]() -> std::unique_ptr<TabPage> {
         auto page = std::make_unique<LightingPage>(window);
         connect(page->window(), &LightingPanel::lightingChanged, this, &TabPages::lightingChanged);
@@ -25,11 +27,12 @@ TabPages::TabPages(QWidget* window, MouseView* view, DeviceSettings& edited) : m
             connect(w, &ButtonPanel::PopOneClickBox, this, &TabPages::oneClickNeeded);
             return page;
         }));
-    m_pages.push_back(std::make_unique<LazyPage>([this, window]() -> std::unique_ptr<TabPage> {
-        auto dpi = std::make_unique<DpiPage>(window);
-        connect(dpi.get(), &DpiPage::liftChanged, this, &TabPages::liftChanged);
-        return dpi;
-    }));
+    m_pages.push_back(std::make_unique<LazyPage>(
+        [this, window, desktopSpeedReachable]() -> std::unique_ptr<TabPage> {
+            auto dpi = std::make_unique<DpiPage>(window, desktopSpeedReachable);
+            connect(dpi.get(), &DpiPage::liftChanged, this, &TabPages::liftChanged);
+            return dpi;
+        }));
     m_pages.push_back(std::make_unique<LazyPage>([this, window]() -> std::unique_ptr<TabPage> {
         auto page = std::make_unique<MacroPage>(window);
         connect(page->dialog(), &MacroPanel::EnableButtonsSignal, this, &TabPages::editableChanged);

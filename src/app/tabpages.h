@@ -18,7 +18,8 @@ class TabPages : public QObject {
     Q_OBJECT
 public:
     // The pages' widgets go on `window`; the CUSTOMIZE page shares `view`.
-    TabPages(QWidget* window, MouseView* view, DeviceSettings& edited);
+    // `desktopSpeedReachable`: the desktop's pointer speed can be set here.
+    TabPages(QWidget* window, MouseView* view, DeviceSettings& edited, bool desktopSpeedReachable);
     ~TabPages() override;
 
     // Builds the page behind `tab` from the edited settings as they stand,

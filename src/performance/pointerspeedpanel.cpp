@@ -5,8 +5,8 @@
 #include "kitscale.h"
 #include "kittheme.h"
 #include "language.h"
+#include "mousesettings.h"
 #include "perflog.h"
-#include "pointerspeed.h"
 #include "productdef.h"
 #include "radiostyle.h"
 #include "reportratepanel.h"
@@ -21,7 +21,9 @@ namespace {
 
 // Three rows of 22 in a 506 x 77 panel: captions in the first column, the
 // on/off options in two columns on the right, scroll speed and the desktop's
-// mouse settings at the bottom right in every variant.
+// mouse settings at the bottom right in every variant. The note on the
+// desktop's pointer speed takes the free part of the last row, or a fourth
+// row where the sensor modes fill it.
 constexpr OptionPlacement kOptionLayout[] = {
     {"keyTitle", {{0, 2, 88, 22}, {0, 2, 88, 22}, {0, 2, 88, 22}}},
     {"keySlider", {{92, 2, 140, 22}, {92, 2, 140, 22}, {92, 2, 140, 22}}},
@@ -39,6 +41,7 @@ constexpr OptionPlacement kOptionLayout[] = {
     {"modeBox2", {{0, 0, 0, 0}, {0, 0, 0, 0}, {228, 54, 100, 22}}},
     {"scrollSpin", {{332, 54, 48, 22}, {332, 54, 48, 22}, {332, 54, 48, 22}}},
     {"settingButton", {{384, 54, 122, 22}, {384, 54, 122, 22}, {384, 54, 122, 22}}},
+    {"speedNote", {{0, 54, 328, 22}, {0, 54, 328, 22}, {0, 78, 506, 16}}},
 };
 
 } // namespace
@@ -49,7 +52,7 @@ PointerSpeedPanel::PointerSpeedPanel(QWidget* parent)
       m_sync(new QCheckBox(this)), m_liftTitle(new KestLabel(this)), m_lift1(new QCheckBox(this)),
       m_lift2(new QCheckBox(this)), m_angle(new QCheckBox(this)), m_jitter(new QCheckBox(this)),
       m_wake(new QCheckBox(this)), m_modeTitle(new KestLabel(this)), m_spin(new QSpinBox(this)),
-      m_settingButton(new QPushButton(this)) {
+      m_settingButton(new QPushButton(this)), m_speedNote(new KestLabel(this)) {
     setObjectName(QStringLiteral("PointerSpeedPanel"));
     m_keyTitle->setObjectName(QStringLiteral("keyTitle"));
     m_keySlider->setObjectName(QStringLiteral("keySlider"));
@@ -68,6 +71,9 @@ PointerSpeedPanel::PointerSpeedPanel(QWidget* parent)
     }
     m_spin->setObjectName(QStringLiteral("scrollSpin"));
     m_settingButton->setObjectName(QStringLiteral("settingButton"));
+    m_speedNote->setObjectName(QStringLiteral("speedNote"));
+    m_speedNote->setWordWrap(true);
+    m_speedNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     m_keySlider->setRange(kKeyResponseRange.min, kKeyResponseRange.max);
     m_keySlider->setSingleStep(1);
@@ -138,6 +144,12 @@ void PointerSpeedPanel::retranslate() {
     m_modes[2]->setText(tr("Competitive"));
     m_settingButton->setText(tr("Mouse Setting"));
     m_spin->setToolTip(tr("Scroll speed"));
+    m_speedNote->setText(tr("Pointer speed is set in the desktop's mouse settings"));
+}
+
+void PointerSpeedPanel::setDesktopSpeedReachable(bool reachable) {
+    m_speedReachable = reachable;
+    applyScale();
 }
 
 void PointerSpeedPanel::applyScale() {
@@ -146,6 +158,7 @@ void PointerSpeedPanel::applyScale() {
     const QFont font = scaledFont(kitFont(), 11, s);
     for (KestLabel* l : {m_keyTitle, m_liftTitle, m_modeTitle, m_keyValue})
         l->refreshFont(11);
+    m_speedNote->refreshFont(9);
     m_keySlider->refreshStyle();
     // The lift and sensor-mode boxes act as radio groups and look like them.
     for (QCheckBox* box : findChildren<QCheckBox*>()) {
@@ -171,6 +184,10 @@ void PointerSpeedPanel::applyScale() {
         const QRect logical(r[0], r[1], r[2], r[3]);
         w->setGeometry(logical.isEmpty() ? QRect() : scaledRect(logical, s));
         w->setVisible(!logical.isEmpty());
+    }
+    if (m_speedReachable) {
+        m_speedNote->setGeometry(QRect());
+        m_speedNote->hide();
     }
 }
 

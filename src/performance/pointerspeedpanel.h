@@ -45,6 +45,9 @@ public:
     // Lays the panel out for the product's SyncMode at the current scale; a
     // SyncMode other than 0-1 gets the full layout (variant 2).
     void applyScale();
+    // Where the desktop's pointer speed cannot be reached, a note beside the
+    // mouse-settings button says where it is set instead.
+    void setDesktopSpeedReachable(bool reachable);
 
     SensorOptions options() const { return m_options; }
     quint8 sync() const { return m_options.Sync; }
@@ -62,6 +65,7 @@ public:
     KestLabel* keyResponseLabel() const { return m_keyValue; }
     QSpinBox* scrollSpin() const { return m_spin; }
     QPushButton* mouseSettingButton() const { return m_settingButton; }
+    KestLabel* speedNote() const { return m_speedNote; }
     QCheckBox* syncBox() const { return m_sync; }
     QCheckBox* lift1Box() const { return m_lift1; }
     QCheckBox* lift2Box() const { return m_lift2; }
@@ -89,6 +93,7 @@ private:
     MouseProfile* m_profile = nullptr;
     SensorOptions m_options;
     int m_variant = 0;
+    bool m_speedReachable = true;
 
     KestLabel* m_keyTitle;
     KestSlider* m_keySlider;
@@ -104,6 +109,7 @@ private:
     QCheckBox* m_modes[3];
     QSpinBox* m_spin;
     QPushButton* m_settingButton;
+    KestLabel* m_speedNote;
 };
 
 // Keeps the lift controls of the two panels showing one value: a choice in

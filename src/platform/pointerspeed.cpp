@@ -1,69 +1,67 @@
 #include "pointerspeed.h"
 
-#include <QLoggingCategory>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QStringList>
+#include "pointerspeedbackend.h"
 
-#include <X11/Xlib.h>
-#include <algorithm>
 #include <cmath>
-#include <memory>
+#include <utility>
 
 Q_LOGGING_CATEGORY(lcPointer, "mousecfg.pointer")
 
 namespace {
-
-struct DisplayCloser {
-    void operator()(Display* d) const { XCloseDisplay(d); }
-};
-using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
-
-DisplayPtr openDisplay() {
-    // Only an X11 session has a pointer acceleration to read.
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) return nullptr;
-    return DisplayPtr(XOpenDisplay(nullptr));
-}
-
+// libinput keeps the value as a float; a read-back differs in the 8th digit.
+constexpr double kSameValue = 1e-4;
 } // namespace
 
-int readPointerSpeed() {
-    const DisplayPtr d = openDisplay();
-    if (!d) return 0;
-    int num = 0, denom = 0, threshold = 0;
-    XGetPointerControl(d.get(), &num, &denom, &threshold);
-    if (denom <= 0) return 10;
-    // Speed 10 is acceleration 1/1; the scale is linear (speed / 10).
-    const int speed = int(std::lround(10.0 * num / denom));
-    return std::clamp(speed, 1, 20);
+DesktopPointerSpeed::DesktopPointerSpeed() {
+    // The desktops first: where one runs, it owns the devices' property and
+    // would put its own value back over a direct change.
+    for (auto find : {gnomePointerSpeed, kwinPointerSpeed, libinputPointerSpeed}) {
+        m_backend = find();
+        if (m_backend) break;
+    }
+    if (m_backend)
+        qCDebug(lcPointer) << "pointer speed through" << m_backend->name();
+    else
+        qCDebug(lcPointer) << "no desktop pointer speed to reach";
 }
 
-bool applyPointerSpeed(int speed) {
-    const DisplayPtr d = openDisplay();
-    if (!d) return false;
-    speed = std::clamp(speed, 1, 20);
-    XChangePointerControl(d.get(), True, False, speed, 10, 0);
-    XSync(d.get(), False);
-    qCDebug(lcPointer) << "pointer speed set to" << speed;
+DesktopPointerSpeed::~DesktopPointerSpeed() {
+    restore();
+}
+
+int DesktopPointerSpeed::read() {
+    if (!m_backend) return 0;
+    const std::optional<double> v = m_backend->read();
+    return v ? speedFromDesktop(*v) : 0;
+}
+
+bool DesktopPointerSpeed::apply(int speed) {
+    if (!m_backend) return false;
+    if (!m_userValue) {
+        // Without the user's own value there would be nothing to restore.
+        m_userValue = m_backend->read();
+        if (!m_userValue) {
+            qCWarning(lcPointer) << "pointer speed left alone: the current one cannot be read";
+            return false;
+        }
+    }
+    const double value = desktopFromSpeed(speed);
+    if (!m_backend->write(value)) return false;
+    m_written = value;
+    qCDebug(lcPointer) << "pointer speed set to" << speed << "=" << value;
     return true;
 }
 
-bool openMouseSettings() {
-    struct Program {
-        const char* exe;
-        QStringList args;
-    };
-    const Program programs[] = {
-        {"gnome-control-center", {QStringLiteral("mouse")}},
-        {"kcmshell5", {QStringLiteral("mouse")}},
-        {"systemsettings5", {QStringLiteral("mouse")}},
-        {"xfce4-mouse-settings", {}},
-        {"mate-mouse-properties", {}},
-        {"lxinput", {}},
-    };
-    for (const Program& p : programs) {
-        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(p.exe));
-        if (!path.isEmpty() && QProcess::startDetached(path, p.args)) return true;
+bool DesktopPointerSpeed::restore() {
+    if (!m_backend || !m_userValue || !m_written) return true;
+    const std::optional<double> user = std::exchange(m_userValue, std::nullopt);
+    const double written = *std::exchange(m_written, std::nullopt);
+    const std::optional<double> now = m_backend->read();
+    if (!now || std::abs(*now - written) > kSameValue) {
+        qCDebug(lcPointer) << "pointer speed changed by the user since; kept";
+        return true;
     }
+    if (m_backend->write(*user)) return true;
+    qCWarning(lcPointer) << "the user's pointer speed could not be put back";
     return false;
 }
