@@ -32,7 +32,7 @@ int colours(const QImage& picture, const QJsonObject& view) {
     return int(seen.size());
 }
 
-// Starts a window that takes the focus from the program; "" when it did not.
+// Starts a window that takes the focus from the program; false when it did not.
 bool focusElsewhere(WaylandSession& s, const QString& title) {
     s.startFocusWindow(title);
     return waitUntil([&] { return name(s.focusedView()) == title; }, 15000);
@@ -65,9 +65,11 @@ private slots:
         SESSION_VERIFY(s, !window.isEmpty());
         s.click(window, kCustomizeTab);
         s.click(window, kFourthButton);
-        // Advance, SINGLE KEY
-        s.type({"-k", "Down", "-k", "Down", "-k", "Down", "-k", "Down",  "-k", "Down",
-                "-k", "Down", "-k", "Down", "-k", "Down", "-k", "Right", "-k", "Return"});
+        QStringList keys;
+        for (int i = 0; i < 8; ++i)
+            keys << "-k"
+                 << "Down";
+        s.type(keys + QStringList{"-k", "Right", "-k", "Return"}); // Advance, SINGLE KEY
         SESSION_VERIFY(s, !s.waitForView("Single Key", 5000).isEmpty());
         SESSION_VERIFY(s, waitUntil([&] { return name(s.focusedView()) == "Single Key"; }, 5000));
         // wtype makes a key map of its own, giving its n-th key the code n;
