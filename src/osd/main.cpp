@@ -12,7 +12,22 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
+namespace {
+
+// A Wayland client cannot show a window that stays out of the keyboard focus:
+// the compositor hands every new window the focus. Where the session has
+// XWayland, the notice goes there instead, as a window the desktop leaves alone.
+void preferXWayland() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if ((platform.isEmpty() || platform.startsWith("wayland")) &&
+        !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    preferXWayland();
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     QCommandLineParser parser;

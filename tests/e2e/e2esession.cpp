@@ -142,6 +142,8 @@ QProcessEnvironment E2eSession::childEnv() const {
     // program can hang before it execs, leaving the window never made.
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                QStringLiteral("unix:path=") + rt + QStringLiteral("/no-session-bus"));
+    for (const QString& name : m_env.keys())
+        env.insert(name, m_env.value(name));
     return env;
 }
 
@@ -152,7 +154,10 @@ QProcess* E2eSession::spawn(const QString& name, const QString& program, const Q
     p->setProcessChannelMode(QProcess::MergedChannels);
     p->setStandardOutputFile(log, QIODevice::Append);
     p->setProcessEnvironment(env);
-    p->start(program, args);
+    if (m_runAs.isEmpty())
+        p->start(program, args);
+    else
+        p->start(m_runAs.first(), m_runAs.mid(1) + QStringList{program} + args);
     if (!m_logs.contains(log)) m_logs << log;
     return p;
 }

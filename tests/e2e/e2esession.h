@@ -32,6 +32,11 @@ public:
     bool startAll(const QStringList& daemonArgs = {});
     // Whether startAll starts the companion (the program may start it itself).
     void setCompanion(bool start) { m_companion = start; }
+    // Every process the session starts from now on runs through `prefix`
+    // (a command that switches the user, then runs the rest).
+    void setRunAs(const QStringList& prefix) { m_runAs = prefix; }
+    // A variable childEnv() sets beyond its own (or instead of one).
+    void setEnv(const QString& name, const QString& value) { m_env.insert(name, value); }
     bool startDisplay();
     bool startMouse(const QStringList& daemonArgs = {});
     bool startOsd();
@@ -86,12 +91,15 @@ public:
     // Terminates and reaps one process started by this session.
     static void stop(QProcess* p, int graceMs = 3000);
 
-private:
+protected:
+    void setError(const QString& why) { m_error = why; }
+    // Starts `program` as a child of the session, its output kept in <name>.out.
     QProcess* spawn(const QString& name, const QString& program, const QStringList& args,
                     const QProcessEnvironment& env);
     QString run(const QString& program, const QStringList& args, int* status,
                 const QProcessEnvironment& env) const;
 
+private:
     QTemporaryDir m_work;
     TempAppDir m_app;
     QString m_display;
@@ -103,6 +111,8 @@ private:
     std::vector<std::unique_ptr<QProcess>> m_programs;
     QStringList m_logs;
     bool m_companion = true;
+    QStringList m_runAs;
+    QProcessEnvironment m_env;
 };
 
 // Fails the calling test with every child's output tail.
