@@ -110,8 +110,9 @@ int main(int argc, char* argv[]) {
     // with QT_LOGGING_RULES, e.g. "mousecfg.*.debug=true".
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-    // Qt's own high-DPI scaling stays off: the window scales its geometry and
-    // fonts itself from the screen's logical DPI.
+    // Qt 5's own high-DPI scaling stays off: the window scales its geometry
+    // and fonts itself from the screen's logical DPI. Qt 6 always scales by
+    // itself; the window's scale is then only what is left over (screenScale).
     // Closing the window hides it into the tray; the program ends from the
     // tray's "Quit" (or from the window's own close where there is no tray).
     QApplication::setQuitOnLastWindowClosed(false);

@@ -181,8 +181,9 @@ bool E2eSession::startDisplay() {
     // -displayfd picks a free display and tells its number on our stdout.
     m_xvfb = std::make_unique<QProcess>();
     m_xvfb->setStandardErrorFile(m_work.filePath(QStringLiteral("xvfb.out")));
-    m_xvfb->start(xvfb, {"-displayfd", "1", "-noreset", "-nolisten", "tcp", "-dpi", "96", "-screen",
-                         "0", "1280x800x24"});
+    m_xvfb->start(xvfb, {"-displayfd", "1", "-noreset", "-nolisten", "tcp", "-dpi",
+                         QString::number(m_dpi), "-screen", "0",
+                         m_dpi > 96 ? "2560x1600x24" : "1280x800x24"});
     if (!m_xvfb->waitForStarted(5000) || !m_xvfb->waitForReadyRead(10000)) {
         m_error = QStringLiteral("Xvfb did not start");
         return false;
@@ -195,8 +196,23 @@ bool E2eSession::startDisplay() {
             return status == 0;
         },
         5000);
-    if (status != 0) m_error = QStringLiteral("Xvfb on %1 does not answer").arg(m_display);
-    return status == 0;
+    if (status != 0) {
+        m_error = QStringLiteral("Xvfb on %1 does not answer").arg(m_display);
+        return false;
+    }
+    if (m_dpi != 96) {
+        // What a desktop set to a larger scale publishes for its programs.
+        QProcess xrdb;
+        xrdb.setProcessEnvironment(childEnv());
+        xrdb.start(QStringLiteral("xrdb"), {QStringLiteral("-merge")});
+        xrdb.write(QStringLiteral("Xft.dpi: %1\n").arg(m_dpi).toLatin1());
+        xrdb.closeWriteChannel();
+        if (!xrdb.waitForFinished(5000) || xrdb.exitCode() != 0) {
+            m_error = QStringLiteral("xrdb could not set Xft.dpi on %1").arg(m_display);
+            return false;
+        }
+    }
+    return true;
 }
 
 bool E2eSession::startMouse(const QStringList& daemonArgs) {

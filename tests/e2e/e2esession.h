@@ -30,6 +30,9 @@ public:
     // Xvfb, then the daemon (`daemonArgs` go after "start <app dir>"), then
     // the companion. False with the reason in error() when any did not come up.
     bool startAll(const QStringList& daemonArgs = {});
+    // The display's DPI, before it starts: the X server's and, unless 96, the
+    // desktop's font setting (Xft.dpi), which the toolkit scales by.
+    void setDpi(int dpi) { m_dpi = dpi; }
     // Whether startAll starts the companion (the program may start it itself).
     void setCompanion(bool start) { m_companion = start; }
     bool startDisplay();
@@ -103,6 +106,7 @@ private:
     std::vector<std::unique_ptr<QProcess>> m_programs;
     QStringList m_logs;
     bool m_companion = true;
+    int m_dpi = 96;
 };
 
 // Fails the calling test with every child's output tail.
