@@ -196,23 +196,14 @@ bool E2eSession::startDisplay() {
             return status == 0;
         },
         5000);
-    if (status != 0) {
-        m_error = QStringLiteral("Xvfb on %1 does not answer").arg(m_display);
-        return false;
+    // What a desktop set to a larger scale publishes for its programs.
+    if (status == 0 && m_dpi != 96) {
+        writeText(m_work.filePath("xres"), "Xft.dpi: " + QByteArray::number(m_dpi) + '\n');
+        run(QStringLiteral("xrdb"), {"-merge", m_work.filePath("xres")}, &status, childEnv());
     }
-    if (m_dpi != 96) {
-        // What a desktop set to a larger scale publishes for its programs.
-        QProcess xrdb;
-        xrdb.setProcessEnvironment(childEnv());
-        xrdb.start(QStringLiteral("xrdb"), {QStringLiteral("-merge")});
-        xrdb.write(QStringLiteral("Xft.dpi: %1\n").arg(m_dpi).toLatin1());
-        xrdb.closeWriteChannel();
-        if (!xrdb.waitForFinished(5000) || xrdb.exitCode() != 0) {
-            m_error = QStringLiteral("xrdb could not set Xft.dpi on %1").arg(m_display);
-            return false;
-        }
-    }
-    return true;
+    if (status != 0)
+        m_error = QStringLiteral("Xvfb on %1 does not answer or take Xft.dpi").arg(m_display);
+    return status == 0;
 }
 
 bool E2eSession::startMouse(const QStringList& daemonArgs) {
