@@ -78,7 +78,8 @@ done <<<"$listing"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version-1" ] || fail "version $(dpkg-deb -f "$deb" Version)"
 # dpkg-shlibdeps found the libraries the program is linked with.
 depends="$(dpkg-deb -f "$deb" Depends)"
-for lib in libqt5widgets5 libhidapi-hidraw0; do
+qt="$(sed -n 's/^QT_VERSION_MAJOR:STRING=//p' "$build/CMakeCache.txt")"
+for lib in "libqt${qt:-6}widgets${qt:-6}" libhidapi-hidraw0; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 
