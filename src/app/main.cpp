@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <fontconfig/fontconfig.h>
+#include <future>
 
 namespace {
 constexpr int kDeviceStartFallbackMs = 500;
@@ -66,6 +68,11 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
+    // fontconfig's first start (its configuration and every font cache) is a
+    // large part of the time to the window; it runs here beside the
+    // toolkit's own start, which does not need fonts yet. FcInit is safe to
+    // meet the toolkit's later call from the other thread.
+    std::future<void> fonts = std::async(std::launch::async, [] { FcInit(); });
     // The window paints with the raster engine only; without this the X11
     // platform loads the OpenGL stack (a software renderer on many machines)
     // when the first window is made, which costs more start-up time and
@@ -112,8 +119,9 @@ int main(int argc, char* argv[]) {
     // with QT_LOGGING_RULES, e.g. "mousecfg.*.debug=true".
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
-    // Qt's own high-DPI scaling stays off: the window scales its geometry and
-    // fonts itself from the screen's logical DPI.
+    // Qt 5's own high-DPI scaling stays off: the window scales its geometry
+    // and fonts itself from the screen's logical DPI. Qt 6 always scales by
+    // itself; the window's scale is then only what is left over (screenScale).
     // Closing the window hides it into the tray; the program ends from the
     // tray's "Quit" (or from the window's own close where there is no tray).
     QApplication::setQuitOnLastWindowClosed(false);
@@ -153,5 +161,6 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(kDeviceStartFallbackMs, &window, &MainWindow::startDevices);
         result = app.exec();
     }
+    fonts.wait();
     return result;
 }

@@ -7,6 +7,11 @@
 #include <QEvent>
 #include <QTimer>
 #include <malloc.h>
+#include <sys/resource.h>
+
+namespace {
+constexpr int kOthersNice = 10;
+} // namespace
 
 StartupSettings::StartupSettings(QObject* parent) : QObject(parent) {
     m_current = std::async(std::launch::async, [] {
@@ -30,6 +35,10 @@ void StartupSettings::readOthers(DeviceSettings& sent, DeviceSettings& edited,
     std::copy(std::begin(sent.profileNames), std::end(sent.profileNames),
               std::begin(rest->profileNames));
     m_others = std::async(std::launch::async, [rest = std::move(rest)]() mutable {
+        // Nothing shown at start-up needs these: on a machine with few cores
+        // they take what the window's own start leaves over (the nice value
+        // is the calling thread's own on Linux).
+        setpriority(PRIO_PROCESS, 0, kOthersNice);
         loadOtherProfiles(*rest);
         return std::move(rest);
     });

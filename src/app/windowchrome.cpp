@@ -10,11 +10,13 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWidget>
+#include <cmath>
 
 namespace {
 
-// The window's background at `size`; null when the image is missing. At the
-// logical size the artwork has its own copy, a quarter of the pixels to decode.
+// The window's background in `size` pixels; null when the image is missing.
+// At the logical size the artwork has its own copy, a quarter of the pixels
+// to decode.
 QImage scaledBackground(const QString& appDir, const QSize& size) {
     if (size == QSize(WindowChrome::kWidth, WindowChrome::kHeight)) {
         QImage exact = readSkinImage(appDir + QStringLiteral("/skin/cfgMainback-1x.png"));
@@ -25,18 +27,14 @@ QImage scaledBackground(const QString& appDir, const QSize& size) {
     return source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-int screenScaleIndex(const QScreen* screen) {
-    return scaleIndexForRatio((screen ? screen->logicalDotsPerInch() : 96.0) / 96.0);
-}
-
 } // namespace
 
 WindowChrome::WindowChrome(QWidget* window, const QString& appDir)
     : QObject(window), m_window(window), m_appDir(appDir) {
-    setScaleIndex(screenScaleIndex(QGuiApplication::primaryScreen()));
+    setScreenScale(screenScale(QGuiApplication::primaryScreen()));
     // The background is kept only at the size it is shown: the double-size
     // source is decoded and scaled on the worker and then let go.
-    m_startup = std::async(std::launch::async, [dir = appDir, size = scaledSize()] {
+    m_startup = std::async(std::launch::async, [dir = appDir, size = backgroundPixels()] {
         return scaledBackground(dir, size);
     });
     window->installEventFilter(this);
@@ -50,10 +48,35 @@ QSize WindowChrome::scaledSize() const {
     return QSize(int(kWidth * m_scale), int(kHeight * m_scale));
 }
 
-void WindowChrome::setScaleIndex(int index) {
-    m_index = qBound(0, index, int(m_backgrounds.size()) - 1);
+QSize WindowChrome::backgroundPixels() const {
+    return QSize(int(std::ceil(kWidth * m_scale * m_ratio)),
+                 int(std::ceil(kHeight * m_scale * m_ratio)));
+}
+
+void WindowChrome::setScreenScale(const ScreenScale& s) {
+    m_index = qBound(0, s.index, int(m_backgrounds.size()) - 1);
     m_scale = scaleForIndex(m_index);
     setDisplayScale(m_scale);
+    if (s.deviceRatio != m_ratio) {
+        // Every background was made for the old ratio.
+        m_ratio = s.deviceRatio;
+        for (QPixmap& bg : m_backgrounds)
+            bg = QPixmap();
+    }
+    setDeviceRatio(m_ratio);
+}
+
+void WindowChrome::setScaleIndex(int index) {
+    ScreenScale s;
+    s.index = index;
+    s.deviceRatio = m_ratio;
+    setScreenScale(s);
+}
+
+QPixmap WindowChrome::backgroundPixmap(QImage image) const {
+    QPixmap pm = QPixmap::fromImage(std::move(image));
+    pm.setDevicePixelRatio(m_ratio);
+    return pm;
 }
 
 void WindowChrome::frameWindow() {
@@ -77,17 +100,19 @@ void WindowChrome::placeChildren() {
 
 bool WindowChrome::takeStartupBackground() {
     QImage shown = m_startup.get();
-    if (shown.size() != m_window->size()) return false;
-    m_backgrounds[size_t(m_index)] = QPixmap::fromImage(std::move(shown));
+    if (m_window->size() != scaledSize() || shown.size() != backgroundPixels()) return false;
+    m_backgrounds[size_t(m_index)] = backgroundPixmap(std::move(shown));
     return true;
 }
 
 void WindowChrome::ensureBackground() {
     // The first layout comes before the start-up copy is in (it is made on a
     // worker); later scales read the source again, which is rare.
-    if (m_backgrounds[size_t(m_index)].isNull() && !m_startup.valid())
-        m_backgrounds[size_t(m_index)] =
-            QPixmap::fromImage(scaledBackground(m_appDir, m_window->size()));
+    if (m_backgrounds[size_t(m_index)].isNull() && !m_startup.valid()) {
+        const QSize pixels(int(std::ceil(m_window->width() * m_ratio)),
+                           int(std::ceil(m_window->height() * m_ratio)));
+        m_backgrounds[size_t(m_index)] = backgroundPixmap(scaledBackground(m_appDir, pixels));
+    }
 }
 
 void WindowChrome::paintBackground(QPainter& painter) const {
@@ -101,9 +126,9 @@ void WindowChrome::paintBackground(QPainter& painter) const {
 bool WindowChrome::followScreen() {
     const QScreen* screen = QGuiApplication::screenAt(m_window->geometry().center());
     if (!screen) screen = QGuiApplication::primaryScreen();
-    const int index = screenScaleIndex(screen);
-    if (index != m_index) {
-        setScaleIndex(index);
+    const ScreenScale s = screenScale(screen);
+    if (s.index != m_index || s.deviceRatio != m_ratio) {
+        setScreenScale(s);
         return true;
     }
     if (m_window->size() != scaledSize()) return false;

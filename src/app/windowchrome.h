@@ -16,6 +16,7 @@
 class QPainter;
 class QScreen;
 class QWidget;
+struct ScreenScale;
 
 class WindowChrome : public QObject {
 public:
@@ -52,12 +53,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void setScreenScale(const ScreenScale& s);
     void setScaleIndex(int index);
+    // The background's size in device pixels at the scale and device ratio.
+    QSize backgroundPixels() const;
+    QPixmap backgroundPixmap(QImage image) const;
 
     QWidget* m_window;
     QString m_appDir;
     double m_scale = 1.0;
     int m_index = 0;
+    double m_ratio = 1.0;                  // the toolkit's device pixel ratio
     std::array<QPixmap, 17> m_backgrounds; // per scale index, made when first needed
     std::future<QImage> m_startup;         // the first one, decoded on a worker
     WindowDrag m_drag;

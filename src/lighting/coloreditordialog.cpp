@@ -169,7 +169,7 @@ void HColorArea::setHue(int h) {
 }
 
 void HColorArea::buildStrip() {
-    m_strip = QPixmap(size());
+    m_strip = devicePixmap(size());
     m_strip.fill(Qt::transparent);
     const int top = stripTop();
     const int height = stripHeight();
@@ -257,25 +257,25 @@ void SVColorArea::hueChangedSlot(int h) {
 }
 
 void SVColorArea::buildBase() {
-    m_base = QPixmap(m_side, m_side);
+    m_base = devicePixmap(QSize(m_side, m_side));
     QLinearGradient gradient(0, 0, m_side, 0);
     gradient.setColorAt(0, QColor(0xff, 0xff, 0xff));
     gradient.setColorAt(1, QColor::fromHsv(colorHue(m_hue), 255, 255, 255));
     QPainter p(&m_base);
-    p.fillRect(m_base.rect(), gradient);
+    p.fillRect(QRect(0, 0, m_side, m_side), gradient);
     // Darkened once per hue, not on every paint of a drag.
     p.drawPixmap(0, 0, m_overlay);
 }
 
 void SVColorArea::buildOverlay() {
-    m_overlay = QPixmap(m_side, m_side);
+    m_overlay = devicePixmap(QSize(m_side, m_side));
     m_overlay.fill(Qt::transparent);
     QLinearGradient gradient(0, 0, 0, m_side);
     gradient.setColorAt(0, QColor(0, 0, 0, 0));
     gradient.setColorAt(1, QColor(0, 0, 0, 255));
     QPainter p(&m_overlay);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(m_overlay.rect(), gradient);
+    p.fillRect(QRect(0, 0, m_side, m_side), gradient);
 }
 
 void SVColorArea::paintEvent(QPaintEvent*) {

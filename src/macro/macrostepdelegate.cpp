@@ -110,8 +110,9 @@ void MacroStepDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         const int side = scaled(logicalSize, m_scale);
         const QPixmap pm = scaledSkinPixmap(name, QSize(side, side));
         if (pm.isNull()) return;
-        painter->drawPixmap(x + (side - pm.width()) / 2, r.top() + (r.height() - pm.height()) / 2,
-                            pm);
+        const QSize shown = shownSize(pm);
+        painter->drawPixmap(x + (side - shown.width()) / 2,
+                            r.top() + (r.height() - shown.height()) / 2, pm);
     };
     auto drawText = [&](const QString& text, int x, int right) {
         if (text.isEmpty() || right <= x) return;

@@ -1,5 +1,7 @@
 #include "osdwindow.h"
 
+#include "kitscale.h"
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
@@ -36,7 +38,9 @@ QFont OsdWindow::noticeFont() const {
 void OsdWindow::showNotice(const OsdNotice& notice) {
     m_notice = sanitizedOsdNotice(notice);
     const QScreen* screen = QGuiApplication::primaryScreen();
-    m_screenFactor = screen ? qBound(1.0, screen->logicalDotsPerInch() / 96.0, 5.0) : 1.0;
+    // The main window's own rule, so the notice grows with it and never on
+    // top of the toolkit's own scaling.
+    m_screenFactor = screenScale(screen).scale;
     const QFontMetrics fm(noticeFont());
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
     const int w = qMin(area.width(), fm.horizontalAdvance(m_notice.text) + 2 * kPadX);

@@ -26,9 +26,29 @@ private:
     int m_next = 0;
 };
 
+// Key names from patterns whose only conversion is "%d": several thousand
+// are made while the first profile is read, and printf-style formatting
+// made that a noticeable part of start-up.
 struct FormatKeys {
     template <typename... Args> QString operator()(const char* pattern, Args... args) const {
-        return QString::asprintf(pattern, args...);
+        const int numbers[] = {args..., 0};
+        char out[96];
+        int len = 0;
+        int next = 0;
+        for (const char* c = pattern; *c && len < 80; ++c) {
+            if (c[0] == '%' && c[1] == 'd') {
+                char digits[12];
+                int d = 0;
+                for (unsigned v = unsigned(numbers[next++]); d == 0 || v; v /= 10)
+                    digits[d++] = char('0' + v % 10);
+                while (d)
+                    out[len++] = digits[--d];
+                ++c;
+            } else {
+                out[len++] = *c;
+            }
+        }
+        return QString::fromLatin1(out, len);
     }
 };
 
@@ -95,20 +115,21 @@ struct NameVisitor {
     void color(const QString& k, const QColor&) const { names << k; }
 };
 
+QStringList makeKeyNames(bool exportedLayout) {
+    QStringList n;
+    const MouseProfile p;
+    visitProfile(p, exportedLayout, NameVisitor{n}, FormatKeys());
+    return n;
+}
+
+// Each layout made when first needed: start-up reads only the stored one.
 const QStringList& keyNames(bool exportedLayout) {
-    static const QStringList names[2] = {[] {
-                                             QStringList n;
-                                             const MouseProfile p;
-                                             visitProfile(p, false, NameVisitor{n}, FormatKeys());
-                                             return n;
-                                         }(),
-                                         [] {
-                                             QStringList n;
-                                             const MouseProfile p;
-                                             visitProfile(p, true, NameVisitor{n}, FormatKeys());
-                                             return n;
-                                         }()};
-    return names[exportedLayout ? 1 : 0];
+    if (exportedLayout) {
+        static const QStringList exported = makeKeyNames(true);
+        return exported;
+    }
+    static const QStringList stored = makeKeyNames(false);
+    return stored;
 }
 
 KeyNames::KeyNames(bool exportedLayout) : m_keys(keyNames(exportedLayout)) {}

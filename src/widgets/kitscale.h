@@ -6,6 +6,9 @@
 #include <QRect>
 #include <QSize>
 
+class QPixmap;
+class QScreen;
+
 constexpr int kScaleStepCount = 17;
 
 // One step of the display-scale ladder: ratios below `below` get `scale`.
@@ -28,10 +31,40 @@ double scaleForIndex(int index);
 // The scale for a screen's logical DPI.
 double scaleForLogicalDpi(double logicalDpi);
 
+// The one rule from a screen to the program's own scale, which multiplies
+// every logical size. The toolkit may scale by itself too (Qt 6 always does:
+// its device pixel ratio is the desktop's DPI / 96 on X11, the output scale on
+// Wayland); a screen then reports its logical DPI net of that ratio, so the
+// ladder step of that DPI is what is left for the program, and the two never
+// multiply. Where the toolkit does not scale (ratio 1) the step is the whole
+// scale. A null screen counts as 96 DPI.
+struct ScreenScale {
+    int index = 0;            // ladder step of the program's own scale
+    double scale = 1.0;       // scaleForIndex(index)
+    double deviceRatio = 1.0; // the toolkit's device pixels per logical pixel
+};
+ScreenScale screenScale(double logicalDpi, double deviceRatio);
+ScreenScale screenScale(const QScreen* screen);
+
 // Publishes the process-wide scale; values outside 1.0-5.0 (or NaN) are
 // clamped so a bad screen report can never collapse or explode the layout.
 void setDisplayScale(double scale);
 double displayScale();
+
+// Publishes the toolkit's device pixel ratio that pictures made ahead of
+// painting are made for (clamped to 1.0-8.0); until one is published it is the
+// application's own (1.0 without an application).
+void setDeviceRatio(double ratio);
+double deviceRatio();
+// The pixels a picture needs to show sharp at `logical` size: logical × the
+// device ratio, rounded up. Such a picture carries the ratio
+// (QPixmap::setDevicePixelRatio) so it is drawn at the logical size.
+QSize devicePixelSize(const QSize& logical);
+// An empty picture to paint ahead in logical coordinates: devicePixelSize
+// pixels, carrying the device ratio.
+QPixmap devicePixmap(const QSize& logical);
+// The logical size a picture is drawn at: its pixels over its ratio.
+QSize shownSize(const QPixmap& pm);
 
 // Logical to device values, truncated toward zero like every geometry in the
 // program.

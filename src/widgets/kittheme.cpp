@@ -66,13 +66,20 @@ QPixmap skinPixmap(const QString& name) {
 
 QPixmap scaledSkinPixmap(const QString& name, const QSize& size) {
     if (size.isEmpty()) return QPixmap();
-    const QString key =
-        QStringLiteral("%1@%2x%3").arg(skinPath(name)).arg(size.width()).arg(size.height());
+    // Made in device pixels, so a toolkit that scales by itself shows the
+    // source's own detail rather than a logical-size copy blown up.
+    const double ratio = deviceRatio();
+    const QString key = QStringLiteral("%1@%2x%3@%4")
+                            .arg(skinPath(name))
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(ratio);
     QPixmap pm;
     if (QPixmapCache::find(key, &pm)) return pm;
     pm = skinPixmap(name);
     if (pm.isNull()) return pm;
-    pm = pm.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    pm = pm.scaled(devicePixelSize(size), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    pm.setDevicePixelRatio(ratio);
     QPixmapCache::insert(key, pm);
     return pm;
 }

@@ -84,6 +84,7 @@ QPixmap tintedSkinPixmap(const QString& picture, const QString& mask, const QSiz
     const QPixmap lights = scaledSkinPixmap(mask, size);
     if (lights.isNull()) return plain;
     pm = QPixmap::fromImage(tintedMouse(plain.toImage(), lights.toImage(), tint));
+    pm.setDevicePixelRatio(plain.devicePixelRatio());
     QPixmapCache::insert(kLast, pm);
     lastKey = key;
     return pm;

@@ -186,8 +186,9 @@ bool E2eSession::startDisplay() {
     // -displayfd picks a free display and tells its number on our stdout.
     m_xvfb = std::make_unique<QProcess>();
     m_xvfb->setStandardErrorFile(m_work.filePath(QStringLiteral("xvfb.out")));
-    m_xvfb->start(xvfb, {"-displayfd", "1", "-noreset", "-nolisten", "tcp", "-dpi", "96", "-screen",
-                         "0", "1280x800x24"});
+    m_xvfb->start(xvfb, {"-displayfd", "1", "-noreset", "-nolisten", "tcp", "-dpi",
+                         QString::number(m_dpi), "-screen", "0",
+                         m_dpi > 96 ? "2560x1600x24" : "1280x800x24"});
     if (!m_xvfb->waitForStarted(5000) || !m_xvfb->waitForReadyRead(10000)) {
         m_error = QStringLiteral("Xvfb did not start");
         return false;
@@ -200,7 +201,13 @@ bool E2eSession::startDisplay() {
             return status == 0;
         },
         5000);
-    if (status != 0) m_error = QStringLiteral("Xvfb on %1 does not answer").arg(m_display);
+    // What a desktop set to a larger scale publishes for its programs.
+    if (status == 0 && m_dpi != 96) {
+        writeText(m_work.filePath("xres"), "Xft.dpi: " + QByteArray::number(m_dpi) + '\n');
+        run(QStringLiteral("xrdb"), {"-merge", m_work.filePath("xres")}, &status, childEnv());
+    }
+    if (status != 0)
+        m_error = QStringLiteral("Xvfb on %1 does not answer or take Xft.dpi").arg(m_display);
     return status == 0;
 }
 

@@ -30,6 +30,9 @@ public:
     // Xvfb, then the daemon (`daemonArgs` go after "start <app dir>"), then
     // the companion. False with the reason in error() when any did not come up.
     bool startAll(const QStringList& daemonArgs = {});
+    // The display's DPI, before it starts: the X server's and, unless 96, the
+    // desktop's font setting (Xft.dpi), which the toolkit scales by.
+    void setDpi(int dpi) { m_dpi = dpi; }
     // Whether startAll starts the companion (the program may start it itself).
     void setCompanion(bool start) { m_companion = start; }
     // Every process the session starts from now on runs through `prefix`
@@ -113,6 +116,7 @@ private:
     bool m_companion = true;
     QStringList m_runAs;
     QProcessEnvironment m_env;
+    int m_dpi = 96;
 };
 
 // Fails the calling test with every child's output tail.

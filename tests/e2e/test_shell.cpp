@@ -1,15 +1,67 @@
 // The real program under a private X server against the virtual mouse: one
 // instance only, the battery level it shows, and the mouse's own buttons
-// followed and passed on to the companion as notices.
+// followed and passed on to the companion as notices, and the window on a
+// double-density screen.
 #include "e2esession.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QtTest>
 
+namespace {
+// Mean difference of the grey levels of two pictures of one size.
+double meanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            sum += qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+    return sum / (double(a.width()) * a.height());
+}
+
+// The window with one tab shown, on a display of `dpi`; null on failure.
+QImage windowAt(int dpi, const QPoint& logicalTab) {
+    E2eSession s;
+    s.setDpi(dpi);
+    const QString window = s.startAll() ? s.startProgramWindow() : QString();
+    if (window.isEmpty()) return QImage();
+    QTest::qWait(1000); // the first battery report and the pictures settle
+    s.click(window, logicalTab.x() * dpi / 96, logicalTab.y() * dpi / 96);
+    return grab(s, window, QStringLiteral("window.png"));
+}
+} // namespace
+
 class TestE2eShell : public QObject {
     Q_OBJECT
 private slots:
+    // On a screen of twice the density the window is twice the size and as
+    // sharp as the screen allows: brought down to the normal size it is the
+    // normal window, and it holds detail a normal picture blown up lacks. So
+    // the toolkit's scaling and the window's own never multiply.
+    void doubleDensityScreen_data() {
+        QTest::addColumn<QPoint>("tab");
+        QTest::newRow("LIGHTING") << QPoint(346, 45);
+        QTest::newRow("DPI") << QPoint(538, 45);
+        QTest::newRow("MACRO") << QPoint(634, 45);
+    }
+    void doubleDensityScreen() {
+        QFETCH(QPoint, tab);
+        const QImage normal = windowAt(96, tab);
+        const QImage dense = windowAt(192, tab);
+        QVERIFY(!normal.isNull() && !dense.isNull());
+        QCOMPARE(dense.size(), normal.size() * 2);
+        const QImage down =
+            dense.scaled(normal.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage blownUp =
+            normal.scaled(dense.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double same = meanDifference(down, normal);
+        // A blown-up normal window stays under 1.7 times `same`; sharp ones
+        // measured 1.9 and more.
+        const double detail = meanDifference(dense, blownUp);
+        QVERIFY2(same < 4.0, qPrintable(QStringLiteral("%1 grey levels apart").arg(same)));
+        QVERIFY2(detail > 1.8 * same,
+                 qPrintable(QStringLiteral("%1 against %2").arg(detail).arg(same)));
+    }
+
     void secondInstanceExits() {
         E2eSession s;
         SESSION_START(s, QStringList());
