@@ -123,10 +123,9 @@ QString osdCompanionPath(const QString& appDir) {
     return appDir + QStringLiteral("/OSD");
 }
 
-OsdRoute osdRoute(const QProcessEnvironment& env) {
-    if (env.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty()) return OsdRoute::Companion;
-    return env.value(QStringLiteral("DISPLAY")).isEmpty() ? OsdRoute::DesktopNotification
-                                                          : OsdRoute::CompanionOnX11;
+bool noticeNeedsDesktop(const QProcessEnvironment& env) {
+    return !env.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty() &&
+           env.value(QStringLiteral("DISPLAY")).isEmpty();
 }
 
 bool sendDesktopNotice(const QString& text, int durationMs, int timeoutMs) {
@@ -147,18 +146,10 @@ OsdSendResult sendOsdNotice(const QString& appDir, const QString& text, const QC
     const QString companionPath = osdCompanionPath(appDir);
     if (startedPid) *startedPid = 0;
     if (!companionListening(serverName)) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        switch (osdRoute(env)) {
-        case OsdRoute::Companion:
-            break;
-        case OsdRoute::CompanionOnX11:
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-            break;
-        case OsdRoute::DesktopNotification:
+        if (noticeNeedsDesktop(QProcessEnvironment::systemEnvironment()))
             return sendDesktopNotice(text, kOsdDefaultDurationMs, receiptTimeoutMs)
                        ? OsdSendResult::Desktop
                        : OsdSendResult::NoCompanion;
-        }
         if (!mayStart || !QFileInfo(companionPath).isExecutable())
             return OsdSendResult::NoCompanion;
         QStringList args;
@@ -167,7 +158,6 @@ OsdSendResult sendOsdNotice(const QString& appDir, const QString& text, const QC
         QProcess companion;
         companion.setProgram(companionPath);
         companion.setArguments(args);
-        companion.setProcessEnvironment(env);
         if (!companion.startDetached(&pid)) return OsdSendResult::NoCompanion;
         if (startedPid) *startedPid = pid;
         QElapsedTimer wait;

@@ -29,14 +29,10 @@ OsdSendResult sendOsdPayload(const QByteArray& payload, const QString& serverNam
 // The companion program in an application directory: <appDir>/OSD.
 QString osdCompanionPath(const QString& appDir);
 
-// How a notice reaches the screen in the session `env` describes.
-enum class OsdRoute {
-    Companion,           // the companion, on the session's own display
-    CompanionOnX11,      // a Wayland session with XWayland: the companion runs there,
-                         // where it may place itself and never takes the focus
-    DesktopNotification, // Wayland without XWayland
-};
-OsdRoute osdRoute(const QProcessEnvironment& env);
+// True in a Wayland session without XWayland: the companion, which runs on
+// X11 where it can (it places itself and never takes the focus there), has
+// no display, and a notice goes to the desktop's notification service.
+bool noticeNeedsDesktop(const QProcessEnvironment& env);
 
 // Hands `text` to the desktop's notification service, waiting up to
 // `timeoutMs` for its answer; false when no service took it.
