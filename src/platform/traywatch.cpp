@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 
 #include <X11/Xlib.h>
+#include <memory>
 
 namespace {
 const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
