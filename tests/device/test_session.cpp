@@ -94,8 +94,13 @@ private slots:
         if (!change.isEmpty()) {
             rig.change(change);
             QVERIFY(QTest::qWaitFor([&] { return connectionSpy.count() > 0; }));
-            // The handles follow within the waits the mouse needs.
-            QTest::qWait(MouseSession::kReopenDelayMs + 300);
+            // The handles follow after the waits the mouse needs (longer on a
+            // loaded machine).
+            QTest::qWait(MouseSession::kReopenDelayMs);
+            QTest::qWaitFor([&] {
+                return deviceHandles().receiverCommand.isOpen() == receiverOpen &&
+                       deviceHandles().cableCommand.isOpen() == cableOpen;
+            });
         }
         QCOMPARE(s.connection().mice.size(), mice);
         QCOMPARE(s.connection().product, QStringLiteral("Qorv Stratos"));
