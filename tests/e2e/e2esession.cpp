@@ -115,7 +115,11 @@ void E2eSession::stop(QProcess* p, int graceMs) {
 }
 
 void E2eSession::stopStrays() const {
-    const QString prefix = QDir(appDir()).canonicalPath() + QLatin1Char('/');
+    // A folder already gone has no canonical path: an empty prefix would
+    // match every program on the machine.
+    const QString folder = QDir(appDir()).canonicalPath();
+    if (folder.isEmpty() || folder == QLatin1String("/")) return;
+    const QString prefix = folder + QLatin1Char('/');
     const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
     for (const QString& pid : pids) {
         bool number = false;
