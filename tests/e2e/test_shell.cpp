@@ -184,7 +184,9 @@ private slots:
         SESSION_VERIFY(s, !window.isEmpty());
         s.xdotool({"windowactivate", "--sync", window});
         QCOMPARE(s.xdotool({"getwindowfocus"}).trimmed(), window);
-        SESSION_VERIFY(s, hearsDpiButton(s));
+        // A slow (sanitizer) build may not have the mouse open yet at the
+        // first press; a second press is then the one heard.
+        SESSION_VERIFY(s, hearsDpiButton(s) || hearsDpiButton(s));
         QTest::qWait(300); // the notice is up
         QCOMPARE(s.xdotool({"getwindowfocus"}).trimmed(), window);
         manager.terminate();
