@@ -79,6 +79,7 @@ E2eSession::~E2eSession() {
         stop(it->get());
     stop(m_osd.get());
     stop(m_tray.get());
+    stop(m_manager.get());
     if (m_daemon) {
         vm({QStringLiteral("stop")});
         stop(m_daemon.get());
@@ -251,6 +252,25 @@ bool E2eSession::startTray() {
         5000);
     if (!up) m_error = QStringLiteral("the tray did not come up");
     return up;
+}
+
+bool E2eSession::startWindowManager() {
+    if (QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty()) {
+        m_error = QStringLiteral("openbox is not installed");
+        return false;
+    }
+    m_manager.reset(spawn(QStringLiteral("openbox"), QStringLiteral("openbox"), {}, childEnv()));
+    // A window mapped while the manager is still taking over the screen may
+    // stay unmanaged: wait until it says it is in charge.
+    const bool managing = waitUntil(
+        [&] {
+            return run(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"}, nullptr,
+                       childEnv())
+                .contains(QLatin1String("window id"));
+        },
+        10000);
+    if (!managing) m_error = QStringLiteral("openbox did not take over the screen");
+    return managing;
 }
 
 QProcess* E2eSession::startProgram() {

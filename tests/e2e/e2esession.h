@@ -45,6 +45,9 @@ public:
     bool startOsd();
     // A notification area on the display (a bare X server has none).
     bool startTray();
+    // A window manager (openbox), which hands the focus to a window that
+    // asks; false when it is missing or does not take over the screen.
+    bool startWindowManager();
 
     // Starts the program with the drop-in HID library; the returned process
     // stays owned by the session. `env` replaces the session's environment.
@@ -111,6 +114,7 @@ private:
     std::unique_ptr<QProcess> m_daemon;
     std::unique_ptr<QProcess> m_osd;
     std::unique_ptr<QProcess> m_tray;
+    std::unique_ptr<QProcess> m_manager;
     std::vector<std::unique_ptr<QProcess>> m_programs;
     QStringList m_logs;
     bool m_companion = true;
