@@ -43,6 +43,18 @@ private:
 };
 ErrorTrap* ErrorTrap::s_current = nullptr;
 
+#ifdef MOUSECFG_HAVE_XIO_EXIT
+// Xlib's own handler for a lost server ends the program; for our
+// connections the loss is told back, others keep the handler they had.
+QList<Display*> s_ours;
+XIOErrorHandler s_previousIo = nullptr;
+
+int ioError(Display* display) {
+    if (s_ours.contains(display) || !s_previousIo) return 0;
+    return s_previousIo(display);
+}
+#endif
+
 QString clipped(const char* text) {
     return text ? QString::fromUtf8(text).left(kMaxFocusText) : QString();
 }
@@ -86,6 +98,9 @@ std::unique_ptr<X11Focus> X11Focus::open(FocusSink sink) {
     // end the program: the connection is marked lost and left alone.
     XSetIOErrorExitHandler(
         d, [](Display*, void* self) { static_cast<X11Focus*>(self)->m_lost = true; }, x.get());
+    const XIOErrorHandler before = XSetIOErrorHandler(&ioError);
+    if (before != &ioError) s_previousIo = before;
+    s_ours << d;
 #endif
     x->m_root = DefaultRootWindow(d);
     x->m_activeAtom = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
@@ -102,7 +117,11 @@ std::unique_ptr<X11Focus> X11Focus::open(FocusSink sink) {
 
 X11Focus::~X11Focus() {
     m_notifier.reset();
-    if (m_display) XCloseDisplay(m_display);
+    if (!m_display) return;
+#ifdef MOUSECFG_HAVE_XIO_EXIT
+    s_ours.removeAll(m_display);
+#endif
+    XCloseDisplay(m_display);
 }
 
 void X11Focus::readEvents() {
