@@ -65,7 +65,7 @@ void FocusWatch::start() {
 void FocusWatch::report(Source from, const FocusedApp& app) {
     if (from != d->source) {
         // The desktop's own script speaks for the whole session: the other
-        // watchers would only see part of it.
+        // watchers would see only some of its windows.
         d->x11.reset();
         delete d->sway;
         d->sway = nullptr;
