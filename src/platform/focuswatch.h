@@ -32,6 +32,9 @@ signals:
     void sourceChanged(FocusWatch::Source source);
 
 private:
+    void setSource(Source source);
+    void tell(const FocusedApp& app);
+
     struct Private;
     std::unique_ptr<Private> d;
 };

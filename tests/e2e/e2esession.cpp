@@ -274,18 +274,22 @@ QString E2eSession::startBus() {
 }
 
 bool E2eSession::startWindowManager() {
+    if (QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty()) {
+        m_error = QStringLiteral("openbox is not installed");
+        return false;
+    }
     m_manager.reset(spawn(QStringLiteral("openbox"), QStringLiteral("openbox"), {}, childEnv()));
-    if (!m_manager->waitForStarted(5000)) return false;
     // A window mapped while the manager is still taking over the screen may
     // stay unmanaged: wait until it says it is in charge.
-    return waitUntil(
+    const bool managing = waitUntil(
         [&] {
-            int status = 0;
-            return run(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"}, &status,
+            return run(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"}, nullptr,
                        childEnv())
                 .contains(QLatin1String("window id"));
         },
         10000);
+    if (!managing) m_error = QStringLiteral("openbox did not take over the screen");
+    return managing;
 }
 
 QProcess* E2eSession::startProgram() {

@@ -48,8 +48,9 @@ public:
     // A private session bus that every later child uses; its address, or
     // empty when dbus-daemon is missing.
     QString startBus();
-    // openbox, which keeps _NET_ACTIVE_WINDOW; waits until it manages the
-    // screen. False when it is not installed.
+    // A window manager (openbox), which hands the focus to a window that
+    // asks and keeps _NET_ACTIVE_WINDOW; false when it is missing or does
+    // not take over the screen.
     bool startWindowManager();
 
     // Starts the program with the drop-in HID library; the returned process

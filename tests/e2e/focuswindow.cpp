@@ -1,10 +1,12 @@
 // A plain window for end-to-end tests that need another client beside the
-// program: titled by its argument, it prints "active" and "inactive" each
-// time it gains or loses the keyboard focus.
+// program: titled by its first argument, it prints "active" and "inactive"
+// each time it gains or loses the keyboard focus. With `--app-id ID` it is
+// that application: its Wayland app id and its X11 WM_CLASS instance.
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
 #include <cstdio>
+#include <cstring>
 
 class FocusWindow : public QWidget {
 protected:
@@ -18,9 +20,21 @@ protected:
 };
 
 int main(int argc, char* argv[]) {
+    const char* appId = nullptr;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--app-id") == 0) appId = argv[i + 1];
+    // The toolkit takes the X11 instance name from here, once, at start.
+    if (appId) qputenv("RESOURCE_NAME", appId);
     QApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (appId) {
+        args.removeAt(args.indexOf(QStringLiteral("--app-id")) + 1);
+        args.removeAll(QStringLiteral("--app-id"));
+        QApplication::setApplicationName(QString::fromLocal8Bit(appId));
+        QGuiApplication::setDesktopFileName(QString::fromLocal8Bit(appId));
+    }
     FocusWindow w;
-    w.setWindowTitle(app.arguments().value(1, QStringLiteral("focus window")));
+    w.setWindowTitle(args.value(0, QStringLiteral("focus window")));
     w.resize(300, 200);
     w.show();
     return app.exec();

@@ -167,7 +167,7 @@ private slots:
         E2eSession s;
         SESSION_START(s, QStringList());
         // A window manager, which would hand the focus to a window that asks.
-        if (!s.startWindowManager()) QSKIP("openbox is not installed");
+        if (!s.startWindowManager()) QSKIP(qPrintable(s.error()));
         const QString window = s.startProgramWindow();
         SESSION_VERIFY(s, !window.isEmpty());
         s.xdotool({"windowactivate", "--sync", window});

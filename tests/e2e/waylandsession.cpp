@@ -145,8 +145,14 @@ QJsonObject WaylandSession::startProgramView(int timeoutMs) {
     return waitForView(productTitle(), timeoutMs);
 }
 
-QProcess* WaylandSession::startFocusWindow(const QString& title) {
-    m_clients.emplace_back(spawn(title, m_focusWindow, {title}, childEnv()));
+QProcess* WaylandSession::startFocusWindow(const QString& title, const QStringList& args) {
+    m_clients.emplace_back(spawn(title, m_focusWindow, QStringList{title} + args, childEnv()));
+    return m_clients.back().get();
+}
+
+QProcess* WaylandSession::startHelper(const QString& name, const QString& built,
+                                      const QStringList& args) {
+    m_clients.emplace_back(spawn(name, helperCopy(built), args, childEnv()));
     return m_clients.back().get();
 }
 

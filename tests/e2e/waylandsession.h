@@ -23,8 +23,11 @@ public:
     // Starts the program and waits for its window; an empty object on failure.
     QJsonObject startProgramView(int timeoutMs = 45000);
     // Starts another client: a window titled `title` that logs its focus
-    // changes to `title`.out.
-    QProcess* startFocusWindow(const QString& title);
+    // changes to `title`.out; `args` follow the title.
+    QProcess* startFocusWindow(const QString& title, const QStringList& args = {});
+    // Runs a copy of the built helper `built` in the session, its output in
+    // `name`.out.
+    QProcess* startHelper(const QString& name, const QString& built, const QStringList& args);
 
     QString swaymsg(const QStringList& args, int* status = nullptr) const;
     // The windows in sway's tree (their nodes: name, app_id, pid, shell,

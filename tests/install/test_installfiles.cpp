@@ -1,11 +1,15 @@
 // The files installed for the desktop: the udev rule that gives the seat's
 // user the mouse (generated from the product definitions), the menu entry and
 // the software-centre description.
+#include "desktopfocus.h"
 #include "paths.h"
 #include "productdef.h"
 #include "testutil.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -46,6 +50,10 @@ private slots:
     void validators_data();
     void validators();
     void metainfoMatchesBuild();
+    void focusPackages();
+
+private:
+    QTemporaryDir m_copies;
 };
 
 // The rule that is installed names exactly the devices the program opens.
@@ -114,6 +122,15 @@ void InstallFilesTest::validators_data() {
     const QString metainfo = QStringLiteral(DESKTOP_DIR "/io.mousecfg.mousecfg.metainfo.xml");
     QTest::newRow("desktop entry") << "desktop-file-validate" << QStringList{desktop};
     QTest::newRow("metainfo") << "appstreamcli" << QStringList{"validate", "--no-net", metainfo};
+    // Node takes the extension as a module only by its ending.
+    const QString extension = QStringLiteral(FOCUS_DIR "/gnome/") + kGnomeFocusExtension;
+    const QString module = m_copies.filePath(QStringLiteral("extension.mjs"));
+    QFile::copy(extension + "/extension.js", module);
+    QTest::newRow("GNOME extension") << "node" << QStringList{"--check", module};
+    QTest::newRow("KWin script") << "node"
+                                 << QStringList{"--check", QStringLiteral(FOCUS_DIR "/kwin/") +
+                                                               kKWinFocusScript +
+                                                               "/contents/code/main.js"};
 }
 
 void InstallFilesTest::validators() {
@@ -147,6 +164,25 @@ void InstallFilesTest::metainfoMatchesBuild() {
         aliases << (m.captured(1) + ':' + m.captured(2)).toLower();
     }
     QCOMPARE(aliases, rulePairs(QStringLiteral(UDEV_RULES)));
+}
+
+// The desktop loads each by the name the program asks for.
+void InstallFilesTest::focusPackages() {
+    const QString extension = QStringLiteral(FOCUS_DIR "/gnome/") + kGnomeFocusExtension;
+    const QJsonObject gnome =
+        QJsonDocument::fromJson(readText(extension + "/metadata.json")).object();
+    QCOMPARE(gnome.value("uuid").toString(), QString::fromLatin1(kGnomeFocusExtension));
+    QVERIFY(!gnome.value("shell-version").toArray().isEmpty());
+    QVERIFY(!gnome.value("name").toString().isEmpty());
+    QVERIFY(!gnome.value("description").toString().isEmpty());
+
+    const QString script = QStringLiteral(FOCUS_DIR "/kwin/") + kKWinFocusScript;
+    const QJsonObject kwin = QJsonDocument::fromJson(readText(script + "/metadata.json")).object();
+    QCOMPARE(kwin.value("KPlugin").toObject().value("Id").toString(),
+             QString::fromLatin1(kKWinFocusScript));
+    QCOMPARE(kwin.value("X-Plasma-API").toString(), QStringLiteral("javascript"));
+    QVERIFY(
+        QFileInfo(script + "/contents/" + kwin.value("X-Plasma-MainScript").toString()).isFile());
 }
 
 QTEST_MAIN(InstallFilesTest)

@@ -44,6 +44,8 @@ expected=(
     usr/lib/udev/rules.d/60-mousecfg.rules
     usr/share/applications/io.mousecfg.mousecfg.desktop
     usr/share/metainfo/io.mousecfg.mousecfg.metainfo.xml
+    usr/share/mousecfg/kwin/mousecfg-focus/contents/code/main.js
+    usr/share/gnome-shell/extensions/focus@mousecfg.io/extension.js
     usr/share/doc/mousecfg/copyright
     usr/share/doc/mousecfg/changelog.Debian.gz
 )
