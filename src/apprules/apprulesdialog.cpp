@@ -131,6 +131,8 @@ AppRulesDialog::AppRulesDialog(AppFollower* follower, QWidget* parent, double sc
     m_newApp->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_newApp->setMinimumContentsLength(16);
     m_newApp->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // Keys reach the combo box, which hands them on to its field.
+    m_newApp->installEventFilter(this);
     m_newApp->lineEdit()->installEventFilter(this);
     m_source->setMaximumWidth(scaled(kBodyWidth, scale));
     m_problem->setMaximumWidth(scaled(kBodyWidth, scale));
@@ -289,10 +291,10 @@ void AppRulesDialog::retranslate() {
 
     // Room for the text beside the icon, in any language.
     for (KestPushButton* b : {m_remove, m_add, m_close}) {
-        const int icon = b->icon().isNull() ? 0 : b->iconSize().width();
-        b->setMinimumSize(qMax(scaled(96, scale()), b->fontMetrics().horizontalAdvance(b->text()) +
-                                                        icon + scaled(28, scale())),
-                          scaled(28, scale()));
+        const int text = b->fontMetrics().horizontalAdvance(b->text());
+        b->setMinimumSize(
+            qMax(scaled(96, scale()), text + b->iconSize().width() + scaled(28, scale())),
+            scaled(28, scale()));
     }
     if (m_lastProblem)
         m_problem->setText(QCoreApplication::translate("AppProfiles", m_lastProblem));
@@ -474,7 +476,8 @@ bool AppRulesDialog::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         // Enter adds; it must not reach the dialog, which would close.
-        if (watched == m_newApp->lineEdit() && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        const bool field = watched == m_newApp || watched == m_newApp->lineEdit();
+        if (field && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
             addRule();
             return true;
         }
