@@ -42,6 +42,12 @@ QString fileNoticeText(const QList<FileNotice>& notices, const QString& appDir,
                                            "%1 was damaged; the damaged lines were removed."))
                          .arg(shown(n.path));
             break;
+        case FileNotice::RulesSetAside:
+            lines << translated(QT_TRANSLATE_NOOP("MainWindow",
+                                                  "%1 was damaged and has been set aside; profiles "
+                                                  "no longer follow the application in front."))
+                         .arg(shown(n.path));
+            break;
         case FileNotice::NotSaved:
             lines << translated(QT_TRANSLATE_NOOP("MainWindow", "%1 could not be saved."))
                          .arg(shown(n.path));

@@ -38,6 +38,9 @@ public:
     void setHeld(bool held);
     // The profile now on the mouse, as the window knows it (0-4, -1 unknown).
     void setMouseProfile(int profile);
+    // The switch asked for last has ended; a failed one is tried again on
+    // the next release or focus change, never in a loop.
+    void switchFinished(bool ok);
 
 signals:
     void rulesChanged();
@@ -53,5 +56,9 @@ private:
     AppProfiles m_rules;
     FocusedApp m_inFront;
     bool m_held = false;
+    bool m_due = false;      // a focus or rule change not yet acted on
+    bool m_inFlight = false; // a switch asked for and not yet ended
+    bool m_retry = false;    // the last switch failed: again on the next release
+    int m_target = -1;       // the profile of that switch
     int m_mouseProfile = -1;
 };

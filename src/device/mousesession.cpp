@@ -303,7 +303,11 @@ void MouseSession::lendTo(const QString& mutexName) {
             stopPolling();
             CloseDevices();
             m_lent = true;
-            toGui([this] { m_lender->confirmLent(); });
+            toGui([this] {
+                m_lentOut = true;
+                m_lender->confirmLent();
+                emit lentChanged(true);
+            });
         });
     });
     connect(m_lender, &DeviceLender::returned, this, [this] {
@@ -312,7 +316,11 @@ void MouseSession::lendTo(const QString& mutexName) {
             if (!connectedMice().isEmpty()) openProduct();
             startPolling();
             publish();
-            toGui([this] { emit lentMouseReturned(); });
+            toGui([this] {
+                m_lentOut = false;
+                emit lentChanged(false);
+                emit lentMouseReturned();
+            });
         });
     });
 }

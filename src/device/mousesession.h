@@ -77,6 +77,8 @@ public:
     const MouseConnection& connection() const { return m_connection; }
     const BatteryState& battery() const { return m_battery; }
     bool accessDenied() const { return m_denied; }
+    // The command-line tool has the mouse now.
+    bool lentOut() const { return m_lentOut; }
     // How the user gets access, while it is denied.
     QString accessText() const { return m_accessText; }
 
@@ -119,6 +121,7 @@ signals:
     void mouseReplaced();
     // The command-line tool has given the mouse back after writing.
     void lentMouseReturned();
+    void lentChanged(bool lent);
     void writeFinished(int result);
     void profileSelected(int profile, int result);
 
@@ -175,6 +178,7 @@ private:
     BatteryState m_battery;
     bool m_charging = false;
     bool m_denied = false;
+    bool m_lentOut = false;
     QString m_accessText;
     int m_batteryFull = 4200;
     QTimer* m_accessRetry = nullptr;

@@ -71,9 +71,10 @@ bool writeFileAtomic(const QString& path, const QByteArray& bytes);
 
 // What the user has to be told once: a profile reset to the factory values, a
 // file that could not be locked (read-only from then on), a settings file whose
-// hostile lines were removed, a file a save could not write.
+// hostile lines were removed, a file a save could not write, a rules file
+// kept aside whole.
 struct FileNotice {
-    enum Kind { ProfileReset, NotLocked, Repaired, NotSaved };
+    enum Kind { ProfileReset, NotLocked, Repaired, NotSaved, RulesSetAside };
     Kind kind;
     QString path;
     bool operator==(const FileNotice& o) const { return kind == o.kind && path == o.path; }

@@ -79,6 +79,8 @@ E2eSession::~E2eSession() {
         stop(it->get());
     stop(m_osd.get());
     stop(m_tray.get());
+    stop(m_manager.get());
+    stop(m_bus.get());
     if (m_daemon) {
         vm({QStringLiteral("stop")});
         stop(m_daemon.get());
@@ -251,6 +253,39 @@ bool E2eSession::startTray() {
         5000);
     if (!up) m_error = QStringLiteral("the tray did not come up");
     return up;
+}
+
+QString E2eSession::startBus() {
+    const QString config = m_work.filePath(QStringLiteral("bus.conf"));
+    QFile conf(config);
+    if (!conf.open(QIODevice::WriteOnly)) return QString();
+    conf.write("<busconfig><type>session</type><listen>unix:dir=" + m_work.path().toUtf8() +
+               "</listen><policy context=\"default\"><allow send_destination=\"*\"/>"
+               "<allow own=\"*\"/><allow receive_sender=\"*\"/><allow user=\"*\"/>"
+               "</policy></busconfig>");
+    conf.close();
+    m_bus = std::make_unique<QProcess>();
+    m_bus->start(QStringLiteral("dbus-daemon"),
+                 {"--config-file=" + config, "--nofork", "--print-address"});
+    if (!m_bus->waitForStarted(5000) || !m_bus->waitForReadyRead(5000)) return QString();
+    const QString address = QString::fromUtf8(m_bus->readLine().trimmed());
+    m_env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+    return address;
+}
+
+bool E2eSession::startWindowManager() {
+    m_manager.reset(spawn(QStringLiteral("openbox"), QStringLiteral("openbox"), {}, childEnv()));
+    if (!m_manager->waitForStarted(5000)) return false;
+    // A window mapped while the manager is still taking over the screen may
+    // stay unmanaged: wait until it says it is in charge.
+    return waitUntil(
+        [&] {
+            int status = 0;
+            return run(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"}, &status,
+                       childEnv())
+                .contains(QLatin1String("window id"));
+        },
+        10000);
 }
 
 QProcess* E2eSession::startProgram() {

@@ -45,6 +45,12 @@ public:
     bool startOsd();
     // A notification area on the display (a bare X server has none).
     bool startTray();
+    // A private session bus that every later child uses; its address, or
+    // empty when dbus-daemon is missing.
+    QString startBus();
+    // openbox, which keeps _NET_ACTIVE_WINDOW; waits until it manages the
+    // screen. False when it is not installed.
+    bool startWindowManager();
 
     // Starts the program with the drop-in HID library; the returned process
     // stays owned by the session. `env` replaces the session's environment.
@@ -111,6 +117,8 @@ private:
     std::unique_ptr<QProcess> m_daemon;
     std::unique_ptr<QProcess> m_osd;
     std::unique_ptr<QProcess> m_tray;
+    std::unique_ptr<QProcess> m_bus;
+    std::unique_ptr<QProcess> m_manager;
     std::vector<std::unique_ptr<QProcess>> m_programs;
     QStringList m_logs;
     bool m_companion = true;

@@ -75,30 +75,16 @@ private slots:
     void noNotificationServiceNoticeTakesTheWarning() {
         E2eSession s;
         SESSION_START(s, QStringList());
-        const QString config = s.workDir() + QStringLiteral("/bus.conf");
-        QFile conf(config);
-        QVERIFY(conf.open(QIODevice::WriteOnly));
-        conf.write("<busconfig><type>session</type><listen>unix:dir=" + s.workDir().toUtf8() +
-                   "</listen><policy context=\"default\"><allow send_destination=\"*\"/>"
-                   "<allow own=\"*\"/><allow receive_sender=\"*\"/><allow user=\"*\"/>"
-                   "</policy></busconfig>");
-        conf.close();
-        QProcess bus;
-        bus.start(QStringLiteral("dbus-daemon"),
-                  {"--config-file=" + config, "--nofork", "--print-address"});
-        if (!bus.waitForStarted(5000)) QSKIP("dbus-daemon is not installed");
-        QVERIFY(bus.waitForReadyRead(5000));
-        const QString address = QString::fromUtf8(bus.readLine().trimmed());
+        const QString address = s.startBus();
+        if (address.isEmpty()) QSKIP("dbus-daemon is not installed");
         QDBusConnection connection = QDBusConnection::connectToBus(address, "fake-tray");
         FakeTrayWatcher watcher;
         QVERIFY(connection.registerObject("/StatusNotifierWatcher", &watcher,
                                           QDBusConnection::ExportAllContents));
         QVERIFY(connection.registerService("org.kde.StatusNotifierWatcher"));
 
-        QProcessEnvironment env = s.childEnv();
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
         QCOMPARE(s.vm({"battery", "3300"}), QString());
-        SESSION_VERIFY(s, s.startProgram(env)->waitForStarted(5000));
+        SESSION_VERIFY(s, s.startProgram()->waitForStarted(5000));
         SESSION_VERIFY(
             s, waitUntil(
                    [&] { return osdTexts(s).contains(QStringLiteral("Mouse battery low: 20%")); },

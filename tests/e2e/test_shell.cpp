@@ -167,19 +167,7 @@ private slots:
         E2eSession s;
         SESSION_START(s, QStringList());
         // A window manager, which would hand the focus to a window that asks.
-        QProcess manager;
-        manager.setProcessEnvironment(s.childEnv());
-        manager.start(QStringLiteral("openbox"), QStringList());
-        if (!manager.waitForStarted(5000)) QSKIP("openbox is not installed");
-        // A window mapped while the manager is still taking over the screen
-        // may stay unmanaged: wait until it says it is in charge.
-        const auto managing = [&] {
-            QProcess xprop;
-            xprop.setProcessEnvironment(s.childEnv());
-            xprop.start(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"});
-            return xprop.waitForFinished(3000) && xprop.readAll().contains("window id");
-        };
-        QVERIFY(waitUntil(managing, 10000));
+        if (!s.startWindowManager()) QSKIP("openbox is not installed");
         const QString window = s.startProgramWindow();
         SESSION_VERIFY(s, !window.isEmpty());
         s.xdotool({"windowactivate", "--sync", window});
@@ -189,8 +177,6 @@ private slots:
         SESSION_VERIFY(s, hearsDpiButton(s) || hearsDpiButton(s));
         QTest::qWait(300); // the notice is up
         QCOMPARE(s.xdotool({"getwindowfocus"}).trimmed(), window);
-        manager.terminate();
-        manager.waitForFinished(3000);
     }
 
     void batteryLevel_data() {
