@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AppProfiles</name>
+    <message>
+        <source>The rules could not be saved.</source>
+        <translation>Die Regeln konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The application&apos;s name is empty.</source>
+        <translation>Der Name der Anwendung ist leer.</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name is at most 128 characters long.</source>
+        <translation>Der Name einer Anwendung hat höchstens 128 Zeichen.</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name cannot hold control characters or slashes.</source>
+        <translation>Der Name einer Anwendung darf keine Steuerzeichen oder Schrägstriche enthalten.</translation>
+    </message>
+    <message>
+        <source>The profile must be 1 to 5.</source>
+        <translation>Das Profil muss zwischen 1 und 5 liegen.</translation>
+    </message>
+    <message>
+        <source>There are already 500 rules; remove one first.</source>
+        <translation>Es gibt bereits 500 Regeln; entfernen Sie zuerst eine.</translation>
+    </message>
+    <message>
+        <source>There is no rule for this application.</source>
+        <translation>Für diese Anwendung gibt es keine Regel.</translation>
+    </message>
+</context>
+<context>
     <name>AppRulesDialog</name>
     <message>
         <source>Profiles for Applications</source>
@@ -1231,6 +1262,10 @@
     <message>
         <source>The command-line tool changed what you were also editing here; its values are kept: %1.</source>
         <translation>Das Befehlszeilenwerkzeug hat geändert, was Sie hier ebenfalls bearbeitet haben; seine Werte bleiben: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been set aside; profiles no longer follow the application in front.</source>
+        <translation>%1 war beschädigt und wurde beiseitegelegt; die Profile folgen nicht mehr der Anwendung im Vordergrund.</translation>
     </message>
 </context>
 <context>

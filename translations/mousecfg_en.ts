@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AppProfiles</name>
+    <message>
+        <source>The rules could not be saved.</source>
+        <translation>The rules could not be saved.</translation>
+    </message>
+    <message>
+        <source>The application&apos;s name is empty.</source>
+        <translation>The application&apos;s name is empty.</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name is at most 128 characters long.</source>
+        <translation>An application&apos;s name is at most 128 characters long.</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name cannot hold control characters or slashes.</source>
+        <translation>An application&apos;s name cannot hold control characters or slashes.</translation>
+    </message>
+    <message>
+        <source>The profile must be 1 to 5.</source>
+        <translation>The profile must be 1 to 5.</translation>
+    </message>
+    <message>
+        <source>There are already 500 rules; remove one first.</source>
+        <translation>There are already 500 rules; remove one first.</translation>
+    </message>
+    <message>
+        <source>There is no rule for this application.</source>
+        <translation>There is no rule for this application.</translation>
+    </message>
+</context>
+<context>
     <name>AppRulesDialog</name>
     <message>
         <source>Profiles for Applications</source>
@@ -1231,6 +1262,10 @@
     <message>
         <source>The command-line tool changed what you were also editing here; its values are kept: %1.</source>
         <translation>The command-line tool changed what you were also editing here; its values are kept: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been set aside; profiles no longer follow the application in front.</source>
+        <translation>%1 was damaged and has been set aside; profiles no longer follow the application in front.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AppProfiles</name>
+    <message>
+        <source>The rules could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer les règles.</translation>
+    </message>
+    <message>
+        <source>The application&apos;s name is empty.</source>
+        <translation>Le nom de l&apos;application est vide.</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name is at most 128 characters long.</source>
+        <translation>Le nom d&apos;une application compte au plus 128 caractères.</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name cannot hold control characters or slashes.</source>
+        <translation>Le nom d&apos;une application ne peut contenir ni caractères de contrôle ni barres obliques.</translation>
+    </message>
+    <message>
+        <source>The profile must be 1 to 5.</source>
+        <translation>Le profil doit être compris entre 1 et 5.</translation>
+    </message>
+    <message>
+        <source>There are already 500 rules; remove one first.</source>
+        <translation>Il y a déjà 500 règles&#xa0;; supprimez-en une d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>There is no rule for this application.</source>
+        <translation>Il n&apos;y a pas de règle pour cette application.</translation>
+    </message>
+</context>
+<context>
     <name>AppRulesDialog</name>
     <message>
         <source>Profiles for Applications</source>
@@ -25,7 +56,7 @@
     </message>
     <message>
         <source>Profile of the selected rule:</source>
-        <translation>Profil de la règle choisie :</translation>
+        <translation>Profil de la règle choisie&#xa0;:</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -33,7 +64,7 @@
     </message>
     <message>
         <source>New rule (application and profile):</source>
-        <translation>Nouvelle règle (application et profil) :</translation>
+        <translation>Nouvelle règle (application et profil)&#xa0;:</translation>
     </message>
     <message>
         <source>Application, e.g. firefox</source>
@@ -45,7 +76,7 @@
     </message>
     <message>
         <source>Other applications:</source>
-        <translation>Autres applications :</translation>
+        <translation>Autres applications&#xa0;:</translation>
     </message>
     <message>
         <source>Close</source>
@@ -109,15 +140,15 @@
     </message>
     <message>
         <source>The GNOME Shell extension that reports the application in front is off. Turn it on once with this command:</source>
-        <translation>L&apos;extension de GNOME Shell qui signale l&apos;application au premier plan est désactivée. Activez-la une fois avec cette commande :</translation>
+        <translation>L&apos;extension de GNOME Shell qui signale l&apos;application au premier plan est désactivée. Activez-la une fois avec cette commande&#xa0;:</translation>
     </message>
     <message>
         <source>GNOME Shell has not loaded the extension that reports the application in front yet. Log out and back in, then turn it on once with this command:</source>
-        <translation>GNOME Shell n&apos;a pas encore chargé l&apos;extension qui signale l&apos;application au premier plan. Déconnectez-vous puis reconnectez-vous, et activez-la une fois avec cette commande :</translation>
+        <translation>GNOME Shell n&apos;a pas encore chargé l&apos;extension qui signale l&apos;application au premier plan. Déconnectez-vous puis reconnectez-vous, et activez-la une fois avec cette commande&#xa0;:</translation>
     </message>
     <message>
         <source>This desktop does not tell applications which window is in front, so the rules cannot be followed here.</source>
-        <translation>Ce bureau n&apos;indique pas aux applications quelle fenêtre est au premier plan ; les règles ne peuvent donc pas s&apos;appliquer ici.</translation>
+        <translation>Ce bureau n&apos;indique pas aux applications quelle fenêtre est au premier plan&#xa0;; les règles ne peuvent donc pas s&apos;appliquer ici.</translation>
     </message>
 </context>
 <context>
@@ -1231,6 +1262,10 @@
     <message>
         <source>The command-line tool changed what you were also editing here; its values are kept: %1.</source>
         <translation>L&apos;outil en ligne de commande a modifié ce que vous modifiiez aussi ici&#xa0;; ses valeurs sont conservées&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been set aside; profiles no longer follow the application in front.</source>
+        <translation>%1 était endommagé et a été mis de côté&#xa0;; les profils ne suivent plus l&apos;application au premier plan.</translation>
     </message>
 </context>
 <context>

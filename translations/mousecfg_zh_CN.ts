@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AppProfiles</name>
+    <message>
+        <source>The rules could not be saved.</source>
+        <translation>无法保存规则。</translation>
+    </message>
+    <message>
+        <source>The application&apos;s name is empty.</source>
+        <translation>应用名称为空。</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name is at most 128 characters long.</source>
+        <translation>应用名称最多 128 个字符。</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name cannot hold control characters or slashes.</source>
+        <translation>应用名称不能包含控制字符或斜杠。</translation>
+    </message>
+    <message>
+        <source>The profile must be 1 to 5.</source>
+        <translation>配置必须为 1 到 5。</translation>
+    </message>
+    <message>
+        <source>There are already 500 rules; remove one first.</source>
+        <translation>已有 500 条规则，请先删除一条。</translation>
+    </message>
+    <message>
+        <source>There is no rule for this application.</source>
+        <translation>此应用没有规则。</translation>
+    </message>
+</context>
+<context>
     <name>AppRulesDialog</name>
     <message>
         <source>Profiles for Applications</source>
@@ -1231,6 +1262,10 @@
     <message>
         <source>The command-line tool changed what you were also editing here; its values are kept: %1.</source>
         <translation>命令行工具更改了您在此处也在编辑的内容；已保留其值：%1。</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been set aside; profiles no longer follow the application in front.</source>
+        <translation>%1 已损坏并已另存，配置不再随前台应用切换。</translation>
     </message>
 </context>
 <context>
