@@ -246,7 +246,9 @@ void AppRulesDialog::applyFonts() {
     }
     // A problem appearing does not make the dialog jump for a one-line text.
     m_problem->setMinimumHeight(m_problem->fontMetrics().height());
-    m_rules->header()->setFont(m_rules->font());
+    // The header draws its sections in the font its items carry.
+    for (int column = 0; column < m_rules->columnCount(); ++column)
+        m_rules->headerItem()->setFont(column, m_rules->font());
 }
 
 void AppRulesDialog::changeEvent(QEvent* event) {
