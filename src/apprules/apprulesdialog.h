@@ -1,6 +1,4 @@
-// The dialog where the user edits which on-mouse profile follows which
-// application in front; every edit goes to the follower, and so to the rules
-// file, at once.
+// The dialog where the user edits which profile follows which application in front.
 #pragma once
 
 #include "desktopfocus.h"
