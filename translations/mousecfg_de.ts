@@ -2,6 +2,156 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AppProfiles</name>
+    <message>
+        <source>The rules could not be saved.</source>
+        <translation>Die Regeln konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The application&apos;s name is empty.</source>
+        <translation>Der Name der Anwendung ist leer.</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name is at most 128 characters long.</source>
+        <translation>Der Name einer Anwendung hat höchstens 128 Zeichen.</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name cannot hold control characters or slashes.</source>
+        <translation>Der Name einer Anwendung darf keine Steuerzeichen oder Schrägstriche enthalten.</translation>
+    </message>
+    <message>
+        <source>The profile must be 1 to 5.</source>
+        <translation>Das Profil muss zwischen 1 und 5 liegen.</translation>
+    </message>
+    <message>
+        <source>There are already 500 rules; remove one first.</source>
+        <translation>Es gibt bereits 500 Regeln; entfernen Sie zuerst eine.</translation>
+    </message>
+    <message>
+        <source>There is no rule for this application.</source>
+        <translation>Für diese Anwendung gibt es keine Regel.</translation>
+    </message>
+</context>
+<context>
+    <name>AppRulesDialog</name>
+    <message>
+        <source>Profiles for Applications</source>
+        <translation>Profile für Anwendungen</translation>
+    </message>
+    <message>
+        <source>Switch the profile with the application in front</source>
+        <translation>Profil mit der Anwendung im Vordergrund wechseln</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Profile of the selected rule:</source>
+        <translation>Profil der gewählten Regel:</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>New rule (application and profile):</source>
+        <translation>Neue Regel (Anwendung und Profil):</translation>
+    </message>
+    <message>
+        <source>Application, e.g. firefox</source>
+        <translation>Anwendung, z. B. firefox</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Other applications:</source>
+        <translation>Andere Anwendungen:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>Leave the profile as it is</source>
+        <translation>Profil nicht ändern</translation>
+    </message>
+    <message>
+        <source>Command that turns the extension on</source>
+        <translation>Befehl, der die Erweiterung einschaltet</translation>
+    </message>
+    <message>
+        <source>Profile of the selected rule</source>
+        <translation>Profil der gewählten Regel</translation>
+    </message>
+    <message>
+        <source>Remove the selected rule</source>
+        <translation>Gewählte Regel entfernen</translation>
+    </message>
+    <message>
+        <source>Application of the new rule</source>
+        <translation>Anwendung der neuen Regel</translation>
+    </message>
+    <message>
+        <source>Profile of the new rule</source>
+        <translation>Profil der neuen Regel</translation>
+    </message>
+    <message>
+        <source>Add the new rule</source>
+        <translation>Neue Regel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Profile for other applications</source>
+        <translation>Profil für andere Anwendungen</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>The application in front is read from the active window of the X server.</source>
+        <translation>Die Anwendung im Vordergrund wird aus dem aktiven Fenster des X-Servers gelesen.</translation>
+    </message>
+    <message>
+        <source>The application in front is reported by the compositor.</source>
+        <translation>Der Compositor meldet die Anwendung im Vordergrund.</translation>
+    </message>
+    <message>
+        <source>The application in front is reported by KWin&apos;s script.</source>
+        <translation>Das KWin-Skript meldet die Anwendung im Vordergrund.</translation>
+    </message>
+    <message>
+        <source>The application in front is reported by the GNOME Shell extension.</source>
+        <translation>Die GNOME-Shell-Erweiterung meldet die Anwendung im Vordergrund.</translation>
+    </message>
+    <message>
+        <source>The GNOME Shell extension that reports the application in front is off. Turn it on once with this command:</source>
+        <translation>Die GNOME-Shell-Erweiterung, die die Anwendung im Vordergrund meldet, ist aus. Schalten Sie sie einmal mit diesem Befehl ein:</translation>
+    </message>
+    <message>
+        <source>GNOME Shell has not loaded the extension that reports the application in front yet. Log out and back in, then turn it on once with this command:</source>
+        <translation>GNOME Shell hat die Erweiterung, die die Anwendung im Vordergrund meldet, noch nicht geladen. Melden Sie sich ab und wieder an und schalten Sie sie dann einmal mit diesem Befehl ein:</translation>
+    </message>
+    <message>
+        <source>This desktop does not tell applications which window is in front, so the rules cannot be followed here.</source>
+        <translation>Diese Arbeitsumgebung teilt Anwendungen nicht mit, welches Fenster im Vordergrund ist; die Regeln können hier nicht befolgt werden.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonPanel</name>
     <message>
         <source>Warning</source>
@@ -1112,6 +1262,10 @@
     <message>
         <source>The command-line tool changed what you were also editing here; its values are kept: %1.</source>
         <translation>Das Befehlszeilenwerkzeug hat geändert, was Sie hier ebenfalls bearbeitet haben; seine Werte bleiben: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been set aside; profiles no longer follow the application in front.</source>
+        <translation>%1 war beschädigt und wurde beiseitegelegt; die Profile folgen nicht mehr der Anwendung im Vordergrund.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,156 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AppProfiles</name>
+    <message>
+        <source>The rules could not be saved.</source>
+        <translation>The rules could not be saved.</translation>
+    </message>
+    <message>
+        <source>The application&apos;s name is empty.</source>
+        <translation>The application&apos;s name is empty.</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name is at most 128 characters long.</source>
+        <translation>An application&apos;s name is at most 128 characters long.</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name cannot hold control characters or slashes.</source>
+        <translation>An application&apos;s name cannot hold control characters or slashes.</translation>
+    </message>
+    <message>
+        <source>The profile must be 1 to 5.</source>
+        <translation>The profile must be 1 to 5.</translation>
+    </message>
+    <message>
+        <source>There are already 500 rules; remove one first.</source>
+        <translation>There are already 500 rules; remove one first.</translation>
+    </message>
+    <message>
+        <source>There is no rule for this application.</source>
+        <translation>There is no rule for this application.</translation>
+    </message>
+</context>
+<context>
+    <name>AppRulesDialog</name>
+    <message>
+        <source>Profiles for Applications</source>
+        <translation>Profiles for Applications</translation>
+    </message>
+    <message>
+        <source>Switch the profile with the application in front</source>
+        <translation>Switch the profile with the application in front</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Profile of the selected rule:</source>
+        <translation>Profile of the selected rule:</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>New rule (application and profile):</source>
+        <translation>New rule (application and profile):</translation>
+    </message>
+    <message>
+        <source>Application, e.g. firefox</source>
+        <translation>Application, e.g. firefox</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Other applications:</source>
+        <translation>Other applications:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profile %1</translation>
+    </message>
+    <message>
+        <source>Leave the profile as it is</source>
+        <translation>Leave the profile as it is</translation>
+    </message>
+    <message>
+        <source>Command that turns the extension on</source>
+        <translation>Command that turns the extension on</translation>
+    </message>
+    <message>
+        <source>Profile of the selected rule</source>
+        <translation>Profile of the selected rule</translation>
+    </message>
+    <message>
+        <source>Remove the selected rule</source>
+        <translation>Remove the selected rule</translation>
+    </message>
+    <message>
+        <source>Application of the new rule</source>
+        <translation>Application of the new rule</translation>
+    </message>
+    <message>
+        <source>Profile of the new rule</source>
+        <translation>Profile of the new rule</translation>
+    </message>
+    <message>
+        <source>Add the new rule</source>
+        <translation>Add the new rule</translation>
+    </message>
+    <message>
+        <source>Profile for other applications</source>
+        <translation>Profile for other applications</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>The application in front is read from the active window of the X server.</source>
+        <translation>The application in front is read from the active window of the X server.</translation>
+    </message>
+    <message>
+        <source>The application in front is reported by the compositor.</source>
+        <translation>The application in front is reported by the compositor.</translation>
+    </message>
+    <message>
+        <source>The application in front is reported by KWin&apos;s script.</source>
+        <translation>The application in front is reported by KWin&apos;s script.</translation>
+    </message>
+    <message>
+        <source>The application in front is reported by the GNOME Shell extension.</source>
+        <translation>The application in front is reported by the GNOME Shell extension.</translation>
+    </message>
+    <message>
+        <source>The GNOME Shell extension that reports the application in front is off. Turn it on once with this command:</source>
+        <translation>The GNOME Shell extension that reports the application in front is off. Turn it on once with this command:</translation>
+    </message>
+    <message>
+        <source>GNOME Shell has not loaded the extension that reports the application in front yet. Log out and back in, then turn it on once with this command:</source>
+        <translation>GNOME Shell has not loaded the extension that reports the application in front yet. Log out and back in, then turn it on once with this command:</translation>
+    </message>
+    <message>
+        <source>This desktop does not tell applications which window is in front, so the rules cannot be followed here.</source>
+        <translation>This desktop does not tell applications which window is in front, so the rules cannot be followed here.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonPanel</name>
     <message>
         <source>Warning</source>
@@ -1112,6 +1262,10 @@
     <message>
         <source>The command-line tool changed what you were also editing here; its values are kept: %1.</source>
         <translation>The command-line tool changed what you were also editing here; its values are kept: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been set aside; profiles no longer follow the application in front.</source>
+        <translation>%1 was damaged and has been set aside; profiles no longer follow the application in front.</translation>
     </message>
 </context>
 <context>

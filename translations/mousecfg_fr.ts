@@ -2,6 +2,156 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AppProfiles</name>
+    <message>
+        <source>The rules could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer les règles.</translation>
+    </message>
+    <message>
+        <source>The application&apos;s name is empty.</source>
+        <translation>Le nom de l&apos;application est vide.</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name is at most 128 characters long.</source>
+        <translation>Le nom d&apos;une application compte au plus 128 caractères.</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name cannot hold control characters or slashes.</source>
+        <translation>Le nom d&apos;une application ne peut contenir ni caractères de contrôle ni barres obliques.</translation>
+    </message>
+    <message>
+        <source>The profile must be 1 to 5.</source>
+        <translation>Le profil doit être compris entre 1 et 5.</translation>
+    </message>
+    <message>
+        <source>There are already 500 rules; remove one first.</source>
+        <translation>Il y a déjà 500 règles&#xa0;; supprimez-en une d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>There is no rule for this application.</source>
+        <translation>Il n&apos;y a pas de règle pour cette application.</translation>
+    </message>
+</context>
+<context>
+    <name>AppRulesDialog</name>
+    <message>
+        <source>Profiles for Applications</source>
+        <translation>Profils par application</translation>
+    </message>
+    <message>
+        <source>Switch the profile with the application in front</source>
+        <translation>Changer de profil selon l&apos;application au premier plan</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Profile of the selected rule:</source>
+        <translation>Profil de la règle choisie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>New rule (application and profile):</source>
+        <translation>Nouvelle règle (application et profil)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Application, e.g. firefox</source>
+        <translation>Application, p. ex. firefox</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Other applications:</source>
+        <translation>Autres applications&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>Leave the profile as it is</source>
+        <translation>Garder le profil actuel</translation>
+    </message>
+    <message>
+        <source>Command that turns the extension on</source>
+        <translation>Commande qui active l&apos;extension</translation>
+    </message>
+    <message>
+        <source>Profile of the selected rule</source>
+        <translation>Profil de la règle choisie</translation>
+    </message>
+    <message>
+        <source>Remove the selected rule</source>
+        <translation>Supprimer la règle choisie</translation>
+    </message>
+    <message>
+        <source>Application of the new rule</source>
+        <translation>Application de la nouvelle règle</translation>
+    </message>
+    <message>
+        <source>Profile of the new rule</source>
+        <translation>Profil de la nouvelle règle</translation>
+    </message>
+    <message>
+        <source>Add the new rule</source>
+        <translation>Ajouter la nouvelle règle</translation>
+    </message>
+    <message>
+        <source>Profile for other applications</source>
+        <translation>Profil des autres applications</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+    <message>
+        <source>The application in front is read from the active window of the X server.</source>
+        <translation>L&apos;application au premier plan est lue dans la fenêtre active du serveur X.</translation>
+    </message>
+    <message>
+        <source>The application in front is reported by the compositor.</source>
+        <translation>Le compositeur signale l&apos;application au premier plan.</translation>
+    </message>
+    <message>
+        <source>The application in front is reported by KWin&apos;s script.</source>
+        <translation>Le script de KWin signale l&apos;application au premier plan.</translation>
+    </message>
+    <message>
+        <source>The application in front is reported by the GNOME Shell extension.</source>
+        <translation>L&apos;extension de GNOME Shell signale l&apos;application au premier plan.</translation>
+    </message>
+    <message>
+        <source>The GNOME Shell extension that reports the application in front is off. Turn it on once with this command:</source>
+        <translation>L&apos;extension de GNOME Shell qui signale l&apos;application au premier plan est désactivée. Activez-la une fois avec cette commande&#xa0;:</translation>
+    </message>
+    <message>
+        <source>GNOME Shell has not loaded the extension that reports the application in front yet. Log out and back in, then turn it on once with this command:</source>
+        <translation>GNOME Shell n&apos;a pas encore chargé l&apos;extension qui signale l&apos;application au premier plan. Déconnectez-vous puis reconnectez-vous, et activez-la une fois avec cette commande&#xa0;:</translation>
+    </message>
+    <message>
+        <source>This desktop does not tell applications which window is in front, so the rules cannot be followed here.</source>
+        <translation>Ce bureau n&apos;indique pas aux applications quelle fenêtre est au premier plan&#xa0;; les règles ne peuvent donc pas s&apos;appliquer ici.</translation>
+    </message>
+</context>
+<context>
     <name>ButtonPanel</name>
     <message>
         <source>Warning</source>
@@ -1107,11 +1257,15 @@
     </message>
     <message>
         <source>Your changes are not on the mouse yet. Apply them now?</source>
-        <translation>Vos modifications ne sont pas encore sur la souris. Les appliquer maintenant ?</translation>
+        <translation>Vos modifications ne sont pas encore sur la souris. Les appliquer maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>The command-line tool changed what you were also editing here; its values are kept: %1.</source>
-        <translation>L&apos;outil en ligne de commande a modifié ce que vous modifiiez aussi ici ; ses valeurs sont conservées : %1.</translation>
+        <translation>L&apos;outil en ligne de commande a modifié ce que vous modifiiez aussi ici&#xa0;; ses valeurs sont conservées&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been set aside; profiles no longer follow the application in front.</source>
+        <translation>%1 était endommagé et a été mis de côté&#xa0;; les profils ne suivent plus l&apos;application au premier plan.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,156 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AppProfiles</name>
+    <message>
+        <source>The rules could not be saved.</source>
+        <translation>无法保存规则。</translation>
+    </message>
+    <message>
+        <source>The application&apos;s name is empty.</source>
+        <translation>应用名称为空。</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name is at most 128 characters long.</source>
+        <translation>应用名称最多 128 个字符。</translation>
+    </message>
+    <message>
+        <source>An application&apos;s name cannot hold control characters or slashes.</source>
+        <translation>应用名称不能包含控制字符或斜杠。</translation>
+    </message>
+    <message>
+        <source>The profile must be 1 to 5.</source>
+        <translation>配置必须为 1 到 5。</translation>
+    </message>
+    <message>
+        <source>There are already 500 rules; remove one first.</source>
+        <translation>已有 500 条规则，请先删除一条。</translation>
+    </message>
+    <message>
+        <source>There is no rule for this application.</source>
+        <translation>此应用没有规则。</translation>
+    </message>
+</context>
+<context>
+    <name>AppRulesDialog</name>
+    <message>
+        <source>Profiles for Applications</source>
+        <translation>按应用切换配置</translation>
+    </message>
+    <message>
+        <source>Switch the profile with the application in front</source>
+        <translation>随前台应用切换配置</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>规则</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Profile of the selected rule:</source>
+        <translation>所选规则的配置：</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>New rule (application and profile):</source>
+        <translation>新规则（应用和配置）：</translation>
+    </message>
+    <message>
+        <source>Application, e.g. firefox</source>
+        <translation>应用，例如 firefox</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Other applications:</source>
+        <translation>其他应用：</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>配置 %1</translation>
+    </message>
+    <message>
+        <source>Leave the profile as it is</source>
+        <translation>保持当前配置</translation>
+    </message>
+    <message>
+        <source>Command that turns the extension on</source>
+        <translation>启用扩展的命令</translation>
+    </message>
+    <message>
+        <source>Profile of the selected rule</source>
+        <translation>所选规则的配置</translation>
+    </message>
+    <message>
+        <source>Remove the selected rule</source>
+        <translation>删除所选规则</translation>
+    </message>
+    <message>
+        <source>Application of the new rule</source>
+        <translation>新规则的应用</translation>
+    </message>
+    <message>
+        <source>Profile of the new rule</source>
+        <translation>新规则的配置</translation>
+    </message>
+    <message>
+        <source>Add the new rule</source>
+        <translation>添加新规则</translation>
+    </message>
+    <message>
+        <source>Profile for other applications</source>
+        <translation>其他应用的配置</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>The application in front is read from the active window of the X server.</source>
+        <translation>前台应用取自 X 服务器的活动窗口。</translation>
+    </message>
+    <message>
+        <source>The application in front is reported by the compositor.</source>
+        <translation>前台应用由合成器报告。</translation>
+    </message>
+    <message>
+        <source>The application in front is reported by KWin&apos;s script.</source>
+        <translation>前台应用由 KWin 脚本报告。</translation>
+    </message>
+    <message>
+        <source>The application in front is reported by the GNOME Shell extension.</source>
+        <translation>前台应用由 GNOME Shell 扩展报告。</translation>
+    </message>
+    <message>
+        <source>The GNOME Shell extension that reports the application in front is off. Turn it on once with this command:</source>
+        <translation>报告前台应用的 GNOME Shell 扩展未启用。请用以下命令启用一次：</translation>
+    </message>
+    <message>
+        <source>GNOME Shell has not loaded the extension that reports the application in front yet. Log out and back in, then turn it on once with this command:</source>
+        <translation>GNOME Shell 尚未加载报告前台应用的扩展。请注销并重新登录，然后用以下命令启用一次：</translation>
+    </message>
+    <message>
+        <source>This desktop does not tell applications which window is in front, so the rules cannot be followed here.</source>
+        <translation>此桌面不告知应用哪个窗口在前台，因此这里无法按规则切换。</translation>
+    </message>
+</context>
+<context>
     <name>ButtonPanel</name>
     <message>
         <source>Warning</source>
@@ -1112,6 +1262,10 @@
     <message>
         <source>The command-line tool changed what you were also editing here; its values are kept: %1.</source>
         <translation>命令行工具更改了您在此处也在编辑的内容；已保留其值：%1。</translation>
+    </message>
+    <message>
+        <source>%1 was damaged and has been set aside; profiles no longer follow the application in front.</source>
+        <translation>%1 已损坏并已另存，配置不再随前台应用切换。</translation>
     </message>
 </context>
 <context>
