@@ -1267,6 +1267,14 @@
         <source>%1 was damaged and has been set aside; profiles no longer follow the application in front.</source>
         <translation>%1 war beschädigt und wurde beiseitegelegt; die Profile folgen nicht mehr der Anwendung im Vordergrund.</translation>
     </message>
+    <message>
+        <source>Profiles by Application</source>
+        <translation>Profile nach Anwendung</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles by Application...</source>
+        <translation>&amp;Profile nach Anwendung...</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>

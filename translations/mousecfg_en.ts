@@ -1267,6 +1267,14 @@
         <source>%1 was damaged and has been set aside; profiles no longer follow the application in front.</source>
         <translation>%1 was damaged and has been set aside; profiles no longer follow the application in front.</translation>
     </message>
+    <message>
+        <source>Profiles by Application</source>
+        <translation>Profiles by Application</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles by Application...</source>
+        <translation>&amp;Profiles by Application...</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>

@@ -1267,6 +1267,14 @@
         <source>%1 was damaged and has been set aside; profiles no longer follow the application in front.</source>
         <translation>%1 était endommagé et a été mis de côté&#xa0;; les profils ne suivent plus l&apos;application au premier plan.</translation>
     </message>
+    <message>
+        <source>Profiles by Application</source>
+        <translation>Profils par application</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles by Application...</source>
+        <translation>&amp;Profils par application...</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>

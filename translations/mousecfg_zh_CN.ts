@@ -1267,6 +1267,14 @@
         <source>%1 was damaged and has been set aside; profiles no longer follow the application in front.</source>
         <translation>%1 已损坏并已另存，配置不再随前台应用切换。</translation>
     </message>
+    <message>
+        <source>Profiles by Application</source>
+        <translation>按应用切换配置</translation>
+    </message>
+    <message>
+        <source>&amp;Profiles by Application...</source>
+        <translation>按应用切换配置(&amp;P)...</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>

@@ -110,6 +110,12 @@ const QVector<MainWindow::CommandButton>& MainWindow::commandButtons() {
         {"slot3", nullptr, {24, 198, 246, 32}, &kSlot, &W::refreshPages, kHeld},
         {"slot4", nullptr, {24, 236, 246, 32}, &kSlot, &W::refreshPages, kHeld},
         {"btnSlotMenu", nullptr, {24, 278, 246, 28}, &kDropDown, nullptr, kHeld},
+        {"btnAppRules",
+         QT_TR_NOOP("Profiles by Application"),
+         {24, 536, 246, 28},
+         &kCommand,
+         &W::showRulesPage,
+         0},
         {"btnLanguage", nullptr, {770, 30, 116, 26}, &kDropDown, nullptr, 0},
     };
     return table;
@@ -200,6 +206,7 @@ void MainWindow::startDevices() {
     // Writes from the command-line tool come through here while the window
     // runs, so the two never talk to the mouse at once.
     m_session->lendTo(SingleInstance::mutexNameFor(productName()));
+    startFollowing();
     // A new accent or font in Config.ini restyles the window the way a
     // language change does.
     connect(new KitThemeWatcher(this), &KitThemeWatcher::themeChanged, this,
@@ -288,7 +295,8 @@ void MainWindow::setupTabOrder() {
     add({"tab0", "tab1", "tab2", "tab3", "btnSlotMenu", "btnProfileList"});
     order << m_nameEdit;
     add({"btnApplyName", "btnAdd", "btnCopy", "btnDelete", "btnReset", "btnResetAll",
-         "btnLoadConfig", "btnSaveConfig", "btnImportProfile", "btnExportProfile"});
+         "btnLoadConfig", "btnSaveConfig", "btnImportProfile", "btnExportProfile",
+         "btnAppRules"});
     order << m_pages->focusChain();
     order << m_mouseView->frontButton() << m_mouseView->sideButton();
     add({"btnFirmware", "btnOk", "btnCancel", "btnApply", "btnLanguage", "btnMouse", "btnMin",

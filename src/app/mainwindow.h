@@ -17,6 +17,7 @@
 #include <array>
 #include <memory>
 
+class AppFollower;
 class DesktopPointerSpeed;
 class MouseSession;
 struct BatteryState;
@@ -71,6 +72,8 @@ public:
     int connectionDisplayState() const { return m_display->state(); }
     // The mouse as the window has it, nullptr before the devices started.
     MouseSession* session() const { return m_session; }
+    // The rules the profile follows the application in front by.
+    AppFollower* follower() const { return m_follower; }
     int batteryLevelShown() const { return m_display->level(); }
     QString batteryText() const { return m_display->text(); }
     bool chargingIconVisible() const { return m_display->chargingIconVisible(); }
@@ -162,6 +165,14 @@ private:
     // The slot, name and profile list as the edited settings have them.
     void showProfileChoice();
     void sendOsdMessage(const QString& text);
+    // Profiles that follow the application in front.
+    void startFollowing();
+    void updateFollowHold();
+    void followSwitch(int profile);
+    void followSwitchDone(int profile, int result);
+    void showRulesPage();
+    // The mouse reports or confirms `profile` as its active one.
+    void profileOnMouse(int profile);
     void warnLowBattery(LowBatteryWarning warning, int level);
     void startFirmwareUpdate(bool cableSeen);
 
@@ -186,7 +197,9 @@ private:
     std::unique_ptr<DeviceSettings> m_sent;
     MouseSession* m_session = nullptr;
     UnsentMark* m_unsent = nullptr;
-    bool m_writing = false;        // the session's thread has the settings copies
+    bool m_writing = false;         // the session's thread has the settings copies
+    bool m_followSwitching = false; // a switch for the application in front runs
+    AppFollower* m_follower = nullptr;
     bool m_leaveConfirmed = false; // Cancel closes without asking
     OsdNotifier* m_osd = nullptr;
 

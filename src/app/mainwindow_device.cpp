@@ -38,7 +38,11 @@ void MainWindow::connectSession() {
                 if (denied) QTimer::singleShot(0, this, [this, text] { showAccessNotice(text); });
             });
     connect(m_session, &MouseSession::lentMouseReturned, this, &MainWindow::takeInToolWrite);
-    connect(m_session, &MouseSession::profileSelected, this, [this](int, int result) {
+    connect(m_session, &MouseSession::profileSelected, this, [this](int profile, int result) {
+        // One switch at a time: the one for the application in front is
+        // tried again later rather than reported.
+        if (m_followSwitching) return followSwitchDone(profile, result);
+        if (result == 0) profileOnMouse(profile);
         if (result != 0 && m_session->connection().open)
             showMessage(KestMessageBox::Question, tr("Send data failed, please try again."));
     });
@@ -145,6 +149,7 @@ void MainWindow::onMouseChanged(int profile, int dpiStage, int rate) {
     // what the mouse changed is replaced when the pages are shown again.
     collectPages();
     if (profile >= 0 && profile != m_edited->currentProfile) slotRefreshProfile(quint8(profile));
+    if (profile >= 0) profileOnMouse(profile);
     if (dpiStage >= 0 && dpiStage != m_edited->current().dpi) slotRefreshDPIStage(quint8(dpiStage));
     if (rate >= 0 && rate != m_edited->current().pollrate) slotRefreshRate(quint8(rate));
 }

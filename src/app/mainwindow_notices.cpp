@@ -33,6 +33,7 @@ void MainWindow::buildTray() {
         else if (!m_warningBoxOpen)
             hide();
     };
+    hooks.showRules = [this] { showRulesPage(); };
     hooks.quit = [this] { onQuitRequested(); };
     m_tray = std::make_unique<TrayIcon>(this, m_autostartArguments, hooks);
     m_tray->setUnsent(unsentMarkShown());

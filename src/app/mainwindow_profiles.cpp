@@ -30,12 +30,14 @@ int MainWindow::writeToMouse(bool force) {
     bool written = false;
     connect(m_session, &MouseSession::writeFinished, &dialog, [&written] { written = true; });
     m_writing = true;
+    updateFollowHold();
     m_session->write(&worker);
     const int accepted = dialog.exec();
     // The worker is the session thread's until its write has ended.
     while (!written)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     m_writing = false;
+    updateFollowHold();
     if (m_unsent) m_unsent->recheck();
     const int result = worker.result();
     if (accepted == 1 && result != kResultOk) {

@@ -14,17 +14,20 @@ TrayIcon::TrayIcon(QWidget* window, const QStringList& autostartArguments, Hooks
     : m_window(window), m_autostartArguments(autostartArguments), m_hooks(std::move(hooks)) {
     m_menu = new QMenu(window);
     m_load = new KestAction(m_menu);
+    m_rules = new KestAction(m_menu);
     m_autostart = new KestAction(m_menu);
     m_autostart->setCheckable(true);
     m_autostart->setChecked(autostartEnabled());
     m_quit = new KestAction(m_menu);
     m_menu->addAction(m_load);
+    m_menu->addAction(m_rules);
     m_menu->addAction(m_autostart);
     m_menu->addSeparator();
     m_menu->addAction(m_quit);
     QObject::connect(m_load, &QAction::triggered, m_menu, [this] { m_hooks.showWindow(); });
     QObject::connect(m_autostart, &QAction::toggled, m_menu,
                      [this](bool on) { setStartWithDesktop(on); });
+    QObject::connect(m_rules, &QAction::triggered, m_menu, [this] { m_hooks.showRules(); });
     QObject::connect(m_quit, &QAction::triggered, m_menu, [this] { m_hooks.quit(); });
     // The menu opens on the entry as it is now: the user may have removed it
     // in the desktop's own settings meanwhile.
@@ -61,6 +64,7 @@ void TrayIcon::warn(const QString& text) {
 
 void TrayIcon::retranslate() {
     m_load->setText(tr("&Load Config"));
+    m_rules->setText(tr("&Profiles by Application..."));
     m_autostart->setText(tr("&Start with the desktop"));
     m_quit->setText(tr("&Quit"));
     setUnsent(m_unsent);

@@ -1,5 +1,5 @@
-// The program's tray icon and its menu (show the window, start with the
-// desktop, quit); its tooltip names the mouse and any changes not yet on it.
+// The program's tray icon and its menu (show the window, profiles by
+// application, start with the desktop, quit); its tooltip names the mouse and any changes not yet on it.
 #pragma once
 
 #include <QCoreApplication>
@@ -17,6 +17,7 @@ public:
     struct Hooks {
         std::function<void()> showWindow;   // "Load Config"
         std::function<void()> toggleWindow; // a click on the icon
+        std::function<void()> showRules;    // profiles by application
         std::function<void()> quit;
     };
     // `autostartArguments` follow the program's path in the autostart entry.
@@ -39,6 +40,7 @@ private:
     QMenu* m_menu;
     QAction* m_load;
     QAction* m_autostart;
+    QAction* m_rules;
     QAction* m_quit;
     bool m_unsent = false;
 };
