@@ -4,6 +4,8 @@
 
 #include "kitscale.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
@@ -19,7 +21,18 @@ inline QString dialogLayoutProblem(QWidget& dialog, double scale) {
         QString text;
         int room = w->width();
         if (auto* label = qobject_cast<QLabel*>(w)) {
-            text = label->text();
+            // A wrapped text needs the height of its lines at this width.
+            if (label->wordWrap() && label->heightForWidth(label->width()) > label->height())
+                return QStringLiteral("\"%1\" is cut").arg(label->text());
+            if (!label->wordWrap()) text = label->text();
+        } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+            text = box->text();
+            room -= box->sizeHint().width() - box->fontMetrics().horizontalAdvance(text);
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            // Sized to its longest item, a choice shows each one whole.
+            if (combo->sizeAdjustPolicy() == QComboBox::AdjustToContents &&
+                combo->sizeHint().width() > combo->width())
+                return QStringLiteral("\"%1\" is cut").arg(combo->currentText());
         } else if (auto* button = qobject_cast<QPushButton*>(w)) {
             text = button->text();
             room -= button->iconSize().width() + scaled(16, scale);
