@@ -112,7 +112,7 @@ const QVector<MainWindow::CommandButton>& MainWindow::commandButtons() {
         {"btnSlotMenu", nullptr, {24, 278, 246, 28}, &kDropDown, nullptr, kHeld},
         {"btnAppRules",
          QT_TR_NOOP("Profiles by Application"),
-         {24, 536, 246, 28},
+         {460, 578, 166, 32},
          &kCommand,
          &W::showRulesPage,
          0},
@@ -295,12 +295,11 @@ void MainWindow::setupTabOrder() {
     add({"tab0", "tab1", "tab2", "tab3", "btnSlotMenu", "btnProfileList"});
     order << m_nameEdit;
     add({"btnApplyName", "btnAdd", "btnCopy", "btnDelete", "btnReset", "btnResetAll",
-         "btnLoadConfig", "btnSaveConfig", "btnImportProfile", "btnExportProfile",
-         "btnAppRules"});
+         "btnLoadConfig", "btnSaveConfig", "btnImportProfile", "btnExportProfile"});
     order << m_pages->focusChain();
     order << m_mouseView->frontButton() << m_mouseView->sideButton();
-    add({"btnFirmware", "btnOk", "btnCancel", "btnApply", "btnLanguage", "btnMouse", "btnMin",
-         "btnClose"});
+    add({"btnFirmware", "btnAppRules", "btnOk", "btnCancel", "btnApply", "btnLanguage", "btnMouse",
+         "btnMin", "btnClose"});
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
