@@ -446,3 +446,24 @@ bool hearsDpiButton(const E2eSession& s) {
     s.vm({"press", "dpi"});
     return waitUntil([&] { return osdTexts(s).size() > before; }, 6000);
 }
+
+int activeProfile(const E2eSession& s) {
+    const QString state = s.vm({"state"});
+    const int at = state.indexOf(QLatin1String("active profile: "));
+    return at < 0 ? -1 : state.mid(at + 16, 1).toInt();
+}
+
+bool activeProfileBecomes(const E2eSession& s, int profile) {
+    return waitUntil([&] { return activeProfile(s) == profile; }, 10000);
+}
+
+void writeFollowRules(const E2eSession& s) {
+    const QString rules = s.appFile(QStringLiteral("Configs/AppProfiles.ini"));
+    setIniValue(rules, "AppProfiles/Enabled", true);
+    setIniValue(rules, "AppProfiles/Default", 1);
+    setIniValue(rules, "Rules/size", 2);
+    setIniValue(rules, "Rules/1/App", "gamea");
+    setIniValue(rules, "Rules/1/Profile", 2);
+    setIniValue(rules, "Rules/2/App", "org.example.GameB");
+    setIniValue(rules, "Rules/2/Profile", 3);
+}

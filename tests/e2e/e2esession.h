@@ -147,6 +147,14 @@ private:
 QString configIni(const E2eSession& s);
 QString profileFile(const E2eSession& s, int slot); // slot 0-4
 
+// The on-mouse profile the virtual mouse has active (0-4), -1 when unknown,
+// and a wait of up to 10 s for it to become `profile`.
+int activeProfile(const E2eSession& s);
+bool activeProfileBecomes(const E2eSession& s, int profile);
+// Rules of the follow tests: "gamea" on profile 2, "org.example.GameB" on 3,
+// every other application on 1.
+void writeFollowRules(const E2eSession& s);
+
 // One profile's part of `virtual-mouse state`.
 QString profileState(const QString& state, int profile);
 

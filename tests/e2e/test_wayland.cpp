@@ -119,6 +119,27 @@ private slots:
         QVERIFY(raised);
         QVERIFY(s.view(E2eSession::productTitle()).value("visible").toBool());
     }
+
+    // The on-mouse profile follows the view in front, as sway tells it.
+    void profileFollowsTheFocusedView() {
+        WaylandSession s;
+        WAYLAND_START(s);
+        writeFollowRules(s);
+        SESSION_VERIFY(s, !s.startProgramView().isEmpty());
+        s.startFocusWindow("Game A", {"--app-id", "gamea"});
+        s.startFocusWindow("Game B", {"--app-id", "org.example.GameB"});
+        SESSION_VERIFY(s, !s.waitForView("Game A", 15000).isEmpty());
+        SESSION_VERIFY(s, !s.waitForView("Game B", 15000).isEmpty());
+        for (const auto& [title, profile] :
+             {std::pair{"Game A", 1}, {"Game B", 2}, {"Game A", 1}}) {
+            s.swaymsg({QStringLiteral("[title=\"%1\"] focus").arg(title)});
+            SESSION_VERIFY(s, activeProfileBecomes(s, profile));
+        }
+        // The program's own window leaves the profile alone.
+        s.swaymsg({QStringLiteral("[title=\"%1\"] focus").arg(E2eSession::productTitle())});
+        QTest::qWait(1000);
+        QCOMPARE(activeProfile(s), 1);
+    }
 };
 
 QTEST_MAIN(TestE2eWayland)
