@@ -93,7 +93,7 @@ int shownDefault(int profile) {
 } // namespace
 
 // io.mousecfg.mousecfg.Mouse
-class MouseBusMouseAdaptor : public QDBusAbstractAdaptor, public QDBusContext {
+class MouseBusMouseAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "io.mousecfg.mousecfg.Mouse")
     Q_PROPERTY(bool Connected READ connected NOTIFY ConnectedChanged)
@@ -130,13 +130,15 @@ signals:
 
 private:
     void answer(const MouseBus::Answer& a) {
-        if (!a.error.isEmpty() && calledFromDBus()) sendErrorReply(a.error, a.message);
+        // Qt gives the call's context to the adaptor's parent.
+        if (!a.error.isEmpty() && m_bus->calledFromDBus())
+            m_bus->sendErrorReply(a.error, a.message);
     }
     MouseBus* m_bus;
 };
 
 // io.mousecfg.mousecfg.AppProfiles
-class MouseBusRulesAdaptor : public QDBusAbstractAdaptor, public QDBusContext {
+class MouseBusRulesAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "io.mousecfg.mousecfg.AppProfiles")
     Q_PROPERTY(bool Enabled READ enabled NOTIFY RulesChanged)
@@ -166,7 +168,9 @@ signals:
 
 private:
     void answer(const MouseBus::Answer& a) {
-        if (!a.error.isEmpty() && calledFromDBus()) sendErrorReply(a.error, a.message);
+        // Qt gives the call's context to the adaptor's parent.
+        if (!a.error.isEmpty() && m_bus->calledFromDBus())
+            m_bus->sendErrorReply(a.error, a.message);
     }
     MouseBus* m_bus;
 };

@@ -4,6 +4,7 @@
 
 #include "busnames.h"
 
+#include <QDBusContext>
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
@@ -19,7 +20,7 @@ struct MouseConnection;
 // Longest string ReportFocus takes from a caller; the rest is cut off.
 constexpr int kBusMaxText = 256;
 
-class MouseBus : public QObject {
+class MouseBus : public QObject, protected QDBusContext {
     Q_OBJECT
 public:
     struct Hooks {
