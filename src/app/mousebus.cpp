@@ -58,7 +58,7 @@ constexpr double kMaxPid = std::numeric_limits<int>::max();
 QString clipped(const QString& text) {
     if (text.size() <= kBusMaxText) return text;
     QString cut = text.left(kBusMaxText);
-    if (cut.back().isHighSurrogate()) cut.chop(1);
+    if (cut.at(cut.size() - 1).isHighSurrogate()) cut.chop(1);
     return cut;
 }
 
