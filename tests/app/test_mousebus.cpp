@@ -167,8 +167,7 @@ private slots:
         const auto heardBattery = [this] {
             bool named = false, changed = false;
             for (const QDBusMessage& m : m_heard) {
-                named |=
-                    m.member() == "BatteryChanged" && m.arguments() == QVariantList{40, false};
+                named |= m.member() == "BatteryChanged" && m.arguments() == QVariantList{40, false};
                 changed |= m.member() == "PropertiesChanged" &&
                            m.arguments().value(0) == kBusMouseInterface;
             }
