@@ -1,5 +1,6 @@
 #include "clicommands.h"
 
+#include "cliappprofile.h"
 #include "cliwatch.h"
 
 #include "appconfig.h"
@@ -68,6 +69,10 @@ constexpr CommandSpec kCommands[] = {
      "List the saved macros, or show the steps of one (delays in\n"
      "                        milliseconds).",
      0, 2},
+    {"app-profile", "ACTION",
+     "Profiles that follow the application in front: list, add\n"
+     "                        APP N, remove APP, default N|none, on or off.",
+     1, 3},
     {"watch", "",
      "One line per change (battery, profile, DPI, rate, plugging)\n"
      "                        until stopped.",
@@ -278,6 +283,10 @@ bool parseCommandLine(const QStringList& arguments, CliOptions* o, QString* erro
         *error = QStringLiteral("--stage goes with 'dpi' and one value");
         return false;
     }
+    if (o->command == QLatin1String("app-profile")) {
+        *error = appProfileUsageError(o->args);
+        if (!error->isEmpty()) return false;
+    }
     if (o->command == QLatin1String("profile") && !o->args.isEmpty()) {
         bool ok = false;
         const int n = o->args[0].toInt(&ok);
@@ -364,6 +373,7 @@ int runCommand(const CliOptions& o, FILE* out, FILE* err) {
     // It waits for a mouse that is not there yet, so it opens its own.
     if (o.command == QLatin1String("watch")) return runWatch(o, out, err);
 
+    if (o.command == QLatin1String("app-profile")) return runAppProfileCommand(o, out, err);
     if (o.command == QLatin1String("export")) return runExportCommand(o, out, err);
     if (o.command == QLatin1String("macro")) return runMacroCommand(o, out, err);
     MouseSession session;

@@ -166,6 +166,60 @@ private slots:
         QVERIFY2(r.err.contains(QRegularExpression(err)), qPrintable(r.err));
     }
 
+    // The application rules without a window: the file edited, bad input refused.
+    void appProfiles_data() {
+        QTest::addColumn<QByteArray>("file"); // the rules file before, "" for none
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QByteArray one = "[%General]\nEnabled=true\nDefault=0\n[Rules]\n1\\App=steam\n"
+                               "1\\Profile=2\nsize=1\n";
+        QTest::newRow("add") << one << QStringList{"add", "Game.desktop", "5"} << 0
+                             << "enabled on\ndefault none\nrule steam 2\nrule game 5\n"
+                             << "";
+        QTest::newRow("remove, json") << one << QStringList{"--json", "remove", "STEAM"} << 0
+                                      << "{\"default\":0,\"enabled\":true,\"rules\":[]}\n"
+                                      << "";
+        QTest::newRow("default, off")
+            << QByteArray() << QStringList{"default", "3"} << 0 << "enabled off\ndefault 3\n"
+            << "";
+        QTest::newRow("profile 6") << one << QStringList{"add", "game", "6"} << 1 << ""
+                                   << "from 1 to 5, not '6'";
+        QTest::newRow("default word") << one << QStringList{"default", "all"} << 1 << ""
+                                      << "1 to 5 or none, not 'all'";
+        QTest::newRow("slash") << one << QStringList{"add", "../game", "1"} << 1 << ""
+                               << "slashes";
+        QTest::newRow("no such rule") << one << QStringList{"remove", "game"} << 1 << ""
+                                      << "no rule";
+        QTest::newRow("unknown action") << one << QStringList{"clear"} << 1 << ""
+                                        << "expected list";
+        QTest::newRow("damaged") << QByteArray("[%General]\nDefault=9\n") << QStringList{"list"}
+                                 << 5 << "enabled off\ndefault none\n"
+                                 << "damaged";
+    }
+    void appProfiles() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        E2eSession s;
+        const QString path = s.appFile(QStringLiteral("Configs/AppProfiles.ini"));
+        if (!file.isEmpty()) writeText(path, file);
+        args.insert(args.startsWith("--json") ? 1 : 0, QStringLiteral("app-profile"));
+        const CliRun r = runCli(s, args);
+        QCOMPARE(r.status, status);
+        QCOMPARE(r.out, out);
+        QVERIFY2(r.err.contains(err), qPrintable(r.err));
+        // Refused edits leave the file as it was; a damaged one is kept aside.
+        if (status == 1) QCOMPARE(readText(path), file);
+        if (status == 5) QCOMPARE(readText(path + ".damaged"), file);
+        // What was written reads back as listed.
+        if (status == 0)
+            QCOMPARE(runCli(s, args.mid(0, args.indexOf("app-profile") + 1) << "list").out, out);
+    }
+
     void selectsProfile() {
         E2eSession s;
         SESSION_VERIFY(s, s.startMouse());

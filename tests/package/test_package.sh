@@ -43,6 +43,7 @@ expected=(
     usr/share/mousecfg/lang/mousecfg_zh_CN.qm
     usr/lib/udev/rules.d/60-mousecfg.rules
     usr/share/applications/io.mousecfg.mousecfg.desktop
+    usr/share/dbus-1/interfaces/io.mousecfg.mousecfg.xml
     usr/share/metainfo/io.mousecfg.mousecfg.metainfo.xml
     usr/share/mousecfg/kwin/mousecfg-focus/contents/code/main.js
     usr/share/gnome-shell/extensions/focus@mousecfg.io/extension.js
