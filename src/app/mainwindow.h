@@ -15,9 +15,11 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 class AppFollower;
+class MouseBus;
 class DesktopPointerSpeed;
 class MouseSession;
 struct BatteryState;
@@ -171,6 +173,13 @@ private:
     void followSwitch(int profile);
     void followSwitchDone(int profile, int result);
     void showRulesPage();
+    // The D-Bus interface: its requests and the state it shows.
+    void startBus();
+    void updateBusState();
+    QString busSelectProfile(int profile, QString* errorName);
+    // Sends the mouse's settings with `change` alone, as the tool would; the
+    // window's unapplied edits stay as they are.
+    QString busWrite(const std::function<void(DeviceSettings&)>& change, QString* errorName);
     // The mouse reports or confirms `profile` as its active one.
     void profileOnMouse(int profile);
     void warnLowBattery(LowBatteryWarning warning, int level);
@@ -200,6 +209,7 @@ private:
     bool m_writing = false;         // the session's thread has the settings copies
     bool m_followSwitching = false; // a switch for the application in front runs
     AppFollower* m_follower = nullptr;
+    MouseBus* m_bus = nullptr;
     bool m_leaveConfirmed = false; // Cancel closes without asking
     OsdNotifier* m_osd = nullptr;
 

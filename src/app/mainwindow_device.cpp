@@ -19,6 +19,7 @@
 #include "profilepanel.h"
 #include "profileslots.h"
 #include "tabpages.h"
+#include "unsentmark.h"
 
 #include <QTimer>
 
@@ -152,6 +153,11 @@ void MainWindow::onMouseChanged(int profile, int dpiStage, int rate) {
     if (profile >= 0) profileOnMouse(profile);
     if (dpiStage >= 0 && dpiStage != m_edited->current().dpi) slotRefreshDPIStage(quint8(dpiStage));
     if (rate >= 0 && rate != m_edited->current().pollrate) slotRefreshRate(quint8(rate));
+    // What the mouse changed itself is on it: nothing is left to send for it.
+    if (dpiStage >= 0 && dpiStage < kDpiStageCount) m_sent->current().dpi = uint8_t(dpiStage);
+    if (rate >= 0) m_sent->current().pollrate = uint8_t(rate);
+    if (m_unsent) m_unsent->recheck();
+    updateBusState();
 }
 
 void MainWindow::slotRefreshProfile(quint8 iProfile) {

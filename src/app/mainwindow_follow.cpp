@@ -1,12 +1,21 @@
 // The on-mouse profile that follows the application in front: when a switch
-// may go, what it shows, and the rules page.
+// may go, what it shows, and the rules page; and the D-Bus interface, which
+// asks the window for what the mouse is to do.
 #include "mainwindow.h"
 
 #include "appfollower.h"
 #include "apprulesdialog.h"
+#include "batteryreading.h"
+#include "busnames.h"
 #include "kestpushbutton.h"
+#include "mousebus.h"
 #include "mousesession.h"
+#include "productdef.h"
 #include "profilepanel.h"
+#include "protocol.h"
+#include "settingsmerge.h"
+#include "settingsrange.h"
+#include "settingswrite.h"
 #include "unsentmark.h"
 
 void MainWindow::startFollowing() {
@@ -20,6 +29,7 @@ void MainWindow::startFollowing() {
     connect(m_session, &MouseSession::lentChanged, this, &MainWindow::updateFollowHold);
     updateFollowHold();
     m_follower->start();
+    startBus();
     // A damaged rules file is told with the other files' notices.
     showFileNotices();
 }
@@ -54,6 +64,7 @@ void MainWindow::profileOnMouse(int profile) {
     m_sent->currentProfile = uint8_t(profile);
     if (m_follower) m_follower->setMouseProfile(profile);
     if (m_unsent) m_unsent->recheck();
+    updateBusState();
 }
 
 void MainWindow::showRulesPage() {
@@ -62,4 +73,77 @@ void MainWindow::showRulesPage() {
     raise();
     AppRulesDialog dialog(m_follower, this, scale());
     dialog.exec();
+}
+
+void MainWindow::startBus() {
+    MouseBus::Hooks hooks;
+    hooks.selectProfile = [this](int profile, QString* error) {
+        return busSelectProfile(profile, error);
+    };
+    hooks.selectDpiStage = [this](int stage, QString* error) {
+        return busWrite([stage](DeviceSettings& s) { s.current().dpi = uint8_t(stage); }, error);
+    };
+    hooks.setReportRate = [this](int hz, QString* error) {
+        for (const uint8_t code : kReportRateCodes)
+            if (reportRateHz(code) == hz)
+                return busWrite([code](DeviceSettings& s) { s.current().pollrate = code; }, error);
+        *error = QStringLiteral("InvalidArgument");
+        return QStringLiteral("the report rate must be 125, 250, 500 or 1000 Hz, not %1").arg(hz);
+    };
+    hooks.dpiStageCount = [] { return dpiStageCount(); };
+    m_bus = new MouseBus(m_session, m_follower, hooks, this);
+    // Without a session bus (or with another window on it) the window works
+    // on without its interface.
+    m_bus->publish();
+    updateBusState();
+}
+
+void MainWindow::updateBusState() {
+    if (!m_bus) return;
+    const MouseProfile& p = m_sent->current();
+    m_bus->setMouseState(m_sent->currentProfile, p.dpi, reportRateHz(p.pollrate));
+}
+
+QString MainWindow::busSelectProfile(int profile, QString* errorName) {
+    if (m_writing || m_followSwitching || m_session->lentOut()) {
+        *errorName = QStringLiteral("Busy");
+        return QStringLiteral("the mouse is being written to");
+    }
+    // As the profile menu does it.
+    onSlotAction(profile);
+    return QString();
+}
+
+QString MainWindow::busWrite(const std::function<void(DeviceSettings&)>& change,
+                             QString* errorName) {
+    if (m_writing || m_followSwitching || m_session->lentOut()) {
+        *errorName = QStringLiteral("Busy");
+        return QStringLiteral("the mouse is being written to");
+    }
+    collectPages();
+    auto sent = std::make_unique<DeviceSettings>(*m_sent);
+    auto edited = std::make_unique<DeviceSettings>(*m_sent);
+    change(*edited);
+    SettingsWriteOptions options;
+    options.onFailure = SettingsWriteOptions::OnFailure::RestoreSent;
+    m_writing = true;
+    updateFollowHold();
+    const SettingsWriteResult r = m_session->writeAndWait(*edited, *sent, options);
+    m_writing = false;
+    if (r.result != kResultOk) {
+        updateFollowHold();
+        *errorName =
+            r.result == kResultMouseOff ? QStringLiteral("NoMouse") : QStringLiteral("Busy");
+        return r.result == kResultMouseOff
+                   ? QStringLiteral("the mouse is asleep or not connected")
+                   : QStringLiteral("writing to the mouse failed (result %1)").arg(r.result);
+    }
+    // What was written joins the window as a write of the tool's would.
+    mergeSavedChanges(*m_sent, *sent, *m_edited);
+    *m_sent = *sent;
+    refreshPages();
+    if (m_unsent) m_unsent->recheck();
+    updateFollowHold();
+    updateBusState();
+    return QString();
 }

@@ -1,5 +1,6 @@
 // The program's tray icon and its menu (show the window, profiles by
-// application, start with the desktop, quit); its tooltip names the mouse and any changes not yet on it.
+// application, start with the desktop, quit); its tooltip names the mouse and any changes not yet
+// on it.
 #pragma once
 
 #include <QCoreApplication>

@@ -173,7 +173,7 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        const QByteArray one = "[%General]\nEnabled=true\nDefault=0\n[Rules]\n1\\App=steam\n"
+        const QByteArray one = "[AppProfiles]\nEnabled=true\nDefault=0\n[Rules]\n1\\App=steam\n"
                                "1\\Profile=2\nsize=1\n";
         QTest::newRow("add") << one << QStringList{"add", "Game.desktop", "5"} << 0
                              << "enabled on\ndefault none\nrule steam 2\nrule game 5\n"
@@ -194,7 +194,7 @@ private slots:
                                       << "no rule";
         QTest::newRow("unknown action") << one << QStringList{"clear"} << 1 << ""
                                         << "expected list";
-        QTest::newRow("damaged") << QByteArray("[%General]\nDefault=9\n") << QStringList{"list"}
+        QTest::newRow("damaged") << QByteArray("[AppProfiles]\nDefault=9\n") << QStringList{"list"}
                                  << 5 << "enabled off\ndefault none\n"
                                  << "damaged";
     }

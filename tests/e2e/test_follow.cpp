@@ -1,0 +1,86 @@
+// The on-mouse profile follows the application in front, on an X server with
+// a window manager and through the desktop's D-Bus method, and the tool
+// edits the rules through the running window.
+#include "e2esession.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QtTest>
+
+namespace {
+
+QProcess* startClient(E2eSession& s, const QString& appId, const QString& title) {
+    return s.startProgram(QStringLiteral(FOCUS_WINDOW), {"--app-id", appId, title}, s.childEnv());
+}
+
+int cli(const E2eSession& s, const QStringList& args, QString* out = nullptr) {
+    QProcess p;
+    p.setProcessEnvironment(s.childEnv());
+    p.start(s.appFile(QStringLiteral("mousecfg-cli")), args);
+    if (!p.waitForFinished(20000)) return -1;
+    if (out) *out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+    return p.exitCode();
+}
+
+} // namespace
+
+class TestFollow : public QObject {
+    Q_OBJECT
+private slots:
+    void followsTheActiveWindow() {
+        E2eSession s;
+        SESSION_START(s, QStringList());
+        if (s.startBus().isEmpty()) QSKIP("dbus-daemon is not installed");
+        if (!s.startWindowManager()) QSKIP("openbox is not installed");
+        writeFollowRules(s);
+        SESSION_VERIFY(s, !s.startProgramWindow().isEmpty());
+        startClient(s, QStringLiteral("gamea"), QStringLiteral("Game A"));
+        startClient(s, QStringLiteral("org.example.GameB"), QStringLiteral("Game B"));
+        startClient(s, QStringLiteral("editor"), QStringLiteral("Editor"));
+        const QString a = s.waitForWindow(QStringLiteral("Game A"), 20000);
+        const QString b = s.waitForWindow(QStringLiteral("Game B"), 20000);
+        const QString other = s.waitForWindow(QStringLiteral("Editor"), 20000);
+        SESSION_VERIFY(s, !a.isEmpty() && !b.isEmpty() && !other.isEmpty());
+
+        s.xdotool({"windowactivate", "--sync", a});
+        SESSION_VERIFY(s, activeProfileBecomes(s, 1));
+        SESSION_VERIFY(s, osdTexts(s).contains(QStringLiteral("Profile 2")));
+        s.xdotool({"windowactivate", "--sync", b});
+        SESSION_VERIFY(s, activeProfileBecomes(s, 2));
+        // No rule: the default.
+        s.xdotool({"windowactivate", "--sync", other});
+        SESSION_VERIFY(s, activeProfileBecomes(s, 0));
+
+        // Switched off through the window: focus no longer moves the profile.
+        QString out;
+        QCOMPARE(cli(s, {"app-profile", "off"}, &out), 0);
+        s.xdotool({"windowactivate", "--sync", a});
+        QTest::qWait(1500);
+        QCOMPARE(activeProfile(s), 0);
+        const QString file = s.appFile(QStringLiteral("Configs/AppProfiles.ini"));
+        QCOMPARE(iniValue(file, "AppProfiles/Enabled"), QStringLiteral("false"));
+
+        // A desktop's script telling of a window the X server does not know.
+        QCOMPARE(cli(s, {"app-profile", "add", "Wayland.Only.Game", "5"}, &out), 0);
+        QCOMPARE(cli(s, {"app-profile", "on"}, &out), 0);
+        QDBusConnection bus = QDBusConnection::connectToBus(
+            s.childEnv().value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")), QStringLiteral("t"));
+        auto focus = [&](const QStringList& args) {
+            QDBusMessage m =
+                QDBusMessage::createMethodCall("io.mousecfg.mousecfg", "/io/mousecfg/mousecfg",
+                                               "io.mousecfg.mousecfg.Mouse", "ReportFocus");
+            for (const QString& arg : args)
+                m << arg;
+            return bus.call(m, QDBus::Block, 5000);
+        };
+        QCOMPARE(focus({"kwin", "", "", "wayland.only.game.desktop", "0"}).type(),
+                 QDBusMessage::ReplyMessage);
+        SESSION_VERIFY(s, activeProfileBecomes(s, 4));
+        QCOMPARE(focus({"elsewhere", "", "", "x", "0"}).errorName(),
+                 QStringLiteral("io.mousecfg.mousecfg.Error.InvalidArgument"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("t"));
+    }
+};
+
+QTEST_MAIN(TestFollow)
+#include "test_follow.moc"
