@@ -28,8 +28,10 @@ void MainWindow::startFollowing() {
     connect(m_session, &MouseSession::batteryChanged, this, &MainWindow::updateFollowHold);
     connect(m_session, &MouseSession::lentChanged, this, &MainWindow::updateFollowHold);
     updateFollowHold();
-    m_follower->start();
+    // The bus name first: the desktop's script tells the window in front as
+    // soon as it is loaded.
     startBus();
+    m_follower->start();
     // A damaged rules file is told with the other files' notices.
     showFileNotices();
 }
@@ -44,12 +46,14 @@ void MainWindow::updateFollowHold() {
 }
 
 void MainWindow::followSwitch(int profile) {
+    // The command goes first: the window's pages take longer to redraw than
+    // the mouse takes to switch.
+    m_followSwitching = true;
+    m_session->selectProfile(profile);
     // Shown as a switch the mouse made itself, with a notice since the user
     // did not ask for it here.
     slotRefreshProfile(quint8(profile));
     sendOsdMessage(tr("Profile") + QStringLiteral(" %1").arg(profile + 1));
-    m_followSwitching = true;
-    m_session->selectProfile(profile);
 }
 
 void MainWindow::followSwitchDone(int profile, int result) {

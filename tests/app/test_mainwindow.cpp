@@ -331,6 +331,11 @@ private slots:
         }));
         QVERIFY2(QTest::qWaitFor([&] { return osd.texts().filter("DPI ").size() >= 2; }),
                  qPrintable(osd.texts().join(" / ")));
+        // What the mouse changed itself is on it: only the window's own edit
+        // (the stage's value above) is left to send.
+        s.profiles[0].stages[1].y = w.sentSettings().profiles[0].stages[1].y;
+        w.onMouseChanged(active, rig.mouse.dpiStage(active), rig.mouse.reportRate(active));
+        QTRY_VERIFY(!w.unsentMarkShown());
     }
 
     void lastConnectionPulled() {

@@ -134,12 +134,6 @@ private slots:
         QTest::newRow("rule for profile 0")
             << rules + ".SetRule" << QVariantList{"steam", 0} << "InvalidArgument"
             << "profile must be 1-5, not 0";
-        QTest::newRow("rule without a name")
-            << rules + ".SetRule" << QVariantList{" ", 1} << "InvalidArgument"
-            << "name is empty";
-        QTest::newRow("no such rule")
-            << rules + ".RemoveRule" << QVariantList{"steam"} << "InvalidArgument"
-            << "no rule";
         QTest::newRow("default 6")
             << rules + ".SetDefaultProfile" << QVariantList{6} << "InvalidArgument"
             << "must be 0-5";
@@ -183,23 +177,6 @@ private slots:
         QCOMPARE(busProperty(kBusMouseInterface, "BatteryLevel"), QVariant(0));
         const QDBusMessage r = call(kBusMouseInterface, "SelectProfile", {1});
         QCOMPARE(r.errorName(), QString(kBusNoMouse));
-    }
-
-    // The tool edits the rules through the running window, not the file.
-    void toolGoesThroughTheWindow() {
-        TempAppDir tool;
-        QSignalSpy changed(&m_follower, &AppFollower::rulesChanged);
-        QProcess p;
-        p.start(APP_DIR "/mousecfg-cli",
-                {"--config-dir", tool.path(), "app-profile", "add", "Steam.desktop", "4"});
-        QVERIFY(QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 15000));
-        QCOMPARE(p.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
-                 "enabled off\ndefault none\nsource none\nrule steam 4\n");
-        QCOMPARE(changed.count(), 1);
-        const QList<AppRule> want{{"steam", 3}};
-        QCOMPARE(m_follower.rules().rules, want);
-        QVERIFY(!QFile::exists(tool.file("AppProfiles.ini")));
     }
 
 private:
