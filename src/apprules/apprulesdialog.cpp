@@ -314,6 +314,7 @@ void AppRulesDialog::showSource(FocusWatch::Source source, GnomeExtensionState g
         text = tr("The application in front is read from the active window of the X server.");
         break;
     case FocusWatch::Source::Sway:
+    case FocusWatch::Source::Wlroots:
         text = tr("The application in front is reported by the compositor.");
         break;
     case FocusWatch::Source::KWin:

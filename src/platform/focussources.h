@@ -1,5 +1,6 @@
-// The focus sources FocusWatch runs itself: X11's active window and a
-// compositor's i3-style IPC socket. Each hands the application in front to a
+// The focus sources FocusWatch runs itself: X11's active window, a
+// compositor's i3-style IPC socket and a wlroots compositor's toplevel list.
+// Each hands the application in front to a
 // callback and can list the applications with a window.
 #pragma once
 
@@ -86,6 +87,29 @@ private:
     QTimer* m_retry;
     QByteArray m_buffer;
     int m_failures = 0;
+};
+
+// The toplevel a wlroots compositor marks activated, from its foreign-toplevel
+// list on a Wayland connection of our own (not the toolkit's). The protocol
+// names no process, so the pid stays 0.
+class ToplevelFocus {
+public:
+    // Null when no compositor answers or it offers no toplevel list (or the
+    // program was built without the Wayland client library).
+    static std::unique_ptr<ToplevelFocus> open(FocusSink sink);
+    ~ToplevelFocus();
+    ToplevelFocus(const ToplevelFocus&) = delete;
+    ToplevelFocus& operator=(const ToplevelFocus&) = delete;
+
+    // The toplevel in front now, if there is one (else false).
+    bool inFront(FocusedApp& app) const;
+    // The app ids of the live toplevels.
+    QList<FocusedApp> running() const;
+
+private:
+    ToplevelFocus();
+    struct Impl;
+    std::unique_ptr<Impl> d;
 };
 
 // The view's application: app_id for Wayland clients, class and instance

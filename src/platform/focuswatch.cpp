@@ -3,6 +3,8 @@
 #include "desktopfocus.h"
 #include "focussources.h"
 
+#include <QFileInfo>
+
 Q_LOGGING_CATEGORY(lcFocus, "mousecfg.platform.focus", QtWarningMsg)
 
 namespace {
@@ -25,6 +27,7 @@ struct FocusWatch::Private {
     bool told = false;
     std::unique_ptr<X11Focus> x11;
     SwayFocus* sway = nullptr;
+    std::unique_ptr<ToplevelFocus> toplevel;
 };
 
 FocusWatch::FocusWatch(QObject* parent) : QObject(parent), d(std::make_unique<Private>()) {}
@@ -42,10 +45,15 @@ void FocusWatch::start() {
     const FocusSink sink = [this](const FocusedApp& app) { tell(app); };
     QString ipc = qEnvironmentVariable("SWAYSOCK");
     if (ipc.isEmpty()) ipc = qEnvironmentVariable("I3SOCK");
+    // A variable left behind by a compositor that is gone names no socket.
+    const bool swayIpc = wayland && !ipc.isEmpty() && QFileInfo::exists(ipc);
+    if (wayland && !swayIpc) d->toplevel = ToplevelFocus::open(sink);
     Source chosen = Source::None;
-    if (wayland && !ipc.isEmpty()) {
+    if (swayIpc) {
         d->sway = new SwayFocus(ipc, sink, this);
         chosen = Source::Sway;
+    } else if (d->toplevel) {
+        chosen = Source::Wlroots;
     } else if (wayland && desktopIs("KDE") && kwinScriptingAvailable() && startKWinFocusScript()) {
         chosen = Source::KWin;
     } else if (wayland && desktopIs("GNOME")) {
@@ -59,7 +67,7 @@ void FocusWatch::start() {
     qCDebug(lcFocus) << "Focus source:" << focusSourceName(chosen);
     setSource(chosen);
     FocusedApp now;
-    if (d->x11 && d->x11->inFront(now)) tell(now);
+    if ((d->x11 && d->x11->inFront(now)) || (d->toplevel && d->toplevel->inFront(now))) tell(now);
 }
 
 void FocusWatch::report(Source from, const FocusedApp& app) {
@@ -67,6 +75,7 @@ void FocusWatch::report(Source from, const FocusedApp& app) {
         // The desktop's own script speaks for the whole session: the other
         // watchers would see only some of its windows.
         d->x11.reset();
+        d->toplevel.reset();
         delete d->sway;
         d->sway = nullptr;
         setSource(from);
@@ -80,6 +89,8 @@ QList<FocusedApp> FocusWatch::running() const {
         apps = d->x11->running();
     else if (d->sway)
         apps = d->sway->running();
+    else if (d->toplevel)
+        apps = d->toplevel->running();
     for (FocusedApp& app : apps)
         app.executable = executableOf(app.pid);
     return apps;
@@ -108,6 +119,8 @@ const char* focusSourceName(FocusWatch::Source source) {
         return "x11";
     case FocusWatch::Source::Sway:
         return "sway";
+    case FocusWatch::Source::Wlroots:
+        return "wlroots";
     case FocusWatch::Source::KWin:
         return "kwin";
     case FocusWatch::Source::Gnome:

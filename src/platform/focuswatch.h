@@ -1,5 +1,5 @@
 // Which application is in front, told by the desktop as it changes: X11's
-// active window, a wlroots compositor's IPC, or the desktop's own script or
+// active window, a wlroots compositor's IPC or toplevel list, or the desktop's own script or
 // extension calling in over D-Bus. Event-driven; nothing is polled.
 #pragma once
 
@@ -12,7 +12,7 @@
 class FocusWatch : public QObject {
     Q_OBJECT
 public:
-    enum class Source { None, X11, Sway, KWin, Gnome };
+    enum class Source { None, X11, Sway, Wlroots, KWin, Gnome };
 
     explicit FocusWatch(QObject* parent = nullptr);
     ~FocusWatch() override;
@@ -39,5 +39,6 @@ private:
     std::unique_ptr<Private> d;
 };
 
-// "x11", "sway", "kwin", "gnome" or "none", as D-Bus and the tool show it.
+// "x11", "sway", "wlroots", "kwin", "gnome" or "none", as D-Bus and the
+// tool show it.
 const char* focusSourceName(FocusWatch::Source source);

@@ -1,6 +1,7 @@
 // The application in front, as the program's focus watch sees it on a real
-// X server with a window manager and on sway: two windows of different
-// applications take the focus in turn, and the watch names each in order.
+// X server with a window manager and on sway, through its IPC and through its
+// toplevel list: two windows of different applications take the focus in
+// turn, and the watch names each in order.
 #include "waylandsession.h"
 
 namespace {
@@ -29,9 +30,10 @@ Seen parse(const QByteArray& out) {
 }
 
 // Focuses each app with `focus` and checks the probe named it last, with no
-// line repeated for the same application.
+// line repeated for the same application, and `executable` as its program.
 void focusInTurn(const std::function<void(const QString&)>& focus,
-                 const std::function<QByteArray()>& output, const E2eSession& s) {
+                 const std::function<QByteArray()>& output, const E2eSession& s,
+                 const QString& executable = QStringLiteral("focus-window")) {
     for (const QString app : {"focus-one", "focus-two", "focus-one"}) {
         focus(app);
         SESSION_VERIFY(s, waitUntil(
@@ -46,7 +48,7 @@ void focusInTurn(const std::function<void(const QString&)>& focus,
         QVERIFY2(seen.focus[i] != seen.focus[i - 1], qPrintable(seen.focus.join(',')));
     QCOMPARE(seen.focus.mid(seen.focus.size() - 3),
              QStringList({"focus-one", "focus-two", "focus-one"}));
-    QCOMPARE(seen.executables.constLast(), QStringLiteral("focus-window"));
+    QCOMPARE(seen.executables.constLast(), executable);
     QVERIFY2(seen.running.contains("focus-one") && seen.running.contains("focus-two"),
              qPrintable(seen.running.join(';')));
 }
@@ -86,21 +88,28 @@ private slots:
             E2eSession::stop(c.get());
     }
 
-    void sway() {
+    void sway() { onSway(QStringLiteral("sway"), {}); }
+
+    // The toplevel list names no process: no executable is found.
+    void wlroots() { onSway(QStringLiteral("wlroots"), {"SWAYSOCK", "I3SOCK"}); }
+
+private:
+    void onSway(const QString& source, const QStringList& unset) {
         WaylandSession w;
         WAYLAND_START(w);
         for (const QString app : {"focus-one", "focus-two"}) {
             w.startFocusWindow(app, {"--app-id", app});
             QVERIFY(!w.waitForView(app, 10000).isEmpty());
         }
-        w.startHelper(QStringLiteral("probe"), QStringLiteral(FOCUS_PROBE), {});
+        w.startHelper(QStringLiteral("probe"), QStringLiteral(FOCUS_PROBE), {}, unset);
         const auto output = [&] { return readText(w.workDir() + QStringLiteral("/probe.out")); };
-        SESSION_VERIFY(w, waitUntil([&] { return output().contains("source sway"); }, 10000));
+        SESSION_VERIFY(
+            w, waitUntil([&] { return output().contains("source " + source.toUtf8()); }, 10000));
         focusInTurn(
             [&](const QString& app) {
                 w.swaymsg({"[app_id=" + app + "]", "focus"});
             },
-            output, w);
+            output, w, unset.isEmpty() ? QStringLiteral("focus-window") : QString());
     }
 };
 

@@ -151,8 +151,11 @@ QProcess* WaylandSession::startFocusWindow(const QString& title, const QStringLi
 }
 
 QProcess* WaylandSession::startHelper(const QString& name, const QString& built,
-                                      const QStringList& args) {
-    m_clients.emplace_back(spawn(name, helperCopy(built), args, childEnv()));
+                                      const QStringList& args, const QStringList& unset) {
+    QProcessEnvironment env = childEnv();
+    for (const QString& variable : unset)
+        env.remove(variable);
+    m_clients.emplace_back(spawn(name, helperCopy(built), args, env));
     return m_clients.back().get();
 }
 

@@ -26,8 +26,9 @@ public:
     // changes to `title`.out; `args` follow the title.
     QProcess* startFocusWindow(const QString& title, const QStringList& args = {});
     // Runs a copy of the built helper `built` in the session, its output in
-    // `name`.out.
-    QProcess* startHelper(const QString& name, const QString& built, const QStringList& args);
+    // `name`.out, without the variables named in `unset`.
+    QProcess* startHelper(const QString& name, const QString& built, const QStringList& args,
+                          const QStringList& unset = {});
 
     QString swaymsg(const QStringList& args, int* status = nullptr) const;
     // The windows in sway's tree (their nodes: name, app_id, pid, shell,
