@@ -7,6 +7,9 @@
 // wakeups per second while the focus stays where it is.
 //
 //   build/bench/app/bench_focus_switch [rounds]
+//
+// BENCH_TRACE=1 also prints the end of the program's focus and packet trace
+// on X11, with times since its start.
 #include "waylandsession.h"
 
 #include <QCoreApplication>
@@ -52,6 +55,12 @@ void measure(const char* where, const E2eSession& s, qint64 pid, int rounds,
             if (there || clock.elapsed() > 5000) break;
         }
         ms.push_back(clock.nsecsElapsed() / 1e6);
+        // The mouse finishes the switch (the profile's blocks are applied
+        // after the select) before the focus moves on, as a person's would.
+        QElapsedTimer pause;
+        pause.start();
+        while (pause.elapsed() < 300)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     }
     for (auto* v : {&ms, &asking, &polls})
         std::sort(v->begin(), v->end());
@@ -69,6 +78,12 @@ void measure(const char* where, const E2eSession& s, qint64 pid, int rounds,
 
 void onX11(int rounds) {
     E2eSession s;
+    if (qEnvironmentVariableIsSet("BENCH_TRACE")) {
+        s.setEnv("QT_LOGGING_RULES",
+                 "mousecfg.follow.debug=true\nmousecfg.device.packets.debug=true\n"
+                 "mousecfg.platform.focus.debug=true");
+        s.setEnv("QT_MESSAGE_PATTERN", "%{time process} %{message}");
+    }
     if (!s.startAll() || s.startBus().isEmpty() || !s.startWindowManager()) {
         std::printf("X11: cannot run: %s\n", qPrintable(s.error()));
         return;
@@ -85,6 +100,11 @@ void onX11(int rounds) {
     measure("X11", s, program->processId(), rounds, [&](const QString& title) {
         s.xdotool({"windowactivate", ids[title]});
     });
+    if (qEnvironmentVariableIsSet("BENCH_TRACE")) {
+        QFile f(s.workDir() + "/mousecfg.out");
+        f.open(QIODevice::ReadOnly);
+        std::printf("%s\n", f.readAll().right(5000).constData());
+    }
 }
 
 void onSway(int rounds) {

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QSocketNotifier>
+#include <QTimer>
 
 // The X headers come last: their macros (None, Bool, Status...) would clash
 // with Qt's names.
@@ -125,20 +126,26 @@ X11Focus::~X11Focus() {
 }
 
 void X11Focus::readEvents() {
-    bool changed = false;
-    // Drained whole: the notifier wakes once for what Xlib may have queued.
-    while (!m_lost && XPending(m_display)) {
-        XEvent event;
-        XNextEvent(m_display, &event);
-        if (event.type == PropertyNotify && event.xproperty.atom == m_activeAtom) changed = true;
+    for (;;) {
+        bool changed = false;
+        // Drained whole: the notifier wakes once for what Xlib may have queued.
+        while (!m_lost && XPending(m_display)) {
+            XEvent event;
+            XNextEvent(m_display, &event);
+            if (event.type == PropertyNotify && event.xproperty.atom == m_activeAtom)
+                changed = true;
+        }
+        if (m_lost) {
+            qCWarning(lcFocus) << "The X server went away; the window in front is no longer seen";
+            m_notifier->setEnabled(false);
+            return;
+        }
+        if (!changed) return;
+        FocusedApp app;
+        if (inFront(app)) m_sink(app);
+        // The lookups' round trips may have read the next change into Xlib's
+        // queue, which the socket will not announce again: look once more.
     }
-    if (m_lost) {
-        qCWarning(lcFocus) << "The X server went away; the window in front is no longer seen";
-        m_notifier->setEnabled(false);
-        return;
-    }
-    FocusedApp app;
-    if (changed && inFront(app)) m_sink(app);
 }
 
 bool X11Focus::inFront(FocusedApp& app) {
@@ -172,5 +179,7 @@ QList<FocusedApp> X11Focus::running() {
         FocusedApp app;
         if (describe(window, app)) apps << app;
     }
+    // Events the lookups read meanwhile wait in Xlib's queue, unannounced.
+    QTimer::singleShot(0, m_notifier.get(), [this] { readEvents(); });
     return apps;
 }
