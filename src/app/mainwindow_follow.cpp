@@ -126,7 +126,10 @@ QString MainWindow::busWrite(const std::function<void(DeviceSettings&)>& change,
     }
     collectPages();
     auto sent = std::make_unique<DeviceSettings>(*m_sent);
-    auto edited = std::make_unique<DeviceSettings>(*m_sent);
+    // The profile the window shows: a selection still on its way to the
+    // mouse goes first on the session's thread, and the value joins it.
+    sent->currentProfile = m_edited->currentProfile;
+    auto edited = std::make_unique<DeviceSettings>(*sent);
     change(*edited);
     SettingsWriteOptions options;
     options.onFailure = SettingsWriteOptions::OnFailure::RestoreSent;

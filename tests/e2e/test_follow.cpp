@@ -5,6 +5,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusVariant>
 #include <QtTest>
 
 namespace {
@@ -44,7 +45,7 @@ private slots:
 
         s.xdotool({"windowactivate", "--sync", a});
         SESSION_VERIFY(s, activeProfileBecomes(s, 1));
-        SESSION_VERIFY(s, osdTexts(s).contains(QStringLiteral("Profile 2")));
+        SESSION_VERIFY(s, waitUntil([&] { return osdTexts(s).contains("Profile 2"); }, 5000));
         s.xdotool({"windowactivate", "--sync", b});
         SESSION_VERIFY(s, activeProfileBecomes(s, 2));
         // No rule: the default.
@@ -76,6 +77,35 @@ private slots:
         QCOMPARE(focus({"kwin", "", "", "wayland.only.game.desktop", "0"}).type(),
                  QDBusMessage::ReplyMessage);
         SESSION_VERIFY(s, activeProfileBecomes(s, 4));
+
+        // The interface's methods reach the mouse, and its properties follow
+        // what the mouse did itself.
+        auto mouseCall = [&](const char* method, int value) {
+            QDBusMessage m =
+                QDBusMessage::createMethodCall("io.mousecfg.mousecfg", "/io/mousecfg/mousecfg",
+                                               "io.mousecfg.mousecfg.Mouse", method);
+            m << value;
+            return bus.call(m, QDBus::Block, 10000).type();
+        };
+        auto shown = [&](const char* name) {
+            QDBusMessage m =
+                QDBusMessage::createMethodCall("io.mousecfg.mousecfg", "/io/mousecfg/mousecfg",
+                                               "org.freedesktop.DBus.Properties", "Get");
+            m << "io.mousecfg.mousecfg.Mouse" << name;
+            return bus.call(m, QDBus::Block, 5000)
+                .arguments()
+                .value(0)
+                .value<QDBusVariant>()
+                .variant()
+                .toInt();
+        };
+        QCOMPARE(mouseCall("SelectProfile", 2), QDBusMessage::ReplyMessage);
+        SESSION_VERIFY(s, activeProfileBecomes(s, 1));
+        QCOMPARE(mouseCall("SetReportRate", 250), QDBusMessage::ReplyMessage);
+        QVERIFY(profileState(s.vm({"state"}), 1).contains(QLatin1String("(250 Hz)")));
+        QCOMPARE(s.vm({"press", "profile"}), QString());
+        SESSION_VERIFY(s,
+                       waitUntil([&] { return shown("Profile") == activeProfile(s) + 1; }, 10000));
         QDBusConnection::disconnectFromBus(QStringLiteral("t"));
     }
 };
