@@ -6,12 +6,9 @@
 #include "appfollower.h"
 #include "apprulesdialog.h"
 #include "batteryreading.h"
-#include "busnames.h"
-#include "kestpushbutton.h"
 #include "mousebus.h"
 #include "mousesession.h"
 #include "productdef.h"
-#include "profilepanel.h"
 #include "protocol.h"
 #include "settingsmerge.h"
 #include "settingsrange.h"
@@ -31,9 +28,9 @@ void MainWindow::startFollowing() {
     // The bus name first: the desktop's script tells the window in front as
     // soon as it is loaded.
     startBus();
+    // A damaged rules file is told with the other files' notices, shortly
+    // after start.
     m_follower->start();
-    // A damaged rules file is told with the other files' notices.
-    showFileNotices();
 }
 
 void MainWindow::updateFollowHold() {
@@ -109,7 +106,9 @@ void MainWindow::updateBusState() {
 }
 
 QString MainWindow::busSelectProfile(int profile, QString* errorName) {
-    if (m_writing || m_followSwitching || m_session->lentOut()) {
+    // A switch still on its way is no reason to refuse: the session's jobs
+    // run in order.
+    if (m_writing || m_session->lentOut()) {
         *errorName = QStringLiteral("Busy");
         return QStringLiteral("the mouse is being written to");
     }
@@ -120,7 +119,7 @@ QString MainWindow::busSelectProfile(int profile, QString* errorName) {
 
 QString MainWindow::busWrite(const std::function<void(DeviceSettings&)>& change,
                              QString* errorName) {
-    if (m_writing || m_followSwitching || m_session->lentOut()) {
+    if (m_writing || m_session->lentOut()) {
         *errorName = QStringLiteral("Busy");
         return QStringLiteral("the mouse is being written to");
     }

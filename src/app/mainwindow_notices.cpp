@@ -51,9 +51,10 @@ void MainWindow::bringForward() {
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);
     // A Wayland program may not take the focus for itself, but the
-    // compositor gives it to a window mapped anew.
-    if (isVisible() && !isActiveWindow() &&
-        QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    // compositor gives it to a window mapped anew. Whether the window is
+    // active is not asked: the compositor's word that it lost the keyboard
+    // may still be on its way.
+    if (isVisible() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         hide();
     show();
     raise();
