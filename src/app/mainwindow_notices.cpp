@@ -54,8 +54,7 @@ void MainWindow::bringForward() {
     // compositor gives it to a window mapped anew. Whether the window is
     // active is not asked: the compositor's word that it lost the keyboard
     // may still be on its way.
-    if (isVisible() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        hide();
+    if (isVisible() && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) hide();
     show();
     raise();
     activateWindow();
