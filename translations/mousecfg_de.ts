@@ -910,6 +910,10 @@
         <source>Keys are taken while this window has focus</source>
         <translation>Tasten nur, solange dieses Fenster aktiv ist</translation>
     </message>
+    <message>
+        <source>A delay must be between %1 and %2 ms.</source>
+        <translation>Eine Pause muss zwischen %1 und %2 ms liegen.</translation>
+    </message>
 </context>
 <context>
     <name>MacroSelectDialog</name>

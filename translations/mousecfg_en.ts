@@ -910,6 +910,10 @@
         <source>Keys are taken while this window has focus</source>
         <translation>Keys are taken while this window has focus</translation>
     </message>
+    <message>
+        <source>A delay must be between %1 and %2 ms.</source>
+        <translation>A delay must be between %1 and %2 ms.</translation>
+    </message>
 </context>
 <context>
     <name>MacroSelectDialog</name>

@@ -910,6 +910,10 @@
         <source>Keys are taken while this window has focus</source>
         <translation>Touches prises tant que cette fenêtre est active</translation>
     </message>
+    <message>
+        <source>A delay must be between %1 and %2 ms.</source>
+        <translation>Un délai doit être compris entre %1 et %2 ms.</translation>
+    </message>
 </context>
 <context>
     <name>MacroSelectDialog</name>

@@ -910,6 +910,10 @@
         <source>Keys are taken while this window has focus</source>
         <translation>仅在此窗口获得焦点时捕获按键</translation>
     </message>
+    <message>
+        <source>A delay must be between %1 and %2 ms.</source>
+        <translation>延迟必须在 %1 到 %2 毫秒之间。</translation>
+    </message>
 </context>
 <context>
     <name>MacroSelectDialog</name>

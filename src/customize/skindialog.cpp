@@ -80,19 +80,3 @@ void SkinDialog::retranslateFrame() {
     m_ok->setText(tr("OK"));
     m_cancel->setText(tr("Cancel"));
 }
-
-CountValidator::CountValidator(QObject* parent) : QIntValidator(1, 255, parent) {}
-
-QValidator::State CountValidator::validate(QString& input, int&) const {
-    if (input.isEmpty()) return Intermediate;
-    if (input.size() > 3 || input.at(0) == QLatin1Char('0')) return Invalid;
-    for (const QChar c : input)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return Invalid;
-    return input.toInt() <= top() ? Acceptable : Invalid;
-}
-
-int CountValidator::countOf(const QString& text) {
-    QString copy = text;
-    int pos = 0;
-    return CountValidator().validate(copy, pos) == Acceptable ? text.toInt() : 0;
-}

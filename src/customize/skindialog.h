@@ -5,7 +5,6 @@
 
 #include "kestdialogframe.h"
 
-#include <QIntValidator>
 #include <vector>
 
 class KestLabel;
@@ -57,16 +56,4 @@ private:
     KestLabel* m_title;
     KestPushButton* m_ok;
     KestPushButton* m_cancel;
-};
-
-// Counts typed by the user: 1-255 in plain digits. Unlike a bare integer
-// validator it refuses "0", leading zeros and signs while typing, so a field
-// is either empty or holds a count the mouse can use.
-class CountValidator : public QIntValidator {
-    Q_OBJECT
-public:
-    explicit CountValidator(QObject* parent = nullptr);
-    State validate(QString& input, int& pos) const override;
-    // The count a field shows, 0 when it holds none.
-    static int countOf(const QString& text);
 };

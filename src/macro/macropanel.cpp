@@ -288,10 +288,11 @@ void MacroPanel::buildControls() {
     m_defaultDelayBox = addCheck("chkDefaultDelay", {kRightX, kPanelY + 26, kRightW, 22});
     m_defaultDelay = new KestLineEdit(this);
     m_defaultDelay->setObjectName(QStringLiteral("defaultDelay"));
-    m_defaultDelay->setMaxLength(5);
-    m_defaultDelay->setValidator(new QIntValidator(0, 65535, m_defaultDelay));
+    setDelayRange(m_defaultDelay, 0);
     place(m_defaultDelay, {kRightX + 24, kPanelY + 52, 64, 24});
     connect(m_defaultDelay, &QLineEdit::textEdited, this, &MacroPanel::DefDelayChanged);
+    connect(m_defaultDelay, &QLineEdit::editingFinished, this,
+            [this] { settleDelay(m_defaultDelay); });
     m_msLabel = new KestLabel(QStringLiteral("ms"), this);
     place(m_msLabel, {kRightX + 94, kPanelY + 52, 40, 24});
     const int loopY[3] = {kPanelY + 86, kPanelY + 146, kPanelY + 172};
@@ -301,7 +302,7 @@ void MacroPanel::buildControls() {
     m_loopTime = new KestLineEdit(this);
     m_loopTime->setObjectName(QStringLiteral("loopTime"));
     m_loopTime->setMaxLength(3);
-    m_loopTime->setValidator(new QIntValidator(1, 255, m_loopTime));
+    m_loopTime->setValidator(new CountValidator(m_loopTime));
     place(m_loopTime, {kRightX + 24, kPanelY + 112, 64, 24});
     connect(m_loopTime, &QLineEdit::textEdited, this, &MacroPanel::LoopTimeChanged);
     m_recordingPanel = {m_recordDelays, m_defaultDelayBox, m_defaultDelay, m_msLabel,
@@ -325,10 +326,10 @@ void MacroPanel::buildControls() {
     place(m_keyName, {kRightX, kPanelY + 20, kRightW, 26});
     m_editDelay = new KestLineEdit(this);
     m_editDelay->setObjectName(QStringLiteral("editDelay"));
-    m_editDelay->setMaxLength(5);
-    m_editDelay->setValidator(new QIntValidator(10, 65535, m_editDelay));
+    setDelayRange(m_editDelay, m_unit);
     place(m_editDelay, {kRightX, kPanelY + 20, 90, 26});
     connect(m_editDelay, &QLineEdit::textEdited, this, &MacroPanel::EditDelayChanged);
+    connect(m_editDelay, &QLineEdit::editingFinished, this, [this] { settleDelay(m_editDelay); });
     m_editDistance = new KestLineEdit(this);
     m_editDistance->setObjectName(QStringLiteral("editDistance"));
     m_editDistance->setMaxLength(3);

@@ -158,6 +158,15 @@ private:
     void setBatch(bool on);
     void chooseMoveDirection(int index);
     void chooseMouseCommand(int index);
+    // The row of the delay step being edited, -1 when none is.
+    int editedDelayRow() const;
+    // A delay field takes digits from `bottom` up to the longest storable delay.
+    void setDelayRange(KestLineEdit* field, int bottom);
+    // Shows a delay field's value as it will be stored, before it is stored.
+    void settleDelay(KestLineEdit* field);
+    // True, after a notice naming the limits, when a delay field holds a value
+    // no step can store: it is refused rather than quietly changed.
+    bool refuseDelayOutOfRange();
 
     int notice(const QString& text, const QString& title = QString(), int kind = 2);
 

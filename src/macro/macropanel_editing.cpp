@@ -29,6 +29,9 @@ void MacroPanel::setStepAt(int row, const MacroStep& step) {
     m_model->item(row, 0)->setText(QString::number(step.map));
     m_model->item(row, 1)->setText(QString::number(step.dataH));
     m_model->item(row, 2)->setText(QString::number(step.dataL));
+    // A row is painted from all three columns: a change to the hidden one
+    // alone must still repaint the delay the row shows.
+    emit m_model->dataChanged(m_model->index(row, 0), m_model->index(row, 2));
 }
 
 namespace {
@@ -262,14 +265,49 @@ void MacroPanel::showStepEditor(int row) {
     setHook(keyEdit);
 }
 
-void MacroPanel::EditDelayChanged(const QString& text) {
+int MacroPanel::editedDelayRow() const {
     const int row = currentRow();
-    if (!m_editing || row < 0 || stepKind(stepAt(row)) != kStepDelay) return;
+    return m_editing && row >= 0 && stepKind(stepAt(row)) == kStepDelay ? row : -1;
+}
+
+void MacroPanel::EditDelayChanged(const QString& text) {
+    const int row = editedDelayRow();
+    if (row < 0) return;
     // A number still being typed ("6" on the way to "65535") is not taken.
     bool ok = false;
     const int ms = text.toInt(&ok);
-    if (!ok || ms < 10) return;
+    if (!ok || ms < m_unit || ms > maxDelayMs(m_unit)) return;
     setStepAt(row, delayStep(delayCountFromMs(ms, m_unit)));
+}
+
+void MacroPanel::setDelayRange(KestLineEdit* field, int bottom) {
+    const int top = maxDelayMs(m_unit);
+    field->setValidator(new CountValidator(bottom, top, field));
+    field->setMaxLength(int(QString::number(top).size()));
+}
+
+void MacroPanel::settleDelay(KestLineEdit* field) {
+    if (!field->hasAcceptableInput()) return;
+    // Whole units: 123 with a 10 ms unit is stored, and so shown, as 120.
+    const int ms = storedDelayMs(field->text().toInt(), m_unit);
+    const QString shown = QString::number(ms);
+    if (field->text() != shown) field->setText(shown);
+    const int row = editedDelayRow();
+    if (field == m_editDelay && row >= 0) setStepAt(row, delayStep(delayCountFromMs(ms, m_unit)));
+}
+
+bool MacroPanel::refuseDelayOutOfRange() {
+    for (KestLineEdit* field : {m_defaultDelay, m_editDelay}) {
+        // The step's field counts only while it edits a delay; an empty
+        // default delay is stored as none.
+        const bool used = field == m_editDelay ? editedDelayRow() >= 0 : !field->text().isEmpty();
+        if (!used || field->hasAcceptableInput()) continue;
+        const auto* range = static_cast<const QIntValidator*>(field->validator());
+        notice(tr("A delay must be between %1 and %2 ms.").arg(range->bottom()).arg(range->top()));
+        field->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
 }
 
 void MacroPanel::EditMoveChanged(const QString& text) {
@@ -317,10 +355,15 @@ void MacroPanel::chooseMouseCommand(int index) {
 
 void MacroPanel::endEdit(bool save) {
     if (m_list->count() == 0 && save) return;
-    if (save)
+    if (save) {
+        if (refuseDelayOutOfRange()) return;
+        // SAVE may come without the fields losing the focus first.
+        settleDelay(m_defaultDelay);
+        settleDelay(m_editDelay);
         saveMacro(m_current);
-    else
+    } else {
         loadMacro(m_current);
+    }
     m_editing = false;
     setHook(false);
     for (QWidget* w : std::as_const(m_editorPanel))

@@ -19,6 +19,13 @@
 // The macros as a library: the list, loading and saving, NEW, CHANGE NAME,
 // DELETE, IMPORT, EXPORT and GUN SET.
 
+namespace {
+// Loop counts the mouse cannot hold (a damaged file, an emptied field) are 1.
+QString loopCountText(const QString& text) {
+    return QString::number(qMax(CountValidator::countOf(text), 1));
+}
+} // namespace
+
 // ---- Macros -----------------------------------------------------------------
 
 void MacroPanel::rebuildList(const QString& current) {
@@ -57,7 +64,7 @@ void MacroPanel::loadMacro(const QString& name) {
         m_loopBoxes[i]->setChecked(f.loopType == i + 1);
     }
     m_defaultDelay->setText(f.defaultDelay);
-    m_loopTime->setText(f.loopTime);
+    m_loopTime->setText(loopCountText(f.loopTime));
     setSteps(f.steps);
     if (m_model->rowCount() > 0) SelectRow(m_model->rowCount() - 1);
 }
@@ -70,7 +77,7 @@ MacroFile MacroPanel::editorMacro(const QString& name) const {
     f.delayType = m_delayType;
     for (int i = 0; i < 3; ++i)
         if (m_loopBoxes[i]->isChecked()) f.loopType = i + 1;
-    f.loopTime = m_loopTime->text();
+    f.loopTime = loopCountText(m_loopTime->text());
     return f;
 }
 

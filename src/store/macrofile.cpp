@@ -5,6 +5,7 @@
 #include "paths.h"
 
 #include <algorithm>
+#include <limits>
 
 MacroStep keyStep(uint8_t usage, bool press) {
     return {uint8_t(press ? kStepPress | kStepKey : kStepKey), usage, 0};
@@ -72,6 +73,16 @@ int delayCount(const MacroStep& step) {
 int delayCountFromMs(int ms, int unit) {
     if (unit <= 0) unit = 10;
     return std::clamp(ms / unit, 0, kMaxDelayCount);
+}
+
+int maxDelayMs(int unit) {
+    if (unit <= 0) unit = 10;
+    // The unit comes from a product file: a huge one must not overflow.
+    return int(std::min<qint64>(qint64(kMaxDelayCount) * unit, std::numeric_limits<int>::max()));
+}
+
+int storedDelayMs(int ms, int unit) {
+    return delayCountFromMs(ms, unit) * (unit > 0 ? unit : 10);
 }
 
 namespace {

@@ -64,6 +64,10 @@ MacroStep delayStep(int count);
 int delayCount(const MacroStep& step);
 // Milliseconds to units (integer division), clamped to two bytes.
 int delayCountFromMs(int ms, int unit);
+// The longest delay a step can hold, in milliseconds.
+int maxDelayMs(int unit);
+// What a delay of `ms` becomes once stored: whole units, at most maxDelayMs().
+int storedDelayMs(int ms, int unit);
 
 // The macro as the editor shows it. The two number fields are kept as the
 // text the file gives them, so that a missing file shows empty fields.

@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -90,6 +91,8 @@ private slots:
     void mouseStepsFollowTheDelayType();
     void handInsertionsStopAtWhatAButtonHolds();
     void editingSteps();
+    void loopCountsStayInRange();
+    void delaysAreStoredAsShown();
     void cancelRestoresTheFileAfterARename();
     void recordingFromTheHook();
     void macroListOperations();
@@ -250,6 +253,45 @@ void TestMacroPage::editingSteps() {
     QCOMPARE(enable.last().at(0).toBool(), true);
     QCOMPARE(stepsText(readMacroFile(QStringLiteral("m")).steps),
              QStringLiteral("132,0,95 6,25,153 2,249,0 1,0,4"));
+}
+
+void TestMacroPage::loopCountsStayInRange() {
+    // LoopTime in the file, typed over it (nullptr: nothing), what shows and SAVE stores.
+    const char* rows[][3] = {{"999", nullptr, "1"}, {"0", nullptr, "1"}, {"-4", nullptr, "1"},
+                             {"12", nullptr, "12"}, {"3", "999", "99"},  {"3", "", "1"}};
+    for (const auto& r : rows) {
+        MacroFile m{QStringLiteral("m"), {}, {}, 0, 1, QLatin1String(r[0])};
+        QVERIFY(writeMacroFile(m) && addToMacroList(m.name));
+        MacroPanel page;
+        auto* loops = page.findChild<KestLineEdit*>(QStringLiteral("loopTime"));
+        if (r[1]) loops->clear(), QTest::keyClicks(loops, QLatin1String(r[1]));
+        QCOMPARE(loops->text(), QLatin1String(r[1] && !*r[1] ? "" : r[2])); // emptied stays so
+        press(page, "btnSave");
+        QCOMPARE(readMacroFile(m.name).loopTime, QLatin1String(r[2]));
+    }
+}
+
+void TestMacroPage::delaysAreStoredAsShown() {
+    // Default delay in the file, typed delay, shown after Return, step stored ("": refused).
+    const char* rows[][4] = {
+        {"10", "123", "120", "6,0,12"}, {"10", "99999", "99990", "6,39,15"},
+        {"10", "5", "5", ""},           {"0", "999999", "99990", "6,39,15"},
+        {"999999", "20", "20", ""},     {"9", "655350", "655350", "6,255,255"}};
+    for (const auto& r : rows) {
+        MacroFile m{QStringLiteral("m"), {delayStep(1)}, QLatin1String(r[0]), 0, 0, {}};
+        QVERIFY(writeMacroFile(m) && addToMacroList(m.name));
+        MacroPanel page;
+        press(page, "btnEdit");
+        auto* delay = page.findChild<KestLineEdit*>(QStringLiteral("editDelay"));
+        QSignalSpy changed(page.stepView()->model(), &QAbstractItemModel::dataChanged);
+        QTest::keyClicks(delay, QStringLiteral("\b\b%1\r").arg(QLatin1String(r[1]))); // over "10"
+        QCOMPARE(delay->text(), QLatin1String(r[2]));
+        const QString told = answering([&] { press(page, "btnSave"); }).join(QString());
+        QCOMPARE(told.contains(QLatin1String("655350 ms")), !*r[3]); // the limit is named
+        QCOMPARE(stepsText(readMacroFile(m.name).steps), QLatin1String(*r[3] ? r[3] : "6,0,1"));
+        // The list is last told of the whole row, so it shows what was stored at once.
+        if (*r[3]) QCOMPARE(changed.last().at(0).toModelIndex().column(), 0);
+    }
 }
 
 void TestMacroPage::cancelRestoresTheFileAfterARename() {
