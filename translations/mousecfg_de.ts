@@ -1108,6 +1108,14 @@
         <translation>MAUS AUS</translation>
     </message>
     <message>
+        <source>mouse not connected</source>
+        <translation>Maus nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Battery level</source>
+        <translation>Akkustand</translation>
+    </message>
+    <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
         <translation>Verbinden Sie die Maus zum Aktualisieren der Firmware per Kabel mit dem Computer.</translation>
     </message>

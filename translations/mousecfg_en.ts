@@ -1108,6 +1108,14 @@
         <translation>MOUSE OFF</translation>
     </message>
     <message>
+        <source>mouse not connected</source>
+        <translation>mouse not connected</translation>
+    </message>
+    <message>
+        <source>Battery level</source>
+        <translation>Battery level</translation>
+    </message>
+    <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
         <translation>To update the firmware, please connect to the computer with a cable.</translation>
     </message>

@@ -1108,6 +1108,14 @@
         <translation>ÉTEINTE</translation>
     </message>
     <message>
+        <source>mouse not connected</source>
+        <translation>souris non connectée</translation>
+    </message>
+    <message>
+        <source>Battery level</source>
+        <translation>Niveau de batterie</translation>
+    </message>
+    <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
         <translation>Pour mettre à jour le firmware, reliez la souris à l&apos;ordinateur avec un câble.</translation>
     </message>

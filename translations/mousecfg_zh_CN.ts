@@ -1108,6 +1108,14 @@
         <translation>鼠标关闭</translation>
     </message>
     <message>
+        <source>mouse not connected</source>
+        <translation>鼠标未连接</translation>
+    </message>
+    <message>
+        <source>Battery level</source>
+        <translation>电池电量</translation>
+    </message>
+    <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
         <translation>更新固件前，请用线缆将鼠标连接到电脑。</translation>
     </message>

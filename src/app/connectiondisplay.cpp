@@ -24,11 +24,15 @@ ConnectionDisplay::ConnectionDisplay(QWidget* window)
     m_chargeIcon->setSkinImage(QStringLiteral("/skin/lightning.png"));
     m_chargeIcon->setProperty("logicalRect", QRect(164, 584, 26, 40));
     m_chargeIcon->hide();
+    describe();
 }
 
 void ConnectionDisplay::showConnection(int state, bool known) {
     m_state = state;
     m_known = known;
+    // A mouse unplugged took its level with it; the next report brings one.
+    if (state == 3) m_batteryKnown = false;
+    describe();
     // Nothing is shown before the mouse was looked for, and no level before
     // one was reported.
     m_battery->setVisible(state >= 2 && m_batteryKnown);
@@ -44,6 +48,7 @@ void ConnectionDisplay::showBattery(const BatteryState& b) {
         m_battery->setCaption(tr("MOUSE OFF"));
         m_battery->setTextVisible(true);
         m_chargeIcon->hide();
+        describe();
         return;
     }
     m_battery->setOffLook(false);
@@ -54,6 +59,18 @@ void ConnectionDisplay::showBattery(const BatteryState& b) {
         writeBattery(b.level);
     }
     m_battery->setValue(b.wired ? 100 : b.level);
+    describe();
+}
+
+void ConnectionDisplay::describe() {
+    // Assistive tools read the bar's value: it holds a level only while one
+    // is shown, never the last one of a mouse that is gone or asleep.
+    const bool gone = m_state == 3;
+    const bool off = m_battery->offLook();
+    if (gone || off || !m_batteryKnown) m_battery->setValue(0);
+    const QString none = gone ? tr("mouse not connected") : off ? tr("MOUSE OFF") : QString();
+    m_battery->setAccessibleName(none.isEmpty() ? tr("Battery level") : none);
+    m_battery->setAccessibleDescription(none);
 }
 
 void ConnectionDisplay::paintFrame(QPainter& painter) const {

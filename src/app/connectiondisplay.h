@@ -35,6 +35,9 @@ public:
     bool chargingIconVisible() const;
 
 private:
+    // What assistive tools are told of the bar.
+    void describe();
+
     QWidget* m_window;
     KestProgressBar* m_battery;
     KestLabel* m_dongleIcon;

@@ -31,6 +31,7 @@
 #include "windowchrome.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -102,13 +103,13 @@ const QVector<MainWindow::CommandButton>& MainWindow::commandButtons() {
          &kCommand,
          &W::updateFirmware,
          kHeld | kOnPress},
-        // The five on-mouse profiles only show which one is in use; the menu
-        // below them is what switches.
-        {"slot0", nullptr, {24, 84, 246, 32}, &kSlot, &W::refreshPages, kHeld},
-        {"slot1", nullptr, {24, 122, 246, 32}, &kSlot, &W::refreshPages, kHeld},
-        {"slot2", nullptr, {24, 160, 246, 32}, &kSlot, &W::refreshPages, kHeld},
-        {"slot3", nullptr, {24, 198, 246, 32}, &kSlot, &W::refreshPages, kHeld},
-        {"slot4", nullptr, {24, 236, 246, 32}, &kSlot, &W::refreshPages, kHeld},
+        // The five on-mouse profiles: each shows whether it is in use and
+        // switches to it, as its entry in the menu below them does.
+        {"slot0", nullptr, {24, 84, 246, 32}, &kSlot, &W::chooseSlot<0>, kHeld},
+        {"slot1", nullptr, {24, 122, 246, 32}, &kSlot, &W::chooseSlot<1>, kHeld},
+        {"slot2", nullptr, {24, 160, 246, 32}, &kSlot, &W::chooseSlot<2>, kHeld},
+        {"slot3", nullptr, {24, 198, 246, 32}, &kSlot, &W::chooseSlot<3>, kHeld},
+        {"slot4", nullptr, {24, 236, 246, 32}, &kSlot, &W::chooseSlot<4>, kHeld},
         {"btnSlotMenu", nullptr, {24, 278, 246, 28}, &kDropDown, nullptr, kHeld},
         {"btnAppRules",
          QT_TR_NOOP("Profiles by Application"),
@@ -175,6 +176,9 @@ MainWindow::MainWindow(QWidget* parent)
     buildPages();
     refreshPages(); // brings the settings into range before a page shows them
     selectTab(ledDisable() ? CustomizeTab : LightingTab);
+    // The keyboard starts on the tab shown, never on the window's close
+    // button: Enter right after the start must not end the program.
+    m_tabButtons[m_tab]->setFocus(Qt::OtherFocusReason);
     retranslate();
     m_nameEdit->setText(m_edited->profileNames[m_edited->currentProfile]);
 
@@ -235,6 +239,8 @@ void MainWindow::buildControls() {
         b->setProperty("logicalRect", c.rect);
         const auto run = c.run;
         const bool onPress = c.flags & kOnPress;
+        // The press signal also comes for a click without a press (an
+        // assistive tool's "Press"), once either way.
         if (run && onPress)
             connect(b, &KestPushButton::EnterSignal, this, [this, run] { (this->*run)(); });
         // Whatever a click did may have met a file the user should hear of.
@@ -246,8 +252,17 @@ void MainWindow::buildControls() {
     m_mice = std::make_unique<MouseChooser>(
         button(QStringLiteral("btnMouse")),
         [this](const QString& product) { m_session->switchMouse(product); });
-    for (int i = 0; i < 4; ++i)
+    // Checked is the selected tab, which assistive tools read; their
+    // "Toggle" checks a tab without a click.
+    auto* tabs = new QButtonGroup(this);
+    for (int i = 0; i < 4; ++i) {
         m_tabButtons << button(QStringLiteral("tab%1").arg(i));
+        m_tabButtons.last()->setCheckable(true);
+        tabs->addButton(m_tabButtons.last(), i);
+    }
+    connect(tabs, &QButtonGroup::idToggled, this, [this](int tab, bool checked) {
+        if (checked && tab != m_tab) selectTab(tab);
+    });
     m_slots = std::make_unique<ProfileSlots>(this, [this](int i) { onSlotAction(i); });
 
     m_titleLabel = new KestLabel(readMouseList0(), this);
@@ -292,7 +307,8 @@ void MainWindow::setupTabOrder() {
         for (const char* name : names)
             order << button(QLatin1String(name));
     };
-    add({"tab0", "tab1", "tab2", "tab3", "btnSlotMenu", "btnProfileList"});
+    add({"tab0", "tab1", "tab2", "tab3", "slot0", "slot1", "slot2", "slot3", "slot4", "btnSlotMenu",
+         "btnProfileList"});
     order << m_nameEdit;
     add({"btnApplyName", "btnAdd", "btnCopy", "btnDelete", "btnReset", "btnResetAll",
          "btnLoadConfig", "btnSaveConfig", "btnImportProfile", "btnExportProfile"});
@@ -341,6 +357,7 @@ void MainWindow::selectTab(int index) {
     if (index == LightingTab && ledDisable()) index = CustomizeTab;
     if (index < 0 || index > MacroTab) return;
     ensurePage(index);
+    // Set first: checking the tab's button below comes back here.
     m_tab = index;
     for (int i = 0; i < m_tabButtons.size(); ++i)
         m_tabButtons[i]->setSelected(i == index);

@@ -186,7 +186,11 @@ private:
     void startFirmwareUpdate(bool cableSeen);
 
     // What the command buttons do.
-    template <int Tab> void showTab() { selectTab(Tab); }
+    // A tab already shown stays as it is: a click that also checked it ran once.
+    template <int Tab> void showTab() {
+        if (m_tab != Tab) selectTab(Tab);
+    }
+    template <int Slot> void chooseSlot() { onSlotAction(Slot); }
     void closeWindow();
     void applyAndClose();
     void cancelEdits();

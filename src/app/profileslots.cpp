@@ -14,7 +14,6 @@ ProfileSlots::ProfileSlots(QWidget* window, std::function<void(int)> chosen)
     for (int i = 0; i < kProfileCount; ++i) {
         m_buttons << window->findChild<KestPushButton*>(QStringLiteral("slot%1").arg(i),
                                                         Qt::FindDirectChildrenOnly);
-        m_buttons.last()->setFocusPolicy(Qt::NoFocus);
         auto* a = new KestAction(m_menu);
         m_menu->addAction(a);
         m_actions << a;

@@ -1,5 +1,5 @@
 // The window's on-mouse profile column: five buttons that show which profile
-// the mouse uses and the menu under them that switches it.
+// the mouse uses and the menu under them; both switch it.
 #pragma once
 
 #include <QCoreApplication>

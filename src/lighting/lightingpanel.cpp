@@ -86,7 +86,8 @@ LightingPanel::LightingPanel(QWidget* parent)
     for (KestLabel* l : {m_brightValue, m_speedValue, m_sleepValue})
         l->setTextColor(kValueColour);
     connect(m_swatch, &DefaultColorArea::ClickedSignal, this, &LightingPanel::color_clicked);
-    connect(m_moveOff, &QCheckBox::clicked, this, &LightingPanel::checkbtn_clicked);
+    // Toggled, not clicked: assistive tools toggle without a click.
+    connect(m_moveOff, &QCheckBox::toggled, this, &LightingPanel::checkbtn_clicked);
     for (QWidget* w : {static_cast<QWidget*>(m_sleepLabel), static_cast<QWidget*>(m_sleep),
                        static_cast<QWidget*>(m_sleepValue), static_cast<QWidget*>(m_moveOff)})
         w->setVisible(m_sleepShown);

@@ -52,7 +52,8 @@ DpiStagePanel::DpiStagePanel(QWidget* parent)
     connect(m_sleepSlider, &QSlider::valueChanged, this, &DpiStagePanel::slider_clicked);
     connect(m_sleepSlider, &KestSlider::SliderMouseSignal, this,
             &DpiStagePanel::slotSliderMouseChange);
-    connect(m_moveOffBox, &QCheckBox::clicked, this, &DpiStagePanel::checkbtn_clicked);
+    // Toggled, not clicked: assistive tools toggle without a click.
+    connect(m_moveOffBox, &QCheckBox::toggled, this, &DpiStagePanel::checkbtn_clicked);
 
     readProduct();
     retranslate();

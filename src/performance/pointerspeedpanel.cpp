@@ -88,7 +88,8 @@ PointerSpeedPanel::PointerSpeedPanel(QWidget* parent)
             &PointerSpeedPanel::sValueChangedSlot);
     for (QCheckBox* box :
          {m_sync, m_lift1, m_lift2, m_angle, m_jitter, m_wake, m_modes[0], m_modes[1], m_modes[2]})
-        connect(box, &QCheckBox::clicked, this, &PointerSpeedPanel::checkbtn_clicked);
+        // Toggled, not clicked: assistive tools and keys toggle without a click.
+        connect(box, &QCheckBox::toggled, this, &PointerSpeedPanel::checkbtn_clicked);
     connect(m_settingButton, &QPushButton::clicked, this, &PointerSpeedPanel::btn_clicked);
 
     retranslate();

@@ -33,7 +33,18 @@ ReportRatePanel::ReportRatePanel(QWidget* parent)
     m_liftGroup->addButton(m_lift1, 0);
     m_liftGroup->addButton(m_lift2, 1);
     m_lift2->setChecked(true);
-    connect(m_liftGroup, &QButtonGroup::idClicked, this, &ReportRatePanel::onRadioChanged);
+    // A click on the lift shown sends it again; assistive tools toggle
+    // without a click. A click that toggled has been sent by then.
+    connect(m_liftGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (!checked) return;
+        m_toggledLift = id;
+        onRadioChanged();
+    });
+    connect(m_liftGroup, &QButtonGroup::idPressed, this, [this] { m_toggledLift = -1; });
+    connect(m_liftGroup, &QButtonGroup::idClicked, this, [this](int id) {
+        if (id != m_toggledLift) onRadioChanged();
+        m_toggledLift = -1;
+    });
 
     retranslate();
     applyScale();

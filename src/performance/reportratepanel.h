@@ -71,6 +71,7 @@ private:
 
     MouseProfile m_profile;
     quint8 m_lift = 2;
+    int m_toggledLift = -1; // the lift button a toggle just sent, until its click
     KestLabel* m_rateTitle;
     KestPushButton* m_rateButton;
     KestMenu* m_menu;

@@ -3,6 +3,7 @@
 #include "kitscale.h"
 #include "kittheme.h"
 
+#include <QButtonGroup>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -20,6 +21,11 @@ KestPushButton::KestPushButton(const QStringList& images, QWidget* parent)
     // user was typing.
     setFocusPolicy(Qt::TabFocus);
     refreshFont();
+    // Connected first, so the press signal comes before anyone's click slot.
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (!m_pressSignalled) emit EnterSignal(this);
+        m_pressSignalled = false;
+    });
 }
 
 void KestPushButton::setStateImages(const QStringList& images) {
@@ -39,6 +45,7 @@ KestPushButton::VisualState KestPushButton::visualState() const {
 }
 
 void KestPushButton::setSelected(bool selected) {
+    if (isCheckable()) setChecked(selected);
     if (m_selected == selected) return;
     m_selected = selected;
     update();
@@ -130,8 +137,40 @@ void KestPushButton::leaveEvent(QEvent* event) {
 
 void KestPushButton::mousePressEvent(QMouseEvent* event) {
     // Listeners must know the pressed button before its menu runs modally.
-    if (event->button() == Qt::LeftButton && isEnabled()) emit EnterSignal(this);
+    if (event->button() == Qt::LeftButton && isEnabled()) {
+        m_pressSignalled = true;
+        emit EnterSignal(this);
+    }
     QPushButton::mousePressEvent(event);
+    // A menu ran from the press; no click follows it.
+    if (menu()) m_pressSignalled = false;
+}
+
+// A press that ends without a click (released outside, focus lost) leaves
+// the next click to send its own press signal; a key or button let go while
+// another still holds the button down does not end it.
+void KestPushButton::mouseReleaseEvent(QMouseEvent* event) {
+    QPushButton::mouseReleaseEvent(event);
+    if (!isDown()) m_pressSignalled = false;
+}
+
+void KestPushButton::keyReleaseEvent(QKeyEvent* event) {
+    QPushButton::keyReleaseEvent(event);
+    if (!isDown()) m_pressSignalled = false;
+}
+
+void KestPushButton::focusInEvent(QFocusEvent* event) {
+    QPushButton::focusInEvent(event);
+    // The toolkit leaves one Tab stop per button group; the window's tabs
+    // are a group and each stays a stop.
+    if (QButtonGroup* tabs = group())
+        for (QAbstractButton* b : tabs->buttons())
+            b->setFocusPolicy(focusPolicy());
+}
+
+void KestPushButton::focusOutEvent(QFocusEvent* event) {
+    QPushButton::focusOutEvent(event);
+    if (!isDown()) m_pressSignalled = false;
 }
 
 void KestPushButton::keyPressEvent(QKeyEvent* event) {
@@ -141,6 +180,7 @@ void KestPushButton::keyPressEvent(QKeyEvent* event) {
         QPushButton::keyPressEvent(event);
         return;
     }
+    m_pressSignalled = true;
     emit EnterSignal(this);
     // Space clicks on release, as every button does; Enter clicks at once
     // (outside a dialog a plain button would ignore it).

@@ -24,7 +24,8 @@ public:
     QString imageFor(VisualState state) const;
     VisualState visualState() const;
 
-    // Keeps the button drawn as pressed (a selected tab or slot button).
+    // Keeps the button drawn as pressed (a selected tab or slot button); a
+    // checkable button is checked with it, so assistive tools see the choice.
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }
     // Forces the hover look on or off, for markers lit from elsewhere.
@@ -44,7 +45,8 @@ public:
 
 signals:
     // Left press (or Space/Enter from the keyboard) on an enabled button,
-    // before any menu opens.
+    // before any menu opens; a click that came without a press (click(), an
+    // assistive tool's "Press") sends it just before `clicked`. Once per press.
     void EnterSignal(KestPushButton* button);
     // The pointer entered (true) or left (false) the button.
     void OverSignal(KestPushButton* button, bool over);
@@ -55,6 +57,10 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -62,6 +68,7 @@ private:
     bool m_hover = false;
     bool m_forcedHover = false;
     bool m_selected = false;
+    bool m_pressSignalled = false; // EnterSignal went out for the press now ending
     int m_number = 0;
     int m_fontPixels = 0;
     QColor m_textColor;

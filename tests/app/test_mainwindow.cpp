@@ -21,6 +21,7 @@
 #include "testutil.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -343,10 +344,15 @@ private slots:
         BoxAnswerer boxes;
         StartedWindow w;
         w.show();
+        w.tellBattery(false, 30, false, true); // on the cable the bar holds 100
         rig.mouse.unplug(vm::Link::Receiver);
         bool stillOpenAfterOne = false;
+        auto* bar = QAccessible::queryAccessibleInterface(w.findChild<KestProgressBar*>());
+        QStringList unplugged;
         // Plugging back closes the box by itself; one collection is not a connection.
         boxes.whileDisconnected = [&] {
+            unplugged << bar->valueInterface()->currentValue().toString()
+                      << bar->text(QAccessible::Name);
             rig.mouse.plug(vm::Link::Receiver);
             w.interface("HID#VID_248A&PID_FA02&Col01", true);
             QTest::qWait(300);
@@ -359,7 +365,30 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
         QVERIFY(QTest::qWaitFor([&] { return !w.warningBoxOpen(); }));
         QVERIFY(stillOpenAfterOne);
+        QCOMPARE(unplugged, QStringList({"0", "mouse not connected"}));
         QVERIFY(QTest::qWaitFor([&] { return deviceHandles().receiverCommand.isOpen(); }));
+    }
+
+    // The window worked through accessibility actions alone, as a screen reader does.
+    void accessibilityActionsReachTheMouse() {
+        Rig rig(vm::Link::Receiver);
+        BoxAnswerer boxes;
+        StartedWindow w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(QApplication::focusWidget(), w.button("tab0")); // the tab shown, not Close
+        auto act = [](QObject* control, const QString& action) {
+            QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(action);
+        };
+        act(w.button("tab2"), QAccessibleActionInterface::toggleAction());
+        QCOMPARE(w.currentTab(), int(MainWindow::DpiTab));
+        act(w.button("slot3"), QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(rig.mouse.activeProfile(), 3);
+        act(w.findChild<QAbstractButton*>("lift2Box"), QAccessibleActionInterface::toggleAction());
+        act(w.button("btnApply"), QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(int(w.sentSettings().LiftHigh), 2); // from 1
+        QCOMPARE(rig.mouse.block(3, 1).at(5) & 0x0f, 2);
     }
 
     void deleteRefusedBeforeTheQuestion_data() {
@@ -814,6 +843,8 @@ private slots:
                                       "tab1",
                                       "tab2",
                                       "tab3",
+                                      "slot0",
+                                      "slot4",
                                       "btnSlotMenu",
                                       "btnProfileList",
                                       "btnApplyName",
@@ -841,8 +872,8 @@ private slots:
             at = found;
         }
         for (const QString& name : visited)
-            // The picture's pointers and the profile indicators stay out.
-            QVERIFY2(!name.startsWith("marker") && !name.startsWith("slot"), qPrintable(name));
+            // The picture's pointers stay out.
+            QVERIFY2(!name.startsWith("marker"), qPrintable(name));
     }
 
     void keysActivateTheFocusedControl_data() {
