@@ -173,8 +173,10 @@ private slots:
         s.xdotool({"windowactivate", "--sync", window});
         QCOMPARE(s.xdotool({"getwindowfocus"}).trimmed(), window);
         // A slow (sanitizer) build may not have the mouse open yet at the
-        // first press; a second press is then the one heard.
-        SESSION_VERIFY(s, hearsDpiButton(s) || hearsDpiButton(s));
+        // first press. The second then brings the mouse to the stage the
+        // window already shows (the factory profile's third), which is no
+        // change to tell of; the third press is heard.
+        SESSION_VERIFY(s, hearsDpiButton(s) || hearsDpiButton(s) || hearsDpiButton(s));
         QTest::qWait(300); // the notice is up
         QCOMPARE(s.xdotool({"getwindowfocus"}).trimmed(), window);
     }
