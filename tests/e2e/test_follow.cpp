@@ -54,7 +54,7 @@ private slots:
 
         // Switched off through the window: focus no longer moves the profile.
         QString out;
-        QCOMPARE(cli(s, {"app-profile", "off"}, &out), 0);
+        QVERIFY2(cli(s, {"app-profile", "off"}, &out) == 0, qPrintable(out));
         s.xdotool({"windowactivate", "--sync", a});
         QTest::qWait(1500);
         QCOMPARE(activeProfile(s), 0);
@@ -62,8 +62,9 @@ private slots:
         QCOMPARE(iniValue(file, "AppProfiles/Enabled"), QStringLiteral("false"));
 
         // A desktop's script telling of a window the X server does not know.
-        QCOMPARE(cli(s, {"app-profile", "add", "Wayland.Only.Game", "5"}, &out), 0);
-        QCOMPARE(cli(s, {"app-profile", "on"}, &out), 0);
+        QVERIFY2(cli(s, {"app-profile", "add", "Wayland.Only.Game", "5"}, &out) == 0,
+                 qPrintable(out));
+        QVERIFY2(cli(s, {"app-profile", "on"}, &out) == 0, qPrintable(out));
         QDBusConnection bus = QDBusConnection::connectToBus(
             s.childEnv().value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")), QStringLiteral("t"));
         auto focus = [&](const QStringList& args) {
