@@ -112,6 +112,8 @@ bool windowListing(const QDBusConnection& bus, Listing* l, QString* error) {
         a.endStructure();
         l->rules.append({app, profile});
     }
+    // Also where the bound stopped early: the reader of the array is freed here.
+    a.endArray();
     return true;
 }
 
