@@ -342,6 +342,11 @@ double MainWindow::scale() const {
     return m_chrome->scale();
 }
 
+void MainWindow::useScaleIndex(int index) {
+    m_chrome->useScaleIndex(index);
+    layoutWindow();
+}
+
 int MainWindow::scaleIndex() const {
     return m_chrome->scaleIndex();
 }

@@ -81,6 +81,9 @@ public:
     bool chargingIconVisible() const { return m_display->chargingIconVisible(); }
     double scale() const;
     int scaleIndex() const;
+    // Lays the window out at a step of the scale ladder (as on a screen of
+    // that scale) until the screen's own scale changes.
+    void useScaleIndex(int index);
     int currentTab() const { return m_tab; }
     const DeviceSettings& editedSettings() const { return *m_edited; }
     DeviceSettings& editedSettings() { return *m_edited; }

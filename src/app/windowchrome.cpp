@@ -32,6 +32,7 @@ QImage scaledBackground(const QString& appDir, const QSize& size) {
 WindowChrome::WindowChrome(QWidget* window, const QString& appDir)
     : QObject(window), m_window(window), m_appDir(appDir) {
     setScreenScale(screenScale(QGuiApplication::primaryScreen()));
+    m_screenIndex = m_index;
     // The background is kept only at the size it is shown: the double-size
     // source is decoded and scaled on the worker and then let go.
     m_startup = std::async(std::launch::async, [dir = appDir, size = backgroundPixels()] {
@@ -64,6 +65,11 @@ void WindowChrome::setScreenScale(const ScreenScale& s) {
             bg = QPixmap();
     }
     setDeviceRatio(m_ratio);
+}
+
+void WindowChrome::useScaleIndex(int index) {
+    setScaleIndex(index);
+    m_window->resize(scaledSize());
 }
 
 void WindowChrome::setScaleIndex(int index) {
@@ -127,7 +133,8 @@ bool WindowChrome::followScreen() {
     const QScreen* screen = QGuiApplication::screenAt(m_window->geometry().center());
     if (!screen) screen = QGuiApplication::primaryScreen();
     const ScreenScale s = screenScale(screen);
-    if (s.index != m_index || s.deviceRatio != m_ratio) {
+    if (s.index != m_screenIndex || s.deviceRatio != m_ratio) {
+        m_screenIndex = s.index;
         setScreenScale(s);
         return true;
     }

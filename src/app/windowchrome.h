@@ -48,6 +48,9 @@ public:
     // After a resize: follows the screen's scale, or snaps to the step whose
     // width the window was given. True when the scale changed.
     bool followScreen();
+    // Shows the window at a ladder step of its own until the screen's scale
+    // changes (a window dragged between screens of one scale keeps it).
+    void useScaleIndex(int index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -63,6 +66,7 @@ private:
     QString m_appDir;
     double m_scale = 1.0;
     int m_index = 0;
+    int m_screenIndex = 0;                 // the step of the screen the window last followed
     double m_ratio = 1.0;                  // the toolkit's device pixel ratio
     std::array<QPixmap, 17> m_backgrounds; // per scale index, made when first needed
     std::future<QImage> m_startup;         // the first one, decoded on a worker

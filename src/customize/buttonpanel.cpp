@@ -28,6 +28,11 @@ constexpr int kMouseButtonCodes[] = {1, 2, 3, 4, 5};
 constexpr int kMenuWidth = 220;
 // The smallest gap kept between rows; a list that would need less scrolls.
 constexpr int kMinRowGap = 8;
+// Rows are this tall where there is room; a crowded list goes down to the
+// smallest height and gap that still hold a line of text.
+constexpr int kRowHeight = 30;
+constexpr int kMinRowHeight = 22;
+constexpr int kTightRowGap = 3;
 // The wheel buttons stand beside the list.
 constexpr int kWheelColumnX = 316;
 
@@ -144,15 +149,19 @@ void ButtonPanel::layoutButtons() {
     const int count = qBound(0, buttonLayoutMap(map), kProductButtonCount);
     if (count == 0) return; // no product definition: the rows stay as they were
     const int v = rowsVisible(map, count);
-    const int row = scaled(30, m_scale);
+    int row = scaled(kRowHeight, m_scale);
     int top = 30;
     int step = 20;
     if (v <= 9) {
-        // Rows spread over the window's height; a short window grows (and
-        // scrolls) rather than stacking the rows on each other.
+        // Rows spread over the window's height. Where they do not fit, rows
+        // and gaps get slimmer first, so the product's buttons and the wheel
+        // show without scrolling; only a list too long even then scrolls.
         int h = qMax(height(), 1);
-        if ((h - row * v) / (v + 1) < scaled(kMinRowGap, m_scale))
-            h = row * v + (v + 1) * scaled(kMinRowGap, m_scale);
+        if ((h - row * v) / (v + 1) < scaled(kMinRowGap, m_scale)) {
+            const int gap = scaled(kTightRowGap, m_scale);
+            row = qMax(scaled(kMinRowHeight, m_scale), (h - (v + 1) * gap) / qMax(v, 1));
+            if ((h - row * v) / (v + 1) < gap) h = row * v + (v + 1) * gap;
+        }
         step = top = (h - row * v) / (v + 1);
     }
     int c = 0;

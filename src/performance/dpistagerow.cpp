@@ -198,7 +198,7 @@ void DpiStageRow::relayout() {
     place(m_enableBox, 10, 8, 18, 18);
     place(m_dpiLabel, 34, 0, 100, 18);
     place(m_xLabel, 34, 18, 48, 14);
-    place(m_yLabel, 84, 18, 52, 14);
+    place(m_yLabel, 84, 18, 50, 14);
     // Without the "Link XY" box the slider takes its room.
     const int sliderWidth = m_showLink ? 146 : 214;
     place(m_minLabel, 134, 10, 38, 14);

@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -80,36 +81,77 @@ void KestPushButton::refreshFont(int logicalPixels) {
     setFont(f);
 }
 
+namespace {
+// Room kept between the label and what stands beside it (logical pixels).
+constexpr int kTextPadding = 4;
+
+// The drop-down artwork ends in a square arrow box (a separator and the
+// arrow); drawn as wide as the button is high.
+int arrowWidth(const KestPushButton* b) {
+    return b->imageFor(KestPushButton::Normal) == QLatin1String("/skin/rate.png") ? b->height() : 0;
+}
+} // namespace
+
+QRect KestPushButton::textRect() const {
+    QRect r = rect();
+    if (m_number > 0) r.setLeft(qMax(height(), scaled(24)));
+    if (!icon().isNull() && !text().isEmpty())
+        r.setLeft(r.left() + scaled(6) + qMin(iconSize().height(), height()) + scaled(4));
+    r.setRight(r.right() - arrowWidth(this));
+    return r.adjusted(scaled(kTextPadding), 0, -scaled(kTextPadding), 0);
+}
+
+QFont KestPushButton::textFont() const {
+    QFont f = font();
+    const int room = textRect().width();
+    // Pixel sizes step down; a point-sized font is left as it is.
+    const int full = f.pixelSize();
+    for (int px = full; px > 0 && px * 4 >= full * 3; --px) {
+        f.setPixelSize(px);
+        if (QFontMetrics(f).horizontalAdvance(text()) <= room) return f;
+    }
+    return f;
+}
+
 void KestPushButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const VisualState state = visualState();
-    drawSkinImage(p, rect(), skinPixmap(imageFor(state)));
+    const QPixmap image = skinPixmap(imageFor(state));
+    const int arrow = arrowWidth(this);
+    if (arrow > 0 && image.width() > image.height() * 2) {
+        // The arrow box keeps its shape at any width; only the part before
+        // it stretches, so the label's room ends where the box begins.
+        const int side = image.height();
+        drawSkinImage(p, QRect(0, 0, width() - arrow, height()),
+                      image.copy(0, 0, image.width() - side, side));
+        p.drawPixmap(QRect(width() - arrow, 0, arrow, height()), image,
+                     QRect(image.width() - side, 0, side, side));
+    } else {
+        drawSkinImage(p, rect(), image);
+    }
     if (!isEnabled()) p.fillRect(rect(), QColor(18, 19, 22, 110));
 
-    QRect textRect = rect();
     p.setFont(font());
     QColor colour = state == Normal ? m_textColor : m_activeTextColor;
     if (!isEnabled()) colour = QColor(110, 114, 120);
     p.setPen(colour);
     if (m_number > 0) {
-        const int w = qMax(height(), scaled(24));
-        const QRect numRect(0, 0, w, height());
+        const QRect numRect(0, 0, qMax(height(), scaled(24)), height());
         QFont nf = font();
         nf.setBold(true);
         p.setFont(nf);
         p.drawText(numRect, Qt::AlignCenter, QString::number(m_number));
-        p.setFont(font());
-        textRect.setLeft(w);
     }
+    const QRect textBox = textRect();
     if (!icon().isNull()) {
         const int s = qMin(iconSize().height(), height());
-        const QRect iconRect(textRect.left() + scaled(6), (height() - s) / 2, s, s);
-        icon().paint(&p, iconRect);
-        if (!text().isEmpty()) textRect.setLeft(iconRect.right() + scaled(4));
+        const int left = m_number > 0 ? qMax(height(), scaled(24)) : 0;
+        icon().paint(&p, QRect(left + scaled(6), (height() - s) / 2, s, s));
     }
-    const QString shown = p.fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width() - 4);
-    p.drawText(textRect, Qt::AlignCenter, shown);
+    p.setFont(textFont());
+    const QString shown = p.fontMetrics().elidedText(text(), Qt::ElideRight, textBox.width());
+    p.drawText(textBox, Qt::AlignCenter, shown);
     if (hasFocus()) {
         // The keyboard's place, in the accent colour, inside the image's edge.
         const qreal pen = qMax(1.0, displayScale());

@@ -39,6 +39,12 @@ public:
     int number() const { return m_number; }
 
     void setTextColor(const QColor& normal, const QColor& active);
+    // Where the label is drawn: clear of the number, the icon and, on a
+    // button with a menu, the arrow at its right end.
+    QRect textRect() const;
+    // The font the label is drawn at: the button's own, made smaller (down to
+    // three quarters) when the label would not fit otherwise.
+    QFont textFont() const;
     // Re-reads the current language's font at the current display scale;
     // `logicalPixels` > 0 overrides the configured size.
     void refreshFont(int logicalPixels = 0);

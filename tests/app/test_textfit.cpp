@@ -1,0 +1,84 @@
+// Every text of the window fits, in every language and at every scale: all
+// tabs (both button groups), every menu and the dialogs the window opens.
+#include "dialoglayout.h"
+#include "hidport.h"
+#include "inprocessport.h"
+#include "kestmessagebox.h"
+#include "kestprocessdialog.h"
+#include "keydialogs.h"
+#include "mainwindow.h"
+#include "mousesession.h"
+#include "mouseview.h"
+#include "selectdialogs.h"
+#include "testutil.h"
+
+#include <QtTest>
+
+class TestTextFit : public QObject {
+    Q_OBJECT
+private slots:
+    void everyTextFits_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("scaleIndex"); // 1, 1.5 and 2 on the ladder
+        for (const char* language : {"English", "Français", "Deutsch", "简体中文"})
+            for (int index : {0, 2, 4})
+                QTest::addRow("%s %d", language, index) << QString::fromUtf8(language) << index;
+    }
+    void everyTextFits() {
+        QFETCH(QString, language);
+        QFETCH(int, scaleIndex);
+        TempAppDir app(APP_DIR);
+        vm::VirtualMouse mouse;
+        InProcessHidPort port(mouse);
+        setHidPort(&port);
+        mouse.plug(vm::Link::Receiver);
+        QStringList problems;
+        {
+            MainWindow w;
+            w.startDevices();
+            QVERIFY(QTest::qWaitFor([&] { return w.session()->known(); }));
+            for (QMenu* menu : w.findChildren<QMenu*>())
+                for (QAction* a : menu->actions())
+                    if (a->text() == language) a->trigger();
+            w.useScaleIndex(scaleIndex);
+            QCOMPARE(w.scale(), scaleForIndex(scaleIndex));
+            const double scale = w.scale();
+            auto look = [&](const QString& where) {
+                QCoreApplication::processEvents();
+                for (const QString& p : textFitProblems(w, scale))
+                    if (!problems.contains(p)) problems << where + QStringLiteral(": ") + p;
+            };
+            for (int tab : {MainWindow::LightingTab, MainWindow::CustomizeTab, MainWindow::DpiTab,
+                            MainWindow::MacroTab}) {
+                w.selectTab(tab);
+                look(QStringLiteral("tab %1").arg(tab));
+            }
+            w.selectTab(MainWindow::CustomizeTab);
+            w.findChild<MouseView*>()->sideButton()->click();
+            look(QStringLiteral("side buttons"));
+
+            // The dialogs, each at the window's scale and language.
+            KestMessageBox box(&w, QStringLiteral("Apply"), tr("x"),
+                               KestMessageBox::ApplyDiscardStay);
+            KestProcessDialog process(&w);
+            SingleKeyDialog key(&w, scale, 4);
+            ComboKeyDialog combo(&w, scale, ButtonInfo{});
+            FireKeyDialog fire(&w, scale, 0, 3, 4);
+            SniperDialog sniper(&w, scale, 0, 1);
+            MacroSelectDialog macro(&w, scale, {QStringLiteral("macro")}, QString(), 0, 1);
+            for (QWidget* d : std::initializer_list<QWidget*>{&box, &process, &key, &combo, &fire,
+                                                              &sniper, &macro}) {
+                d->show();
+                QCoreApplication::processEvents();
+                for (const QString& p : textFitProblems(*d, scale))
+                    problems << QStringLiteral("%1: %2").arg(d->metaObject()->className(), p);
+                d->hide();
+            }
+        }
+        setHidPort(nullptr);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_MAIN(TestTextFit)
+#include "test_textfit.moc"
