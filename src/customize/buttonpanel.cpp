@@ -13,6 +13,7 @@
 #include <kestmenu.h>
 #include <kestmessagebox.h>
 #include <kestpushbutton.h>
+#include <kitaccessible.h>
 #include <kitscale.h>
 #include <productdef.h>
 
@@ -176,6 +177,17 @@ void ButtonPanel::layoutButtons() {
     }
     m_contentHeight = top + (step + row) * qMax(c, 2);
     applyGroupVisibility();
+    nameRows();
+}
+
+void ButtonPanel::nameRows() {
+    // Rows read "Button 4, Forward": the painted number, then the function.
+    const QString row = tr("Button %1, %2");
+    for (const QList<KestPushButton*>* group : {&m_list, &m_second})
+        for (KestPushButton* b : *group)
+            setAccessibleLabel(b, row.arg(QString::number(b->number()), QStringLiteral("%1")));
+    setAccessibleLabel(m_wheel[0], tr("Scroll up, %1"));
+    setAccessibleLabel(m_wheel[1], tr("Scroll down, %1"));
 }
 
 int ButtonPanel::contentHeight() const {
@@ -210,6 +222,7 @@ void ButtonPanel::retranslate() {
     }
     m_topMenu->refreshStyle();
     m_wheelMenu->refreshStyle();
+    nameRows();
     refreshLabels();
 }
 

@@ -320,6 +320,7 @@ PreviewColorArea::PreviewColorArea(QWidget* parent, double scale)
 
 void PreviewColorArea::setColor(const QColor& colour) {
     m_color = colour;
+    setAccessibleName(tr("Colour %1").arg(colour.name().toUpper()));
     update();
 }
 
