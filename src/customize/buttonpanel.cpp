@@ -89,6 +89,7 @@ ButtonPanel::ButtonPanel(MouseProfile* profile, QWidget* parent, double scale)
         auto* icon = new KestPushButton({QString::fromLatin1(arrows[i])}, this);
         icon->setFocusPolicy(Qt::NoFocus);
         icon->setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAccessibleRole(icon, QAccessible::Graphic);
         m_wheelIcons << icon;
     }
     for (const QList<KestPushButton*>* group : {&m_list, &m_second, &m_wheel})

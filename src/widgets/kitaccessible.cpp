@@ -129,7 +129,23 @@ public:
         }
     }
 
+    // The open menu belongs to the button that opened it (held down while it
+    // is open), so a tool finds its entries under that very button.
+    int childCount() const override { return openMenu() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override {
+        QMenu* m = openMenu();
+        return m && index == 0 ? QAccessible::queryAccessibleInterface(m) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        QMenu* m = openMenu();
+        return m && child && child->object() == m ? 0 : -1;
+    }
+
 private:
+    QMenu* openMenu() const {
+        QMenu* m = menu();
+        return m && m->isVisible() && button()->isDown() ? m : nullptr;
+    }
     QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
     QMenu* menu() const {
         const auto* push = qobject_cast<const QPushButton*>(widget());
