@@ -29,6 +29,8 @@ CustomizePage::CustomizePage(QWidget* parent, MouseView* view)
     // page gets as soon as it is built.
     m_area->hide();
     m_area->setAccessibleName(QCoreApplication::translate("CustomizePage", "Button functions"));
+    // Not a Tab stop of its own: the rows are, and it scrolls to them.
+    m_area->setFocusPolicy(Qt::NoFocus);
 
     // A row under the pointer lights its marker; a marker opens its row's menu.
     QObject::connect(
