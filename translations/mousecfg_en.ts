@@ -421,6 +421,18 @@
         <source>Key %1</source>
         <translation>Key %1</translation>
     </message>
+    <message>
+        <source>Button %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll up, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll down, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ColorEditorDialog</name>
@@ -453,6 +465,20 @@
     </message>
 </context>
 <context>
+    <name>CustomizePage</name>
+    <message>
+        <source>Button functions</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DefaultColorArea</name>
+    <message>
+        <source>Colour %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DeviceAccess</name>
     <message>
         <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
@@ -477,6 +503,18 @@
         <source> MINUTE</source>
         <translation> MINUTE</translation>
     </message>
+    <message>
+        <source>Lights off while the mouse moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep time, 1 minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep time, %1 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DpiStageRow</name>
@@ -487,6 +525,30 @@
     <message>
         <source>Enable</source>
         <translation>Enable</translation>
+    </message>
+    <message>
+        <source>DPI stage %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, link X and Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DPI stage %1, %2 DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, current</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -572,6 +634,17 @@
     </message>
 </context>
 <context>
+    <name>KestDialogFrame</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KestMessageBox</name>
     <message>
         <source>Yes</source>
@@ -603,6 +676,13 @@
     <message>
         <source>Keys are taken while this dialog has focus</source>
         <translation>Keys are taken while this dialog has focus</translation>
+    </message>
+</context>
+<context>
+    <name>KitAccessible</name>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -690,6 +770,30 @@
     <message>
         <source> MINUTE</source>
         <translation> MINUTE</translation>
+    </message>
+    <message>
+        <source>Lights off while the mouse moves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lighting effect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep time, 1 minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep time, %1 minutes</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -913,6 +1017,42 @@
     <message>
         <source>A delay must be between %1 and %2 ms.</source>
         <translation>A delay must be between %1 and %2 ms.</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default delay in ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay in ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse command</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1287,6 +1427,62 @@
         <source>&amp;Profiles by Application...</source>
         <translation>&amp;Profiles by Application...</translation>
     </message>
+    <message>
+        <source>Battery: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>charging</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>receiver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the settings to the mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply the name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>
@@ -1297,6 +1493,13 @@
     <message>
         <source>BOUNCE UP</source>
         <translation>BOUNCE UP</translation>
+    </message>
+</context>
+<context>
+    <name>MouseView</name>
+    <message>
+        <source>Button: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1361,6 +1564,18 @@
         <source>Pointer speed is set in the desktop&apos;s mouse settings</source>
         <translation>Pointer speed is set in the desktop&apos;s mouse settings</translation>
     </message>
+    <message>
+        <source>Key response, %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lift distance, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor mode, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportRatePanel</name>
@@ -1395,6 +1610,14 @@
     <message>
         <source>1000 HZ</source>
         <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lift-off distance, %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
