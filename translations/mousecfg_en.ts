@@ -423,15 +423,15 @@
     </message>
     <message>
         <source>Button %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Button %1, %2</translation>
     </message>
     <message>
         <source>Scroll up, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll up, %1</translation>
     </message>
     <message>
         <source>Scroll down, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll down, %1</translation>
     </message>
 </context>
 <context>
@@ -468,14 +468,14 @@
     <name>CustomizePage</name>
     <message>
         <source>Button functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Button functions</translation>
     </message>
 </context>
 <context>
     <name>DefaultColorArea</name>
     <message>
         <source>Colour %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour %1</translation>
     </message>
 </context>
 <context>
@@ -505,15 +505,15 @@
     </message>
     <message>
         <source>Lights off while the mouse moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Lights off while the mouse moves</translation>
     </message>
     <message>
         <source>Sleep time, 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleep time, 1 minute</translation>
     </message>
     <message>
         <source>Sleep time, %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleep time, %1 minutes</translation>
     </message>
 </context>
 <context>
@@ -528,27 +528,27 @@
     </message>
     <message>
         <source>DPI stage %1</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI stage %1</translation>
     </message>
     <message>
         <source>%1, link X and Y</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, link X and Y</translation>
     </message>
     <message>
         <source>%1, X</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, X</translation>
     </message>
     <message>
         <source>%1, Y</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Y</translation>
     </message>
     <message>
         <source>DPI stage %1, %2 DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI stage %1, %2 DPI</translation>
     </message>
     <message>
         <source>, current</source>
-        <translation type="unfinished"></translation>
+        <translation>, current</translation>
     </message>
 </context>
 <context>
@@ -637,11 +637,11 @@
     <name>KestDialogFrame</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -682,7 +682,7 @@
     <name>KitAccessible</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -773,27 +773,27 @@
     </message>
     <message>
         <source>Lights off while the mouse moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Lights off while the mouse moves</translation>
     </message>
     <message>
         <source>Lighting effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Lighting effect</translation>
     </message>
     <message>
         <source>Brightness, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightness, %1</translation>
     </message>
     <message>
         <source>Speed, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed, %1</translation>
     </message>
     <message>
         <source>Sleep time, 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleep time, 1 minute</translation>
     </message>
     <message>
         <source>Sleep time, %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleep time, %1 minutes</translation>
     </message>
 </context>
 <context>
@@ -1020,39 +1020,39 @@
     </message>
     <message>
         <source>Macros</source>
-        <translation type="unfinished"></translation>
+        <translation>Macros</translation>
     </message>
     <message>
         <source>Macro steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro steps</translation>
     </message>
     <message>
         <source>Macro name</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro name</translation>
     </message>
     <message>
         <source>Default delay in ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Default delay in ms</translation>
     </message>
     <message>
         <source>Loop count</source>
-        <translation type="unfinished"></translation>
+        <translation>Loop count</translation>
     </message>
     <message>
         <source>Delay in ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay in ms</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Movement</source>
-        <translation type="unfinished"></translation>
+        <translation>Movement</translation>
     </message>
     <message>
         <source>Mouse command</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouse command</translation>
     </message>
 </context>
 <context>
@@ -1429,59 +1429,59 @@
     </message>
     <message>
         <source>Battery: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery: %1</translation>
     </message>
     <message>
         <source>Battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery</translation>
     </message>
     <message>
         <source>Battery %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery %1%</translation>
     </message>
     <message>
         <source>charging</source>
-        <translation type="unfinished"></translation>
+        <translation>charging</translation>
     </message>
     <message>
         <source>cable</source>
-        <translation type="unfinished"></translation>
+        <translation>cable</translation>
     </message>
     <message>
         <source>receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>receiver</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimize</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouse</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Writing the settings to the mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing the settings to the mouse</translation>
     </message>
     <message>
         <source>Profile settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile settings</translation>
     </message>
     <message>
         <source>Apply the name</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply the name</translation>
     </message>
     <message>
         <source>Profile name</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile name</translation>
     </message>
 </context>
 <context>
@@ -1499,7 +1499,7 @@
     <name>MouseView</name>
     <message>
         <source>Button: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Button: %1</translation>
     </message>
 </context>
 <context>
@@ -1566,15 +1566,15 @@
     </message>
     <message>
         <source>Key response, %1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>Key response, %1 ms</translation>
     </message>
     <message>
         <source>Lift distance, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lift distance, %1</translation>
     </message>
     <message>
         <source>Sensor mode, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor mode, %1</translation>
     </message>
 </context>
 <context>
@@ -1613,11 +1613,11 @@
     </message>
     <message>
         <source>Report rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Report rate</translation>
     </message>
     <message>
         <source>Lift-off distance, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lift-off distance, %1</translation>
     </message>
 </context>
 <context>
