@@ -421,6 +421,18 @@
         <source>Key %1</source>
         <translation>Taste %1</translation>
     </message>
+    <message>
+        <source>Button %1, %2</source>
+        <translation>Taste %1, %2</translation>
+    </message>
+    <message>
+        <source>Scroll up, %1</source>
+        <translation>Nach oben scrollen, %1</translation>
+    </message>
+    <message>
+        <source>Scroll down, %1</source>
+        <translation>Nach unten scrollen, %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEditorDialog</name>
@@ -453,6 +465,20 @@
     </message>
 </context>
 <context>
+    <name>CustomizePage</name>
+    <message>
+        <source>Button functions</source>
+        <translation>Tastenfunktionen</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultColorArea</name>
+    <message>
+        <source>Colour %1</source>
+        <translation>Farbe %1</translation>
+    </message>
+</context>
+<context>
     <name>DeviceAccess</name>
     <message>
         <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
@@ -477,6 +503,18 @@
         <source> MINUTE</source>
         <translation> MIN.</translation>
     </message>
+    <message>
+        <source>Lights off while the mouse moves</source>
+        <translation>Licht aus, während die Maus bewegt wird</translation>
+    </message>
+    <message>
+        <source>Sleep time, 1 minute</source>
+        <translation>Ruhezeit, 1 Minute</translation>
+    </message>
+    <message>
+        <source>Sleep time, %1 minutes</source>
+        <translation>Ruhezeit, %1 Minuten</translation>
+    </message>
 </context>
 <context>
     <name>DpiStageRow</name>
@@ -487,6 +525,30 @@
     <message>
         <source>Enable</source>
         <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>DPI stage %1</source>
+        <translation>DPI-Stufe %1</translation>
+    </message>
+    <message>
+        <source>%1, link X and Y</source>
+        <translation>%1, X und Y verbinden</translation>
+    </message>
+    <message>
+        <source>%1, X</source>
+        <translation>%1, X</translation>
+    </message>
+    <message>
+        <source>%1, Y</source>
+        <translation>%1, Y</translation>
+    </message>
+    <message>
+        <source>DPI stage %1, %2 DPI</source>
+        <translation>DPI-Stufe %1, %2 DPI</translation>
+    </message>
+    <message>
+        <source>, current</source>
+        <translation>, aktuell</translation>
     </message>
 </context>
 <context>
@@ -572,6 +634,17 @@
     </message>
 </context>
 <context>
+    <name>KestDialogFrame</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>KestMessageBox</name>
     <message>
         <source>Yes</source>
@@ -603,6 +676,13 @@
     <message>
         <source>Keys are taken while this dialog has focus</source>
         <translation>Tasten nur, solange dieser Dialog aktiv ist</translation>
+    </message>
+</context>
+<context>
+    <name>KitAccessible</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -690,6 +770,30 @@
     <message>
         <source> MINUTE</source>
         <translation> MIN.</translation>
+    </message>
+    <message>
+        <source>Lights off while the mouse moves</source>
+        <translation>Licht aus, während die Maus bewegt wird</translation>
+    </message>
+    <message>
+        <source>Lighting effect</source>
+        <translation>Lichteffekt</translation>
+    </message>
+    <message>
+        <source>Brightness, %1</source>
+        <translation>Helligkeit, %1</translation>
+    </message>
+    <message>
+        <source>Speed, %1</source>
+        <translation>Geschwindigkeit, %1</translation>
+    </message>
+    <message>
+        <source>Sleep time, 1 minute</source>
+        <translation>Ruhezeit, 1 Minute</translation>
+    </message>
+    <message>
+        <source>Sleep time, %1 minutes</source>
+        <translation>Ruhezeit, %1 Minuten</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1017,42 @@
     <message>
         <source>A delay must be between %1 and %2 ms.</source>
         <translation>Eine Pause muss zwischen %1 und %2 ms liegen.</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>Makros</translation>
+    </message>
+    <message>
+        <source>Macro steps</source>
+        <translation>Makroschritte</translation>
+    </message>
+    <message>
+        <source>Macro name</source>
+        <translation>Makroname</translation>
+    </message>
+    <message>
+        <source>Default delay in ms</source>
+        <translation>Standardverzögerung in ms</translation>
+    </message>
+    <message>
+        <source>Loop count</source>
+        <translation>Anzahl der Durchläufe</translation>
+    </message>
+    <message>
+        <source>Delay in ms</source>
+        <translation>Verzögerung in ms</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Entfernung</translation>
+    </message>
+    <message>
+        <source>Movement</source>
+        <translation>Bewegung</translation>
+    </message>
+    <message>
+        <source>Mouse command</source>
+        <translation>Mausbefehl</translation>
     </message>
 </context>
 <context>
@@ -1287,6 +1427,62 @@
         <source>&amp;Profiles by Application...</source>
         <translation>&amp;Profile nach Anwendung...</translation>
     </message>
+    <message>
+        <source>Battery: %1</source>
+        <translation>Akku: %1</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Akku</translation>
+    </message>
+    <message>
+        <source>Battery %1%</source>
+        <translation>Akku %1%</translation>
+    </message>
+    <message>
+        <source>charging</source>
+        <translation>lädt</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>receiver</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Maus</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Writing the settings to the mouse</source>
+        <translation>Einstellungen werden an die Maus übertragen</translation>
+    </message>
+    <message>
+        <source>Profile settings</source>
+        <translation>Profileinstellungen</translation>
+    </message>
+    <message>
+        <source>Apply the name</source>
+        <translation>Namen übernehmen</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Profilname</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>
@@ -1297,6 +1493,13 @@
     <message>
         <source>BOUNCE UP</source>
         <translation>LOSLASSEN</translation>
+    </message>
+</context>
+<context>
+    <name>MouseView</name>
+    <message>
+        <source>Button: %1</source>
+        <translation>Taste: %1</translation>
     </message>
 </context>
 <context>
@@ -1361,6 +1564,18 @@
         <source>Pointer speed is set in the desktop&apos;s mouse settings</source>
         <translation>Die Zeigergeschwindigkeit wird in den Mauseinstellungen des Desktops eingestellt</translation>
     </message>
+    <message>
+        <source>Key response, %1 ms</source>
+        <translation>Tastenreaktion, %1 ms</translation>
+    </message>
+    <message>
+        <source>Lift distance, %1</source>
+        <translation>Abhebedistanz, %1</translation>
+    </message>
+    <message>
+        <source>Sensor mode, %1</source>
+        <translation>Sensormodus, %1</translation>
+    </message>
 </context>
 <context>
     <name>ReportRatePanel</name>
@@ -1395,6 +1610,14 @@
     <message>
         <source>1000 HZ</source>
         <translation>1000 Hz</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>Lift-off distance, %1</source>
+        <translation>Abhebedistanz, %1</translation>
     </message>
 </context>
 <context>

@@ -421,6 +421,18 @@
         <source>Key %1</source>
         <translation>Key %1</translation>
     </message>
+    <message>
+        <source>Button %1, %2</source>
+        <translation>Button %1, %2</translation>
+    </message>
+    <message>
+        <source>Scroll up, %1</source>
+        <translation>Scroll up, %1</translation>
+    </message>
+    <message>
+        <source>Scroll down, %1</source>
+        <translation>Scroll down, %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEditorDialog</name>
@@ -453,6 +465,20 @@
     </message>
 </context>
 <context>
+    <name>CustomizePage</name>
+    <message>
+        <source>Button functions</source>
+        <translation>Button functions</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultColorArea</name>
+    <message>
+        <source>Colour %1</source>
+        <translation>Colour %1</translation>
+    </message>
+</context>
+<context>
     <name>DeviceAccess</name>
     <message>
         <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
@@ -477,6 +503,18 @@
         <source> MINUTE</source>
         <translation> MINUTE</translation>
     </message>
+    <message>
+        <source>Lights off while the mouse moves</source>
+        <translation>Lights off while the mouse moves</translation>
+    </message>
+    <message>
+        <source>Sleep time, 1 minute</source>
+        <translation>Sleep time, 1 minute</translation>
+    </message>
+    <message>
+        <source>Sleep time, %1 minutes</source>
+        <translation>Sleep time, %1 minutes</translation>
+    </message>
 </context>
 <context>
     <name>DpiStageRow</name>
@@ -487,6 +525,30 @@
     <message>
         <source>Enable</source>
         <translation>Enable</translation>
+    </message>
+    <message>
+        <source>DPI stage %1</source>
+        <translation>DPI stage %1</translation>
+    </message>
+    <message>
+        <source>%1, link X and Y</source>
+        <translation>%1, link X and Y</translation>
+    </message>
+    <message>
+        <source>%1, X</source>
+        <translation>%1, X</translation>
+    </message>
+    <message>
+        <source>%1, Y</source>
+        <translation>%1, Y</translation>
+    </message>
+    <message>
+        <source>DPI stage %1, %2 DPI</source>
+        <translation>DPI stage %1, %2 DPI</translation>
+    </message>
+    <message>
+        <source>, current</source>
+        <translation>, current</translation>
     </message>
 </context>
 <context>
@@ -572,6 +634,17 @@
     </message>
 </context>
 <context>
+    <name>KestDialogFrame</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>KestMessageBox</name>
     <message>
         <source>Yes</source>
@@ -603,6 +676,13 @@
     <message>
         <source>Keys are taken while this dialog has focus</source>
         <translation>Keys are taken while this dialog has focus</translation>
+    </message>
+</context>
+<context>
+    <name>KitAccessible</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -690,6 +770,30 @@
     <message>
         <source> MINUTE</source>
         <translation> MINUTE</translation>
+    </message>
+    <message>
+        <source>Lights off while the mouse moves</source>
+        <translation>Lights off while the mouse moves</translation>
+    </message>
+    <message>
+        <source>Lighting effect</source>
+        <translation>Lighting effect</translation>
+    </message>
+    <message>
+        <source>Brightness, %1</source>
+        <translation>Brightness, %1</translation>
+    </message>
+    <message>
+        <source>Speed, %1</source>
+        <translation>Speed, %1</translation>
+    </message>
+    <message>
+        <source>Sleep time, 1 minute</source>
+        <translation>Sleep time, 1 minute</translation>
+    </message>
+    <message>
+        <source>Sleep time, %1 minutes</source>
+        <translation>Sleep time, %1 minutes</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1017,42 @@
     <message>
         <source>A delay must be between %1 and %2 ms.</source>
         <translation>A delay must be between %1 and %2 ms.</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Macro steps</source>
+        <translation>Macro steps</translation>
+    </message>
+    <message>
+        <source>Macro name</source>
+        <translation>Macro name</translation>
+    </message>
+    <message>
+        <source>Default delay in ms</source>
+        <translation>Default delay in ms</translation>
+    </message>
+    <message>
+        <source>Loop count</source>
+        <translation>Loop count</translation>
+    </message>
+    <message>
+        <source>Delay in ms</source>
+        <translation>Delay in ms</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Movement</source>
+        <translation>Movement</translation>
+    </message>
+    <message>
+        <source>Mouse command</source>
+        <translation>Mouse command</translation>
     </message>
 </context>
 <context>
@@ -1287,6 +1427,62 @@
         <source>&amp;Profiles by Application...</source>
         <translation>&amp;Profiles by Application...</translation>
     </message>
+    <message>
+        <source>Battery: %1</source>
+        <translation>Battery: %1</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Battery</translation>
+    </message>
+    <message>
+        <source>Battery %1%</source>
+        <translation>Battery %1%</translation>
+    </message>
+    <message>
+        <source>charging</source>
+        <translation>charging</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>cable</translation>
+    </message>
+    <message>
+        <source>receiver</source>
+        <translation>receiver</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Writing the settings to the mouse</source>
+        <translation>Writing the settings to the mouse</translation>
+    </message>
+    <message>
+        <source>Profile settings</source>
+        <translation>Profile settings</translation>
+    </message>
+    <message>
+        <source>Apply the name</source>
+        <translation>Apply the name</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Profile name</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>
@@ -1297,6 +1493,13 @@
     <message>
         <source>BOUNCE UP</source>
         <translation>BOUNCE UP</translation>
+    </message>
+</context>
+<context>
+    <name>MouseView</name>
+    <message>
+        <source>Button: %1</source>
+        <translation>Button: %1</translation>
     </message>
 </context>
 <context>
@@ -1361,6 +1564,18 @@
         <source>Pointer speed is set in the desktop&apos;s mouse settings</source>
         <translation>Pointer speed is set in the desktop&apos;s mouse settings</translation>
     </message>
+    <message>
+        <source>Key response, %1 ms</source>
+        <translation>Key response, %1 ms</translation>
+    </message>
+    <message>
+        <source>Lift distance, %1</source>
+        <translation>Lift distance, %1</translation>
+    </message>
+    <message>
+        <source>Sensor mode, %1</source>
+        <translation>Sensor mode, %1</translation>
+    </message>
 </context>
 <context>
     <name>ReportRatePanel</name>
@@ -1395,6 +1610,14 @@
     <message>
         <source>1000 HZ</source>
         <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Report rate</translation>
+    </message>
+    <message>
+        <source>Lift-off distance, %1</source>
+        <translation>Lift-off distance, %1</translation>
     </message>
 </context>
 <context>

@@ -421,6 +421,18 @@
         <source>Key %1</source>
         <translation>Touche %1</translation>
     </message>
+    <message>
+        <source>Button %1, %2</source>
+        <translation>Bouton %1, %2</translation>
+    </message>
+    <message>
+        <source>Scroll up, %1</source>
+        <translation>Défilement vers le haut, %1</translation>
+    </message>
+    <message>
+        <source>Scroll down, %1</source>
+        <translation>Défilement vers le bas, %1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEditorDialog</name>
@@ -453,6 +465,20 @@
     </message>
 </context>
 <context>
+    <name>CustomizePage</name>
+    <message>
+        <source>Button functions</source>
+        <translation>Fonctions des boutons</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultColorArea</name>
+    <message>
+        <source>Colour %1</source>
+        <translation>Couleur %1</translation>
+    </message>
+</context>
+<context>
     <name>DeviceAccess</name>
     <message>
         <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
@@ -477,6 +503,18 @@
         <source> MINUTE</source>
         <translation> MIN</translation>
     </message>
+    <message>
+        <source>Lights off while the mouse moves</source>
+        <translation>Éclairage éteint pendant que la souris bouge</translation>
+    </message>
+    <message>
+        <source>Sleep time, 1 minute</source>
+        <translation>Délai de veille, 1 minute</translation>
+    </message>
+    <message>
+        <source>Sleep time, %1 minutes</source>
+        <translation>Délai de veille, %1 minutes</translation>
+    </message>
 </context>
 <context>
     <name>DpiStageRow</name>
@@ -487,6 +525,30 @@
     <message>
         <source>Enable</source>
         <translation>Activer</translation>
+    </message>
+    <message>
+        <source>DPI stage %1</source>
+        <translation>Niveau DPI %1</translation>
+    </message>
+    <message>
+        <source>%1, link X and Y</source>
+        <translation>%1, lier X et Y</translation>
+    </message>
+    <message>
+        <source>%1, X</source>
+        <translation>%1, X</translation>
+    </message>
+    <message>
+        <source>%1, Y</source>
+        <translation>%1, Y</translation>
+    </message>
+    <message>
+        <source>DPI stage %1, %2 DPI</source>
+        <translation>Niveau DPI %1, %2 DPI</translation>
+    </message>
+    <message>
+        <source>, current</source>
+        <translation>, actuel</translation>
     </message>
 </context>
 <context>
@@ -572,6 +634,17 @@
     </message>
 </context>
 <context>
+    <name>KestDialogFrame</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>KestMessageBox</name>
     <message>
         <source>Yes</source>
@@ -603,6 +676,13 @@
     <message>
         <source>Keys are taken while this dialog has focus</source>
         <translation>Touches prises tant que ce dialogue est actif</translation>
+    </message>
+</context>
+<context>
+    <name>KitAccessible</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -690,6 +770,30 @@
     <message>
         <source> MINUTE</source>
         <translation> MIN</translation>
+    </message>
+    <message>
+        <source>Lights off while the mouse moves</source>
+        <translation>Éclairage éteint pendant que la souris bouge</translation>
+    </message>
+    <message>
+        <source>Lighting effect</source>
+        <translation>Effet lumineux</translation>
+    </message>
+    <message>
+        <source>Brightness, %1</source>
+        <translation>Luminosité, %1</translation>
+    </message>
+    <message>
+        <source>Speed, %1</source>
+        <translation>Vitesse, %1</translation>
+    </message>
+    <message>
+        <source>Sleep time, 1 minute</source>
+        <translation>Délai de veille, 1 minute</translation>
+    </message>
+    <message>
+        <source>Sleep time, %1 minutes</source>
+        <translation>Délai de veille, %1 minutes</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1017,42 @@
     <message>
         <source>A delay must be between %1 and %2 ms.</source>
         <translation>Un délai doit être compris entre %1 et %2 ms.</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>Macros</translation>
+    </message>
+    <message>
+        <source>Macro steps</source>
+        <translation>Étapes de la macro</translation>
+    </message>
+    <message>
+        <source>Macro name</source>
+        <translation>Nom de la macro</translation>
+    </message>
+    <message>
+        <source>Default delay in ms</source>
+        <translation>Délai par défaut en ms</translation>
+    </message>
+    <message>
+        <source>Loop count</source>
+        <translation>Nombre de répétitions</translation>
+    </message>
+    <message>
+        <source>Delay in ms</source>
+        <translation>Délai en ms</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Movement</source>
+        <translation>Mouvement</translation>
+    </message>
+    <message>
+        <source>Mouse command</source>
+        <translation>Commande de souris</translation>
     </message>
 </context>
 <context>
@@ -1287,6 +1427,62 @@
         <source>&amp;Profiles by Application...</source>
         <translation>&amp;Profils par application...</translation>
     </message>
+    <message>
+        <source>Battery: %1</source>
+        <translation>Batterie : %1</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>Batterie</translation>
+    </message>
+    <message>
+        <source>Battery %1%</source>
+        <translation>Batterie %1 %</translation>
+    </message>
+    <message>
+        <source>charging</source>
+        <translation>en charge</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>câble</translation>
+    </message>
+    <message>
+        <source>receiver</source>
+        <translation>récepteur</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>Souris</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Writing the settings to the mouse</source>
+        <translation>Écriture des réglages dans la souris</translation>
+    </message>
+    <message>
+        <source>Profile settings</source>
+        <translation>Réglages du profil</translation>
+    </message>
+    <message>
+        <source>Apply the name</source>
+        <translation>Appliquer le nom</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nom du profil</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>
@@ -1297,6 +1493,13 @@
     <message>
         <source>BOUNCE UP</source>
         <translation>RELÂCHER</translation>
+    </message>
+</context>
+<context>
+    <name>MouseView</name>
+    <message>
+        <source>Button: %1</source>
+        <translation>Bouton : %1</translation>
     </message>
 </context>
 <context>
@@ -1361,6 +1564,18 @@
         <source>Pointer speed is set in the desktop&apos;s mouse settings</source>
         <translation>La vitesse du pointeur se règle dans les paramètres de souris du bureau</translation>
     </message>
+    <message>
+        <source>Key response, %1 ms</source>
+        <translation>Réponse des touches, %1 ms</translation>
+    </message>
+    <message>
+        <source>Lift distance, %1</source>
+        <translation>Distance de levée, %1</translation>
+    </message>
+    <message>
+        <source>Sensor mode, %1</source>
+        <translation>Mode du capteur, %1</translation>
+    </message>
 </context>
 <context>
     <name>ReportRatePanel</name>
@@ -1395,6 +1610,14 @@
     <message>
         <source>1000 HZ</source>
         <translation>1000 Hz</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>Taux de rapport</translation>
+    </message>
+    <message>
+        <source>Lift-off distance, %1</source>
+        <translation>Distance de levée, %1</translation>
     </message>
 </context>
 <context>

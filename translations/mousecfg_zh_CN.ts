@@ -421,6 +421,18 @@
         <source>Key %1</source>
         <translation>按键 %1</translation>
     </message>
+    <message>
+        <source>Button %1, %2</source>
+        <translation>按键 %1，%2</translation>
+    </message>
+    <message>
+        <source>Scroll up, %1</source>
+        <translation>向上滚动，%1</translation>
+    </message>
+    <message>
+        <source>Scroll down, %1</source>
+        <translation>向下滚动，%1</translation>
+    </message>
 </context>
 <context>
     <name>ColorEditorDialog</name>
@@ -453,6 +465,20 @@
     </message>
 </context>
 <context>
+    <name>CustomizePage</name>
+    <message>
+        <source>Button functions</source>
+        <translation>按键功能</translation>
+    </message>
+</context>
+<context>
+    <name>DefaultColorArea</name>
+    <message>
+        <source>Colour %1</source>
+        <translation>颜色 %1</translation>
+    </message>
+</context>
+<context>
     <name>DeviceAccess</name>
     <message>
         <source>The mouse was found, but user %1 may not open it. Install the program&apos;s udev rule as %2 and plug the mouse in again, or, until the next replug, run:</source>
@@ -477,6 +503,18 @@
         <source> MINUTE</source>
         <translation> 分钟</translation>
     </message>
+    <message>
+        <source>Lights off while the mouse moves</source>
+        <translation>鼠标移动时关闭灯光</translation>
+    </message>
+    <message>
+        <source>Sleep time, 1 minute</source>
+        <translation>休眠时间，1 分钟</translation>
+    </message>
+    <message>
+        <source>Sleep time, %1 minutes</source>
+        <translation>休眠时间，%1 分钟</translation>
+    </message>
 </context>
 <context>
     <name>DpiStageRow</name>
@@ -487,6 +525,30 @@
     <message>
         <source>Enable</source>
         <translation>启用</translation>
+    </message>
+    <message>
+        <source>DPI stage %1</source>
+        <translation>DPI 档位 %1</translation>
+    </message>
+    <message>
+        <source>%1, link X and Y</source>
+        <translation>%1，X 与 Y 联动</translation>
+    </message>
+    <message>
+        <source>%1, X</source>
+        <translation>%1，X</translation>
+    </message>
+    <message>
+        <source>%1, Y</source>
+        <translation>%1，Y</translation>
+    </message>
+    <message>
+        <source>DPI stage %1, %2 DPI</source>
+        <translation>DPI 档位 %1，%2 DPI</translation>
+    </message>
+    <message>
+        <source>, current</source>
+        <translation>，当前</translation>
     </message>
 </context>
 <context>
@@ -572,6 +634,17 @@
     </message>
 </context>
 <context>
+    <name>KestDialogFrame</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>KestMessageBox</name>
     <message>
         <source>Yes</source>
@@ -603,6 +676,13 @@
     <message>
         <source>Keys are taken while this dialog has focus</source>
         <translation>仅在此对话框获得焦点时捕获按键</translation>
+    </message>
+</context>
+<context>
+    <name>KitAccessible</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -690,6 +770,30 @@
     <message>
         <source> MINUTE</source>
         <translation> 分钟</translation>
+    </message>
+    <message>
+        <source>Lights off while the mouse moves</source>
+        <translation>鼠标移动时关闭灯光</translation>
+    </message>
+    <message>
+        <source>Lighting effect</source>
+        <translation>灯光效果</translation>
+    </message>
+    <message>
+        <source>Brightness, %1</source>
+        <translation>亮度，%1</translation>
+    </message>
+    <message>
+        <source>Speed, %1</source>
+        <translation>速度，%1</translation>
+    </message>
+    <message>
+        <source>Sleep time, 1 minute</source>
+        <translation>休眠时间，1 分钟</translation>
+    </message>
+    <message>
+        <source>Sleep time, %1 minutes</source>
+        <translation>休眠时间，%1 分钟</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1017,42 @@
     <message>
         <source>A delay must be between %1 and %2 ms.</source>
         <translation>延迟必须在 %1 到 %2 毫秒之间。</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>Macro steps</source>
+        <translation>宏步骤</translation>
+    </message>
+    <message>
+        <source>Macro name</source>
+        <translation>宏名称</translation>
+    </message>
+    <message>
+        <source>Default delay in ms</source>
+        <translation>默认延迟（毫秒）</translation>
+    </message>
+    <message>
+        <source>Loop count</source>
+        <translation>循环次数</translation>
+    </message>
+    <message>
+        <source>Delay in ms</source>
+        <translation>延迟（毫秒）</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>距离</translation>
+    </message>
+    <message>
+        <source>Movement</source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>Mouse command</source>
+        <translation>鼠标命令</translation>
     </message>
 </context>
 <context>
@@ -1287,6 +1427,62 @@
         <source>&amp;Profiles by Application...</source>
         <translation>按应用切换配置(&amp;P)...</translation>
     </message>
+    <message>
+        <source>Battery: %1</source>
+        <translation>电池：%1</translation>
+    </message>
+    <message>
+        <source>Battery</source>
+        <translation>电池</translation>
+    </message>
+    <message>
+        <source>Battery %1%</source>
+        <translation>电池 %1%</translation>
+    </message>
+    <message>
+        <source>charging</source>
+        <translation>充电中</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>receiver</source>
+        <translation>接收器</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Writing the settings to the mouse</source>
+        <translation>正在将设置写入鼠标</translation>
+    </message>
+    <message>
+        <source>Profile settings</source>
+        <translation>配置文件设置</translation>
+    </message>
+    <message>
+        <source>Apply the name</source>
+        <translation>应用名称</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>配置文件名称</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>
@@ -1297,6 +1493,13 @@
     <message>
         <source>BOUNCE UP</source>
         <translation>松开</translation>
+    </message>
+</context>
+<context>
+    <name>MouseView</name>
+    <message>
+        <source>Button: %1</source>
+        <translation>按键：%1</translation>
     </message>
 </context>
 <context>
@@ -1361,6 +1564,18 @@
         <source>Pointer speed is set in the desktop&apos;s mouse settings</source>
         <translation>指针速度请在桌面的鼠标设置中调整</translation>
     </message>
+    <message>
+        <source>Key response, %1 ms</source>
+        <translation>按键响应，%1 毫秒</translation>
+    </message>
+    <message>
+        <source>Lift distance, %1</source>
+        <translation>抬起距离，%1</translation>
+    </message>
+    <message>
+        <source>Sensor mode, %1</source>
+        <translation>传感器模式，%1</translation>
+    </message>
 </context>
 <context>
     <name>ReportRatePanel</name>
@@ -1395,6 +1610,14 @@
     <message>
         <source>1000 HZ</source>
         <translation>1000 Hz</translation>
+    </message>
+    <message>
+        <source>Report rate</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Lift-off distance, %1</source>
+        <translation>抬起距离，%1</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,8 @@ void ConnectionDisplay::showBattery(const BatteryState& b) {
         return;
     }
     m_battery->setOffLook(false);
+    m_charging = b.charging || b.wired;
+    m_wired = b.wired;
     m_battery->setCaption(b.wired ? QString() : QStringLiteral("%p%"));
     m_battery->setTextVisible(!b.wired);
     if (b.level != m_level) {
@@ -69,8 +71,20 @@ void ConnectionDisplay::describe() {
     const bool off = m_battery->offLook();
     if (gone || off || !m_batteryKnown) m_battery->setValue(0);
     const QString none = gone ? tr("mouse not connected") : off ? tr("MOUSE OFF") : QString();
-    m_battery->setAccessibleName(none.isEmpty() ? tr("Battery level") : none);
     m_battery->setAccessibleDescription(none);
+    if (!none.isEmpty()) {
+        m_battery->setAccessibleName(tr("Battery: %1").arg(none));
+        return;
+    }
+    if (!m_batteryKnown) {
+        m_battery->setAccessibleName(tr("Battery level"));
+        return;
+    }
+    // What the bar, the charge icon and the receiver icon show, in words.
+    QStringList parts{m_wired ? tr("Battery") : tr("Battery %1%").arg(m_battery->value())};
+    if (m_charging) parts << tr("charging");
+    parts << (m_state == 0 ? tr("cable") : tr("receiver"));
+    m_battery->setAccessibleName(parts.join(QStringLiteral(", ")));
 }
 
 void ConnectionDisplay::paintFrame(QPainter& painter) const {

@@ -47,4 +47,6 @@ private:
     int m_level = 10;
     bool m_known = false;        // the session told what is connected
     bool m_batteryKnown = false; // a battery report arrived in this run
+    bool m_charging = false;     // as the last report said
+    bool m_wired = false;
 };

@@ -6,6 +6,7 @@
 #include "kittheme.h"
 #include "mouseview.h"
 
+#include <QCoreApplication>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -27,6 +28,9 @@ CustomizePage::CustomizePage(QWidget* parent, MouseView* view)
     // Geometry, sheet and rows come with the first applyScale, which the
     // page gets as soon as it is built.
     m_area->hide();
+    m_area->setAccessibleName(QCoreApplication::translate("CustomizePage", "Button functions"));
+    // Not a Tab stop of its own: the rows are, and it scrolls to them.
+    m_area->setFocusPolicy(Qt::NoFocus);
 
     // A row under the pointer lights its marker; a marker opens its row's menu.
     QObject::connect(
@@ -47,6 +51,7 @@ void CustomizePage::refresh(DeviceSettings& edited) {
 }
 
 void CustomizePage::retranslate() {
+    m_area->setAccessibleName(QCoreApplication::translate("CustomizePage", "Button functions"));
     m_window->retranslate();
     updateMarkers();
 }

@@ -1,5 +1,6 @@
 // Process entry: one copy per product, then the main window and the event loop.
 #include "inifile.h"
+#include "kitaccessible.h"
 #include "mainwindow.h"
 #include "paths.h"
 #include "productdef.h"
@@ -88,6 +89,7 @@ int main(int argc, char* argv[]) {
         !QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus")))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/dev/null/no-session-bus");
     QApplication app(argc, argv);
+    installKitAccessibility();
     QCoreApplication::setApplicationName(QStringLiteral("mousecfg"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MOUSECFG_VERSION));
     // Lets the desktop match the window to the installed entry and its icon.

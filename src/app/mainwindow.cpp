@@ -9,6 +9,7 @@
 #include "kestmenu.h"
 #include "kestmessagebox.h"
 #include "kestpushbutton.h"
+#include "kitaccessible.h"
 #include "kittheme.h"
 #include "kitthemewatcher.h"
 #include "language.h"
@@ -405,6 +406,11 @@ void MainWindow::switchSlot(int index, bool reload) {
 void MainWindow::retranslate() {
     for (const CommandButton& c : commandButtons())
         if (c.text) button(QLatin1String(c.name))->setLabel(tr(c.text));
+    // The icon buttons say what they do; the menu buttons what they choose.
+    button(QStringLiteral("btnClose"))->setAccessibleName(tr("Close"));
+    button(QStringLiteral("btnMin"))->setAccessibleName(tr("Minimize"));
+    setAccessibleLabel(button(QStringLiteral("btnMouse")), tr("Mouse"));
+    setAccessibleLabel(button(QStringLiteral("btnLanguage")), tr("Language"));
     m_mouseView->frontButton()->setLabel(tr("Front"));
     m_mouseView->sideButton()->setLabel(tr("Side"));
     m_slots->retranslate(m_edited->currentProfile);

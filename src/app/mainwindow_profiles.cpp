@@ -22,6 +22,8 @@
 
 int MainWindow::writeToMouse(bool force) {
     KestProcessDialog dialog(this);
+    // What assistive tools announce while the box turns.
+    dialog.setWindowTitle(tr("Writing the settings to the mouse"));
     if (!m_session) m_session = new MouseSession(this);
     SettingsWriteWorker worker(m_edited.get(), m_sent.get());
     worker.force = force;

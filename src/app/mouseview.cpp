@@ -161,8 +161,13 @@ void MouseView::setTargets(const Targets& targets) {
         const QVector<Target>& t = g == FrontGroup  ? targets.front
                                    : g == SideGroup ? targets.side
                                                     : targets.wheel;
-        for (int i = 0; i < m_groups[g].size(); ++i)
-            m_groups[g][i]->setToolTip(t.value(i).label);
+        for (int i = 0; i < m_groups[g].size(); ++i) {
+            const QString label = t.value(i).label;
+            m_groups[g][i]->setToolTip(label);
+            // A marker picks its button's row on the list.
+            m_groups[g][i]->setAccessibleName(label.isEmpty() ? QString()
+                                                              : tr("Button: %1").arg(label));
+        }
     }
     if (m_mode == Mode::Customize) applyVisibility();
 }

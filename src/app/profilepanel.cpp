@@ -7,6 +7,7 @@
 #include "kestmenu.h"
 #include "kestmessagebox.h"
 #include "kestpushbutton.h"
+#include "kitaccessible.h"
 
 #include <QFileDialog>
 #include <QVector>
@@ -97,7 +98,12 @@ void ProfilePanel::retranslate() {
         if (c.tip) m_buttons[i]->setToolTip(tr(c.tip));
     }
     m_menuButton->setLabel(m_profiles.boundName());
+    setAccessibleLabel(m_menuButton, tr("Profile settings"));
+    for (int i = 0; i < m_buttons.size(); ++i)
+        if (qstrcmp(commands()[i].name, "btnApplyName") == 0)
+            m_buttons[i]->setAccessibleName(tr("Apply the name"));
     m_nameCaption->setText(tr("NAME"));
+    m_nameEdit->setAccessibleName(tr("Profile name"));
     m_nameEdit->setToolTip(tr("Press Enter To Apply"));
 }
 

@@ -3,6 +3,7 @@
 #include "kestaction.h"
 #include "kestmenu.h"
 #include "kestpushbutton.h"
+#include "kitaccessible.h"
 #include "records.h"
 
 #include <QWidget>
@@ -39,5 +40,6 @@ void ProfileSlots::retranslate(int current) {
         m_actions[i]->setText(tr("Mode") + QStringLiteral(" %1").arg(i + 1));
         m_buttons[i]->setLabel(tr("Profile") + QStringLiteral(" %1").arg(i + 1));
     }
+    setAccessibleLabel(m_menuButton, tr("Profile"));
     showChoice(current);
 }

@@ -13,6 +13,7 @@
 #include <kestmenu.h>
 #include <kestmessagebox.h>
 #include <kestpushbutton.h>
+#include <kitaccessible.h>
 #include <kitscale.h>
 #include <productdef.h>
 
@@ -93,6 +94,7 @@ ButtonPanel::ButtonPanel(MouseProfile* profile, QWidget* parent, double scale)
         auto* icon = new KestPushButton({QString::fromLatin1(arrows[i])}, this);
         icon->setFocusPolicy(Qt::NoFocus);
         icon->setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAccessibleRole(icon, QAccessible::Graphic);
         m_wheelIcons << icon;
     }
     for (const QList<KestPushButton*>* group : {&m_list, &m_second, &m_wheel})
@@ -185,6 +187,17 @@ void ButtonPanel::layoutButtons() {
     }
     m_contentHeight = top + (step + row) * qMax(c, 2);
     applyGroupVisibility();
+    nameRows();
+}
+
+void ButtonPanel::nameRows() {
+    // Rows read "Button 4, Forward": the painted number, then the function.
+    const QString row = tr("Button %1, %2");
+    for (const QList<KestPushButton*>* group : {&m_list, &m_second})
+        for (KestPushButton* b : *group)
+            setAccessibleLabel(b, row.arg(QString::number(b->number()), QStringLiteral("%1")));
+    setAccessibleLabel(m_wheel[0], tr("Scroll up, %1"));
+    setAccessibleLabel(m_wheel[1], tr("Scroll down, %1"));
 }
 
 int ButtonPanel::contentHeight() const {
@@ -219,6 +232,7 @@ void ButtonPanel::retranslate() {
     }
     m_topMenu->refreshStyle();
     m_wheelMenu->refreshStyle();
+    nameRows();
     refreshLabels();
 }
 

@@ -66,6 +66,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Names each row for assistive tools by its painted number.
+    void nameRows();
     void onActionTriggered();
     enum class Outcome { Assigned, Cancelled, Refused };
     // Runs the rule and the dialog behind `code` for record `record`.

@@ -345,6 +345,7 @@ DefaultColorArea::DefaultColorArea(QWidget* parent) : QWidget(parent) {
 
 void DefaultColorArea::setColor(const QColor& colour) {
     m_color = colour;
+    setAccessibleName(tr("Colour %1").arg(colour.name().toUpper()));
     update();
 }
 

@@ -5,6 +5,7 @@
 #include "kestmenu.h"
 #include "kestpushbutton.h"
 #include "kestslider.h"
+#include "kitaccessible.h"
 #include "kitscale.h"
 #include "kittheme.h"
 #include "productdef.h"
@@ -70,6 +71,7 @@ LightingPanel::LightingPanel(QWidget* parent)
     m_effectButton->setMenu(m_menu);
     m_swatch->setObjectName(QStringLiteral("colorSwatch"));
     m_swatch->setFocusPolicy(Qt::StrongFocus);
+    setAccessibleRole(m_swatch, QAccessible::Button);
     m_moveOff->setObjectName(QStringLiteral("chkMoveOff"));
     setKitLook(m_moveOff, "squareBox");
     m_bright->setRange(1, 3);
@@ -135,6 +137,10 @@ void LightingPanel::retranslate() {
     m_colourLabel->setText(tr("COLOR"));
     m_sleepLabel->setText(tr("SLEEP TIME"));
     m_moveOff->setText(tr("MOVE TO LIGHT OFF"));
+    m_moveOff->setAccessibleName(tr("Lights off while the mouse moves"));
+    setAccessibleLabel(m_effectButton, tr("Lighting effect"));
+    setAccessibleLabel(m_bright, tr("Brightness, %1"));
+    setAccessibleLabel(m_speed, tr("Speed, %1"));
     if (m_profile) refresh();
 }
 
@@ -162,6 +168,7 @@ void LightingPanel::refresh() {
     m_speedValue->setText(QString::number(m_speed->value()));
     m_sleepValue->setText(QString::number(m_sleep->value()) + tr(" MINUTE"));
     m_swatch->setColor(led.RGB);
+    describeControls();
     {
         const QSignalBlocker block(m_moveOff);
         m_moveOff->setChecked(m_profile->LedMoveOFF == 0);
@@ -233,6 +240,7 @@ void LightingPanel::onSliderChanged(int value) {
     if (sender() == m_sleep) {
         m_profile->LedSleepTime = uint8_t(value);
         m_sleepValue->setText(QString::number(value) + tr(" MINUTE"));
+        describeControls();
         return;
     }
     // An effect past the table is shown as "OFF", which has no sliders.
@@ -246,6 +254,12 @@ void LightingPanel::onSliderChanged(int value) {
         m_speedValue->setText(QString::number(value));
     }
     emit lightingChanged();
+}
+
+void LightingPanel::describeControls() {
+    const int minutes = m_sleep->value();
+    m_sleep->setAccessibleName(minutes == 1 ? tr("Sleep time, 1 minute")
+                                            : tr("Sleep time, %1 minutes").arg(minutes));
 }
 
 void LightingPanel::slotSliderMouseChange() {}

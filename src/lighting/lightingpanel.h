@@ -64,6 +64,8 @@ public slots:
 
 private:
     void refresh();
+    // Names the sleep slider by its time, for assistive tools.
+    void describeControls();
     void rebuildMenu();
     void layoutFor(int effect);
     void chooseEffect(int effect);

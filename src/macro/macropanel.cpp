@@ -10,6 +10,7 @@
 #include "kestpushbutton.h"
 #include "keyboardhook.h"
 #include "keycodes.h"
+#include "kitaccessible.h"
 #include "kitscale.h"
 #include "kittheme.h"
 #include "macrolibrary.h"
@@ -224,7 +225,8 @@ QCheckBox* MacroPanel::addCheck(const char* objectName, const QRect& logical) {
     auto* c = new QCheckBox(this);
     c->setObjectName(QLatin1String(objectName));
     setKitLook(c, "squareBox");
-    connect(c, &QCheckBox::clicked, this, &MacroPanel::checkbtn_clicked);
+    // Toggled, not clicked: assistive tools toggle without a click.
+    connect(c, &QCheckBox::toggled, this, &MacroPanel::checkbtn_clicked);
     place(c, logical);
     return c;
 }
@@ -423,6 +425,15 @@ void MacroPanel::retranslate() {
     m_moveCaption->setText(tr("MOVEMENT"));
     m_distanceCaption->setText(tr("DISTANCE"));
     m_commandCaption->setText(tr("MOUSE COMMAND"));
+    m_list->setAccessibleName(tr("Macros"));
+    m_view->setAccessibleName(tr("Macro steps"));
+    m_nameEdit->setAccessibleName(tr("Macro name"));
+    m_defaultDelay->setAccessibleName(tr("Default delay in ms"));
+    m_loopTime->setAccessibleName(tr("Loop count"));
+    m_editDelay->setAccessibleName(tr("Delay in ms"));
+    m_editDistance->setAccessibleName(tr("Distance"));
+    setAccessibleLabel(m_moveButton, tr("Movement"));
+    setAccessibleLabel(m_commandButton, tr("Mouse command"));
     const auto moves = m_moveMenu->actions();
     for (int i = 0; i < moves.size(); ++i)
         moves[i]->setText(moveStepName(moveDirectionAt(i)));

@@ -123,6 +123,7 @@ void DpiStagePanel::retranslate() {
     m_title->setText(tr("DPI"));
     m_sleepTitle->setText(tr("SLEEP TIME"));
     m_moveOffBox->setText(tr("MOVE TO LIGHT OFF"));
+    m_moveOffBox->setAccessibleName(tr("Lights off while the mouse moves"));
     for (DpiStageRow* row : m_rows)
         row->retranslate();
     showSleepValue();
@@ -180,7 +181,10 @@ void DpiStagePanel::readProduct() {
 }
 
 void DpiStagePanel::showSleepValue() {
-    m_sleepLabel->setText(QString::number(m_sleepSlider->value()) + tr(" MINUTE"));
+    const int minutes = m_sleepSlider->value();
+    m_sleepLabel->setText(QString::number(minutes) + tr(" MINUTE"));
+    m_sleepSlider->setAccessibleName(minutes == 1 ? tr("Sleep time, 1 minute")
+                                                  : tr("Sleep time, %1 minutes").arg(minutes));
 }
 
 void DpiStagePanel::layoutRows() {

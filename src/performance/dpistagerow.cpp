@@ -2,6 +2,8 @@
 
 #include "dpi.h"
 #include "kestlabel.h"
+#include "kestslider.h"
+#include "kitaccessible.h"
 #include "kitscale.h"
 #include "kittheme.h"
 #include "perflog.h"
@@ -45,6 +47,16 @@ DpiStageRow::DpiStageRow(quint8 index, QWidget* parent)
     connect(m_slider, &TwoBarSlider::SliderChangedSignal, this, &DpiStageRow::onSliderChanged);
     for (KestLabel* l : {m_minLabel, m_maxLabel, m_xLabel, m_yLabel, m_dpiLabel})
         connect(l, &KestLabel::LabelClickSignal, this, &DpiStageRow::slotLabelClick);
+
+    // Assistive tools read and set the bars in DPI, through the table the
+    // read-outs use.
+    const KitValueMap inDpi{
+        [this](int step) { return dpiFromStep(uint32_t(qMax(step, 0)), m_sensor); },
+        [this](int dpi) {
+            return int(stepForDpi(dpi, m_sensor, m_slider->minimum(), m_slider->maximum()));
+        }};
+    for (KestSlider* bar : {m_slider->singleBar(), m_slider->xBar(), m_slider->yBar()})
+        setAccessibleValueMap(bar, inDpi);
 
     retranslate();
     updateReadouts();
@@ -94,11 +106,26 @@ void DpiStageRow::setHighlighted(bool on) {
     if (on) pal.setColor(QPalette::Window, themeColor());
     setPalette(pal);
     update();
+    describe();
 }
 
 void DpiStageRow::retranslate() {
     m_linkBox->setText(tr("Link XY"));
     m_enableBox->setToolTip(tr("Enable"));
+    const QString stage = tr("DPI stage %1").arg(m_index + 1);
+    m_linkBox->setAccessibleName(tr("%1, link X and Y").arg(stage));
+    m_slider->singleBar()->setAccessibleName(stage);
+    m_slider->xBar()->setAccessibleName(tr("%1, X").arg(stage));
+    m_slider->yBar()->setAccessibleName(tr("%1, Y").arg(stage));
+    describe();
+}
+
+void DpiStageRow::describe() {
+    QString name = tr("DPI stage %1, %2 DPI")
+                       .arg(m_index + 1)
+                       .arg(dpiFromStep(uint32_t(qMax(m_y, 0)), m_sensor));
+    if (m_highlighted) name += tr(", current");
+    m_enableBox->setAccessibleName(name);
 }
 
 void DpiStageRow::applyScale() {
@@ -186,6 +213,7 @@ void DpiStageRow::updateReadouts() {
     m_yLabel->setText(QStringLiteral("Y:%1").arg(dpiFromStep(uint32_t(qMax(m_y, 0)), m_sensor)));
     m_dpiLabel->setText(
         QStringLiteral("DPI : %1").arg(dpiFromStep(uint32_t(qMax(m_y, 0)), m_sensor)));
+    describe();
 }
 
 void DpiStageRow::relayout() {

@@ -66,6 +66,8 @@ protected:
 
 private:
     void updateReadouts();
+    // Names the enable box by the stage's DPI and whether it is the current one.
+    void describe();
 
     quint8 m_index;
     int m_sensor = 0;

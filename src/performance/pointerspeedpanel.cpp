@@ -2,6 +2,7 @@
 
 #include "kestlabel.h"
 #include "kestslider.h"
+#include "kitaccessible.h"
 #include "kitscale.h"
 #include "kittheme.h"
 #include "language.h"
@@ -145,6 +146,13 @@ void PointerSpeedPanel::retranslate() {
     m_modes[2]->setText(tr("Competitive"));
     m_settingButton->setText(tr("Mouse Setting"));
     m_spin->setToolTip(tr("Scroll speed"));
+    m_spin->setAccessibleName(tr("Scroll speed"));
+    setAccessibleLabel(m_keySlider, tr("Key response, %1 ms"));
+    // The round boxes say which choice they belong to.
+    for (QCheckBox* box : {m_lift1, m_lift2})
+        box->setAccessibleName(tr("Lift distance, %1").arg(box->text()));
+    for (QCheckBox* box : m_modes)
+        box->setAccessibleName(tr("Sensor mode, %1").arg(box->text()));
     m_speedNote->setText(tr("Pointer speed is set in the desktop's mouse settings"));
 }
 

@@ -4,6 +4,7 @@
 #include "kestlabel.h"
 #include "kestmenu.h"
 #include "kestpushbutton.h"
+#include "kitaccessible.h"
 #include "kitscale.h"
 #include "kittheme.h"
 #include "perflog.h"
@@ -83,6 +84,9 @@ void ReportRatePanel::retranslate() {
         m_actions[i]->setText(tr(kRateTexts[i].text));
     m_lift1->setText(tr("1 mm"));
     m_lift2->setText(tr("2 mm"));
+    setAccessibleLabel(m_rateButton, tr("Report rate"));
+    for (QRadioButton* r : {m_lift1, m_lift2})
+        r->setAccessibleName(tr("Lift-off distance, %1").arg(r->text()));
     showRate();
 }
 

@@ -30,6 +30,9 @@ KestPushButton* KestDialogFrame::makeButton(const QString& objectName,
     button->setObjectName(objectName);
     button->setIcon(QIcon(skinPixmap(iconResource)));
     button->setIconSize(scaledSize(QSize(14, 14), m_scale));
+    // An icon-only button is named by its tip; a label set later replaces it.
+    if (iconResource == QLatin1String(":/yes_Btn")) button->setToolTip(tr("OK"));
+    if (iconResource == QLatin1String(":/no_Btn")) button->setToolTip(tr("Cancel"));
     return button;
 }
 

@@ -3,6 +3,8 @@
 #include "kitscale.h"
 #include "kittheme.h"
 
+#include <QApplication>
+
 void styleMenu(QMenu* menu, int logicalWidth) {
     if (!menu) return;
     const double s = displayScale();
@@ -18,6 +20,12 @@ void styleMenu(QMenu* menu, int logicalWidth) {
 KestMenu::KestMenu(QWidget* parent, int logicalWidth)
     : QMenu(parent), m_logicalWidth(logicalWidth) {
     refreshStyle();
+    // An entry chosen without a click (an assistive tool's "Press") leaves
+    // the menus open; a click has closed them by now.
+    connect(this, &QMenu::triggered, this, [] {
+        for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i)
+            QApplication::activePopupWidget()->close();
+    });
 }
 
 void KestMenu::setLogicalWidth(int logicalWidth) {

@@ -365,7 +365,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return boxes.texts.contains("Dongle Disconnect!"); }));
         QVERIFY(QTest::qWaitFor([&] { return !w.warningBoxOpen(); }));
         QVERIFY(stillOpenAfterOne);
-        QCOMPARE(unplugged, QStringList({"0", "mouse not connected"}));
+        QCOMPARE(unplugged, QStringList({"0", "Battery: mouse not connected"}));
         QVERIFY(QTest::qWaitFor([&] { return deviceHandles().receiverCommand.isOpen(); }));
     }
 
