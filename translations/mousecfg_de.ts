@@ -463,6 +463,10 @@
         <source>Press the keys together</source>
         <translation>Tasten gemeinsam drücken</translation>
     </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
 </context>
 <context>
     <name>CustomizePage</name>
@@ -581,6 +585,14 @@
         <source>Delay:</source>
         <translation>Verzögerung:</translation>
     </message>
+    <message>
+        <source>Times</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Delay in ms</source>
+        <translation>Verzögerung in ms</translation>
+    </message>
 </context>
 <context>
     <name>GunFileDialog</name>
@@ -631,6 +643,22 @@
     <message>
         <source>Invalid macro name.</source>
         <translation>Ungültiger Makroname.</translation>
+    </message>
+    <message>
+        <source>Gun file name</source>
+        <translation>Name der Gun-Datei</translation>
+    </message>
+    <message>
+        <source>Shot %1, delay in ms</source>
+        <translation>Schuss %1, Verzögerung in ms</translation>
+    </message>
+    <message>
+        <source>Shot %1, move down</source>
+        <translation>Schuss %1, nach unten</translation>
+    </message>
+    <message>
+        <source>Shot %1, move right</source>
+        <translation>Schuss %1, nach rechts</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1724,10 @@
     <message>
         <source>Press a key</source>
         <translation>Eine Taste drücken</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
     </message>
 </context>
 <context>

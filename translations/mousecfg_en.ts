@@ -463,6 +463,10 @@
         <source>Press the keys together</source>
         <translation>Press the keys together</translation>
     </message>
+    <message>
+        <source>Keys</source>
+        <translation>Keys</translation>
+    </message>
 </context>
 <context>
     <name>CustomizePage</name>
@@ -581,6 +585,14 @@
         <source>Delay:</source>
         <translation>Delay:</translation>
     </message>
+    <message>
+        <source>Times</source>
+        <translation>Times</translation>
+    </message>
+    <message>
+        <source>Delay in ms</source>
+        <translation>Delay in ms</translation>
+    </message>
 </context>
 <context>
     <name>GunFileDialog</name>
@@ -631,6 +643,22 @@
     <message>
         <source>Invalid macro name.</source>
         <translation>Invalid macro name.</translation>
+    </message>
+    <message>
+        <source>Gun file name</source>
+        <translation>Gun file name</translation>
+    </message>
+    <message>
+        <source>Shot %1, delay in ms</source>
+        <translation>Shot %1, delay in ms</translation>
+    </message>
+    <message>
+        <source>Shot %1, move down</source>
+        <translation>Shot %1, move down</translation>
+    </message>
+    <message>
+        <source>Shot %1, move right</source>
+        <translation>Shot %1, move right</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1724,10 @@
     <message>
         <source>Press a key</source>
         <translation>Press a key</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
     </message>
 </context>
 <context>

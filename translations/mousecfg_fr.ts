@@ -463,6 +463,10 @@
         <source>Press the keys together</source>
         <translation>Appuyez sur les touches ensemble</translation>
     </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
 </context>
 <context>
     <name>CustomizePage</name>
@@ -581,6 +585,14 @@
         <source>Delay:</source>
         <translation>Délai&#xa0;:</translation>
     </message>
+    <message>
+        <source>Times</source>
+        <translation>Nombre de fois</translation>
+    </message>
+    <message>
+        <source>Delay in ms</source>
+        <translation>Délai en ms</translation>
+    </message>
 </context>
 <context>
     <name>GunFileDialog</name>
@@ -632,6 +644,22 @@
         <source>Invalid macro name.</source>
         <translation>Nom de macro non valide.</translation>
     </message>
+    <message>
+        <source>Gun file name</source>
+        <translation>Nom du fichier de tir</translation>
+    </message>
+    <message>
+        <source>Shot %1, delay in ms</source>
+        <translation>Tir %1, délai en ms</translation>
+    </message>
+    <message>
+        <source>Shot %1, move down</source>
+        <translation>Tir %1, vers le bas</translation>
+    </message>
+    <message>
+        <source>Shot %1, move right</source>
+        <translation>Tir %1, vers la droite</translation>
+    </message>
 </context>
 <context>
     <name>KestDialogFrame</name>
@@ -682,7 +710,7 @@
     <name>KitAccessible</name>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1429,7 +1457,7 @@
     </message>
     <message>
         <source>Battery: %1</source>
-        <translation>Batterie : %1</translation>
+        <translation>Batterie&#xa0;: %1</translation>
     </message>
     <message>
         <source>Battery</source>
@@ -1437,7 +1465,7 @@
     </message>
     <message>
         <source>Battery %1%</source>
-        <translation>Batterie %1 %</translation>
+        <translation>Batterie %1&#xa0;%</translation>
     </message>
     <message>
         <source>charging</source>
@@ -1499,7 +1527,7 @@
     <name>MouseView</name>
     <message>
         <source>Button: %1</source>
-        <translation>Bouton : %1</translation>
+        <translation>Bouton&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1724,10 @@
     <message>
         <source>Press a key</source>
         <translation>Appuyez sur une touche</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
     </message>
 </context>
 <context>

@@ -463,6 +463,10 @@
         <source>Press the keys together</source>
         <translation>同时按下组合键</translation>
     </message>
+    <message>
+        <source>Keys</source>
+        <translation>按键组合</translation>
+    </message>
 </context>
 <context>
     <name>CustomizePage</name>
@@ -581,6 +585,14 @@
         <source>Delay:</source>
         <translation>延迟：</translation>
     </message>
+    <message>
+        <source>Times</source>
+        <translation>次数</translation>
+    </message>
+    <message>
+        <source>Delay in ms</source>
+        <translation>延迟（毫秒）</translation>
+    </message>
 </context>
 <context>
     <name>GunFileDialog</name>
@@ -631,6 +643,22 @@
     <message>
         <source>Invalid macro name.</source>
         <translation>无效的宏名称。</translation>
+    </message>
+    <message>
+        <source>Gun file name</source>
+        <translation>压枪文件名</translation>
+    </message>
+    <message>
+        <source>Shot %1, delay in ms</source>
+        <translation>第 %1 发，延迟（毫秒）</translation>
+    </message>
+    <message>
+        <source>Shot %1, move down</source>
+        <translation>第 %1 发，向下移动</translation>
+    </message>
+    <message>
+        <source>Shot %1, move right</source>
+        <translation>第 %1 发，向右移动</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1724,10 @@
     <message>
         <source>Press a key</source>
         <translation>请按下一个按键</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按键</translation>
     </message>
 </context>
 <context>

@@ -285,6 +285,8 @@ void AppRulesDialog::retranslate() {
     m_ruleProfile->setAccessibleName(tr("Profile of the selected rule"));
     m_remove->setAccessibleName(tr("Remove the selected rule"));
     m_newApp->setAccessibleName(tr("Application of the new rule"));
+    // The field inside the editable list is what takes the typing.
+    if (m_newApp->lineEdit()) m_newApp->lineEdit()->setAccessibleName(m_newApp->accessibleName());
     m_newProfile->setAccessibleName(tr("Profile of the new rule"));
     m_add->setAccessibleName(tr("Add the new rule"));
     m_default->setAccessibleName(tr("Profile for other applications"));

@@ -5,6 +5,8 @@
 
 #include <QCursor>
 #include <QEvent>
+#include <QPointer>
+#include <QTimer>
 #include <appconfig.h>
 #include <buttondescription.h>
 #include <buttonfunctions.h>
@@ -346,6 +348,20 @@ void ButtonPanel::onActionTriggered() {
     const int code = m_actions.key(action, -1);
     KestPushButton* button = currentButton();
     if (code < 0 || !button || !m_profile) return;
+    const ButtonFunction* f = functionForCode(code);
+    if (f && f->kind != FunctionKind::Plain) {
+        // These open a dialog or a page: not inside the trigger, whose
+        // caller (an assistive tool's "press" on the entry) would otherwise
+        // wait until the dialog closed.
+        QTimer::singleShot(0, this, [this, code, button = QPointer<KestPushButton>(button)] {
+            if (button && m_profile) pick(code, button);
+        });
+        return;
+    }
+    pick(code, button);
+}
+
+void ButtonPanel::pick(int code, KestPushButton* button) {
     emit SelBtnControl(button, true);
     const int record = recordOf(button);
     const Outcome outcome = assign(record, code);

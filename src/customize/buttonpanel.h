@@ -69,6 +69,8 @@ private:
     // Names each row for assistive tools by its painted number.
     void nameRows();
     void onActionTriggered();
+    // Assigns `code` to `button`'s entry, through its dialog where it has one.
+    void pick(int code, KestPushButton* button);
     enum class Outcome { Assigned, Cancelled, Refused };
     // Runs the rule and the dialog behind `code` for record `record`.
     Outcome assign(int record, int code);

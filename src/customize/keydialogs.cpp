@@ -166,6 +166,7 @@ SingleKeyDialog::SingleKeyDialog(QWidget* parent, double scale, quint8 initialCo
 void SingleKeyDialog::retranslate() {
     setTitle(tr("Single Key"));
     m_hint->setText(tr("Press a key"));
+    keyField()->setAccessibleName(tr("Key"));
 }
 
 void SingleKeyDialog::takeKey(quint8 code, quint32) {
@@ -203,6 +204,7 @@ ComboKeyDialog::ComboKeyDialog(QWidget* parent, double scale, const ButtonInfo& 
 void ComboKeyDialog::retranslate() {
     setTitle(tr("Combo Key"));
     m_hint->setText(tr("Press the keys together"));
+    keyField()->setAccessibleName(tr("Keys"));
 }
 
 QString ComboKeyDialog::keyText() const {
@@ -322,6 +324,9 @@ void FireKeyDialog::retranslate() {
     m_boxes[KeyboardChoice]->setText(tr("Keyboard Key"));
     m_timesLabel->setText(tr("Times:"));
     m_delayLabel->setText(tr("Delay:"));
+    keyField()->setAccessibleName(tr("Keyboard Key"));
+    m_times->setAccessibleName(tr("Times"));
+    m_delay->setAccessibleName(tr("Delay in ms"));
 }
 
 int FireKeyDialog::times() const {

@@ -184,6 +184,13 @@ void GunFileDialog::retranslate() {
     m_horizontalHeading->setText(tr("X (+RIGHT)"));
     m_yes->setText(tr("OK"));
     m_no->setText(tr("Cancel"));
+    m_nameEdit->setAccessibleName(tr("Gun file name"));
+    for (int i = 0; i < kMaxGunShots; ++i) {
+        const Row& r = m_rows[i];
+        r.delay->setAccessibleName(tr("Shot %1, delay in ms").arg(i + 1));
+        r.vertical->setAccessibleName(tr("Shot %1, move down").arg(i + 1));
+        r.horizontal->setAccessibleName(tr("Shot %1, move right").arg(i + 1));
+    }
 }
 
 void GunFileDialog::changeEvent(QEvent* event) {

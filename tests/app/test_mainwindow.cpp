@@ -814,7 +814,7 @@ private slots:
         // A macro without any macro saved goes to the macro page instead.
         window->slotMouseEnter(window->buttonForRecord(3));
         window->actionFor(200)->trigger();
-        QCOMPARE(w.currentTab(), int(MainWindow::MacroTab));
+        QTRY_COMPARE(w.currentTab(), int(MainWindow::MacroTab));
         QCOMPARE(w.editedSettings().current().buttons[3].Fun, 4);
         QVERIFY(boxes.texts.isEmpty());
     }

@@ -329,7 +329,7 @@ private slots:
 
         w.slotMouseEnter(w.buttonForRecord(3));
         w.actionFor(kMacroCode)->trigger();
-        QCOMPARE(macroTab.count(), 1);
+        QTRY_COMPARE(macroTab.count(), 1);
         QCOMPARE(profile.buttons[3].Fun, 16);
 
         w.slotMouseEnter(w.buttonForRecord(kWheelDownEntry));

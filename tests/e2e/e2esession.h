@@ -52,6 +52,10 @@ public:
     // asks and keeps _NET_ACTIVE_WINDOW; false when it is missing or does
     // not take over the screen.
     bool startWindowManager();
+    // The accessibility bus and its registry, on the bus startBus() made;
+    // programs started later expose their widgets there. False when
+    // at-spi2-core is missing or did not come up.
+    bool startAccessibility();
 
     // Starts the program with the drop-in HID library; the returned process
     // stays owned by the session. `env` replaces the session's environment.
@@ -120,6 +124,8 @@ private:
     std::unique_ptr<QProcess> m_tray;
     std::unique_ptr<QProcess> m_bus;
     std::unique_ptr<QProcess> m_manager;
+    std::unique_ptr<QProcess> m_a11yBus;
+    std::unique_ptr<QProcess> m_a11yRegistry;
     std::vector<std::unique_ptr<QProcess>> m_programs;
     QStringList m_logs;
     bool m_companion = true;

@@ -12,11 +12,11 @@ namespace {
 const QPoint kCustomizeTab(300 + 96 + 46, 45);
 const QPoint kApply(848 + 48, 578 + 16);
 const QPoint kModeButton(146, 292);
-const QPoint kWheelDown(285 + 316 + 110, 342 + 8 + 38 + 15);
-// The button list: seven rows in a page 199 high, 8 apart.
+const QPoint kWheelDown(285 + 316 + 110, 342 + 3 + 28 + 12);
+// The button list: seven rows 25 high in a page 199 high, 3 apart.
 const QRect kButtonRows(285, 342, 664, 199);
 QPoint row(int number) {
-    return {285 + 56 + 110, 342 + 8 + 15 + 38 * (number - 1)};
+    return {285 + 56 + 110, 342 + 3 + 12 + 28 * (number - 1)};
 }
 QPoint modeItem(int slot) {
     return {60, 323 + 25 * slot};
