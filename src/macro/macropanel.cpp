@@ -54,7 +54,7 @@ const QString kListSheet = QStringLiteral(
     "QListWidget:disabled,QTableView:disabled{color:rgb(110,114,120);}"
     "QHeaderView{background:transparent;}"
     "QHeaderView::section{background-color:rgb(34,37,42);color:rgb(180,185,192);border:none;"
-    "border-bottom:1@px solid rgb(62,66,72);padding:2@px 6@px;}"
+    "border-bottom:1@px solid rgb(62,66,72);padding:2@px 4@px;}"
     "QTableCornerButton::section{background:transparent;border:none;}");
 
 // Left column: the macros (or the mouse actions); middle: the steps; right:
@@ -274,7 +274,10 @@ void MacroPanel::buildControls() {
     m_view->verticalHeader()->hide();
     m_view->setShowGrid(false);
     m_view->setColumnHidden(2, true);
-    m_view->horizontalHeader()->setStretchLastSection(true);
+    // The delay column takes what its header and numbers need, the action
+    // column the rest of the viewport, which shrinks when the bar shows.
+    m_view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_view->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_view->horizontalHeader()->setHighlightSections(false);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     place(m_view, {kMidX, 10, kMidW, 410});
@@ -400,7 +403,6 @@ void MacroPanel::applyScale(double scale) {
     m_view->setFont(scaledFont(kitFont(), kListFont, scale));
     m_view->horizontalHeader()->setFont(scaledFont(kitFont(), kCheckFont, scale));
     m_view->verticalHeader()->setDefaultSectionSize(scaled(26, scale));
-    m_view->setColumnWidth(0, scaled(190, scale));
     m_view->horizontalHeader()->setStyleSheet(fillStyleTemplate(kListSheet, themeColor(), scale));
     if (auto* d = qobject_cast<MacroStepDelegate*>(m_view->itemDelegate())) d->setScale(scale);
     m_tree->setScale(scale);

@@ -12,9 +12,7 @@ namespace {
 constexpr int kRowHeight = 28;
 constexpr int kIconSize = 18;
 constexpr int kStateIconSize = 16;
-constexpr int kMargin = 8;
-constexpr int kNameWidth = 170;
-constexpr int kStateWidth = 85;
+constexpr int kMargin = 6;
 constexpr int kFontPixels = 12;
 
 const QColor kTextColour(214, 218, 224);
@@ -103,7 +101,7 @@ void MacroStepDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->setPen(selected                               ? kSelectedTextColour
                     : option.state & QStyle::State_Enabled ? kTextColour
                                                            : kDisabledTextColour);
-    const QFontMetrics fm = painter->fontMetrics();
+    const QFontMetrics fm(painter->font());
     const int margin = scaled(kMargin, m_scale);
 
     auto drawIcon = [&](const QString& name, int x, int logicalSize) {
@@ -117,37 +115,61 @@ void MacroStepDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     auto drawText = [&](const QString& text, int x, int right) {
         if (text.isEmpty() || right <= x) return;
         const QRect box(x, r.top(), right - x, r.height());
+        // Measured as sizeHint() measures, so a text given its width is never
+        // elided for a fraction of a pixel.
         painter->drawText(box, Qt::AlignVCenter | Qt::AlignLeft,
-                          fm.elidedText(text, Qt::ElideRight, box.width()));
+                          fm.horizontalAdvance(text) <= box.width()
+                              ? text
+                              : fm.elidedText(text, Qt::ElideRight, box.width()));
     };
 
+    const int end = r.left() + r.width();
     if (index.column() == MapColumn) {
-        // Name on the left, press/release (or distance) from the middle on.
-        const int iconSide = scaled(kIconSize, m_scale);
-        // Room for the longest names; a narrow column shares itself instead.
-        const int stateX =
-            r.left() + qMax(r.width() * 11 / 20, qMin(scaled(kNameWidth, m_scale),
-                                                      r.width() - scaled(kStateWidth, m_scale)));
+        // Name on the left; press/release (or distance) in a block at the
+        // right, as wide as its longest word, so the name keeps the rest.
         int x = r.left() + margin;
         // Names stay aligned whether or not their step has an icon.
         if (!look.icon.isEmpty()) drawIcon(look.icon, x, kIconSize);
-        x += iconSide + margin;
-        drawText(look.name, x, stateX - margin);
+        x += scaled(kIconSize, m_scale) + margin;
+        const int stateX = qMax(x, end - margin - stateWidth(fm, look));
+        drawText(look.name, x, stateX - margin / 2);
         x = stateX;
         if (!look.stateIcon.isEmpty()) {
             drawIcon(look.stateIcon, x, kStateIconSize);
             x += scaled(kStateIconSize, m_scale) + margin / 2;
         }
-        drawText(look.stateText, x, r.right() - margin);
+        drawText(look.stateText, x, end - margin);
     } else if (index.column() == DataHColumn) {
-        drawText(look.delay, r.left() + margin, r.right() - margin);
+        drawText(look.delay, r.left() + margin, end - margin);
     }
     painter->restore();
+}
+
+int MacroStepDelegate::stateWidth(const QFontMetrics& fm, const StepLook& look) const {
+    // Presses and releases share one block, so their icons line up; a
+    // distance stands alone at the right.
+    if (look.stateIcon.isEmpty()) return fm.horizontalAdvance(look.stateText);
+    int words = 0;
+    for (bool press : {true, false})
+        words =
+            qMax(words, fm.horizontalAdvance(describeStep(keyStep(0x04, press), m_unit).stateText));
+    return scaled(kStateIconSize, m_scale) + scaled(kMargin, m_scale) / 2 + words;
 }
 
 QSize MacroStepDelegate::sizeHint(const QStyleOptionViewItem& option,
                                   const QModelIndex& index) const {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     size.setHeight(scaled(kRowHeight, m_scale));
+    MacroStep step;
+    if (!stepAt(index, step)) return size;
+    // Exactly the room paint() gives each part.
+    const StepLook look = describeStep(step, m_unit);
+    const QFontMetrics fm(scaledFont(kitFont(), kFontPixels, m_scale));
+    const int margin = scaled(kMargin, m_scale);
+    if (index.column() == MapColumn)
+        size.setWidth(margin + scaled(kIconSize, m_scale) + margin +
+                      fm.horizontalAdvance(look.name) + margin / 2 + stateWidth(fm, look) + margin);
+    else if (index.column() == DataHColumn)
+        size.setWidth(margin + fm.horizontalAdvance(look.delay) + margin);
     return size;
 }

@@ -5,6 +5,7 @@
 #include "macrofile.h"
 #include "macrostepwords.h"
 
+#include <QFontMetrics>
 #include <QString>
 #include <QStyledItemDelegate>
 
@@ -42,6 +43,9 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
+    // The press/release block at the right of the action column.
+    int stateWidth(const QFontMetrics& fm, const StepLook& look) const;
+
     int m_unit;
     double m_scale = 1.0;
 };

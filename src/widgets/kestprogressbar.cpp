@@ -4,6 +4,8 @@
 #include "kittheme.h"
 
 #include <QFontMetrics>
+#include <QStyleOptionProgressBar>
+#include <QStylePainter>
 
 namespace {
 constexpr int kCaptionPixels = 14; // logical; what a short text is drawn at
@@ -52,4 +54,35 @@ void KestProgressBar::refreshStyle() {
 void KestProgressBar::resizeEvent(QResizeEvent* event) {
     QProgressBar::resizeEvent(event);
     refreshStyle();
+}
+
+int KestProgressBar::fillEnd() const {
+    const qint64 span = qint64(maximum()) - minimum();
+    if (span <= 0) return width();
+    const qint64 done = qBound<qint64>(0, qint64(value()) - minimum(), span);
+    return int(done * width() / span);
+}
+
+void KestProgressBar::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionProgressBar option;
+    initStyleOption(&option);
+    const QString text = option.textVisible ? option.text : QString();
+    option.textVisible = false;
+    painter.drawControl(QStyle::CE_ProgressBar, option);
+    if (text.isEmpty()) return;
+    // One colour over the fill, another over the empty track.
+    const int split = fillEnd();
+    const QColor accent = themeColor();
+    const struct {
+        QRect part;
+        QColor background;
+    } parts[] = {{QRect(0, 0, split, height()), progressFillColor(accent, m_off)},
+                 {QRect(split, 0, width() - split, height()), progressTrackColor(m_off)}};
+    for (const auto& p : parts) {
+        if (p.part.isEmpty()) continue;
+        painter.setClipRect(p.part);
+        painter.setPen(readableTextColor(p.background));
+        painter.drawText(rect(), Qt::AlignCenter, text);
+    }
 }

@@ -19,9 +19,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The text in a colour per part, so it reads over the fill and the track.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int fittingPixels() const;
+    // Where the chunk ends, in the bar's own coordinates.
+    int fillEnd() const;
 
     bool m_off = false;
     int m_pixels = 0;

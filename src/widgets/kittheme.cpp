@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QWidget>
+#include <cmath>
 
 static void registerKitResources() {
     Q_INIT_RESOURCE(widgets_resources);
@@ -173,16 +174,48 @@ QString lineEditStyleSheet(const QColor& accent, double scale) {
     return fillStyleTemplate(tmpl, accent, scale);
 }
 
+namespace {
+QString cssRgb(const QColor& c) {
+    return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+// Relative luminance of an sRGB colour.
+double luminance(const QColor& c) {
+    auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+} // namespace
+
+QColor progressTrackColor(bool off) {
+    return off ? QColor(100, 100, 100) : QColor(26, 28, 31);
+}
+
+QColor progressFillColor(const QColor& accent, bool off) {
+    return off ? progressTrackColor(true) : accent;
+}
+
 QString progressStyleSheet(const QColor& accent, double scale, bool off, int fontPixels) {
-    static const QString normal =
-        QStringLiteral("QProgressBar{border:none;border-radius:2@px;background-color:rgb(26,28,31);"
-                       "color:rgb(236,238,242);font-size:%1@px;text-align:center;}"
-                       "QProgressBar::chunk{border-radius:2@px;background-color:@accent@;}");
-    static const QString grey = QStringLiteral(
-        "QProgressBar{border:none;border-radius:2@px;background-color:rgb(100,100,100);"
-        "color:rgb(236,238,242);font-size:%1@px;text-align:center;}"
-        "QProgressBar::chunk{background-color:rgb(100,100,100);}");
-    return fillStyleTemplate((off ? grey : normal).arg(fontPixels), accent, scale);
+    // The text is painted by the bar itself, in a colour per part.
+    static const QString tmpl =
+        QStringLiteral("QProgressBar{border:none;border-radius:2@px;background-color:%2;"
+                       "font-size:%1@px;text-align:center;}"
+                       "QProgressBar::chunk{border-radius:2@px;background-color:%3;}");
+    return fillStyleTemplate(
+        tmpl.arg(fontPixels)
+            .arg(cssRgb(progressTrackColor(off)), cssRgb(progressFillColor(accent, off))),
+        accent, scale);
+}
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+QColor readableTextColor(const QColor& background) {
+    const QColor light(236, 238, 242), dark(18, 19, 22);
+    return contrastRatio(light, background) >= contrastRatio(dark, background) ? light : dark;
 }
 
 QString checkBoxStyleSheet(const QString& uncheckedImage, const QString& checkedImage,

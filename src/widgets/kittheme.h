@@ -64,6 +64,15 @@ QString lineEditStyleSheet(const QColor& accent, double scale);
 // The battery bar: normal (chunk in the accent colour) or the grey "off" look,
 // its text `fontPixels` logical pixels high.
 QString progressStyleSheet(const QColor& accent, double scale, bool off, int fontPixels = 14);
+// The colours that sheet paints: the empty track and the filled chunk.
+QColor progressTrackColor(bool off);
+QColor progressFillColor(const QColor& accent, bool off);
+
+// The contrast ratio of two colours as readability guidelines measure it:
+// 1 (same luminance) to 21 (black on white).
+double contrastRatio(const QColor& a, const QColor& b);
+// The kit's light or dark text colour, whichever reads better on `background`.
+QColor readableTextColor(const QColor& background);
 // A check box drawn from two skin images (unchecked, checked).
 QString checkBoxStyleSheet(const QString& uncheckedImage, const QString& checkedImage,
                            double scale);

@@ -6,12 +6,17 @@
 #include "kestmessagebox.h"
 #include "kestprocessdialog.h"
 #include "keydialogs.h"
+#include "macrolibrary.h"
+#include "macropanel.h"
 #include "mainwindow.h"
 #include "mousesession.h"
 #include "mouseview.h"
 #include "selectdialogs.h"
 #include "testutil.h"
 
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTableView>
 #include <QtTest>
 
 class TestTextFit : public QObject {
@@ -32,6 +37,13 @@ private slots:
         InProcessHidPort port(mouse);
         setHidPort(&port);
         mouse.plug(vm::Link::Receiver);
+        // Every kind of step, more than the step list shows at once.
+        MacroFile steps{
+            QStringLiteral("m"), {keyStep(4, true), delayStep(kMaxDelayCount)}, {}, 0, 0, {}};
+        for (int i = 0; i < 14; ++i)
+            steps.steps.push_back(i < 10 ? buttonStep(buttonBitFromIndex(i / 2), i % 2)
+                                         : moveStep(moveDirectionAt(i - 10), 100));
+        QVERIFY(writeMacroFile(steps) && addToMacroList(steps.name));
         QStringList problems;
         {
             MainWindow w;
@@ -51,7 +63,10 @@ private slots:
             for (int tab : {MainWindow::LightingTab, MainWindow::CustomizeTab, MainWindow::DpiTab,
                             MainWindow::MacroTab}) {
                 w.selectTab(tab);
+                auto* macros = w.findChild<MacroPanel*>();
+                if (macros) macros->macroList()->setCurrentRow(0);
                 look(QStringLiteral("tab %1").arg(tab));
+                QVERIFY(!macros || macros->stepView()->verticalScrollBar()->isVisibleTo(macros));
             }
             w.selectTab(MainWindow::CustomizeTab);
             w.findChild<MouseView*>()->sideButton()->click();

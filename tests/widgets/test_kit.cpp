@@ -48,6 +48,7 @@ private slots:
     void buttonKeys();
     void focusFrameDrawn_data();
     void focusFrameDrawn();
+    void batteryTextReads();
     void batteryCaptionFits_data();
     void batteryCaptionFits();
     void buttonLabelSetsTooltip();
@@ -201,6 +202,34 @@ void KitTest::batteryLooks() {
                                   QRegularExpression::escape(background));
     QVERIFY2(rule.match(css).hasMatch(), qPrintable(css));
     QCOMPARE(bar.offLook(), off);
+}
+
+void KitTest::batteryTextReads() {
+    setDisplayScale(2.0);
+    for (int level : {0, 30, 50, 100, -1}) { // -1: the off look
+        KestProgressBar bar;
+        bar.resize(124, 50);
+        bar.setOffLook(level < 0);
+        bar.setCaption(level < 0 ? QStringLiteral("MOUSE OFF") : QStringLiteral("%p%"));
+        bar.setValue(level < 0 ? 50 : level);
+        bar.setTextVisible(false);
+        const QImage bare = bar.grab().toImage();
+        bar.setTextVisible(true);
+        const QImage shown = bar.grab().toImage();
+        // Over each background the text shows on, its strongest pixel reads at 4.5:1.
+        QHash<QRgb, QPair<int, double>> text; // pixels, best contrast
+        for (int i = 0; i < bare.width() * bare.height(); ++i) {
+            const QPoint p(i % bare.width(), i / bare.width());
+            auto& t = text[bare.pixel(p)];
+            if (shown.pixel(p) != bare.pixel(p))
+                t = {t.first + 1,
+                     qMax(t.second, contrastRatio(shown.pixelColor(p), bare.pixelColor(p)))};
+        }
+        for (auto it = text.cbegin(); it != text.cend(); ++it)
+            QVERIFY2(
+                it->first < 10 || it->second >= 4.5,
+                qPrintable(QStringLiteral("%1 on %2").arg(level).arg(QColor(it.key()).name())));
+    }
 }
 
 void KitTest::accentTable_data() {
