@@ -178,7 +178,8 @@ inline QStringList textFitProblems(QWidget& root, double scale) {
                 !qobject_cast<QMenu*>(other) && !textfit::blank(other) &&
                 w->geometry().intersects(other->geometry()))
                 out << QStringLiteral("%1 overlaps %2")
-                           .arg(textfit::where(w, text), textfit::where(other, other->property("text").toString()));
+                           .arg(textfit::where(w, text),
+                                textfit::where(other, other->property("text").toString()));
     }
     return out;
 }

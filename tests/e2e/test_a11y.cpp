@@ -52,13 +52,13 @@ private slots:
 
         // What the walk changed reached the mouse: the second stage, the
         // lift distance and the fourth button of the active profile.
-        SESSION_VERIFY(s, waitUntil([&] { return sentCommands(s.vm({"log"})).contains("40"); },
-                                    10000));
+        SESSION_VERIFY(
+            s, waitUntil([&] { return sentCommands(s.vm({"log"})).contains("40"); }, 10000));
         QTest::qWait(500);
         const QString after = profileState(s.vm({"state"}), 0);
-        for (const char* expected : {"stage 1: used 1, x 1f 00 (31), y 1f 00 (31)",
-                                     "sensor flags: 02 (lift 2)",
-                                     "slot  3: 84 00 00 00 (back button)"}) {
+        for (const char* expected :
+             {"stage 1: used 1, x 1f 00 (31), y 1f 00 (31)", "sensor flags: 02 (lift 2)",
+              "slot  3: 84 00 00 00 (back button)"}) {
             const QString line = QString::fromLatin1(expected);
             QVERIFY2(after.contains(line), qPrintable(after));
             QVERIFY2(!profileState(before, 0).contains(line), expected);
