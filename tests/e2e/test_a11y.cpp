@@ -2,53 +2,32 @@
 // accessibility bus, walked and driven by a script that uses nothing else.
 #include "e2esession.h"
 
-namespace {
-
-// Runs the walk; its output, and in `status` its exit status.
-QString walk(const E2eSession& s, int* status) {
-    QProcess p;
-    p.setProcessEnvironment(s.childEnv());
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(QStringLiteral("/usr/bin/python3"),
-            {QStringLiteral(A11Y_WALK), E2eSession::productTitle()});
-    if (!p.waitForFinished(120000)) E2eSession::stop(&p, 500);
-    *status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    return QString::fromUtf8(p.readAll());
-}
-
-bool pythonHasAtspi() {
-    QProcess p;
-    p.start(QStringLiteral("/usr/bin/python3"), {"-c", "import pyatspi"});
-    return p.waitForFinished(15000) && p.exitCode() == 0;
-}
-
-} // namespace
-
 class TestE2eA11y : public QObject {
     Q_OBJECT
 private slots:
     void screenReaderRemapsAndApplies() {
-        if (!pythonHasAtspi()) QSKIP("python3-pyatspi is not installed");
+        QProcess walk;
+        walk.start(QStringLiteral("/usr/bin/python3"), {"-c", "import pyatspi"});
+        if (!walk.waitForFinished(15000) || walk.exitCode() != 0)
+            QSKIP("python3-pyatspi is not installed");
         E2eSession s;
         SESSION_START(s, QStringList());
         SESSION_VERIFY(s, !s.startBus().isEmpty());
         if (!s.startAccessibility()) QSKIP(qPrintable(s.error()));
-        SESSION_VERIFY(s, !s.startProgramWindow().isEmpty());
-        const QString before = s.vm({"state"});
-        s.vm({"log", "clear"});
-
-        int status = 0;
-        QString out = walk(s, &status);
-        if (status == 3) {
-            // Not taken into the registry's list: once more, as a user would.
+        const QString before = profileState(s.vm({"state"}), 0);
+        walk.setProcessEnvironment(s.childEnv());
+        walk.setProcessChannelMode(QProcess::MergedChannels);
+        // Exit status 3: the registry did not list the program; a second start does.
+        for (int attempt = 0; attempt < 2 && (attempt == 0 || walk.exitCode() == 3); ++attempt) {
             s.stopPrograms();
             SESSION_VERIFY(s, !s.startProgramWindow().isEmpty());
-            out = walk(s, &status);
+            s.vm({"log", "clear"});
+            walk.start(QStringLiteral("/usr/bin/python3"),
+                       {QStringLiteral(A11Y_WALK), E2eSession::productTitle()});
+            if (!walk.waitForFinished(120000)) E2eSession::stop(&walk, 500);
         }
-        const bool walked = status == 0 && out.contains("walked\n");
-        if (!walked || out.contains("problem: ")) qInfo().noquote() << out;
-        QVERIFY2(walked, "the walk did not go through");
-        QVERIFY2(!out.contains("problem: "), "the walk met problems");
+        const QString out = QString::fromUtf8(walk.readAll());
+        QVERIFY2(out.endsWith("walked\n") && !out.contains("problem: "), qPrintable(out));
 
         // What the walk changed reached the mouse: the second stage, the
         // lift distance and the fourth button of the active profile.
@@ -56,13 +35,9 @@ private slots:
             s, waitUntil([&] { return sentCommands(s.vm({"log"})).contains("40"); }, 10000));
         QTest::qWait(500);
         const QString after = profileState(s.vm({"state"}), 0);
-        for (const char* expected :
-             {"stage 1: used 1, x 1f 00 (31), y 1f 00 (31)", "sensor flags: 02 (lift 2)",
-              "slot  3: 84 00 00 00 (back button)"}) {
-            const QString line = QString::fromLatin1(expected);
-            QVERIFY2(after.contains(line), qPrintable(after));
-            QVERIFY2(!profileState(before, 0).contains(line), expected);
-        }
+        for (const char* line : {"stage 1: used 1, x 1f 00 (31), y 1f 00 (31)",
+                                 "sensor flags: 02 (lift 2)", "slot  3: 84 00 00 00 (back button)"})
+            QVERIFY2(after.contains(line) && !before.contains(line), qPrintable(after));
     }
 };
 
