@@ -15,6 +15,8 @@ ProfileSlots::ProfileSlots(QWidget* window, std::function<void(int)> chosen)
     for (int i = 0; i < kProfileCount; ++i) {
         m_buttons << window->findChild<KestPushButton*>(QStringLiteral("slot%1").arg(i),
                                                         Qt::FindDirectChildrenOnly);
+        // One of five, the lit one in use.
+        setAccessibleRole(m_buttons.last(), QAccessible::RadioButton);
         auto* a = new KestAction(m_menu);
         m_menu->addAction(a);
         m_actions << a;

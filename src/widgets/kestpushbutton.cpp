@@ -3,10 +3,12 @@
 #include "kitscale.h"
 #include "kittheme.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -24,7 +26,7 @@ KestPushButton::KestPushButton(const QStringList& images, QWidget* parent)
     refreshFont();
     // Connected first, so the press signal comes before anyone's click slot.
     connect(this, &QAbstractButton::clicked, this, [this] {
-        if (!m_pressSignalled) emit EnterSignal(this);
+        if (!m_pressSignalled) announcePress();
         m_pressSignalled = false;
     });
 }
@@ -50,6 +52,20 @@ void KestPushButton::setSelected(bool selected) {
     if (m_selected == selected) return;
     m_selected = selected;
     update();
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void KestPushButton::announcePress() {
+    emit EnterSignal(this);
+    // A menu that several buttons share reads as the one that opens it now.
+    if (menu() && QAccessible::isActive())
+        if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(this))
+            menu()->setAccessibleName(a->text(QAccessible::Name));
 }
 
 void KestPushButton::setHoverLook(bool hover) {
@@ -181,7 +197,7 @@ void KestPushButton::mousePressEvent(QMouseEvent* event) {
     // Listeners must know the pressed button before its menu runs modally.
     if (event->button() == Qt::LeftButton && isEnabled()) {
         m_pressSignalled = true;
-        emit EnterSignal(this);
+        announcePress();
     }
     QPushButton::mousePressEvent(event);
     // A menu ran from the press; no click follows it.
@@ -223,7 +239,7 @@ void KestPushButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     m_pressSignalled = true;
-    emit EnterSignal(this);
+    announcePress();
     // Space clicks on release, as every button does; Enter clicks at once
     // (outside a dialog a plain button would ignore it).
     if (key == Qt::Key_Space)

@@ -28,6 +28,8 @@ public:
     // checkable button is checked with it, so assistive tools see the choice.
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }
+    // Sends EnterSignal for a press that starts now (from any source).
+    void announcePress();
     // Forces the hover look on or off, for markers lit from elsewhere.
     void setHoverLook(bool hover);
 

@@ -51,6 +51,8 @@ public:
         : QAccessibleWidget(button, QAccessible::Button) {}
 
     QAccessible::Role role() const override {
+        const QVariant given = widget()->property(kRoleProperty);
+        if (given.isValid()) return static_cast<QAccessible::Role>(given.toInt());
         if (menu()) return QAccessible::ComboBox;
         if (isTab()) return QAccessible::PageTab;
         if (button()->isCheckable()) return QAccessible::CheckBox;
@@ -67,6 +69,12 @@ public:
                 st.selectable = true;
                 st.selected = b->isChecked();
             }
+        }
+        // One of a row that shows the choice by its look alone.
+        auto* kest = qobject_cast<KestPushButton*>(b);
+        if (kest && role() == QAccessible::RadioButton) {
+            st.checkable = true;
+            st.checked = kest->isSelected();
         }
         if (b->isDown()) st.pressed = true;
         if (menu()) st.hasPopup = true;
@@ -94,7 +102,7 @@ public:
 
     QStringList actionNames() const override {
         QStringList names;
-        if (widget()->isEnabled()) {
+        if (widget()->isEnabled() && role() != QAccessible::Graphic) {
             if (menu())
                 names << showMenuAction();
             else if (button()->isCheckable() && !isTab())
@@ -110,7 +118,7 @@ public:
         if (!b->isEnabled() || !actionNames().contains(name)) return;
         if (name == showMenuAction()) {
             // The owner learns which button opens the shared menu, as on a press.
-            if (auto* k = qobject_cast<KestPushButton*>(b)) emit k->EnterSignal(k);
+            if (auto* k = qobject_cast<KestPushButton*>(b)) k->announcePress();
             // The menu runs a loop of its own: started from the event loop,
             // after the tool's call has had its answer.
             auto* push = static_cast<QPushButton*>(b);
@@ -250,11 +258,11 @@ public:
 QAccessibleInterface* kitFactory(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
     auto* w = static_cast<QWidget*>(object);
+    if (className == QLatin1String("KestPushButton"))
+        return new KitButtonAccessible(static_cast<QAbstractButton*>(w));
     const QVariant role = w->property(kRoleProperty);
     if (role.isValid())
         return new KitDrawnAccessible(w, static_cast<QAccessible::Role>(role.toInt()));
-    if (className == QLatin1String("KestPushButton"))
-        return new KitButtonAccessible(static_cast<QAbstractButton*>(w));
     if (className == QLatin1String("KestSlider"))
         return new KitSliderAccessible(static_cast<QAbstractSlider*>(w));
     // A frameless main window is a window, not a "filler"; dialogs and

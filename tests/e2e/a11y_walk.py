@@ -194,6 +194,9 @@ def main():
     if win.getRoleName() != "frame":
         problems.append("the window's role is %s" % win.getRoleName())
 
+    slot = find(win, "radio button", "Profile 1")
+    if slot is None or not states(slot).contains(pyatspi.STATE_CHECKED):
+        problems.append("the profile in use does not read as the checked \"Profile 1\"")
     for tab in ("LIGHTING", "CUSTOMIZE", "DPI", "MACRO"):
         if select_tab(win, tab):
             print("%s: %d interactive objects" % (tab, audit(tab, win)))
