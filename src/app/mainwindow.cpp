@@ -447,7 +447,7 @@ void MainWindow::applyAndClose() {
     close();
     // Gone to the tray: what Apply said goes on screen, unless closing wrote
     // again and said so itself.
-    if (isHidden() && m_writes == writes && !m_status->note().isEmpty())
+    if (isHidden() && trayShown() && m_writes == writes && !m_status->note().isEmpty())
         sendOsdMessage(m_status->note());
 }
 

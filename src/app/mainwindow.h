@@ -170,7 +170,7 @@ private:
     // The slot, name and profile list as the edited settings have them.
     void showProfileChoice();
     void sendOsdMessage(const QString& text);
-    // Says in the window (and on screen while it is hidden) how a write ended.
+    // Says in the window (and on screen while it is in the tray) how a write ended.
     void reportWrite(int result);
     // Profiles that follow the application in front.
     void startFollowing();

@@ -63,7 +63,7 @@ void MainWindow::reportWrite(int result) {
             ? tr("Applied to Profile %1").arg(m_edited->currentProfile % kProfileCount + 1)
             : tr("Not applied: the mouse did not take the settings");
     m_status->showNote(text, result != kResultOk);
-    if (isHidden()) sendOsdMessage(text);
+    if (isHidden() && trayShown()) sendOsdMessage(text);
 }
 
 QString MainWindow::statusNote() const {

@@ -2,7 +2,9 @@
 
 #include "kittheme.h"
 
+#include <QRect>
 #include <QTimer>
+#include <QVariant>
 
 namespace {
 constexpr int kShowMs = 5000;
