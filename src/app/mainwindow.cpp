@@ -26,6 +26,7 @@
 #include "settingsrange.h"
 #include "singleinstance.h"
 #include "startupsettings.h"
+#include "statusnote.h"
 #include "tabpages.h"
 #include "trayicon.h"
 #include "unsentmark.h"
@@ -162,6 +163,7 @@ MainWindow::MainWindow(QWidget* parent)
     };
     hooks.write = [this](bool everything) { writeToMouse(everything); };
     hooks.clicked = [this] { showFileNotices(); };
+    hooks.done = [this](const QString& text) { m_status->showNote(text); };
     m_profilePanel = std::make_unique<ProfilePanel>(this, *m_profiles, m_profileList, hooks);
     m_nameEdit = m_profilePanel->nameEdit();
     m_startup->readOthers(*m_sent, *m_edited, [this] { refreshPages(); });
@@ -270,6 +272,7 @@ void MainWindow::buildControls() {
     m_titleLabel->setProperty("logicalRect", QRect(62, 18, 210, 26));
     m_versionLabel = new KestLabel(productVersion(), this);
     m_versionLabel->setProperty("logicalRect", QRect(62, 44, 210, 18));
+    m_status = new StatusNote(this);
 
     m_language = new LanguageSwitch(button(QStringLiteral("btnLanguage")));
     connect(m_language, &LanguageSwitch::changed, this, &MainWindow::retranslate);
@@ -291,6 +294,8 @@ void MainWindow::buildPages() {
     connect(m_pages.get(), &TabPages::oneClickNeeded, this, &MainWindow::slotPopOneClickBox);
     connect(m_pages.get(), &TabPages::liftChanged, this, &MainWindow::slotLiftChange);
     connect(m_pages.get(), &TabPages::editableChanged, this, &MainWindow::slotEnableButtons);
+    connect(m_pages.get(), &TabPages::done, this,
+            [this](const QString& text) { m_status->showNote(text); });
 }
 
 void MainWindow::ensurePage(int tab) {
@@ -329,6 +334,7 @@ void MainWindow::layoutWindow() {
     for (KestPushButton* b : findChildren<KestPushButton*>(QString(), Qt::FindDirectChildrenOnly))
         b->refreshFont();
     m_nameEdit->refreshStyle();
+    m_status->refreshFont();
     m_display->refreshStyle();
     for (KestMenu* menu : {m_profilePanel->menu(), m_slots->menu(), m_language->menu()})
         menu->refreshStyle();
@@ -448,7 +454,12 @@ void MainWindow::applyAndClose() {
     // OK means "apply and close": the pages' edits go with it, or a user
     // who pressed OK after editing would see the mouse keep its old values.
     apply();
+    const int writes = m_writes;
     close();
+    // Gone to the tray: what Apply said goes on screen, unless closing wrote
+    // again and said so itself.
+    if (isHidden() && trayShown() && m_writes == writes && !m_status->note().isEmpty())
+        sendOsdMessage(m_status->note());
 }
 
 void MainWindow::cancelEdits() {
@@ -505,10 +516,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing hides the window into the tray; without a tray nothing could
     // bring it back, so closing quits.
     event->ignore();
+    const int writes = m_writes;
     if (!confirmLeaving()) return;
-    if (trayShown())
+    if (trayShown()) {
         hide();
-    else
+        // The write the question offered ended while the window showed.
+        if (m_writes != writes && !m_status->note().isEmpty()) sendOsdMessage(m_status->note());
+    } else
         QCoreApplication::quit();
 }
 

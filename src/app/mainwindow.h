@@ -39,6 +39,7 @@ class MouseChooser;
 class MouseView;
 class ProfileSlots;
 class StartupSettings;
+class StatusNote;
 class TabPages;
 class ProfilePanel;
 class WindowChrome;
@@ -105,6 +106,8 @@ public:
     int writeToMouse(bool force);
     // The "not yet on the mouse" mark is shown (on Apply and in the tray).
     bool unsentMarkShown() const;
+    // What the window's status line says a command just did, empty when quiet.
+    QString statusNote() const;
 
     void selectTab(int index);
     void refreshPages();
@@ -170,6 +173,8 @@ private:
     // The slot, name and profile list as the edited settings have them.
     void showProfileChoice();
     void sendOsdMessage(const QString& text);
+    // Says in the window (and on screen while it is in the tray) how a write ended.
+    void reportWrite(int result);
     // Profiles that follow the application in front.
     void startFollowing();
     void updateFollowHold();
@@ -219,6 +224,8 @@ private:
     MouseBus* m_bus = nullptr;
     bool m_leaveConfirmed = false; // Cancel closes without asking
     OsdNotifier* m_osd = nullptr;
+    StatusNote* m_status = nullptr;
+    int m_writes = 0; // writes begun, so closing can tell one ran on its way
 
     int m_tab = LightingTab;
     int m_connectedMice = 0;

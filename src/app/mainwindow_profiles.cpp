@@ -15,6 +15,7 @@
 #include "protocol.h"
 #include "settingsmerge.h"
 #include "settingswriteworker.h"
+#include "statusnote.h"
 #include "trayicon.h"
 #include "unsentmark.h"
 
@@ -32,6 +33,7 @@ int MainWindow::writeToMouse(bool force) {
     bool written = false;
     connect(m_session, &MouseSession::writeFinished, &dialog, [&written] { written = true; });
     m_writing = true;
+    ++m_writes;
     updateFollowHold();
     m_session->write(&worker);
     const int accepted = dialog.exec();
@@ -53,7 +55,21 @@ int MainWindow::writeToMouse(bool force) {
             showMessage(KestMessageBox::Question, tr("Send data failed, please try again."));
     }
     showFileNotices(worker.failedFile());
+    reportWrite(result);
     return result;
+}
+
+void MainWindow::reportWrite(int result) {
+    const QString text =
+        result == kResultOk
+            ? tr("Applied to Profile %1").arg(m_edited->currentProfile % kProfileCount + 1)
+            : tr("Not applied: the mouse did not take the settings");
+    m_status->showNote(text, result != kResultOk);
+    if (isHidden() && trayShown()) sendOsdMessage(text);
+}
+
+QString MainWindow::statusNote() const {
+    return m_status->note();
 }
 
 void MainWindow::onSlotAction(int i) {

@@ -9,6 +9,7 @@
 #include "kestpushbutton.h"
 #include "kitaccessible.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QVector>
 
@@ -143,7 +144,16 @@ void ProfilePanel::add() {
 }
 
 void ProfilePanel::copy() {
-    finish(m_profiles.copy());
+    const ProfileController::Outcome outcome = m_profiles.copy();
+    finish(outcome);
+    if (outcome.done && m_hooks.done)
+        m_hooks.done(tr("Copied as \u201c%1\u201d").arg(m_profiles.boundName()));
+}
+
+void ProfilePanel::saved(const ProfileController::Outcome& outcome, const QString& path) {
+    finish(outcome);
+    if (outcome.notice.isEmpty() && m_hooks.done)
+        m_hooks.done(tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void ProfilePanel::renameByButton() {
@@ -177,7 +187,7 @@ void ProfilePanel::resetAll() {
 void ProfilePanel::exportProfile() {
     const QString path =
         chooseFile(true, QT_TR_NOOP("Save Profile File"), QT_TR_NOOP("Profile File(*.prof)"));
-    if (!path.isEmpty()) finish(m_profiles.exportProfile(path));
+    if (!path.isEmpty()) saved(m_profiles.exportProfile(path), path);
 }
 
 void ProfilePanel::importProfile() {
@@ -189,7 +199,7 @@ void ProfilePanel::importProfile() {
 void ProfilePanel::exportConfig() {
     const QString path =
         chooseFile(true, QT_TR_NOOP("Save Config File"), QT_TR_NOOP("Config File(*.conf)"));
-    if (!path.isEmpty()) finish(m_profiles.exportConfig(path));
+    if (!path.isEmpty()) saved(m_profiles.exportConfig(path), path);
 }
 
 void ProfilePanel::importConfig() {

@@ -26,7 +26,8 @@ public:
         std::function<void()> retranslate; // after a reset, before the pages show it
         std::function<void()> freshStart;  // after a configuration import
         std::function<void(bool everything)> write;
-        std::function<void()> clicked; // after every command button
+        std::function<void()> clicked;            // after every command button
+        std::function<void(const QString&)> done; // what a command made, and where
     };
 
     // The controls are made as children of `window`, placed by "logicalRect".
@@ -51,6 +52,8 @@ private:
     static const QVector<Command>& commands();
 
     void finish(const ProfileController::Outcome& outcome);
+    // An export's outcome, and where its file went when it went through.
+    void saved(const ProfileController::Outcome& outcome, const QString& path);
     int ask(const QString& question);
     // The chosen file, or empty; `save` asks for a new one.
     QString chooseFile(bool save, const char* caption, const char* filter);

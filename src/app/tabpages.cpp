@@ -36,6 +36,7 @@ TabPages::TabPages(QWidget* window, MouseView* view, DeviceSettings& edited,
     m_pages.push_back(std::make_unique<LazyPage>([this, window]() -> std::unique_ptr<TabPage> {
         auto page = std::make_unique<MacroPage>(window);
         connect(page->dialog(), &MacroPanel::EnableButtonsSignal, this, &TabPages::editableChanged);
+        connect(page->dialog(), &MacroPanel::ExportedSignal, this, &TabPages::done);
         return page;
     }));
 }

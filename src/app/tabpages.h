@@ -46,6 +46,8 @@ signals:
     void liftChanged(quint8 lift);
     // False while the macro page records: the window holds its commands.
     void editableChanged(bool editable);
+    // A page's command made something (a file, and where), for the status line.
+    void done(const QString& text);
 
 private:
     DeviceSettings& m_edited;

@@ -136,20 +136,20 @@ bool setDpi(MouseProfile& p, const CliOptions& o, const DpiRange& r, QString* er
     }
     std::vector<uint32_t> steps;
     for (const QString& a : o.args) {
-        bool ok = false;
-        const int dpi = a.toInt(&ok);
-        if (!ok) {
+        // The window's rule for a typed value, one value per stage.
+        const TypedDpi typed = readTypedDpi(a, r.sensor, r.minStep, r.maxStep, false);
+        if (typed.outcome == TypedDpi::Outcome::NotANumber) {
             *error = QStringLiteral("dpi: '%1' is not a number").arg(a);
             return false;
         }
-        if (dpi < r.minDpi() || dpi > r.maxDpi()) {
+        if (!typed.ok()) {
             *error = QStringLiteral("dpi: '%1' is outside the sensor's range %2 to %3")
                          .arg(a)
-                         .arg(r.minDpi())
-                         .arg(r.maxDpi());
+                         .arg(typed.minDpi)
+                         .arg(typed.maxDpi);
             return false;
         }
-        steps.push_back(stepForDpi(dpi, r.sensor, r.minStep, r.maxStep));
+        steps.push_back(typed.y);
     }
     const auto set = [&](int stage, uint32_t step) {
         DpiStage& s = p.stages[stage];

@@ -74,6 +74,8 @@ signals:
     // False while recording or editing a step: the window's other controls
     // must wait.
     void EnableButtonsSignal(bool bEnable);
+    // EXPORT wrote its files: what and where, in the user's words.
+    void ExportedSignal(const QString& text);
 
 public slots:
     void TreeitemClick(QTreeWidgetItem* item, int column);

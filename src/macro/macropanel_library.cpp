@@ -246,6 +246,8 @@ void MacroPanel::exportMacros() {
         if (path.isEmpty()) return;
         if (exportMacro(m_current, path) != MacroOp::Done)
             notice(tr("Not copied: %1").arg(QDir::toNativeSeparators(path)));
+        else
+            emit ExportedSignal(tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
         return;
     }
     QStringList chosen;
@@ -261,6 +263,9 @@ void MacroPanel::exportMacros() {
             notCopied << name;
     if (!notCopied.isEmpty())
         notice(tr("Not copied: %1").arg(notCopied.join(QStringLiteral(", "))));
+    else
+        emit ExportedSignal(tr("%n macro(s) saved to %1", nullptr, int(chosen.size()))
+                                .arg(QDir::toNativeSeparators(dir)));
 }
 
 void MacroPanel::gunSet() {

@@ -2,6 +2,7 @@
 
 #include "dpi.h"
 #include "kestlabel.h"
+#include "kestlineedit.h"
 #include "kestslider.h"
 #include "kitaccessible.h"
 #include "kitscale.h"
@@ -12,9 +13,12 @@
 #include "twobarslider.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -24,14 +28,21 @@ constexpr int kBandHeight = 34;
 
 const QColor kReadoutColor(150, 155, 163);
 
+// Two values of up to six digits and what stands between them.
+constexpr int kMaxTypedLength = 16;
+
+bool isEnterKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 } // namespace
 
 DpiStageRow::DpiStageRow(quint8 index, QWidget* parent)
     : QWidget(parent), m_index(index), m_minLabel(new KestLabel(this)),
       m_maxLabel(new KestLabel(this)), m_linkBox(new QCheckBox(this)),
       m_enableBox(new QCheckBox(this)), m_slider(new TwoBarSlider(this)),
-      m_xLabel(new KestLabel(this)), m_yLabel(new KestLabel(this)),
-      m_dpiLabel(new KestLabel(this)) {
+      m_xLabel(new KestLabel(this)), m_yLabel(new KestLabel(this)), m_dpiLabel(new KestLabel(this)),
+      m_dpiEdit(new KestLineEdit(this)) {
     setObjectName(QStringLiteral("dpiRow%1").arg(index));
     // The end labels hug the slider's ends.
     m_minLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -41,6 +52,12 @@ DpiStageRow::DpiStageRow(quint8 index, QWidget* parent)
     m_minLabel->setText(QString::number(kPlaceholderMinLabel));
     m_maxLabel->setText(QString::number(kPlaceholderMaxLabel));
     m_linkBox->setVisible(false);
+    // The DPI read-out is a Tab stop: Enter, F2 or a digit opens the field.
+    m_dpiLabel->setFocusPolicy(Qt::StrongFocus);
+    m_dpiLabel->installEventFilter(this);
+    m_dpiEdit->setMaxLength(kMaxTypedLength);
+    m_dpiEdit->installEventFilter(this);
+    m_dpiEdit->hide();
 
     connect(m_linkBox, &QCheckBox::stateChanged, this, &DpiStageRow::onStateChanged);
     connect(m_enableBox, &QCheckBox::stateChanged, this, &DpiStageRow::onStateChanged);
@@ -94,6 +111,8 @@ void DpiStageRow::setUsed(quint8 used) {
 }
 
 void DpiStageRow::setValues(int x, int y) {
+    // A stage shown anew drops what was half typed over the old one.
+    cancelDpiEdit();
     m_x = x;
     m_y = y;
     m_slider->setValues(x, y);
@@ -111,6 +130,7 @@ void DpiStageRow::setHighlighted(bool on) {
 
 void DpiStageRow::retranslate() {
     m_linkBox->setText(tr("Link XY"));
+    m_dpiEdit->setAccessibleName(tr("DPI stage %1 value").arg(m_index + 1));
     m_enableBox->setToolTip(tr("Enable"));
     const QString stage = tr("DPI stage %1").arg(m_index + 1);
     m_linkBox->setAccessibleName(tr("%1, link X and Y").arg(stage));
@@ -135,7 +155,9 @@ void DpiStageRow::applyScale() {
     m_dpiLabel->refreshFont(13);
     QFont bold = m_dpiLabel->font();
     bold.setBold(true);
+    bold.setUnderline(m_dpiLabel->hasFocus());
     m_dpiLabel->setFont(bold);
+    m_dpiEdit->refreshStyle();
     setKitLook(m_enableBox, "squareBox");
     setKitLook(m_linkBox, "squareBox");
     m_linkBox->setFont(scaledFont(kitFont(), 10, s));
@@ -170,8 +192,99 @@ void DpiStageRow::onSliderChanged(int x, int y) {
     emit DPISignal(x, y, m_index);
 }
 
-void DpiStageRow::slotLabelClick(KestLabel*) {
+void DpiStageRow::slotLabelClick(KestLabel* label) {
     emit MouseinSignal(m_index);
+    if (label == m_dpiLabel) openDpiEdit();
+}
+
+QString DpiStageRow::dpiHint() const {
+    const int low = dpiFromStep(uint32_t(qMax(m_slider->minimum(), 0)), m_sensor);
+    const int high = dpiFromStep(uint32_t(qMax(m_slider->maximum(), 0)), m_sensor);
+    return m_link == 1
+               ? tr("Type a DPI from %1 to %2").arg(low).arg(high)
+               : tr("Type a DPI from %1 to %2; two values set X and Y apart").arg(low).arg(high);
+}
+
+void DpiStageRow::openDpiEdit(const QString& typed) {
+    // A sensor the program does not know has no DPI to type.
+    if (dpiFromStep(uint32_t(qMax(m_slider->maximum(), 0)), m_sensor) <= 0) return;
+    const int dpiX = dpiFromStep(uint32_t(qMax(m_x, 0)), m_sensor);
+    const int dpiY = dpiFromStep(uint32_t(qMax(m_y, 0)), m_sensor);
+    QString text = typed;
+    if (text.isEmpty())
+        text = m_link == 1 || dpiX == dpiY ? QString::number(dpiY)
+                                           : QStringLiteral("%1 %2").arg(dpiX).arg(dpiY);
+    m_dpiEdit->setText(text);
+    m_dpiEdit->setToolTip(dpiHint());
+    m_dpiEdit->setGeometry(m_dpiLabel->geometry());
+    m_dpiEdit->show();
+    m_dpiEdit->raise();
+    m_dpiEdit->setFocus(Qt::OtherFocusReason);
+    if (typed.isEmpty())
+        m_dpiEdit->selectAll();
+    else
+        m_dpiEdit->end(false);
+}
+
+bool DpiStageRow::commitDpiEdit() {
+    const TypedDpi typed = readTypedDpi(m_dpiEdit->text(), m_sensor, m_slider->minimum(),
+                                        m_slider->maximum(), m_link != 1);
+    if (!typed.ok()) {
+        QToolTip::showText(m_dpiEdit->mapToGlobal(QPoint(0, m_dpiEdit->height())), dpiHint(),
+                           m_dpiEdit);
+        m_dpiEdit->selectAll();
+        return false;
+    }
+    cancelDpiEdit();
+    // The path a drag takes, so the profile and the unsent mark see it.
+    onSliderChanged(int(typed.x), int(typed.y));
+    return true;
+}
+
+void DpiStageRow::cancelDpiEdit() {
+    if (m_dpiEdit->isHidden()) return;
+    if (m_dpiEdit->hasFocus()) m_dpiLabel->setFocus(Qt::OtherFocusReason);
+    m_dpiEdit->hide();
+    QToolTip::hideText();
+}
+
+bool DpiStageRow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_dpiEdit) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (isEnterKey(key)) {
+                commitDpiEdit();
+                return true;
+            }
+            if (key == Qt::Key_Escape) {
+                cancelDpiEdit();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            // Leaving the field drops what was half typed.
+            QTimer::singleShot(0, this, [this] {
+                if (!m_dpiEdit->hasFocus()) cancelDpiEdit();
+            });
+        }
+    } else if (watched == m_dpiLabel) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            // The read-out has no frame: an underline shows it has the keyboard.
+            QFont f = m_dpiLabel->font();
+            f.setUnderline(event->type() == QEvent::FocusIn);
+            m_dpiLabel->setFont(f);
+        } else if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (isEnterKey(key->key()) || key->key() == Qt::Key_F2) {
+                openDpiEdit();
+                return true;
+            }
+            if (key->text().size() == 1 && key->text().at(0).isDigit()) {
+                openDpiEdit(key->text());
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DpiStageRow::mousePressEvent(QMouseEvent* event) {
@@ -225,6 +338,7 @@ void DpiStageRow::relayout() {
     };
     place(m_enableBox, 10, 8, 18, 18);
     place(m_dpiLabel, 34, 0, 100, 18);
+    m_dpiEdit->setGeometry(m_dpiLabel->geometry());
     place(m_xLabel, 34, 18, 48, 14);
     place(m_yLabel, 84, 18, 50, 14);
     // Without the "Link XY" box the slider takes its room.

@@ -1,10 +1,11 @@
 // One DPI stage row of the DPI page: enable box, X/Y slider, "Link XY" box
-// and the read-outs of the values in DPI.
+// and the read-outs of the values in DPI, the DPI one opening a field to type it.
 #pragma once
 
 #include <QWidget>
 
 class KestLabel;
+class KestLineEdit;
 class TwoBarSlider;
 class QCheckBox;
 
@@ -47,6 +48,15 @@ public:
     KestLabel* xLabel() const { return m_xLabel; }
     KestLabel* yLabel() const { return m_yLabel; }
     KestLabel* dpiLabel() const { return m_dpiLabel; }
+    // The field over the DPI read-out while a value is typed.
+    KestLineEdit* dpiEdit() const { return m_dpiEdit; }
+
+    // Opens the field over the DPI read-out with the stage's value chosen.
+    void openDpiEdit(const QString& typed = QString());
+    // Enter: a value in the sensor's range becomes the stage's, as a drag
+    // would make it; anything else is refused with the range, the field open.
+    bool commitDpiEdit();
+    void cancelDpiEdit();
 
 signals:
     void DPISignal(int x, int y, quint8 index);
@@ -63,11 +73,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void updateReadouts();
     // Names the enable box by the stage's DPI and whether it is the current one.
     void describe();
+    QString dpiHint() const;
 
     quint8 m_index;
     int m_sensor = 0;
@@ -86,4 +98,5 @@ private:
     KestLabel* m_xLabel;
     KestLabel* m_yLabel;
     KestLabel* m_dpiLabel;
+    KestLineEdit* m_dpiEdit;
 };

@@ -1,5 +1,6 @@
 #include "dpi.h"
 
+#include <QStringList>
 #include <cstdlib>
 
 namespace {
@@ -82,4 +83,35 @@ uint32_t stepForDpi(int dpi, int sensor, int minStep, int maxStep) {
             std::abs(dpiFromStep(uint32_t(best), sensor) - dpi))
             best = s;
     return uint32_t(best < 0 ? 0 : best);
+}
+
+TypedDpi readTypedDpi(const QString& text, int sensor, int minStep, int maxStep, bool pair) {
+    TypedDpi r;
+    r.minDpi = dpiFromStep(uint32_t(qMax(minStep, 0)), sensor);
+    r.maxDpi = dpiFromStep(uint32_t(qMax(maxStep, 0)), sensor);
+    // Anything longer than two numbers and their separator is not a value.
+    if (text.size() > 24) return r;
+    QString spaced = text;
+    for (QChar& c : spaced)
+        if (c == QLatin1Char(',') || c == QLatin1Char('x') || c == QLatin1Char('X') ||
+            c == QLatin1Char('/') || c == QChar(0x00d7))
+            c = QLatin1Char(' ');
+    const QStringList parts = spaced.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (parts.isEmpty() || parts.size() > (pair ? 2 : 1)) return r;
+    int values[2] = {0, 0};
+    for (int i = 0; i < parts.size(); ++i) {
+        bool ok = false;
+        values[i] = parts[i].toInt(&ok);
+        if (!ok) return r;
+    }
+    if (parts.size() == 1) values[1] = values[0];
+    for (int v : values)
+        if (v < r.minDpi || v > r.maxDpi) {
+            r.outcome = TypedDpi::Outcome::OutOfRange;
+            return r;
+        }
+    r.x = stepForDpi(values[0], sensor, minStep, maxStep);
+    r.y = stepForDpi(values[1], sensor, minStep, maxStep);
+    r.outcome = TypedDpi::Outcome::Ok;
+    return r;
 }

@@ -18,6 +18,7 @@ const QPoint kCancel(742 + 48, 578 + 16);
 const QPoint kModeButton(146, 292);
 const QPoint kRateButton(820, 119);
 const QPoint kStage0Slider(560, 135); // first stage row's bar
+const QPoint kStage1Dpi(368, 163);    // second stage row's "DPI : 800"
 const QPoint kKeyResponse(450, 426);  // sensor panel's key response bar
 const QPoint kLift2mm(448, 452);      // sensor panel's "2mm"
 // "Mode n" (slot n - 1) in the open on-mouse profile menu.
@@ -38,6 +39,8 @@ const QRect kRatePanel(746, 75, 149, 125);
 const QRect kSensorPanel(286, 413, 300, 50);
 // Apply, which carries the mark of changes not on the mouse yet.
 const QRect kApplyButton(848, 578, 96, 32);
+// The line above Apply that says what Apply did.
+const QRect kStatusLine(600, 554, 344, 22);
 
 void click(const E2eSession& s, const QString& window, QPoint at) {
     s.click(window, at.x(), at.y());
@@ -93,6 +96,9 @@ private slots:
         QVERIFY(before.contains("profile 0 (active): DPI stage 0, report rate 1 (1000 Hz)"));
 
         click(s, window, kDpiTab);
+        // Stage 2 typed: 1234 DPI is stored as its nearest step, 1250 (24).
+        click(s, window, kStage1Dpi);
+        s.keys({"1", "2", "3", "4", "Return"});
         // Stage 1 down to its fourth step (200 DPI on this product's sensor).
         click(s, window, kStage0Slider);
         s.keys({"Home", "Right", "Right", "Right"});
@@ -109,15 +115,25 @@ private slots:
         SESSION_VERIFY(
             s, waitUntil([&] { return s.vm({"state"}).contains("key response: 5\n"); }, 10000));
         QTest::qWait(500); // the end of the write
+        // Apply says it is done above itself, and the line goes again.
+        SESSION_VERIFY(
+            s, !sameLook(grab(s, window, "said.png").copy(kStatusLine), shown.copy(kStatusLine)));
+        SESSION_VERIFY(s, waitUntil(
+                              [&] {
+                                  return sameLook(grab(s, window, "quiet.png").copy(kStatusLine),
+                                                  shown.copy(kStatusLine));
+                              },
+                              8000));
         const QString state = s.vm({"state"});
         const QString p0 = profileState(state, 0);
-        QVERIFY2(p0.contains("profile 0 (active): DPI stage 2, report rate 2 (500 Hz)"),
+        // The click on stage 2's read-out made it the current stage.
+        QVERIFY2(p0.contains("profile 0 (active): DPI stage 1, report rate 2 (500 Hz)"),
                  qPrintable(p0));
         for (const char* line :
              {"    sensor flags: 02 (lift 2)\n", "    key response: 5\n",
               "    report rates: 2 (500 Hz) 1 (1000 Hz) 1 (1000 Hz)",
               "    stage 0: used 1, x 03 00 (3), y 03 00 (3)\n",
-              "    stage 1: used 1, x 0f 00 (15), y 0f 00 (15)\n",
+              "    stage 1: used 1, x 18 00 (24), y 18 00 (24)\n",
               "    stage 7: used 1, x 07 02 (519), y 07 02 (519)\n",
               "  buttons:\n    (never written)\n", "  lighting:\n    (never written)\n"})
             QVERIFY2(p0.contains(QLatin1String(line)), line);
@@ -135,7 +151,7 @@ private slots:
         QCOMPARE(iniValue(profile, "PROFILE/pollrate"), QString("2"));
         QCOMPARE(iniValue(profile, "PROFILE/DPI_INFO_0_x"), QString("3"));
         QCOMPARE(iniValue(profile, "PROFILE/DPI_INFO_0_y"), QString("3"));
-        QCOMPARE(iniValue(profile, "PROFILE/DPI_INFO_1_x"), QString("15"));
+        QCOMPARE(iniValue(profile, "PROFILE/DPI_INFO_1_x"), QString("24"));
 
         // Ended without a goodbye, started again: the DPI tab shows the same.
         const QByteArray profileBytes = readText(profile);

@@ -1,9 +1,10 @@
-// The DPI page: slider ranges per sensor, DPI read-outs, linking, the current
-// stage, the product's stage count and the sleep controls.
+// The DPI page: slider ranges per sensor, DPI read-outs, a typed DPI, linking,
+// the current stage, the product's stage count and the sleep controls.
 #include "dpi.h"
 #include "dpistagepanel.h"
 #include "dpistagerow.h"
 #include "kestlabel.h"
+#include "kestlineedit.h"
 #include "kestslider.h"
 #include "kitscale.h"
 #include "kittheme.h"
@@ -57,6 +58,8 @@ private slots:
     void readouts_data();
     void readouts();
     void unknownSensorKeepsRange();
+    void typedDpi_data();
+    void typedDpi();
     void linking();
     void stageEditsStoredPerStage_data();
     void stageEditsStoredPerStage();
@@ -150,6 +153,65 @@ void TestDpiPage::unknownSensorKeepsRange() {
     QCOMPARE(known.maxLabel()->text(), QStringLiteral("32000"));
     known.setValues(100, 100);
     QCOMPARE(known.dpiLabel()->text(), QStringLiteral("DPI : 0"));
+}
+
+// Typed into a stage's field and Enter: the stage's DPI, or a refusal that
+// keeps the field open and names the range (100 to 32000 on 3389).
+void TestDpiPage::typedDpi_data() {
+    QTest::addColumn<int>("link");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("dpiX"); // -1: refused
+    QTest::addColumn<int>("dpiY");
+    QTest::newRow("rounded to the nearest step") << 1 << "1234" << 1250 << 1250;
+    QTest::newRow("coarse steps at the top") << 1 << "16070" << 16100 << 16100;
+    QTest::newRow("low end") << 1 << " 100 " << 100 << 100;
+    QTest::newRow("high end") << 1 << "32000" << 32000 << 32000;
+    QTest::newRow("below the range") << 1 << "99" << -1 << -1;
+    QTest::newRow("above the range") << 1 << "32001" << -1 << -1;
+    QTest::newRow("negative") << 1 << "-800" << -1 << -1;
+    QTest::newRow("not a number") << 1 << "fast" << -1 << -1;
+    QTest::newRow("empty") << 1 << "" << -1 << -1;
+    QTest::newRow("two values on linked axes") << 1 << "800 1600" << -1 << -1;
+    QTest::newRow("two values on separate axes") << 0 << "800x1600" << 800 << 1600;
+    QTest::newRow("one value on separate axes") << 0 << "900" << 900 << 900;
+    QTest::newRow("one of two outside") << 0 << "800, 40000" << -1 << -1;
+}
+
+void TestDpiPage::typedDpi() {
+    QFETCH(int, link);
+    QFETCH(QString, text);
+    QFETCH(int, dpiX);
+    QFETCH(int, dpiY);
+    TempAppDir app(dataDir());
+    QWidget host;
+    DpiStageRow row(2, &host);
+    row.setSensorType(3389);
+    row.setLink(quint8(link));
+    row.setValues(40, 40);
+    host.show();
+    QSignalSpy dpi(&row, &DpiStageRow::DPISignal);
+
+    // The read-out takes the keyboard; Enter opens the field with the value.
+    row.dpiLabel()->setFocus();
+    QTest::keyClick(row.dpiLabel(), Qt::Key_Return);
+    QVERIFY(row.dpiEdit()->isVisible());
+    QCOMPARE(row.dpiEdit()->text(), QStringLiteral("2000"));
+    row.dpiEdit()->setText(text);
+    QTest::keyClick(row.dpiEdit(), Qt::Key_Return);
+    if (dpiX < 0) {
+        QCOMPARE(dpi.count(), 0);
+        QVERIFY(row.dpiEdit()->isVisible());
+        QVERIFY(row.dpiEdit()->toolTip().contains(QStringLiteral("100 to 32000")));
+        QTest::keyClick(row.dpiEdit(), Qt::Key_Escape);
+        QVERIFY(!row.dpiEdit()->isVisible());
+        QCOMPARE(row.x(), 40);
+        return;
+    }
+    QCOMPARE(dpi.count(), 1);
+    QVERIFY(!row.dpiEdit()->isVisible());
+    QCOMPARE(dpiFromStep(uint32_t(row.x()), 3389), dpiX);
+    QCOMPARE(dpiFromStep(uint32_t(row.y()), 3389), dpiY);
+    QCOMPARE(row.dpiLabel()->text(), QStringLiteral("DPI : %1").arg(dpiY));
 }
 
 void TestDpiPage::linking() {
