@@ -554,6 +554,18 @@
         <source>, current</source>
         <translation>, aktuell</translation>
     </message>
+    <message>
+        <source>DPI stage %1 value</source>
+        <translation>DPI-Stufe %1, Wert</translation>
+    </message>
+    <message>
+        <source>Type a DPI from %1 to %2</source>
+        <translation>DPI von %1 bis %2 eingeben</translation>
+    </message>
+    <message>
+        <source>Type a DPI from %1 to %2; two values set X and Y apart</source>
+        <translation>DPI von %1 bis %2 eingeben; zwei Werte setzen X und Y getrennt</translation>
+    </message>
 </context>
 <context>
     <name>FireKeyDialog</name>
@@ -1082,6 +1094,17 @@
         <source>Mouse command</source>
         <translation>Mausbefehl</translation>
     </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert unter %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n macro(s) saved to %1</source>
+        <translation>
+            <numerusform>%n Makro gespeichert unter %1</numerusform>
+            <numerusform>%n Makros gespeichert unter %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MacroSelectDialog</name>
@@ -1510,6 +1533,22 @@
     <message>
         <source>Profile name</source>
         <translation>Profilname</translation>
+    </message>
+    <message>
+        <source>Applied to Profile %1</source>
+        <translation>Auf Profil %1 übertragen</translation>
+    </message>
+    <message>
+        <source>Not applied: the mouse did not take the settings</source>
+        <translation>Nicht übertragen: die Maus hat die Einstellungen nicht angenommen</translation>
+    </message>
+    <message>
+        <source>Copied as “%1”</source>
+        <translation>Kopiert als „%1“</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert unter %1</translation>
     </message>
 </context>
 <context>

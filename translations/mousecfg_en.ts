@@ -554,6 +554,18 @@
         <source>, current</source>
         <translation>, current</translation>
     </message>
+    <message>
+        <source>DPI stage %1 value</source>
+        <translation>DPI stage %1 value</translation>
+    </message>
+    <message>
+        <source>Type a DPI from %1 to %2</source>
+        <translation>Type a DPI from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Type a DPI from %1 to %2; two values set X and Y apart</source>
+        <translation>Type a DPI from %1 to %2; two values set X and Y apart</translation>
+    </message>
 </context>
 <context>
     <name>FireKeyDialog</name>
@@ -1082,6 +1094,17 @@
         <source>Mouse command</source>
         <translation>Mouse command</translation>
     </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Saved to %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n macro(s) saved to %1</source>
+        <translation>
+            <numerusform>%n macro saved to %1</numerusform>
+            <numerusform>%n macros saved to %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MacroSelectDialog</name>
@@ -1510,6 +1533,22 @@
     <message>
         <source>Profile name</source>
         <translation>Profile name</translation>
+    </message>
+    <message>
+        <source>Applied to Profile %1</source>
+        <translation>Applied to Profile %1</translation>
+    </message>
+    <message>
+        <source>Not applied: the mouse did not take the settings</source>
+        <translation>Not applied: the mouse did not take the settings</translation>
+    </message>
+    <message>
+        <source>Copied as “%1”</source>
+        <translation>Copied as “%1”</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Saved to %1</translation>
     </message>
 </context>
 <context>

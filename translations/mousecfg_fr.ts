@@ -554,6 +554,18 @@
         <source>, current</source>
         <translation>, actuel</translation>
     </message>
+    <message>
+        <source>DPI stage %1 value</source>
+        <translation>Niveau DPI %1, valeur</translation>
+    </message>
+    <message>
+        <source>Type a DPI from %1 to %2</source>
+        <translation>Saisissez un DPI de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Type a DPI from %1 to %2; two values set X and Y apart</source>
+        <translation>Saisissez un DPI de %1 à %2 ; deux valeurs règlent X et Y séparément</translation>
+    </message>
 </context>
 <context>
     <name>FireKeyDialog</name>
@@ -1082,6 +1094,17 @@
         <source>Mouse command</source>
         <translation>Commande de souris</translation>
     </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n macro(s) saved to %1</source>
+        <translation>
+            <numerusform>%n macro enregistrée dans %1</numerusform>
+            <numerusform>%n macros enregistrées dans %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MacroSelectDialog</name>
@@ -1510,6 +1533,22 @@
     <message>
         <source>Profile name</source>
         <translation>Nom du profil</translation>
+    </message>
+    <message>
+        <source>Applied to Profile %1</source>
+        <translation>Appliqué au profil %1</translation>
+    </message>
+    <message>
+        <source>Not applied: the mouse did not take the settings</source>
+        <translation>Non appliqué : la souris n’a pas pris les réglages</translation>
+    </message>
+    <message>
+        <source>Copied as “%1”</source>
+        <translation>Copié sous « %1 »</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré dans %1</translation>
     </message>
 </context>
 <context>

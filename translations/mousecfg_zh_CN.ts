@@ -554,6 +554,18 @@
         <source>, current</source>
         <translation>，当前</translation>
     </message>
+    <message>
+        <source>DPI stage %1 value</source>
+        <translation>DPI 档位 %1 数值</translation>
+    </message>
+    <message>
+        <source>Type a DPI from %1 to %2</source>
+        <translation>请输入 %1 到 %2 之间的 DPI</translation>
+    </message>
+    <message>
+        <source>Type a DPI from %1 to %2; two values set X and Y apart</source>
+        <translation>请输入 %1 到 %2 之间的 DPI；输入两个值可分别设置 X 和 Y</translation>
+    </message>
 </context>
 <context>
     <name>FireKeyDialog</name>
@@ -1082,6 +1094,16 @@
         <source>Mouse command</source>
         <translation>鼠标命令</translation>
     </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>已保存到 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n macro(s) saved to %1</source>
+        <translation>
+            <numerusform>已将 %n 个宏保存到 %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MacroSelectDialog</name>
@@ -1510,6 +1532,22 @@
     <message>
         <source>Profile name</source>
         <translation>配置文件名称</translation>
+    </message>
+    <message>
+        <source>Applied to Profile %1</source>
+        <translation>已应用到配置 %1</translation>
+    </message>
+    <message>
+        <source>Not applied: the mouse did not take the settings</source>
+        <translation>未应用：鼠标未接受设置</translation>
+    </message>
+    <message>
+        <source>Copied as “%1”</source>
+        <translation>已复制为“%1”</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>已保存到 %1</translation>
     </message>
 </context>
 <context>
