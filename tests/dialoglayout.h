@@ -1,6 +1,6 @@
 // The one text-fit check the window, page and dialog tests share: every
 // control lies inside its parent, no text is cut, no text runs into another
-// control, and every menu item is shown whole.
+// control, and every menu item and table cell is shown whole.
 #pragma once
 
 #include "kestlabel.h"
@@ -9,7 +9,6 @@
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -17,31 +16,15 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QString>
 #include <QStringList>
 #include <QTableView>
 #include <QTextDocument>
-#include <QWidget>
 
 namespace textfit {
 
 inline QString where(const QWidget* w, const QString& text) {
-    const QString name = w->objectName().isEmpty()
-                             ? QString::fromLatin1(w->metaObject()->className())
-                             : w->objectName();
-    return QStringLiteral("%1 \"%2\"").arg(name, text);
-}
-
-// Inner parts of compound controls and the contents of scrolled views are
-// placed by their owner, not by the window's layout.
-inline bool placedByOwner(const QWidget* w) {
-    const QWidget* p = w->parentWidget();
-    if (!p) return true;
-    if (qobject_cast<const QAbstractScrollArea*>(p) || qobject_cast<const QComboBox*>(p) ||
-        qobject_cast<const QAbstractSpinBox*>(p) || qobject_cast<const QAbstractButton*>(p))
-        return true;
-    const QWidget* gp = p->parentWidget();
-    return gp && qobject_cast<const QAbstractScrollArea*>(gp);
+    return QStringLiteral("%1 \"%2\"")
+        .arg(w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName(), text);
 }
 
 // The text a control shows on its face and the width it has for it; a
@@ -57,23 +40,21 @@ inline int textRoom(QWidget* w, double scale, QString& text, QFontMetrics& fm) {
         fm = QFontMetrics(kest->textFont());
         return kest->textRect().width();
     }
-    if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
-        auto* box = static_cast<QAbstractButton*>(w);
-        text = box->text();
-        return box->width() - (box->sizeHint().width() - fm.horizontalAdvance(text));
-    }
-    if (auto* button = qobject_cast<QPushButton*>(w)) {
-        text = button->text();
-        const int icon = button->icon().isNull() ? 0 : button->iconSize().width();
-        return button->width() - icon - scaled(16, scale);
-    }
-    return -1;
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    if (!qobject_cast<QPushButton*>(w) && !qobject_cast<QCheckBox*>(w) &&
+        !qobject_cast<QRadioButton*>(w))
+        return -1;
+    text = button->text();
+    if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w))
+        return w->width() - (w->sizeHint().width() - fm.horizontalAdvance(text));
+    return w->width() - (button->icon().isNull() ? 0 : button->iconSize().width()) -
+           scaled(16, scale);
 }
 
+// Each item, alone in a menu of the same look, needs no more than the width.
 inline void checkMenu(QMenu* menu, QStringList& out) {
     for (QAction* a : menu->actions()) {
         if (a->isSeparator() || !a->isVisible()) continue;
-        // A menu of this item alone is as wide as the item needs.
         QMenu probe;
         probe.setProperty("kitLook", menu->property("kitLook"));
         probe.setStyleSheet(menu->styleSheet());
@@ -81,105 +62,98 @@ inline void checkMenu(QMenu* menu, QStringList& out) {
         probe.addAction(a);
         probe.ensurePolished();
         if (probe.sizeHint().width() > menu->width())
-            out << QStringLiteral("%1 is cut (%2 px for %3)")
-                       .arg(where(menu, a->text()))
-                       .arg(menu->width())
-                       .arg(probe.sizeHint().width());
+            out << where(menu, a->text()) + QStringLiteral(" is cut");
     }
 }
 
+// Headers fit their sections and the view; each cell is as wide as its
+// delegate asks for.
 inline void checkView(QAbstractItemView* view, double scale, QStringList& out) {
     QAbstractItemModel* model = view->model();
     if (!model) return;
-    if (auto* table = qobject_cast<QTableView*>(view)) {
-        QHeaderView* header = table->horizontalHeader();
-        for (int c = 0; header->isVisible() && c < model->columnCount(); ++c) {
-            const QString text = model->headerData(c, Qt::Horizontal).toString();
-            const int need = header->fontMetrics().horizontalAdvance(text) + scaled(8, scale);
-            if (need > header->sectionSize(c) && header->sectionViewportPosition(c) >= 0)
-                out << where(header, text) + QStringLiteral(" is cut");
-            if (header->sectionViewportPosition(c) + qMin(need, header->sectionSize(c)) >
-                header->viewport()->width())
-                out << where(header, text) + QStringLiteral(" runs past the view");
-        }
+    auto* table = qobject_cast<QTableView*>(view);
+    QHeaderView* header = table ? table->horizontalHeader() : nullptr;
+    for (int c = 0; header && header->isVisible() && c < model->columnCount(); ++c) {
+        const QString text = model->headerData(c, Qt::Horizontal).toString();
+        const int need = header->fontMetrics().horizontalAdvance(text) + scaled(8, scale);
+        const int at = header->sectionViewportPosition(c);
+        if ((need > header->sectionSize(c) && at >= 0) ||
+            at + qMin(need, header->sectionSize(c)) > header->viewport()->width())
+            out << where(header, text) + QStringLiteral(" is cut");
     }
-    // Each shown cell is as wide as its delegate asks for.
     for (int r = 0; r < qMin(model->rowCount(), 200); ++r)
         for (int c = 0; c < model->columnCount(); ++c) {
             const QModelIndex i = model->index(r, c);
-            const QRect cell = view->visualRect(i);
-            if (cell.isEmpty()) continue;
             QStyleOptionViewItem option;
             option.initFrom(view);
-            option.rect = cell;
+            option.rect = view->visualRect(i);
             option.font = view->font();
             QAbstractItemDelegate* d = view->itemDelegateForColumn(c);
-            if (!d) d = view->itemDelegate();
-            if (d->sizeHint(option, i).width() > cell.width())
+            if (!option.rect.isEmpty() &&
+                (d ? d : view->itemDelegate())->sizeHint(option, i).width() > option.rect.width())
                 out << where(view, i.data().toString()) + QStringLiteral(" is cut");
         }
 }
 
-// An empty label draws nothing another text could run into.
-inline bool blank(const QWidget* w) {
+// Inner parts of compound controls and the contents of scrolled views are
+// placed by their owner, not by the window's layout.
+inline bool placedByOwner(const QWidget* w) {
+    const QWidget* p = w->parentWidget();
+    return qobject_cast<const QAbstractScrollArea*>(p) || qobject_cast<const QComboBox*>(p) ||
+           qobject_cast<const QAbstractSpinBox*>(p) || qobject_cast<const QAbstractButton*>(p) ||
+           qobject_cast<const QAbstractScrollArea*>(p->parentWidget());
+}
+
+// Something another text could run into: not an empty label, a menu or a
+// mark the pointer goes through.
+inline bool solid(const QWidget* w) {
     auto* label = qobject_cast<const QLabel*>(w);
     auto* kest = qobject_cast<const KestLabel*>(w);
-    return label && label->text().isEmpty() && (!kest || kest->skinImage().isEmpty());
+    return !qobject_cast<const QMenu*>(w) && !w->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+           !(label && label->text().isEmpty() && (!kest || kest->skinImage().isEmpty()));
 }
 
 } // namespace textfit
 
 // Every problem under `root` (its menus included): cut texts, controls that
-// lie outside their parent, texts that run into another control.
+// lie outside their parent or out of their scrolled view, overlapping texts.
 inline QStringList textFitProblems(QWidget& root, double scale) {
+    using namespace textfit;
     QStringList out;
-    QList<QWidget*> all = root.findChildren<QWidget*>();
-    for (QWidget* w : all) {
-        if (auto* menu = qobject_cast<QMenu*>(w)) textfit::checkMenu(menu, out);
+    for (QWidget* w : root.findChildren<QWidget*>()) {
+        if (auto* menu = qobject_cast<QMenu*>(w)) checkMenu(menu, out);
         if (!w->isVisibleTo(&root)) continue;
-        if (auto* view = qobject_cast<QAbstractItemView*>(w)) textfit::checkView(view, scale, out);
+        if (auto* view = qobject_cast<QAbstractItemView*>(w)) checkView(view, scale, out);
         QWidget* parent = w->parentWidget();
-        if (!textfit::placedByOwner(w) && !parent->rect().contains(w->geometry()))
-            out << textfit::where(w, w->metaObject()->className()) +
-                       QStringLiteral(" lies outside");
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            // A wrapped text needs the height of its lines at this width.
-            if (label->wordWrap() && label->heightForWidth(label->width()) > label->height())
-                out << textfit::where(w, label->text()) + QStringLiteral(" is cut");
-        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            // Sized to its longest item, a choice shows each one whole.
-            if (combo->sizeAdjustPolicy() == QComboBox::AdjustToContents &&
-                combo->sizeHint().width() > combo->width())
-                out << textfit::where(w, combo->currentText()) + QStringLiteral(" is cut");
-        }
-        // A control in a scrolled page is seen only inside the view.
-        if (parent->parentWidget() &&
-            qobject_cast<QAbstractScrollArea*>(parent->parentWidget()->parentWidget()) &&
-            !parent->parentWidget()->rect().contains(
-                QRect(w->mapTo(parent->parentWidget(), QPoint()), w->size())))
-            out << textfit::where(w, w->property("text").toString()) +
-                       QStringLiteral(" is out of view");
+        const QString shown = w->property("text").toString();
+        if (!placedByOwner(w) && !parent->rect().contains(w->geometry()))
+            out << where(w, shown) + QStringLiteral(" lies outside");
+        auto* label = qobject_cast<QLabel*>(w);
+        auto* combo = qobject_cast<QComboBox*>(w);
+        // A wrapped text needs the height of its lines; a list sized to its
+        // longest item shows each one whole.
+        if ((label && label->wordWrap() && label->heightForWidth(w->width()) > w->height()) ||
+            (combo && combo->sizeAdjustPolicy() == QComboBox::AdjustToContents &&
+             combo->sizeHint().width() > w->width()))
+            out << where(w, shown) + QStringLiteral(" is cut");
+        QWidget* page = parent->parentWidget();
+        if (page && qobject_cast<QAbstractScrollArea*>(page->parentWidget()) &&
+            !page->rect().contains(QRect(w->mapTo(page, QPoint()), w->size())))
+            out << where(w, shown) + QStringLiteral(" is out of view");
         QString text;
         QFontMetrics fm = w->fontMetrics();
-        const int room = textfit::textRoom(w, scale, text, fm);
+        const int room = textRoom(w, scale, text, fm);
         if (text.isEmpty() || room < 0) continue;
         int widest = 0;
         for (const QString& line : text.split(QLatin1Char('\n')))
             widest = qMax(widest, fm.horizontalAdvance(line));
         if (widest > room)
-            out << QStringLiteral("%1 is cut (%2 px for %3)")
-                       .arg(textfit::where(w, text))
-                       .arg(room)
-                       .arg(widest);
-        // What shows text keeps clear of every control beside it.
+            out << where(w, text) + QStringLiteral(" is cut (%1 px for %2)").arg(room).arg(widest);
         for (QWidget* other : parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            if (other != w && other->isVisibleTo(&root) &&
-                !other->testAttribute(Qt::WA_TransparentForMouseEvents) &&
-                !qobject_cast<QMenu*>(other) && !textfit::blank(other) &&
+            if (other != w && other->isVisibleTo(&root) && solid(other) &&
                 w->geometry().intersects(other->geometry()))
-                out << QStringLiteral("%1 overlaps %2")
-                           .arg(textfit::where(w, text),
-                                textfit::where(other, other->property("text").toString()));
+                out << where(w, text) + QStringLiteral(" overlaps ") +
+                           where(other, other->property("text").toString());
     }
     return out;
 }

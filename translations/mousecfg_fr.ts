@@ -452,6 +452,34 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Hue</source>
+        <translation>Teinte</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Colour as hexadecimal RGB</source>
+        <translation>Couleur en RVB hexadécimal</translation>
+    </message>
 </context>
 <context>
     <name>ComboKeyDialog</name>
@@ -564,7 +592,7 @@
     </message>
     <message>
         <source>Type a DPI from %1 to %2; two values set X and Y apart</source>
-        <translation>Saisissez un DPI de %1 à %2 ; deux valeurs règlent X et Y séparément</translation>
+        <translation>Saisissez un DPI de %1 à %2&#xa0;; deux valeurs règlent X et Y séparément</translation>
     </message>
 </context>
 <context>
@@ -1540,11 +1568,11 @@
     </message>
     <message>
         <source>Not applied: the mouse did not take the settings</source>
-        <translation>Non appliqué : la souris n’a pas pris les réglages</translation>
+        <translation>Non appliqué&#xa0;: la souris n’a pas pris les réglages</translation>
     </message>
     <message>
         <source>Copied as “%1”</source>
-        <translation>Copié sous « %1 »</translation>
+        <translation>Copié sous «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Saved to %1</source>

@@ -95,6 +95,8 @@ void MainWindow::showUnsentMark(bool on) {
     const QString note = on ? tr("Changes not yet on the mouse") : QString();
     apply->setLabel(on ? tr("Apply") + QStringLiteral(" \u25cf") : tr("Apply"));
     apply->setToolTip(note);
+    // The mark is read out as the description, not as part of the name.
+    apply->setAccessibleName(tr("Apply"));
     apply->setAccessibleDescription(note);
     if (m_tray) m_tray->setUnsent(on);
 }

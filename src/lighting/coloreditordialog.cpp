@@ -3,6 +3,7 @@
 #include "kestlabel.h"
 #include "kestlineedit.h"
 #include "kestpushbutton.h"
+#include "kitaccessible.h"
 #include "kitscale.h"
 #include "kittheme.h"
 
@@ -341,6 +342,8 @@ void PreviewColorArea::paintEvent(QPaintEvent*) {
 
 DefaultColorArea::DefaultColorArea(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
+    // Space picks it, so an assistive tool's "Press" does too.
+    setAccessibleRole(this, QAccessible::Button);
 }
 
 void DefaultColorArea::setColor(const QColor& colour) {
@@ -508,6 +511,12 @@ void ColorEditorDialog::retranslate() {
     m_colorLabel->setText(tr("COLOR"));
     m_yes->setText(tr("OK"));
     m_no->setText(tr("Cancel"));
+    const char* names[6] = {QT_TR_NOOP("Hue"), QT_TR_NOOP("Saturation"), QT_TR_NOOP("Value"),
+                            QT_TR_NOOP("Red"), QT_TR_NOOP("Green"),      QT_TR_NOOP("Blue")};
+    QSpinBox* const fields[6] = {m_h, m_s, m_v, m_r, m_g, m_b};
+    for (int i = 0; i < 6; ++i)
+        fields[i]->setAccessibleName(tr(names[i]));
+    m_hex->setAccessibleName(tr("Colour as hexadecimal RGB"));
 }
 
 void ColorEditorDialog::changeEvent(QEvent* event) {

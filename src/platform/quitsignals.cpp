@@ -25,7 +25,9 @@ void quitOnTerminationSignals() {
     QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t n = ::read(g_pipe[1], &byte, 1);
-        QCoreApplication::quit();
+        // Not quit(): on Qt 6 that asks every window first, and a window with
+        // unapplied changes would hold a logout on its question forever.
+        QCoreApplication::exit(0);
     });
     struct sigaction action = {};
     action.sa_handler = onSignal;

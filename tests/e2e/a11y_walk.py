@@ -224,6 +224,23 @@ def main():
             close_dialog(d)
             opened += 1
 
+    # LIGHTING: an effect with a colour, and the colour's editor.
+    select_tab(win, "LIGHTING")
+    effect = find(win, "combo box", prefix="Lighting effect")
+    if effect is None or not choose(app, win, effect, ("FULL LIGHTED",)):
+        problems.append("no lighting effect \"FULL LIGHTED\"")
+    swatch = wait_for(lambda: find(win, "push button", prefix="Colour #"), 5)
+    if swatch is None:
+        problems.append("no colour button")
+    elif act(swatch):
+        d = dialog(app, win, "Color Edit")
+        if d is None:
+            problems.append("the colour editor did not open")
+        else:
+            audit("dialog \"Color Edit\"", d)
+            close_dialog(d)
+            opened += 1
+
     # The DPI tab: the second stage to 1600 DPI and the lift distance option.
     select_tab(win, "DPI")
     slider = find(win, "slider", "DPI stage 2")

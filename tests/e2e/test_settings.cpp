@@ -286,6 +286,10 @@ private slots:
             QCOMPARE(iniValue(s.appFile(config), "Config/Diff"), QString("1"));
             click(s, box, kBoxYes);
             SESSION_VERIFY(s, s.waitForNoWindow(QStringLiteral("Warning"), 3000));
+            // A logout's SIGTERM ends it without a question; the change stays saved.
+            QProcess::execute(QStringLiteral("pkill"), {"-TERM", "-f", s.appFile("mousecfg")});
+            SESSION_VERIFY(s, s.waitForNoWindow(E2eSession::productTitle(), 5000));
+            QCOMPARE(iniValue(s.appFile(config), "Config/Diff"), QString("1"));
             return;
         }
         // "Send data failed, please try again.": the next write sends all.
