@@ -74,6 +74,7 @@ inline void checkView(QAbstractItemView* view, double scale, QStringList& out) {
     auto* table = qobject_cast<QTableView*>(view);
     QHeaderView* header = table ? table->horizontalHeader() : nullptr;
     for (int c = 0; header && header->isVisible() && c < model->columnCount(); ++c) {
+        if (header->isSectionHidden(c)) continue;
         const QString text = model->headerData(c, Qt::Horizontal).toString();
         const int need = header->fontMetrics().horizontalAdvance(text) + scaled(8, scale);
         const int at = header->sectionViewportPosition(c);

@@ -53,34 +53,30 @@ private slots:
             w.useScaleIndex(scaleIndex);
             QCOMPARE(w.scale(), scaleForIndex(scaleIndex));
             const double scale = w.scale();
-            auto look = [&](const QString& where) {
+            auto look = [&](QWidget& root, const QString& where) {
+                root.show();
                 QCoreApplication::processEvents();
-                for (const QString& p : textFitProblems(w, scale))
-                    if (!problems.contains(p)) problems << where + QStringLiteral(": ") + p;
+                for (const QString& p : textFitProblems(root, scale))
+                    if (!problems.contains(where + QStringLiteral(": ") + p))
+                        problems << where + QStringLiteral(": ") + p;
             };
             for (int tab : {MainWindow::LightingTab, MainWindow::CustomizeTab, MainWindow::DpiTab,
                             MainWindow::MacroTab}) {
                 w.selectTab(tab);
                 auto* macros = w.findChild<MacroPanel*>();
                 if (macros) macros->macroList()->setCurrentRow(0);
-                look(QStringLiteral("tab %1").arg(tab));
+                look(w, QStringLiteral("tab %1").arg(tab));
                 QVERIFY(!macros || macros->stepView()->verticalScrollBar()->isVisibleTo(macros));
             }
             w.selectTab(MainWindow::CustomizeTab);
             w.findChild<MouseView*>()->sideButton()->click();
-            look(QStringLiteral("side buttons"));
-
+            look(w, QStringLiteral("side buttons"));
             // The kit's own boxes; the key dialogs have a test of their own.
             KestMessageBox box(&w, QStringLiteral("Apply"), tr("x"),
                                KestMessageBox::ApplyDiscardStay);
             KestProcessDialog process(&w);
-            for (QWidget* d : std::initializer_list<QWidget*>{&box, &process}) {
-                d->show();
-                QCoreApplication::processEvents();
-                for (const QString& p : textFitProblems(*d, scale))
-                    problems << QStringLiteral("%1: %2").arg(d->metaObject()->className(), p);
-                d->hide();
-            }
+            look(box, QStringLiteral("message box"));
+            look(process, QStringLiteral("progress box"));
         }
         setHidPort(nullptr);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
