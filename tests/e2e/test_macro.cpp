@@ -17,7 +17,7 @@ const QPoint kNew(285 + 10 + 36, 74 + 330 + 13);
 const QPoint kRecordDelays(285 + 457 + 8, 74 + 198 + 11);
 const QPoint kStartStop(285 + 170 + 137, 74 + 428 + 15);
 // The second button row of the CUSTOMIZE page.
-const QPoint kSecondRow(285 + 56 + 110, 342 + 8 + 15 + 38);
+const QPoint kSecondRow(285 + 56 + 110, 342 + 3 + 12 + 28);
 
 void click(const E2eSession& s, const QString& window, QPoint at) {
     s.click(window, at.x(), at.y());

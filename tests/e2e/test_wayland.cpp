@@ -11,7 +11,7 @@ namespace {
 // Window-relative positions at scale 1.0.
 const QPoint kCustomizeTab(300 + 96 + 46, 45);
 const QPoint kApply(848 + 48, 578 + 16);
-const QPoint kFourthButton(285 + 56 + 110, 342 + 8 + 15 + 38 * 3);
+const QPoint kFourthButton(285 + 56 + 110, 342 + 3 + 12 + 28 * 3);
 
 const char* const kAppId = "io.mousecfg.mousecfg";
 
