@@ -158,10 +158,8 @@ def choose(app, main, opener, path):
     return True
 
 
-def open_dialog(app, main, opener, path, title):
-    """Opens a dialog through a menu, checks it and closes it unchanged."""
-    if not choose(app, main, opener, path):
-        return 0
+def check_dialog(app, main, title):
+    """Audits the dialog titled `title` once it shows and closes it unchanged."""
     d = dialog(app, main, title)
     if d is None:
         problems.append("\"%s\" did not open" % title)
@@ -170,6 +168,11 @@ def open_dialog(app, main, opener, path, title):
     close_dialog(d)
     wait_for(lambda: not showing(d), 5)
     return 1
+
+
+def open_dialog(app, main, opener, path, title):
+    """Opens a dialog through a menu and checks it."""
+    return check_dialog(app, main, title) if choose(app, main, opener, path) else 0
 
 
 def select_tab(main, name):
@@ -203,26 +206,14 @@ def main():
 
     # Dialogs a user opens from the window.
     opened = 0
-    rules = find(win, "push button", "Profiles by Application")
-    if rules is not None and act(rules):
-        d = dialog(app, win, "Profiles for Applications")
-        if d is None:
-            problems.append("the rules page did not open")
-        else:
-            audit("rules page", d)
-            close_dialog(d)
-            opened += 1
-    select_tab(win, "MACRO")
-    gun = find(win, "push button", "GUN SET")
-    if gun is not None and act(gun):
-        d = wait_for(lambda: next((w for w in windows(app) if w is not None and w != win
-                                   and showing(w) and w.name), None), 8)
-        if d is None:
-            problems.append("GUN SET opened no named dialog")
-        else:
-            audit("dialog \"%s\"" % d.name, d)
-            close_dialog(d)
-            opened += 1
+    for tab, button, title in (("LIGHTING", "Profiles by Application", "Profiles for Applications"),
+                               ("MACRO", "GUN SET", "Gun Set")):
+        select_tab(win, tab)
+        b = find(win, "push button", button)
+        if b is None:
+            problems.append("no button \"%s\"" % button)
+        elif act(b):
+            opened += check_dialog(app, win, title)
 
     # LIGHTING: an effect with a colour, and the colour's editor.
     select_tab(win, "LIGHTING")
@@ -233,13 +224,7 @@ def main():
     if swatch is None:
         problems.append("no colour button")
     elif act(swatch):
-        d = dialog(app, win, "Color Edit")
-        if d is None:
-            problems.append("the colour editor did not open")
-        else:
-            audit("dialog \"Color Edit\"", d)
-            close_dialog(d)
-            opened += 1
+        opened += check_dialog(app, win, "Color Edit")
 
     # The DPI tab: the second stage to 1600 DPI and the lift distance option.
     select_tab(win, "DPI")
