@@ -21,6 +21,7 @@
 class AppFollower;
 class MouseBus;
 class DesktopPointerSpeed;
+class AccessRuleInstall;
 class MouseSession;
 struct BatteryState;
 struct MouseConnection;
@@ -165,7 +166,9 @@ private:
     // Device side.
     void connectSession();
     void onConnectionChanged(const MouseConnection& connection);
-    void showAccessNotice(const QString& text);
+    // `outcome` goes before the notice's text: why a rule install did not help.
+    void showAccessNotice(const QString& text, const QString& outcome = QString());
+    void onAccessRuleInstalled(int outcome, const QString& detail);
     void updateConnectionDisplay();
     void reloadForMouse();
     // The settings and the profile list as the files hold them, edits dropped.
@@ -225,6 +228,7 @@ private:
     bool m_leaveConfirmed = false; // Cancel closes without asking
     OsdNotifier* m_osd = nullptr;
     StatusNote* m_status = nullptr;
+    AccessRuleInstall* m_ruleInstall = nullptr;
     int m_writes = 0; // writes begun, so closing can tell one ran on its way
 
     int m_tab = LightingTab;

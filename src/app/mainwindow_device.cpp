@@ -4,6 +4,7 @@
 
 #include "mouseview.h"
 
+#include "accessrule.h"
 #include "appconfig.h"
 #include "defaults.h"
 #include "dpi.h"
@@ -18,6 +19,7 @@
 #include "profilefile.h"
 #include "profilepanel.h"
 #include "profileslots.h"
+#include "statusnote.h"
 #include "tabpages.h"
 #include "unsentmark.h"
 
@@ -49,12 +51,36 @@ void MainWindow::connectSession() {
     });
 }
 
-void MainWindow::showAccessNotice(const QString& text) {
+void MainWindow::showAccessNotice(const QString& text, const QString& outcome) {
     if (!m_session->accessDenied()) return; // granted meanwhile
     show();
-    KestMessageBox box(this, tr("Access denied"), text, KestMessageBox::Notice);
+    KestMessageBox box(this, tr("Access denied"),
+                       outcome.isEmpty() ? text : outcome + QLatin1Char('\n') + text,
+                       KestMessageBox::Notice);
     box.setTextSelectable(true); // the command is there to be copied
-    box.exec();
+    if (!m_ruleInstall) {
+        m_ruleInstall = new AccessRuleInstall(this);
+        connect(m_ruleInstall, &AccessRuleInstall::finished, this,
+                [this](AccessRuleInstall::Outcome o, const QString& detail) {
+                    onAccessRuleInstalled(o, detail);
+                });
+    }
+    // Offered only where it can work; the command stays in the text either way.
+    constexpr int kInstallRule = 3;
+    if (m_ruleInstall->offered()) box.addButton(tr("Install access rule"), kInstallRule);
+    if (box.exec() == kInstallRule) m_ruleInstall->start();
+}
+
+void MainWindow::onAccessRuleInstalled(int outcome, const QString& detail) {
+    if (outcome == AccessRuleInstall::Installed) {
+        // The session's next try opens the mouse.
+        m_status->showNote(tr("The access rule is installed."));
+        return;
+    }
+    const QString why = outcome == AccessRuleInstall::Declined
+                            ? tr("The access rule was not installed.")
+                            : tr("The access rule could not be installed: %1").arg(detail);
+    QTimer::singleShot(0, this, [this, why] { showAccessNotice(m_session->accessText(), why); });
 }
 
 void MainWindow::onConnectionChanged(const MouseConnection& c) {

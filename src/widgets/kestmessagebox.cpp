@@ -58,6 +58,16 @@ QString KestMessageBox::text() const {
     return m_text->text();
 }
 
+KestPushButton* KestMessageBox::addButton(const QString& text, int result) {
+    KestPushButton* b = makeButton(QStringLiteral("msgBoxExtraBtn%1").arg(m_extra.size()),
+                                   QStringLiteral(":/no_Btn"));
+    b->setText(text);
+    connect(b, &QPushButton::clicked, this, [this, result] { done(result); });
+    m_extra.append(b);
+    layoutContents();
+    return b;
+}
+
 void KestMessageBox::setIconImage(const QString& name) {
     m_icon->setSkinImage(name);
 }
@@ -94,17 +104,19 @@ void KestMessageBox::layoutContents() {
     m_text->setGeometry(scaledRect(QRect(84, 48, kWidth - 106, height - kHeight + 80), s));
     const QSize button(96, 28);
     const int y = height - 18 - button.height();
-    const int right = kWidth - 20 - button.width();
-    if (m_reject) {
-        // Right to left: the one that keeps everything as it is, then the others.
-        int x = right;
-        for (KestPushButton* b : {m_reject, m_discard, m_accept}) {
-            if (!b) continue;
-            b->setGeometry(scaledRect(QRect(QPoint(x, y), button), s));
-            x -= button.width() + 12;
-        }
-    } else {
-        m_accept->setGeometry(scaledRect(QRect(QPoint(right, y), button), s));
+    // Right to left: the one that keeps everything as it is, then the others,
+    // then the added ones as wide as their text.
+    QList<KestPushButton*> order{m_reject, m_discard, m_accept};
+    order += m_extra;
+    int x = kWidth - 20;
+    for (KestPushButton* b : order) {
+        if (!b) continue;
+        int width = button.width();
+        if (m_extra.contains(b))
+            width = qMax(width, int(b->fontMetrics().horizontalAdvance(b->text()) / s) + 24);
+        x -= width;
+        b->setGeometry(scaledRect(QRect(QPoint(x, y), QSize(width, button.height())), s));
+        x -= 12;
     }
 }
 

@@ -34,6 +34,9 @@ public:
     KestPushButton* rejectButton() const { return m_reject; }
     // "Discard" of ApplyDiscardStay, else null.
     KestPushButton* discardButton() const { return m_discard; }
+    // One more button, left of the others and as wide as its text needs;
+    // clicking it ends the box with `result`.
+    KestPushButton* addButton(const QString& text, int result);
     void setIconImage(const QString& name);
     // Lets the user select and copy the text.
     void setTextSelectable(bool selectable);
@@ -58,6 +61,7 @@ private:
     KestPushButton* m_accept = nullptr;
     KestPushButton* m_reject = nullptr;
     KestPushButton* m_discard = nullptr;
+    QList<KestPushButton*> m_extra;
     std::function<bool()> m_probe;
     bool m_acceptedByProbe = false;
 };

@@ -47,6 +47,8 @@ private slots:
     void shippedRule();
     void generator_data();
     void generator();
+    void fill_data();
+    void fill();
     void validators_data();
     void validators();
     void metainfoMatchesBuild();
@@ -115,13 +117,53 @@ void InstallFilesTest::generator() {
     QCOMPARE(rulePairs(args[0]), pairs);
 }
 
+// The files made with the rule name the same devices; a placeholder the
+// generator does not know fails the build and writes nothing.
+void InstallFilesTest::fill_data() {
+    QTest::addColumn<QByteArray>("templ");
+    QTest::addColumn<QByteArray>("expected"); // empty: refused
+    const QByteArray rule = readText(QStringLiteral(UDEV_RULES));
+    QTest::newRow("heredoc") << QByteArray("cat <<'E'\n@UDEV_RULE@E\n")
+                             << "cat <<'E'\n" + rule + "E\n";
+    QTest::newRow("indented list")
+        << QByteArray("<provides>\n  @MODALIASES@\n</provides>\n")
+        << QByteArray("<provides>\n  <modalias>usb:v248ApFA02d*</modalias>\n"
+                      "  <modalias>usb:v248ApFB01d*</modalias>\n</provides>\n");
+    QTest::newRow("case pattern")
+        << QByteArray("name=@UDEV_RULE_NAME@\n@HID_IDS@) ;;\n")
+        << QByteArray("name=60-mousecfg.rules\n"
+                      "HID_ID=0003:0000248A:0000FA02|HID_ID=0003:0000248A:0000FB01) ;;\n");
+    QTest::newRow("unknown placeholder") << QByteArray("@UDEV_RULES@\n") << QByteArray();
+}
+
+void InstallFilesTest::fill() {
+    QFETCH(QByteArray, templ);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("t.in")), out = dir.filePath("t");
+    const QString rules = dir.filePath(QStringLiteral("60-mousecfg.rules"));
+    writeText(in, templ);
+    QProcess gen;
+    gen.start(QStringLiteral(UDEVGEN),
+              {"--fill", in, out, rules, dataDir() + QStringLiteral("/DefaultProfile.bin")});
+    QVERIFY(gen.waitForFinished(30000));
+    if (expected.isEmpty()) {
+        QCOMPARE(gen.exitCode(), 1);
+        QVERIFY(!QFile::exists(out) && !QFile::exists(rules));
+        return;
+    }
+    QCOMPARE(gen.exitCode(), 0);
+    QCOMPARE(readText(out), expected);
+}
+
 void InstallFilesTest::validators_data() {
     QTest::addColumn<QString>("tool");
     QTest::addColumn<QStringList>("args");
     const QString desktop = QStringLiteral(DESKTOP_DIR "/io.mousecfg.mousecfg.desktop");
-    const QString metainfo = QStringLiteral(DESKTOP_DIR "/io.mousecfg.mousecfg.metainfo.xml");
     QTest::newRow("desktop entry") << "desktop-file-validate" << QStringList{desktop};
-    QTest::newRow("metainfo") << "appstreamcli" << QStringList{"validate", "--no-net", metainfo};
+    QTest::newRow("metainfo") << "appstreamcli"
+                              << QStringList{"validate", "--strict", "--no-net",
+                                             "--format", "yaml",     QStringLiteral(METAINFO)};
     // Node takes the extension as a module only by its ending.
     const QString extension = QStringLiteral(FOCUS_DIR "/gnome/") + kGnomeFocusExtension;
     const QString module = m_copies.filePath(QStringLiteral("extension.mjs"));
@@ -141,7 +183,16 @@ void InstallFilesTest::validators() {
     QProcess p;
     p.start(exe, args);
     QVERIFY(p.waitForFinished(60000));
-    const QByteArray out = p.readAllStandardOutput() + p.readAllStandardError();
+    QByteArray out = p.readAllStandardOutput() + p.readAllStandardError();
+    // Any finding fails (the YAML report passes infos with status 0). A
+    // validator older than AppStream 1.0 does not know <developer> yet: that
+    // one finding is allowed.
+    if (out.contains("Validator: 0.")) {
+        static const QRegularExpression developer(QStringLiteral(
+            "- tag: unknown-tag\\n(  [^\\n]*\\n)*?  hint: developer\\n(  [^\\n]*\\n)*"));
+        out = QString::fromUtf8(out).remove(developer).toUtf8();
+    }
+    QVERIFY2(!out.contains("- tag:"), out.constData());
     QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0, out.constData());
     // desktop-file-validate reports its hints with status 0.
     QVERIFY2(!out.contains("error:") && !out.contains("warning:"), out.constData());
@@ -150,8 +201,7 @@ void InstallFilesTest::validators() {
 // The description names this version as its newest release and the mice the
 // rule opens, so a version bump or a new product cannot leave it behind.
 void InstallFilesTest::metainfoMatchesBuild() {
-    const QString xml = QString::fromUtf8(
-        readText(QStringLiteral(DESKTOP_DIR "/io.mousecfg.mousecfg.metainfo.xml")));
+    const QString xml = QString::fromUtf8(readText(QStringLiteral(METAINFO)));
     const QRegularExpressionMatch release =
         QRegularExpression(QStringLiteral("<release version=\"([^\"]+)\"")).match(xml);
     QVERIFY(release.hasMatch());

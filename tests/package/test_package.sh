@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Debian package from an already built tree into a temporary
-# folder and checks what a user would get from it.
+# Builds the Debian package and the RPM from an already built tree into a
+# temporary folder and checks what a user would get from each.
 # Usage: test_package.sh <build dir> <version> <Qt major version>
 set -uo pipefail
 build="$1"
 version="$2"
 qt="${3:-6}"
 
-for tool in cpack dpkg-deb lintian; do
+for tool in cpack dpkg-deb lintian rpmbuild rpm; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed (scripts/install-deps installs it)"
         exit 77
@@ -33,6 +33,9 @@ expected=(
     usr/bin/mousecfg
     usr/bin/mousecfg-cli
     usr/share/man/man1/mousecfg-cli.1.gz
+    usr/share/man/man1/mousecfg.1.gz
+    usr/libexec/mousecfg/mousecfg-udev-rule
+    usr/share/polkit-1/actions/io.mousecfg.mousecfg.policy
     usr/share/bash-completion/completions/mousecfg-cli
     usr/libexec/mousecfg/OSD
     usr/share/mousecfg/DefaultProfile.bin
@@ -91,6 +94,53 @@ echo "$lintian_out"
 if grep -q '^E: ' <<<"$lintian_out"; then
     fail "lintian reports errors"
 fi
+grep -q 'no-manual-page' <<<"$lintian_out" && fail "a program without a manual page"
+
+# The policy names the helper where the package puts it.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/polkit-1/actions/io.mousecfg.mousecfg.policy |
+    grep -q '>/usr/libexec/mousecfg/mousecfg-udev-rule</annotate>' ||
+    fail "the polkit policy does not name /usr/libexec/mousecfg/mousecfg-udev-rule"
+
+# ---- the RPM: the same files with the same modes, Fedora's names for what
+# it needs, and the rule applied after the install.
+if ! cpack -G RPM -B "$out" --config "$build/CPackConfig.cmake" >"$out/cpack-rpm.log" 2>&1; then
+    cat "$out/cpack-rpm.log"
+    echo "FAIL: cpack -G RPM"
+    exit 1
+fi
+rpm_file="$(ls "$out"/*.rpm)"
+# mode owner:group path; the path last, as it may hold spaces.
+entries="$(rpm -qp --queryformat '[%{FILEMODES:octal} %{FILEUSERNAME}:%{FILEGROUPNAME} %{FILENAMES}\n]' "$rpm_file")"
+deb_files="$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print substr($0, index($0, "./") + 1) }' |
+    grep -v changelog.Debian | sort)"
+rpm_files="$(grep -v '^40' <<<"$entries" | cut -d' ' -f3- | sort)"
+diff <(echo "$deb_files") <(echo "$rpm_files") >"$out/layout.diff" ||
+    fail "the RPM's files differ from the .deb's: $(cat "$out/layout.diff")"
+while read -r mode owner path; do
+    case "$mode:$path" in
+        40*) want=40755 ;;
+        *:/usr/bin/* | *:/usr/libexec/mousecfg/*) want=100755 ;;
+        *) want=100644 ;;
+    esac
+    [ "$mode" = "$want" ] || fail "RPM: $path has mode $mode, not $want"
+    [ "$owner" = root:root ] || fail "RPM: $path belongs to $owner"
+done <<<"$entries"
+# Only the folders that are the program's own: none that the system owns.
+for owned in /usr /usr/bin /usr/share /usr/lib/udev/rules.d /usr/libexec /usr/share/man/man1 \
+    /usr/share/icons/hicolor/48x48/apps /usr/share/polkit-1/actions /usr/share/metainfo; do
+    rpm -qlp "$rpm_file" | grep -qx "$owned" && fail "RPM claims $owned"
+done
+[ "$(rpm -qp --queryformat '%{VERSION}-%{RELEASE}' "$rpm_file")" = "$version-1" ] ||
+    fail "RPM version $(rpm -qp --queryformat '%{VERSION}-%{RELEASE}' "$rpm_file")"
+requires="$(rpm -qpR "$rpm_file")"
+for name in "qt${qt}-qtbase-gui" hidapi systemd-libs libXtst fontconfig; do
+    grep -q "^$name\b" <<<"$requires" || fail "RPM Requires lacks $name: $requires"
+done
+grep -q '\.so' <<<"$requires" && fail "RPM Requires names libraries, not Fedora packages: $requires"
+grep -qx "qt${qt}-qtwayland" <<<"$(rpm -qp --recommends "$rpm_file")" || fail "RPM recommends no Wayland plugin"
+scripts="$(rpm -qp --scripts "$rpm_file")"
+grep -q '^/usr/libexec/mousecfg/mousecfg-udev-rule trigger' <<<"$scripts" ||
+    fail "RPM does not apply the rule after the install: $scripts"
 
 [ "$failures" -eq 0 ] || exit 1
-echo "package ok: $(basename "$deb"), $(stat -c %s "$deb") bytes"
+echo "packages ok: $(basename "$deb"), $(stat -c %s "$deb") bytes; $(basename "$rpm_file"), $(stat -c %s "$rpm_file") bytes"
