@@ -1578,6 +1578,22 @@
         <source>Saved to %1</source>
         <translation>Gespeichert unter %1</translation>
     </message>
+    <message>
+        <source>Install access rule</source>
+        <translation>Zugriffsregel installieren</translation>
+    </message>
+    <message>
+        <source>The access rule is installed.</source>
+        <translation>Die Zugriffsregel ist installiert.</translation>
+    </message>
+    <message>
+        <source>The access rule was not installed.</source>
+        <translation>Die Zugriffsregel wurde nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The access rule could not be installed: %1</source>
+        <translation>Die Zugriffsregel konnte nicht installiert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>

@@ -1578,6 +1578,22 @@
         <source>Saved to %1</source>
         <translation>Saved to %1</translation>
     </message>
+    <message>
+        <source>Install access rule</source>
+        <translation>Install access rule</translation>
+    </message>
+    <message>
+        <source>The access rule is installed.</source>
+        <translation>The access rule is installed.</translation>
+    </message>
+    <message>
+        <source>The access rule was not installed.</source>
+        <translation>The access rule was not installed.</translation>
+    </message>
+    <message>
+        <source>The access rule could not be installed: %1</source>
+        <translation>The access rule could not be installed: %1</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>

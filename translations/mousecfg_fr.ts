@@ -1578,6 +1578,22 @@
         <source>Saved to %1</source>
         <translation>Enregistré dans %1</translation>
     </message>
+    <message>
+        <source>Install access rule</source>
+        <translation>Installer la règle d’accès</translation>
+    </message>
+    <message>
+        <source>The access rule is installed.</source>
+        <translation>La règle d’accès est installée.</translation>
+    </message>
+    <message>
+        <source>The access rule was not installed.</source>
+        <translation>La règle d’accès n’a pas été installée.</translation>
+    </message>
+    <message>
+        <source>The access rule could not be installed: %1</source>
+        <translation>Impossible d’installer la règle d’accès&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>

@@ -1577,6 +1577,22 @@
         <source>Saved to %1</source>
         <translation>已保存到 %1</translation>
     </message>
+    <message>
+        <source>Install access rule</source>
+        <translation>安装访问规则</translation>
+    </message>
+    <message>
+        <source>The access rule is installed.</source>
+        <translation>访问规则已安装。</translation>
+    </message>
+    <message>
+        <source>The access rule was not installed.</source>
+        <translation>访问规则未安装。</translation>
+    </message>
+    <message>
+        <source>The access rule could not be installed: %1</source>
+        <translation>无法安装访问规则：%1</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>

@@ -59,8 +59,9 @@ QString KestMessageBox::text() const {
 }
 
 KestPushButton* KestMessageBox::addButton(const QString& text, int result) {
-    KestPushButton* b = makeButton(QStringLiteral("msgBoxExtraBtn%1").arg(m_extra.size()),
-                                   QStringLiteral(":/no_Btn"));
+    // No icon: the tick is the box's own answer, the cross its refusal.
+    KestPushButton* b =
+        makeButton(QStringLiteral("msgBoxExtraBtn%1").arg(m_extra.size()), QString());
     b->setText(text);
     connect(b, &QPushButton::clicked, this, [this, result] { done(result); });
     m_extra.append(b);
@@ -113,7 +114,7 @@ void KestMessageBox::layoutContents() {
         if (!b) continue;
         int width = button.width();
         if (m_extra.contains(b))
-            width = qMax(width, int(b->fontMetrics().horizontalAdvance(b->text()) / s) + 24);
+            width = qMax(width, int(b->fontMetrics().horizontalAdvance(b->text()) / s) + 28);
         x -= width;
         b->setGeometry(scaledRect(QRect(QPoint(x, y), QSize(width, button.height())), s));
         x -= 12;

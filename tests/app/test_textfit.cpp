@@ -75,7 +75,11 @@ private slots:
             KestMessageBox box(&w, QStringLiteral("Apply"), tr("x"),
                                KestMessageBox::ApplyDiscardStay);
             KestProcessDialog process(&w);
+            KestMessageBox notice(&w, QStringLiteral("Access denied"), tr("x"),
+                                  KestMessageBox::Notice);
+            notice.addButton(QCoreApplication::translate("MainWindow", "Install access rule"), 3);
             look(box, QStringLiteral("message box"));
+            look(notice, QStringLiteral("access notice"));
             look(process, QStringLiteral("progress box"));
         }
         setHidPort(nullptr);

@@ -4,6 +4,8 @@
 // cable and the receiver, and the companion started on demand or missing.
 #include "e2esession.h"
 
+#include "accessrule.h"
+
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -115,6 +117,62 @@ private slots:
         s.vm({"plug", "receiver"});
         SESSION_VERIFY(s, s.waitForNoWindow(warning, 8000));
         SESSION_VERIFY(s, !s.waitForWindow(notice, 8000).isEmpty());
+    }
+
+    // The notice's "Install access rule", through a stand-in pkexec that runs
+    // the helper with a private rules folder and, as udev would once the rule
+    // is applied, hands the mouse to the user. Dismissing the password prompt
+    // brings the notice back with its command.
+    void installAccessRule_data() {
+        QTest::addColumn<bool>("authorized");
+        QTest::newRow("authorized") << true;
+        QTest::newRow("dismissed") << false;
+    }
+    void installAccessRule() {
+        QFETCH(bool, authorized);
+        if (accessRuleInstalled()) QSKIP("this machine has the rule installed");
+        const QString notice = QStringLiteral("Access denied");
+        const QRegularExpression poll(QStringLiteral(" out 05 [0-9a-f]{2} fa 48 "));
+
+        E2eSession s;
+        const QString bin = s.workDir() + QStringLiteral("/bin");
+        const QString rules = s.workDir() + QStringLiteral("/rules.d");
+        QDir().mkpath(bin);
+        writeText(bin + "/pkexec", authorized ? "#!/bin/sh\n\"$@\" && exec '" +
+                                                    s.appFile("virtual-mouse").toUtf8() +
+                                                    "' access allow\n"
+                                              : QByteArray("#!/bin/sh\nexit 126\n"));
+        QFile::setPermissions(bin + "/pkexec", QFile::ReadOwner | QFile::ExeOwner);
+        s.setEnv(QStringLiteral("PATH"), bin + ':' + qEnvironmentVariable("PATH"));
+        s.setEnv(QStringLiteral("MOUSECFG_UDEV_RULES_DIR"), rules);
+        s.setEnv(QStringLiteral("MOUSECFG_SYSFS"), s.workDir() + QStringLiteral("/sys"));
+        SESSION_START(s, QStringList());
+        s.vm({"access", "deny"});
+        SESSION_VERIFY(s, !s.startProgramWindow().isEmpty());
+        const QString box = s.waitForWindow(notice, 8000);
+        SESSION_VERIFY(s, !box.isEmpty());
+        // The offer sits left of "Ok", its right edge 128 from the box's.
+        const QString geometry = s.xdotool({"getwindowgeometry", "--shell", box});
+        const int w =
+            QRegularExpression(QStringLiteral("WIDTH=(\\d+)")).match(geometry).captured(1).toInt();
+        const int h =
+            QRegularExpression(QStringLiteral("HEIGHT=(\\d+)")).match(geometry).captured(1).toInt();
+        s.click(box, w - 140, h - 32);
+        if (!authorized) {
+            // A new notice, not the one clicked.
+            SESSION_VERIFY(s, waitUntil(
+                                  [&] {
+                                      const QStringList boxes = s.findWindows(notice);
+                                      return !boxes.isEmpty() && !boxes.contains(box);
+                                  },
+                                  8000));
+            QVERIFY(!QFile::exists(rules + "/60-mousecfg.rules"));
+            return;
+        }
+        SESSION_VERIFY(s, s.waitForNoWindow(notice, 3000));
+        SESSION_VERIFY(s, waitUntil([&] { return s.vm({"log"}).contains(poll); }, 8000));
+        QCOMPARE(readText(rules + "/60-mousecfg.rules"), readText(QStringLiteral(UDEV_RULES)));
+        QVERIFY(s.findWindows(notice).isEmpty());
     }
 
     void companionOnDemand_data() {
