@@ -10,8 +10,9 @@
 #include <QtTest>
 
 namespace {
-// Clicks a message box's rightmost button: 20 from the right, 18 from the bottom.
-void closeBox(const E2eSession& s, const QString& box) {
+// Clicks a message box's button row (18 from the bottom) `fromRight` from
+// its right edge; 68 is the rightmost button's middle.
+void clickBox(const E2eSession& s, const QString& box, int fromRight = 68) {
     const QString geometry = s.xdotool({"getwindowgeometry", "--shell", box});
     auto value = [&](const char* key) {
         return QRegularExpression(QLatin1String(key) + QStringLiteral("=(\\d+)"))
@@ -20,7 +21,7 @@ void closeBox(const E2eSession& s, const QString& box) {
             .toInt();
     };
     const int w = value("WIDTH"), h = value("HEIGHT");
-    s.click(box, w - 68, h - 32);
+    s.click(box, w - fromRight, h - 32);
 }
 } // namespace
 
@@ -99,7 +100,7 @@ private slots:
         const QString box = s.waitForWindow(notice, 8000);
         SESSION_VERIFY(s, !box.isEmpty());
         QVERIFY(s.findWindows(warning).isEmpty());
-        closeBox(s, box);
+        clickBox(s, box);
         SESSION_VERIFY(s, s.waitForNoWindow(notice, 3000));
         // The program keeps trying every 2 s; two rounds bring no second notice.
         QTest::qWait(4500);
@@ -124,52 +125,42 @@ private slots:
     // is applied, hands the mouse to the user. Dismissing the password prompt
     // brings the notice back with its command.
     void installAccessRule_data() {
-        QTest::addColumn<bool>("authorized");
-        QTest::newRow("authorized") << true;
-        QTest::newRow("dismissed") << false;
+        QTest::addColumn<QByteArray>("pkexec"); // the stand-in's script
+        QTest::newRow("authorized") << QByteArray("\"$@\" && exec \"$VM\" access allow");
+        QTest::newRow("dismissed") << QByteArray("exit 126");
+        QTest::newRow("not authorized") << QByteArray("echo Not authorized >&2; exit 127");
     }
     void installAccessRule() {
-        QFETCH(bool, authorized);
+        QFETCH(QByteArray, pkexec);
         if (accessRuleInstalled()) QSKIP("this machine has the rule installed");
         const QString notice = QStringLiteral("Access denied");
-        const QRegularExpression poll(QStringLiteral(" out 05 [0-9a-f]{2} fa 48 "));
-
         E2eSession s;
-        const QString bin = s.workDir() + QStringLiteral("/bin");
-        const QString rules = s.workDir() + QStringLiteral("/rules.d");
+        const QString bin = s.workDir() + QStringLiteral("/bin"), rules = bin + "/rules.d";
         QDir().mkpath(bin);
-        writeText(bin + "/pkexec", authorized ? "#!/bin/sh\n\"$@\" && exec '" +
-                                                    s.appFile("virtual-mouse").toUtf8() +
-                                                    "' access allow\n"
-                                              : QByteArray("#!/bin/sh\nexit 126\n"));
+        writeText(bin + "/pkexec", "#!/bin/sh\n" + pkexec + '\n');
         QFile::setPermissions(bin + "/pkexec", QFile::ReadOwner | QFile::ExeOwner);
         s.setEnv(QStringLiteral("PATH"), bin + ':' + qEnvironmentVariable("PATH"));
+        s.setEnv(QStringLiteral("VM"), s.appFile(QStringLiteral("virtual-mouse")));
         s.setEnv(QStringLiteral("MOUSECFG_UDEV_RULES_DIR"), rules);
-        s.setEnv(QStringLiteral("MOUSECFG_SYSFS"), s.workDir() + QStringLiteral("/sys"));
+        s.setEnv(QStringLiteral("MOUSECFG_SYSFS"), bin + "/sys");
         SESSION_START(s, QStringList());
         s.vm({"access", "deny"});
         SESSION_VERIFY(s, !s.startProgramWindow().isEmpty());
         const QString box = s.waitForWindow(notice, 8000);
         SESSION_VERIFY(s, !box.isEmpty());
-        // The offer sits left of "Ok", its right edge 128 from the box's.
-        const QString geometry = s.xdotool({"getwindowgeometry", "--shell", box});
-        const int w =
-            QRegularExpression(QStringLiteral("WIDTH=(\\d+)")).match(geometry).captured(1).toInt();
-        const int h =
-            QRegularExpression(QStringLiteral("HEIGHT=(\\d+)")).match(geometry).captured(1).toInt();
-        s.click(box, w - 140, h - 32);
-        if (!authorized) {
-            // A new notice, not the one clicked.
+        clickBox(s, box, 140); // the offer, left of "Ok"
+        if (!pkexec.contains("allow")) {
+            // A new notice, with the command still in it.
             SESSION_VERIFY(s, waitUntil(
                                   [&] {
                                       const QStringList boxes = s.findWindows(notice);
                                       return !boxes.isEmpty() && !boxes.contains(box);
                                   },
                                   8000));
-            QVERIFY(!QFile::exists(rules + "/60-mousecfg.rules"));
+            QVERIFY(!QFile::exists(rules));
             return;
         }
-        SESSION_VERIFY(s, s.waitForNoWindow(notice, 3000));
+        const QRegularExpression poll(QStringLiteral(" out 05 [0-9a-f]{2} fa 48 "));
         SESSION_VERIFY(s, waitUntil([&] { return s.vm({"log"}).contains(poll); }, 8000));
         QCOMPARE(readText(rules + "/60-mousecfg.rules"), readText(QStringLiteral(UDEV_RULES)));
         QVERIFY(s.findWindows(notice).isEmpty());

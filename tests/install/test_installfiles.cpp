@@ -47,8 +47,6 @@ private slots:
     void shippedRule();
     void generator_data();
     void generator();
-    void fill_data();
-    void fill();
     void validators_data();
     void validators();
     void metainfoMatchesBuild();
@@ -115,45 +113,6 @@ void InstallFilesTest::generator() {
     }
     QVERIFY2(gen.exitStatus() == QProcess::NormalExit && gen.exitCode() == 0, err.constData());
     QCOMPARE(rulePairs(args[0]), pairs);
-}
-
-// The files made with the rule name the same devices; a placeholder the
-// generator does not know fails the build and writes nothing.
-void InstallFilesTest::fill_data() {
-    QTest::addColumn<QByteArray>("templ");
-    QTest::addColumn<QByteArray>("expected"); // empty: refused
-    const QByteArray rule = readText(QStringLiteral(UDEV_RULES));
-    QTest::newRow("heredoc") << QByteArray("cat <<'E'\n@UDEV_RULE@E\n")
-                             << "cat <<'E'\n" + rule + "E\n";
-    QTest::newRow("indented list")
-        << QByteArray("<provides>\n  @MODALIASES@\n</provides>\n")
-        << QByteArray("<provides>\n  <modalias>usb:v248ApFA02d*</modalias>\n"
-                      "  <modalias>usb:v248ApFB01d*</modalias>\n</provides>\n");
-    QTest::newRow("case pattern")
-        << QByteArray("name=@UDEV_RULE_NAME@\n@HID_IDS@) ;;\n")
-        << QByteArray("name=60-mousecfg.rules\n"
-                      "HID_ID=0003:0000248A:0000FA02|HID_ID=0003:0000248A:0000FB01) ;;\n");
-    QTest::newRow("unknown placeholder") << QByteArray("@UDEV_RULES@\n") << QByteArray();
-}
-
-void InstallFilesTest::fill() {
-    QFETCH(QByteArray, templ);
-    QFETCH(QByteArray, expected);
-    QTemporaryDir dir;
-    const QString in = dir.filePath(QStringLiteral("t.in")), out = dir.filePath("t");
-    const QString rules = dir.filePath(QStringLiteral("60-mousecfg.rules"));
-    writeText(in, templ);
-    QProcess gen;
-    gen.start(QStringLiteral(UDEVGEN),
-              {"--fill", in, out, rules, dataDir() + QStringLiteral("/DefaultProfile.bin")});
-    QVERIFY(gen.waitForFinished(30000));
-    if (expected.isEmpty()) {
-        QCOMPARE(gen.exitCode(), 1);
-        QVERIFY(!QFile::exists(out) && !QFile::exists(rules));
-        return;
-    }
-    QCOMPARE(gen.exitCode(), 0);
-    QCOMPARE(readText(out), expected);
 }
 
 void InstallFilesTest::validators_data() {
