@@ -1,6 +1,7 @@
 // The files installed for the desktop: the udev rule that gives the seat's
-// user the mouse (generated from the product definitions), the menu entry and
-// the software-centre description.
+// user the mouse (generated from the product definitions) and the helper that
+// installs it, the menu entry and the software-centre description.
+#include "accessrule.h"
 #include "desktopfocus.h"
 #include "paths.h"
 #include "productdef.h"
@@ -51,6 +52,9 @@ private slots:
     void validators();
     void metainfoMatchesBuild();
     void focusPackages();
+    void ruleOffer();
+    void ruleHelper_data();
+    void ruleHelper();
 
 private:
     QTemporaryDir m_copies;
@@ -192,6 +196,73 @@ void InstallFilesTest::focusPackages() {
     QCOMPARE(kwin.value("X-Plasma-API").toString(), QStringLiteral("javascript"));
     QVERIFY(
         QFileInfo(script + "/contents/" + kwin.value("X-Plasma-MainScript").toString()).isFile());
+}
+
+// Without pkexec the access notice keeps only its command; with a rule of
+// ours in either folder it offers nothing.
+void InstallFilesTest::ruleOffer() {
+    setAppDirOverride(QStringLiteral(APP_DIR));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    QVERIFY(!AccessRuleInstall().offered());
+    qputenv("PATH", path);
+    QTemporaryDir dir;
+    QVERIFY(!accessRuleInstalled({dir.path()}));
+    writeText(dir.filePath("60-mousecfg.rules"), "");
+    QVERIFY(accessRuleInstalled({QStringLiteral("/nonexistent"), dir.path()}));
+}
+
+void InstallFilesTest::ruleHelper_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status"); // 0: done, 2: refused
+    QTest::addColumn<bool>("writes");
+    QTest::newRow("install") << QStringList{"install"} << 0 << true;
+    QTest::newRow("trigger") << QStringList{"trigger"} << 0 << false;
+    QTest::newRow("none") << QStringList() << 2 << false;
+    QTest::newRow("a file") << QStringList{"install", "/etc/passwd"} << 2 << false;
+    QTest::newRow("an option") << QStringList{"--rules-dir=/tmp", "install"} << 2 << false;
+    QTest::newRow("shell") << QStringList{"install; touch pwned"} << 2 << false;
+    QTest::newRow("a path or glob") << QStringList{"../i*"} << 2 << false;
+}
+
+// The helper, run as pkexec would with a private rules folder and sysfs:
+// exactly the build's rule, applied to the mouse's devices only; any other
+// argument does nothing at all.
+void InstallFilesTest::ruleHelper() {
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(bool, writes);
+    setAppDirOverride(QStringLiteral(APP_DIR));
+    QTemporaryDir dir;
+    const QString sys = dir.filePath("sys"), rules = dir.filePath("rules.d");
+    // The receiver, another maker's device, the cable.
+    const QStringList ids{"0000248A:0000FA02", "0000046D:0000C52B", "0000248A:0000FB01"};
+    for (int i = 0; i < ids.size(); ++i) {
+        const QString node = sys + QStringLiteral("/class/hidraw/hidraw%1").arg(i);
+        QDir().mkpath(node + "/device");
+        writeText(node + "/device/uevent", "HID_ID=0003:" + ids[i].toLatin1() + "\n");
+        writeText(node + "/uevent", "MAJOR=241\n");
+    }
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MOUSECFG_UDEV_RULES_DIR"), rules);
+    env.insert(QStringLiteral("MOUSECFG_SYSFS"), sys);
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(dir.path());
+    p.start(accessRuleHelper(), args);
+    QVERIFY(p.waitForFinished(20000));
+    QVERIFY2(p.exitCode() == status, p.readAllStandardError().constData());
+
+    QCOMPARE(QDir(rules).entryList(QDir::Files | QDir::Hidden),
+             writes ? QStringList({"60-mousecfg.rules"}) : QStringList());
+    if (writes) QCOMPARE(readText(rules + "/60-mousecfg.rules"), readText(UDEV_RULES));
+    if (writes) QCOMPARE(int(QFile::permissions(rules + "/60-mousecfg.rules") & 0xfff), 0x644);
+    QVERIFY(!QFile::exists(dir.filePath("pwned")));
+    QStringList applied;
+    for (int i = 0; i < ids.size(); ++i)
+        if (readText(sys + QStringLiteral("/class/hidraw/hidraw%1/uevent").arg(i)) == "change\n")
+            applied << ids[i];
+    QCOMPARE(applied, status == 0 ? QStringList({ids[0], ids[2]}) : QStringList());
 }
 
 QTEST_MAIN(InstallFilesTest)
