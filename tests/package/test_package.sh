@@ -96,6 +96,8 @@ if grep -q '^E: ' <<<"$lintian_out"; then
 fi
 grep -q 'no-manual-page' <<<"$lintian_out" && fail "a program without a manual page"
 
+dpkg-deb -I "$deb" postinst | grep -q '^ */usr/libexec/mousecfg/mousecfg-udev-rule trigger' ||
+    fail "the .deb does not apply the rule after the install"
 # The policy names the helper where the package puts it.
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/polkit-1/actions/io.mousecfg.mousecfg.policy |
     grep -q '>/usr/libexec/mousecfg/mousecfg-udev-rule</annotate>' ||
