@@ -1594,6 +1594,10 @@
         <source>The access rule could not be installed: %1</source>
         <translation>Die Zugriffsregel konnte nicht installiert werden: %1</translation>
     </message>
+    <message>
+        <source>The access rule is installed: plug the mouse in again.</source>
+        <translation>Die Zugriffsregel ist installiert: Stecken Sie die Maus neu ein.</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>

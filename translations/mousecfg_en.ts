@@ -1594,6 +1594,10 @@
         <source>The access rule could not be installed: %1</source>
         <translation>The access rule could not be installed: %1</translation>
     </message>
+    <message>
+        <source>The access rule is installed: plug the mouse in again.</source>
+        <translation>The access rule is installed: plug the mouse in again.</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>

@@ -1594,6 +1594,10 @@
         <source>The access rule could not be installed: %1</source>
         <translation>Impossible d’installer la règle d’accès&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>The access rule is installed: plug the mouse in again.</source>
+        <translation>La règle d’accès est installée&#xa0;: rebranchez la souris.</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>

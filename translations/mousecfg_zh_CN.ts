@@ -1593,6 +1593,10 @@
         <source>The access rule could not be installed: %1</source>
         <translation>无法安装访问规则：%1</translation>
     </message>
+    <message>
+        <source>The access rule is installed: plug the mouse in again.</source>
+        <translation>访问规则已安装：请重新插入鼠标。</translation>
+    </message>
 </context>
 <context>
     <name>MouseActionTree</name>

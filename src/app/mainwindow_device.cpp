@@ -73,8 +73,13 @@ void MainWindow::showAccessNotice(const QString& text, const QString& outcome) {
 
 void MainWindow::onAccessRuleInstalled(int outcome, const QString& detail) {
     if (outcome == AccessRuleInstall::Installed) {
-        // The session's next try opens the mouse.
+        // The session's next try opens the mouse; where udev could not apply
+        // the rule to the devices plugged in, a replug does.
         m_status->showNote(tr("The access rule is installed."));
+        QTimer::singleShot(5000, this, [this] {
+            if (m_session->accessDenied())
+                m_status->showNote(tr("The access rule is installed: plug the mouse in again."));
+        });
         return;
     }
     const QString why = outcome == AccessRuleInstall::Declined
