@@ -135,10 +135,11 @@ done
 [ "$(rpm -qp --queryformat '%{VERSION}-%{RELEASE}' "$rpm_file")" = "$version-1" ] ||
     fail "RPM version $(rpm -qp --queryformat '%{VERSION}-%{RELEASE}' "$rpm_file")"
 requires="$(rpm -qpR "$rpm_file")"
-for name in "qt${qt}-qtbase-gui" hidapi systemd-libs libXtst fontconfig; do
-    grep -q "^$name\b" <<<"$requires" || fail "RPM Requires lacks $name: $requires"
+for name in "qt${qt}-qtbase-gui" hidapi systemd-udev 'libXtst.so.6()' 'libudev.so.1()'; do
+    grep -qF "$name" <<<"$requires" || fail "RPM Requires lacks $name: $requires"
 done
-grep -q '\.so' <<<"$requires" && fail "RPM Requires names libraries, not Fedora packages: $requires"
+# Nothing by Debian's names or Qt's sonames, which Fedora's packages do not match.
+grep -qE 'libqt|libhidapi|libQt' <<<"$requires" && fail "RPM Requires Debian's names: $requires"
 grep -qx "qt${qt}-qtwayland" <<<"$(rpm -qp --recommends "$rpm_file")" || fail "RPM recommends no Wayland plugin"
 scripts="$(rpm -qp --scripts "$rpm_file")"
 grep -q '^/usr/libexec/mousecfg/mousecfg-udev-rule trigger' <<<"$scripts" ||
