@@ -141,6 +141,8 @@ done
 # Nothing by Debian's names or Qt's sonames, which Fedora's packages do not match.
 grep -qE 'libqt|libhidapi|libQt' <<<"$requires" && fail "RPM Requires Debian's names: $requires"
 grep -qx "qt${qt}-qtwayland" <<<"$(rpm -qp --recommends "$rpm_file")" || fail "RPM recommends no Wayland plugin"
+[ "$(rpm -qp --queryformat '%{PREFIXES}' "$rpm_file")" = "(none)" ] ||
+    fail "the RPM is relocatable, yet its scripts and policy name /usr paths"
 scripts="$(rpm -qp --scripts "$rpm_file")"
 grep -q '^/usr/libexec/mousecfg/mousecfg-udev-rule trigger' <<<"$scripts" ||
     fail "RPM does not apply the rule after the install: $scripts"
