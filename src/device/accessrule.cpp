@@ -1,5 +1,6 @@
 #include "accessrule.h"
 
+#include "deviceaccess.h"
 #include "paths.h"
 
 #include <QDir>
@@ -8,19 +9,19 @@
 #include <QStandardPaths>
 
 namespace {
-constexpr char kRuleName[] = "60-mousecfg.rules";
 constexpr char kHelperName[] = "mousecfg-udev-rule";
 // pkexec's own exit status when the user dismissed the authentication.
 constexpr int kPkexecDismissed = 126;
 } // namespace
 
 QStringList udevRuleFolders() {
-    return {QStringLiteral("/etc/udev/rules.d"), QStringLiteral("/usr/lib/udev/rules.d")};
+    return {QStringLiteral("/etc/udev/rules.d"), QFileInfo(QLatin1String(kUdevRulePath)).path()};
 }
 
 bool accessRuleInstalled(const QStringList& folders) {
+    const QString name = QFileInfo(QLatin1String(kUdevRulePath)).fileName();
     for (const QString& folder : folders)
-        if (QFileInfo::exists(folder + QLatin1Char('/') + QLatin1String(kRuleName))) return true;
+        if (QFileInfo::exists(folder + QLatin1Char('/') + name)) return true;
     return false;
 }
 
