@@ -3,7 +3,6 @@
 #include "deviceaccess.h"
 #include "paths.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -66,7 +65,6 @@ void AccessRuleInstall::onFinished(int exitCode, bool crashed) {
     } else if (!crashed && exitCode == kPkexecDismissed) {
         emit finished(Declined, QString());
     } else {
-        QString detail = output.isEmpty() ? m_process->errorString() : output;
-        emit finished(Failed, detail);
+        emit finished(Failed, output.isEmpty() ? m_process->errorString() : output);
     }
 }

@@ -21,7 +21,7 @@ public:
     enum Outcome {
         Installed, // written and applied: the mouse opens at the next try
         Declined,  // the user dismissed the authentication
-        Failed,    // pkexec or the helper failed; detail() says why
+        Failed,    // pkexec or the helper failed; the detail says why
     };
     Q_ENUM(Outcome)
 
